@@ -1,0 +1,109 @@
+#include "mission/DFLayers.h"
+
+#include <cstdio>
+#include <string>
+
+#include "mission/Anomaly.h"
+#include "mission/Errors.h"
+#include "mission/StdData.h"
+
+namespace vh {
+
+static void CheckLayerNr(unsigned nr) {
+  if (nr >= DFLayerCount)
+    throw ERangeError("Change layer " + std::to_string(nr) + " out of range 0..31");
+}
+
+void TMission::ClearDFCells() {
+  for (auto& row : DFCells)
+    row.fill(NoChangeDFCell);
+}
+
+void TMission::StoreDFLayer() {
+  CheckLayerNr(DFNr);
+  ByteStream& s = DFLayers[DFNr];
+  s.clear();
+  for (int32_t y = 0; y < Height; ++y)
+    for (int32_t x = 0; x < Width; ++x) {
+      const TDFCell& c = DFCells[y][x];
+      if (!c.IsChange())
+        continue;
+      AppendU16(s, PosCode(x, y));
+      AppendI16(s, c.Terrain);
+      AppendI16(s, c.Obj);
+      AppendU8(s, c.Vehicle);
+      AppendU8(s, SideToMask(c.VehOwner));
+    }
+}
+
+void TMission::LoadDFLayer(uint8_t nr) {
+  CheckLayerNr(nr);
+  DFNr = nr;
+  ClearDFCells();
+  const ByteStream& s = DFLayers[nr];
+  for (size_t at = 0; at + DFRecordSize <= s.size(); at += DFRecordSize) {
+    uint16_t code = GetU16(s, at);
+    int y = code / MaxMapSize, x = code % MaxMapSize;
+    if (y >= MaxMapSize)
+      throw ERangeError("Change layer " + std::to_string(nr) + ": position code " + std::to_string(code) +
+                        " lies beyond the 64 x 64 grid");
+    TDFCell& c = DFCells[y][x];
+    c.Terrain = GetI16(s, at + 2);
+    c.Obj = GetI16(s, at + 4);
+    c.Vehicle = s[at + 6];
+    c.VehOwner = MaskToSide(s[at + 7]);
+  }
+}
+
+bool TMission::SelectDFLayer(uint8_t nr) {
+  CheckLayerNr(nr);
+  StoreDFLayer();
+  if (nr == DFNr)
+    return false;
+  LoadDFLayer(nr);
+  return true;
+}
+
+static std::string LayerTag(unsigned n) {
+  char tag[5];
+  std::snprintf(tag, sizeof tag, "DF%02u", n % 100);
+  return tag;
+}
+
+void WriteDFChunks(const TMission& m, ByteStream& file, TDFDirectory& dir) {
+  dir = {};
+  unsigned c = 0;
+  auto writeChunk = [&](const ByteStream& records) {
+    AppendText(file, LayerTag(c));
+    dir.Offsets[c] = static_cast<int32_t>(file.size());
+    AppendBytes(file, records);
+    dir.Lengths[c] = static_cast<int32_t>(4 + records.size());
+    ++c;
+  };
+  for (const ByteStream& layer : m.DFLayers)
+    if (!layer.empty())
+      writeChunk(layer);
+  if (c == 0)
+    writeChunk(StdDFStream);
+  dir.Count = static_cast<uint16_t>(c);
+}
+
+void ReadDFChunks(TMission& m, ByteReader& file, const TDFDirectory& dir) {
+  if (dir.Count > DFLayerCount)
+    ReportAnomaly("Mission " + file.Source() + ": directory names " + std::to_string(dir.Count) +
+                  " change layers, at most 32 are possible");
+  for (unsigned n = 0; n < dir.Count; ++n) {
+    if (n >= DFLayerCount)
+      throw ERangeError("Mission " + file.Source() + ": change layer entry " + std::to_string(n) +
+                        " out of range 0..31");
+    int64_t len = static_cast<int64_t>(dir.Lengths[n]) - 4;
+    if (len < 0 || len % DFRecordSize != 0)
+      continue;
+    file.Seek(dir.Offsets[n]);
+    auto bytes = file.Bytes(static_cast<size_t>(len));
+    m.DFLayers[n].assign(bytes.begin(), bytes.end());
+  }
+  m.LoadDFLayer(m.DFNr);
+}
+
+} // namespace vh

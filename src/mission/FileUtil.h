@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "mission/ByteIO.h"
+
+namespace vh {
+
+// True for both separators: paths may come written for either platform.
+inline bool IsPathSep(char c) { return c == '/' || c == '\\'; }
+
+// Finds an existing file or directory whose path matches `path` except for
+// the case of its letters, component by component (the game's media use
+// upper-case names). Returns `path` unchanged when nothing matches, so the
+// caller's open reports the name the user gave.
+std::string ResolvePathCI(const std::string& path);
+
+// Reads a whole file; raises EInOutError naming the file when it cannot be
+// opened or read.
+ByteStream ReadWholeFile(const std::string& path);
+
+// Writes `data` to a temporary file beside `path`; the caller commits it with
+// CommitTempFile or drops it with DiscardTempFile. Raises EInOutError naming
+// `path` on failure, leaving `path` untouched.
+std::string WriteTempFile(const std::string& path, const ByteStream& data);
+void CommitTempFile(const std::string& temp, const std::string& path);
+void DiscardTempFile(const std::string& temp) noexcept;
+
+// Writes a whole file through a temporary one, so a failure never leaves a
+// half-written file behind.
+void WriteWholeFile(const std::string& path, const ByteStream& data);
+
+} // namespace vh

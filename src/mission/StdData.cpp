@@ -1,0 +1,1 @@
+#include "mission/StdData.h"

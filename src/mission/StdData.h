@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "mission/Mission.h"
+
+namespace vh {
+
+// Process-wide standard data, filled by the shell at start-up and read when a
+// mission is created or saved. Empty or zero until then.
+inline TMissHeader StdMissionTemplate{};  // the MISS block of stdmiss.dat
+inline TPlayers StdPlayers{};             // standard player table of the configuration
+inline ByteStream StdDFStream;            // change records of stddf00.dat
+inline std::string TxtFilesDir = "GER";   // name of the game's text directory
+
+} // namespace vh
