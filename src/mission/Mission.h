@@ -182,6 +182,12 @@ public:
   void SetSize(TPoint size);
   void Clear(uint16_t filter);
 
+  // Mission file and its shop names file. LoadFromFile runs once, on a fresh
+  // mission; it clears Blank even when it fails.
+  void LoadFromFile(const std::string& fileName);
+  void SaveToFile();
+  void SaveAs(const std::string& fileName);
+
   // Change layers.
   void ClearDFCells();
   void StoreDFLayer();
