@@ -21,8 +21,11 @@ void TMission::ClearDFCells() {
 
 void TMission::StoreDFLayer() {
   CheckLayerNr(DFNr);
-  ByteStream& s = DFLayers[DFNr];
-  s.clear();
+  DFLayers[DFNr] = DFGridRecords();
+}
+
+ByteStream TMission::DFGridRecords() const {
+  ByteStream s;
   for (int32_t y = 0; y < Height; ++y)
     for (int32_t x = 0; x < Width; ++x) {
       const TDFCell& c = DFCells[y][x];
@@ -34,6 +37,7 @@ void TMission::StoreDFLayer() {
       AppendU8(s, c.Vehicle);
       AppendU8(s, SideToMask(c.VehOwner));
     }
+  return s;
 }
 
 void TMission::LoadDFLayer(uint8_t nr) {
