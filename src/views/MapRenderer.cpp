@@ -1,6 +1,7 @@
 #include "views/MapRenderer.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "mission/Errors.h"
 
@@ -19,9 +20,15 @@ void PutCellPicture(TIndexedImage& map, TPoint origin, const THexPicture& pictur
     const uint8_t* s = picture.Row(r);
     const uint8_t* m = mask.Row(r);
     if (x0 == 0 && x1 == HexSize) {
-      // The usual case, kept free of clipping so it turns into vector code.
+      // The usual case: whole rows on local copies, which the compiler turns
+      // into vector code.
+      uint8_t sr[HexSize], dr[HexSize], mr[HexSize];
+      std::memcpy(sr, s, HexSize);
+      std::memcpy(dr, d, HexSize);
+      std::memcpy(mr, m, HexSize);
       for (int c = 0; c < HexSize; ++c)
-        d[c] = m[c] ? s[c] : d[c];
+        dr[c] = mr[c] ? sr[c] : dr[c];
+      std::memcpy(d, dr, HexSize);
     } else {
       for (int32_t c = x0; c < x1; ++c)
         d[c] = m[c] ? s[c] : d[c];
