@@ -110,11 +110,11 @@ void BuildDerivedPictures(TPictureSets& sets) {
     combo = THexPicture::Filled(0);
     for (int side = 0; side < 6; ++side)
       if (m & (1 << side))
-        OverlayPicture(combo, sets.EdgePicture(side), 0);
+        OverlayPicture(combo, sets.EdgePictures(side), 0);
   }
 
-  sets.HexMask = THexPicture::Filled(1);
-  FillHexOutside(sets.HexMask, 0);
+  sets.HexMaskBitmap = THexPicture::Filled(1);
+  FillHexOutside(sets.HexMaskBitmap, 0);
   sets.MissingPicture = MakeMissingPicture(sets.GamePalette);
 }
 

@@ -63,14 +63,18 @@ struct TPictureSets {
   THexPicture GridPicture;
   THexPicture EmptyHex;
   THexPicture BackgroundHex;
-  THexPicture HexMask;         // 1 inside the outline, 0 outside
+  THexPicture HexMaskBitmap;   // 1 inside the outline, 0 outside
   THexPicture MissingPicture;  // shown for numbers beyond the loaded sets
   bool Loaded = false;
 
   const THexPicture& DFMark() const { return ToolPictures[tpDFMark]; }
   const THexPicture& CellMark() const { return ToolPictures[tpCellMark]; }
   const THexPicture& RemovedObjectMark() const { return ToolPictures[tpRemovedObjectMark]; }
-  const THexPicture& EdgePicture(int side) const { return ToolPictures[static_cast<size_t>(tpEdgeFirst + side)]; }
+  // Highlight of hex side 0..5, numbered like the neighbour directions.
+  const THexPicture& EdgePictures(int side) const { return ToolPictures[static_cast<size_t>(tpEdgeFirst + side)]; }
+  const THexPicture& ProductionMarks(int i) const {
+    return ToolPictures[static_cast<size_t>(tpProductionMarkFirst + i)];
+  }
 
   // Terrain/object and unit pictures by number; a number the sets do not
   // hold gives MissingPicture instead of reading past them.
@@ -104,7 +108,7 @@ THexPicture ReadLibraryPicture(const TLibraryEntry& lib, uint32_t index);
 THexPicture CombineLayerPicture(const THexPicture& libraryPicture, uint8_t comboEntry);
 
 // The pictures derived from ToolPictures and GamePalette alone: EmptyHex,
-// BackgroundHex, GridPicture, EdgeCombos, HexMask and MissingPicture. Tool
+// BackgroundHex, GridPicture, EdgeCombos, HexMaskBitmap and MissingPicture. Tool
 // parts 1, 2 and 6 must already be converted.
 void BuildDerivedPictures(TPictureSets& sets);
 

@@ -36,7 +36,7 @@ void PutCellPicture(TIndexedImage& map, TPoint origin, const THexPicture& pictur
   }
 }
 
-void DrawMissionCell(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options, TPoint cell,
+void DrawCell(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options, TPoint cell,
                      TIndexedImage& map) {
   THexPicture picture;
   GetCellPicture(sets, mission, options.Filter, cell, picture);
@@ -44,7 +44,7 @@ void DrawMissionCell(const TPictureSets& sets, const TMission& mission, const TM
     OverlayPicture(picture, sets.GridPicture, 0);
   if (options.Cursor && *options.Cursor == cell)
     OverlayPicture(picture, sets.CursorPictures[static_cast<size_t>(options.CursorPhase & 3)], 0);
-  PutCellPicture(map, MissionMapGeometry.CellToPoint(cell), picture, sets.HexMask);
+  PutCellPicture(map, MissionMapGeometry.CellToPoint(cell), picture, sets.HexMaskBitmap);
 }
 
 void RenderMission(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options,
@@ -58,7 +58,7 @@ void RenderMission(const TPictureSets& sets, const TMission& mission, const TMap
   map.Resize(extent.x, extent.y, background);
   for (int32_t y = 0; y < mission.Height; ++y)
     for (int32_t x = 0; x < mission.Width; ++x)
-      DrawMissionCell(sets, mission, options, {x, y}, map);
+      DrawCell(sets, mission, options, {x, y}, map);
 }
 
 TIndexedImage RenderMission(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options) {

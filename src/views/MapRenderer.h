@@ -40,7 +40,7 @@ void PutCellPicture(TIndexedImage& map, TPoint origin, const THexPicture& pictur
 
 // Composes one cell as the map view draws it (cell picture, grid, cursor)
 // and paints it into the map.
-void DrawMissionCell(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options, TPoint cell,
+void DrawCell(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options, TPoint cell,
                      TIndexedImage& map);
 
 // Draws the whole mission into `map`, sized to the grid extent of the

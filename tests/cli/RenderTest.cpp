@@ -109,7 +109,6 @@ TEST_F(Render, TakesTheGameDirectoryFromTheIniFileBesideTheProgram) {
   for (char& c : windowsStyle)
     if (c == '/')
       c = '\\';
-  test::WriteFile(program + "/vhedit.ini", ByteStream());
   const std::string ini = "; settings\r\n[VH2Players]\r\nVarnholtDir=/nowhere\r\n[general]\r\nvarnholtdir = " +
                           windowsStyle + "\r\nToolBar=1\r\n";
   test::WriteFile(program + "/vhedit.ini", ByteStream(ini.begin(), ini.end()));

@@ -151,7 +151,7 @@ TEST_F(LoadedSets, ToolMarksTurnTheirColour240IntoTheOutsideColour) {
   EXPECT_EQ(&Sets().DFMark(), &Sets().ToolPictures[1]);
   EXPECT_EQ(&Sets().CellMark(), &Sets().ToolPictures[2]);
   EXPECT_EQ(&Sets().RemovedObjectMark(), &Sets().ToolPictures[6]);
-  EXPECT_EQ(&Sets().EdgePicture(5), &Sets().ToolPictures[12]);
+  EXPECT_EQ(&Sets().EdgePictures(5), &Sets().ToolPictures[12]);
 }
 
 TEST_F(LoadedSets, GridPictureHoldsTheThreeLowerSidesInGridColourOnTransparent) {
@@ -172,9 +172,9 @@ TEST_F(LoadedSets, GridPictureHoldsTheThreeLowerSidesInGridColourOnTransparent) 
 TEST_F(LoadedSets, EdgeCombosOverlayTheSidesOfTheirMask) {
   EXPECT_EQ(Sets().EdgeCombos[0], THexPicture::Filled(0));
   for (int side = 0; side < 6; ++side)
-    EXPECT_EQ(Sets().EdgeCombos[static_cast<size_t>(1 << side)], Sets().EdgePicture(side)) << side;
-  THexPicture both = Sets().EdgePicture(0);
-  OverlayPicture(both, Sets().EdgePicture(3), 0);
+    EXPECT_EQ(Sets().EdgeCombos[static_cast<size_t>(1 << side)], Sets().EdgePictures(side)) << side;
+  THexPicture both = Sets().EdgePictures(0);
+  OverlayPicture(both, Sets().EdgePictures(3), 0);
   EXPECT_EQ(Sets().EdgeCombos[9], both);
 }
 
@@ -184,7 +184,7 @@ TEST_F(LoadedSets, FixedCellsAndTheMaskFollowTheOutline) {
       const bool in = InsideHexOutline(r, c);
       EXPECT_EQ(Sets().EmptyHex.At(r, c), in ? 0 : OutsideColour);
       EXPECT_EQ(Sets().BackgroundHex.At(r, c), in ? EmptyCellColour : OutsideColour);
-      EXPECT_EQ(Sets().HexMask.At(r, c), in ? 1 : 0);
+      EXPECT_EQ(Sets().HexMaskBitmap.At(r, c), in ? 1 : 0);
     }
 }
 

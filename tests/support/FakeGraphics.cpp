@@ -29,7 +29,8 @@ void WriteFile(const std::string& path, const ByteStream& bytes) {
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (!f)
     throw std::runtime_error("cannot create " + path);
-  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  if (!bytes.empty())
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
   std::fclose(f);
 }
 

@@ -117,7 +117,7 @@ TEST(MapRenderer, DrawingACellChangesOnlyThePixelsInsideItsOutline) {
   TIndexedImage img = RenderMission(Sets(), *m, o);
   const TIndexedImage before = img;
   At(*m, 5, 4) = {.Terrain = 40, .Obj = 500};
-  DrawMissionCell(Sets(), *m, o, {5, 4}, img);
+  DrawCell(Sets(), *m, o, {5, 4}, img);
   int changed = 0;
   for (int32_t y = 0; y < img.Height; ++y)
     for (int32_t x = 0; x < img.Width; ++x)
@@ -132,9 +132,9 @@ TEST(MapRenderer, CellsReachingBeyondThePictureAreClipped) {
   TIndexedImage img;
   img.Resize(30, 20, 7);
   const THexPicture pic = THexPicture::Filled(9);
-  PutCellPicture(img, {-10, 8}, pic, Sets().HexMask);
-  PutCellPicture(img, {20, -15}, pic, Sets().HexMask);
-  PutCellPicture(img, {100, 100}, pic, Sets().HexMask);
+  PutCellPicture(img, {-10, 8}, pic, Sets().HexMaskBitmap);
+  PutCellPicture(img, {20, -15}, pic, Sets().HexMaskBitmap);
+  PutCellPicture(img, {100, 100}, pic, Sets().HexMaskBitmap);
   for (int32_t y = 0; y < 20; ++y)
     for (int32_t x = 0; x < 30; ++x) {
       const bool inA = InsideHexOutline(y - 8, x + 10);
