@@ -105,6 +105,14 @@ void ReadDFChunks(TMission& m, ByteReader& file, const TDFDirectory& dir) {
       continue;
     file.Seek(dir.Offsets[n]);
     auto bytes = file.Bytes(static_cast<size_t>(len));
+    // Every layer is checked now, not only the one expanded below: the dense
+    // numbering of a save can make any layer the one loaded next time, and a
+    // file we wrote must always open again.
+    for (size_t at = 0; at < bytes.size(); at += DFRecordSize)
+      if (GetU16(bytes, at) / MaxMapSize >= MaxMapSize)
+        throw ERangeError("Mission " + file.Source() + ": change layer " + std::to_string(n) +
+                          " has position code " + std::to_string(GetU16(bytes, at)) +
+                          ", beyond the 64 x 64 grid");
     m.DFLayers[n].assign(bytes.begin(), bytes.end());
   }
   m.LoadDFLayer(m.DFNr);

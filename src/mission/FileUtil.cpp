@@ -8,6 +8,10 @@
 #include <random>
 #include <system_error>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include "mission/Errors.h"
 
 namespace fs = std::filesystem;
@@ -103,6 +107,13 @@ std::string WriteTempFile(const std::string& path, const ByteStream& data) {
     ok = false;
     why = Reason();
   }
+#ifndef _WIN32
+  // The data must be on disk before the rename makes it the file of record.
+  if (ok && ::fsync(::fileno(f)) != 0) {
+    ok = false;
+    why = Reason();
+  }
+#endif
   if (std::fclose(f) != 0 && ok) {
     ok = false;
     why = Reason();

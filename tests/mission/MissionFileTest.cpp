@@ -217,6 +217,10 @@ TEST(MissionFileRead, PositionBeyondTheGridIsARangeError) {
   b.Shop = {};
   b.Layers = {LayerRecord(64 * 64 + 3, 1, 1, 1, 1)};
   EXPECT_THROW(Parse(b.Build()), ERangeError);
+  // Also in a layer that is not expanded: a save would renumber it to layer 0
+  // and write a file that could not be opened again.
+  b.Layers = {ByteStream{}, LayerRecord(64 * 64 + 3, 1, 1, 1, 1)};
+  EXPECT_THROW(Parse(b.Build()), ERangeError);
 }
 
 TEST(MissionFileRead, ToleratedAnomaliesAreReportedAndLoadGoesOn) {
