@@ -3,7 +3,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <optional>
 
@@ -14,6 +13,8 @@
 #include "mission/Errors.h"
 #include "mission/FileUtil.h"
 #include "mission/Mission.h"
+#include "shell/Config.h"
+#include "shell/IniFile.h"
 #include "views/MapRenderer.h"
 
 namespace vh::cli {
@@ -27,13 +28,6 @@ std::string Lower(std::string s) {
   for (char& c : s)
     c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return s;
-}
-
-std::string Trim(const std::string& s) {
-  const size_t b = s.find_first_not_of(" \t\r\n");
-  if (b == std::string::npos)
-    return "";
-  return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
 }
 
 // Decimal, or hexadecimal after "0x", within [0, max].
@@ -56,8 +50,8 @@ long ParseNumber(const std::string& option, const std::string& text, long max) {
 }
 
 std::string GameDirFromIni(const std::string& programDir) {
-  const std::string ini = ResolvePathCI(programDir + "vhedit.ini");
-  std::string dir = ReadIniString(ini, "General", "VarnholtDir");
+  const std::string ini = ResolvePathCI(programDir + IniFileName);
+  const std::string dir = TIniFile(ini).ReadString("General", "VarnholtDir", "");
   if (dir.empty())
     throw UsageError{"no game directory: give --game-dir DIR or set VarnholtDir in section [General] of " + ini};
   return dir;
@@ -121,30 +115,6 @@ int Run(const std::vector<std::string>& args, const std::string& programDir) {
 }
 
 } // namespace
-
-std::string ReadIniString(const std::string& path, const std::string& section, const std::string& key) {
-  std::ifstream in(path);
-  std::string line, current, value;
-  const std::string wantSection = Lower(section), wantKey = Lower(key);
-  while (std::getline(in, line)) {
-    line = Trim(line);
-    if (line.empty() || line[0] == ';')
-      continue;
-    if (line[0] == '[') {
-      const size_t close = line.find(']');
-      current = Lower(Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)));
-      continue;
-    }
-    const size_t eq = line.find('=');
-    if (current != wantSection || eq == std::string::npos || Lower(Trim(line.substr(0, eq))) != wantKey)
-      continue;
-    value = Trim(line.substr(eq + 1));
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-      value = value.substr(1, value.size() - 2);
-    return value;  // the first occurrence counts
-  }
-  return "";
-}
 
 int RenderCommand(const std::vector<std::string>& args, const std::string& programDir) {
   std::string dir = programDir;

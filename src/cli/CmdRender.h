@@ -14,8 +14,4 @@ int CmdRender(const std::vector<std::string>& args);
 // The same with the directory that holds vhedit.ini and TOOLS.DAT given.
 int RenderCommand(const std::vector<std::string>& args, const std::string& programDir);
 
-// The value of `key` in `section` of an INI file, both matched without
-// regard to case; empty when the file, the section or the key is missing.
-std::string ReadIniString(const std::string& path, const std::string& section, const std::string& key);
-
 } // namespace vh::cli

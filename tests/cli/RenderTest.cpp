@@ -168,17 +168,5 @@ TEST_F(Render, WarnsAboutCellsShowingTheMissingPicture) {
   EXPECT_NE(r.err.find("2 cells name pictures the game does not have"), std::string::npos) << r.err;
 }
 
-TEST(IniFile, FindsSectionAndKeyInAnyCaseAndTheFirstValue) {
-  TempDir dir;
-  const std::string text = "[Other]\nVarnholtDir=wrong\n; VarnholtDir=comment\n[ GENERAL ]\n"
-                           "  VARNHOLTDIR  =  \"C:\\Games\\VH\\\"  \nVarnholtDir=second\nEmpty=\n";
-  test::WriteFile(dir.File("vhedit.ini"), ByteStream(text.begin(), text.end()));
-  EXPECT_EQ(cli::ReadIniString(dir.File("vhedit.ini"), "General", "VarnholtDir"), "C:\\Games\\VH\\");
-  EXPECT_EQ(cli::ReadIniString(dir.File("vhedit.ini"), "other", "varnholtdir"), "wrong");
-  EXPECT_EQ(cli::ReadIniString(dir.File("vhedit.ini"), "General", "Empty"), "");
-  EXPECT_EQ(cli::ReadIniString(dir.File("vhedit.ini"), "General", "Missing"), "");
-  EXPECT_EQ(cli::ReadIniString(dir.File("none.ini"), "General", "VarnholtDir"), "");
-}
-
 } // namespace
 } // namespace vh
