@@ -6,6 +6,7 @@
 #include "mission/FileUtil.h"
 #include "shell/Config.h"
 #include "shell/IniFile.h"
+#include "support/TempDir.h"
 
 namespace vh {
 namespace {
@@ -15,16 +16,14 @@ namespace fs = std::filesystem;
 class ConfigTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    root = fs::temp_directory_path() / "vh_config_test";
-    fs::remove_all(root);
     fs::create_directories(root / "prog");
     programDir = (root / "prog").string() + "/";
   }
-  void TearDown() override { fs::remove_all(root); }
   void WriteIni(const std::string& text) {
     WriteWholeFile(programDir + "vhedit.ini", ByteStream(text.begin(), text.end()));
   }
-  fs::path root;
+  test::TempDir tmp;
+  fs::path root = tmp.Fs();
   std::string programDir;
 };
 

@@ -5,6 +5,7 @@
 
 #include "mission/FileUtil.h"
 #include "shell/IniFile.h"
+#include "support/TempDir.h"
 
 namespace vh {
 namespace {
@@ -13,17 +14,13 @@ namespace fs = std::filesystem;
 
 class IniFileTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    path = (fs::temp_directory_path() / "vh_ini_test.ini").string();
-    fs::remove(path);
-  }
-  void TearDown() override { fs::remove(path); }
+  test::TempDir tmp;
+  std::string path = tmp.File("test.ini");
   void Write(const std::string& text) { WriteWholeFile(path, ByteStream(text.begin(), text.end())); }
   std::string Text() const {
     ByteStream b = ReadWholeFile(path);
     return std::string(b.begin(), b.end());
   }
-  std::string path;
 };
 
 TEST_F(IniFileTest, ReadsLikeThePrivateProfileFunctions) {

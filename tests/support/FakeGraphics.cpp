@@ -12,18 +12,6 @@ namespace fs = std::filesystem;
 
 namespace vh::test {
 
-TempDir::TempDir() {
-  std::string pattern = (fs::temp_directory_path() / "vh-gfx-XXXXXX").string();
-  if (!mkdtemp(pattern.data()))
-    throw std::runtime_error("cannot create a temporary directory");
-  path_ = pattern;
-}
-
-TempDir::~TempDir() {
-  std::error_code ec;
-  fs::remove_all(path_, ec);
-}
-
 void WriteFile(const std::string& path, const ByteStream& bytes) {
   fs::create_directories(fs::path(path).parent_path());
   std::FILE* f = std::fopen(path.c_str(), "wb");

@@ -5,23 +5,9 @@
 
 #include "graphics/PictureSets.h"
 #include "mission/ByteIO.h"
+#include "support/TempDir.h"
 
 namespace vh::test {
-
-// A fresh directory below the system's temporary directory, removed with
-// everything in it when the object goes.
-class TempDir {
-public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::string& Path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-  std::string path_;
-};
 
 void WriteFile(const std::string& path, const ByteStream& bytes);
 
