@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "mission/Mission.h"
+#include "views/CellEditing.h"
+#include "views/EckView.h"
+#include "views/GeneratorState.h"
+#include "views/MissionPicture.h"
+#include "views/MultiSelection.h"
+
+namespace vh {
+
+// The map of one mission window. Owns the window's mission, composes every
+// cell from it under the filter bits (TMissFilterBit), forwards the
+// mission's file operations, paints terrain, objects and units into the
+// shown layer and gives the other windows the cell under the cursor.
+class TMissView : public TEckView {
+  Q_OBJECT
+
+public:
+  // Starts with the filter terrain, objects, units and base map, an empty
+  // mission and the generator's defaults; no cells until a mission is opened
+  // or started.
+  explicit TMissView(const TPictureSets& sets, QWidget* parent = nullptr);
+  ~TMissView() override;
+
+  // The object value of the drag that paints objects into a change layer.
+  int16_t DFStrokeObject = 0;
+  TNotifyEvent OnFileNameChanged;  // the mission's file name may have changed
+  GeneratorState Generator;        // the map generator's data of this window
+
+  // The mission stays at one address for the life of the view.
+  TMission& Mission() { return *mission_; }
+  const TMission& Mission() const { return *mission_; }
+
+  void GetCellPicture(TPoint cell, THexPicture& picture) const override;
+  // Also gives the mission this size (at most 64 x 64).
+  void SetGridSize(TPoint size) override;
+
+  // --- Files ---------------------------------------------------------------
+  // A file that cannot be read raises its error before anything else
+  // happens: mission, size and picture stay as they were.
+  void OpenMission(const std::string& fileName);
+  void StartNewMission(TPoint size);
+  void SaveMission();
+  void SaveMissionAs(const std::string& fileName);
+  void DoFileNameChanged();
+  // The mission changed since it was opened, started or last saved.
+  bool IsModified() const { return mission_->ChangeCount != savedChangeCount_; }
+
+  // --- Filters ---------------------------------------------------------------
+  uint16_t Filter() const { return filter_; }
+  bool FilterOn(int index) const { return (filter_ & FilterBit(index)) != 0; }
+  // Switches bit 0..8 and redraws only the cells that can look different.
+  void SetFilter(int index, bool on);
+  // Returns the number of cells drawn.
+  int RedrawForFilter(int index);
+  // Makes change layer `nr` current, redrawing the cells either layer changes.
+  void ShowDFLayer(int nr);
+  // Empties what the filter shows, over the whole map.
+  void ClearFiltered();
+
+  // --- The cell under the cursor and the mission's records -----------------
+  TMissionCell CursorCell() const;
+  TDFCell CursorDFCell() const;
+  TArrShop* GetShop(int16_t index) { return mission_->GetShop(index); }
+  int16_t ShopIndexToNr(int16_t index) const { return mission_->ShopIndexToNr(index); }
+  int16_t ShopNrToIndex(int16_t nr) const { return mission_->ShopNrToIndex(nr); }
+  TVehContentRec* GetVehContent(int16_t index) { return mission_->GetVehContent(index); }
+  TAIPointRec* GetAIPoint(int16_t index) { return mission_->GetAIPoint(index); }
+  TAIPointRec* CursorAIPoint() { return mission_->GetAIPoint(CursorCell().AIPoint); }
+  // Moves the cursor onto the shop's cell and asks the owner to centre it.
+  bool GotoShop(int16_t index);
+
+  // --- Painting ---------------------------------------------------------------
+  // Writes one value of `kind` (TPaintKind) into the shown layer; `first` is
+  // true for the first cell of a stroke. Returns whether the shown layer
+  // changed. Redraws the neighbours when line joins may have changed; the
+  // cell itself is left to the caller.
+  bool SetCellValue(bool first, TPoint cell, uint16_t value, int kind);
+  // Writes the terrain (kind 0) or objects (kind 1) of a block with its
+  // anchor on `cell` and redraws them, and around an object block the cells
+  // whose line joins it may change.
+  void PasteGroup(bool first, TPoint cell, const TMultiSelection& selection, int kind);
+
+private:
+  void RedrawMarked(const std::vector<bool>& marked);
+  void MarkSaved() { savedChangeCount_ = mission_->ChangeCount; }
+
+  std::unique_ptr<TMission> mission_;
+  uint16_t filter_ = DefaultMissFilter;
+  uint64_t savedChangeCount_ = 0;
+};
+
+// The settings of the mission window's map: the cursor follows both buttons,
+// the left button paints, a left press with the right button held picks, and
+// full redraws show their progress.
+void ApplyMissionWindowSettings(TMissView& view);
+
+} // namespace vh

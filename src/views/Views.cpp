@@ -1,4 +1,0 @@
-// The hex grid view and the mission map view live here.
-namespace vh {
-int ViewsModuleVersion() { return 1; }
-} // namespace vh
