@@ -13,9 +13,13 @@ namespace vh {
 
 namespace {
 
-size_t Index(int32_t x, int32_t y) { return static_cast<size_t>(y * MaxMapSize + x); }
+size_t Index(int32_t x, int32_t y) {
+  return static_cast<size_t>(y * MaxMapSize + x);
+}
 
-std::string CellName(int32_t x, int32_t y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
+std::string CellName(int32_t x, int32_t y) {
+  return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
 
 void CheckMapSize(int32_t width, int32_t height) {
   if (width < 1 || height < 1 || width > MaxMapSize || height > MaxMapSize)
@@ -27,12 +31,18 @@ void CheckMapSize(int32_t width, int32_t height) {
 TPoint HexNeighbour(int32_t x, int32_t y, int dir) {
   const int32_t odd = x & 1;
   switch (dir) {
-  case 0: return {x, y - 1};
-  case 1: return {x + 1, y + odd - 1};
-  case 2: return {x + 1, y + odd};
-  case 3: return {x, y + 1};
-  case 4: return {x - 1, y + odd};
-  default: return {x - 1, y + odd - 1};
+  case 0:
+    return {x, y - 1};
+  case 1:
+    return {x + 1, y + odd - 1};
+  case 2:
+    return {x + 1, y + odd};
+  case 3:
+    return {x, y + 1};
+  case 4:
+    return {x - 1, y + odd};
+  default:
+    return {x - 1, y + odd - 1};
   }
 }
 
@@ -44,12 +54,11 @@ uint8_t CodeAt(const TCellCodes& codes, int32_t width, int32_t height, TPoint p)
   return Inside(p, width, height) ? codes[Index(p.x, p.y)] : CodeNone;
 }
 
-template <size_t N>
-bool OneOf(uint8_t code, const std::array<uint8_t, N>& set) {
+template <size_t N> bool OneOf(uint8_t code, const std::array<uint8_t, N>& set) {
   return std::find(set.begin(), set.end(), code) != set.end();
 }
 
-} // namespace
+}  // namespace
 
 const TTerrainSet& TerrainSetOf(uint8_t terrainType) {
   if (terrainType >= TerrainTypeCount)
@@ -57,15 +66,16 @@ const TTerrainSet& TerrainSetOf(uint8_t terrainType) {
   return TerrainSets[terrainType];
 }
 
-bool IsCoastMask(uint8_t mask) { return OneOf(mask, CoastMasks); }
+bool IsCoastMask(uint8_t mask) {
+  return OneOf(mask, CoastMasks);
+}
 
 uint8_t CoastTileOfMask(uint8_t mask) {
   static constexpr std::array<uint8_t, 58> tiles = [] {
     std::array<uint8_t, 58> t{};
-    constexpr std::array<std::array<uint8_t, 2>, 20> pairs{{{1, 1},  {2, 2},  {3, 2},  {4, 4},  {6, 9},
-                                                            {7, 9},  {8, 6},  {12, 4}, {14, 9}, {15, 9},
-                                                            {16, 5}, {24, 5}, {28, 7}, {32, 3}, {33, 3},
-                                                            {35, 10}, {48, 8}, {49, 8}, {56, 8}, {57, 8}}};
+    constexpr std::array<std::array<uint8_t, 2>, 20> pairs{
+        {{1, 1},  {2, 2},  {3, 2},  {4, 4},  {6, 9},  {7, 9},   {8, 6},  {12, 4}, {14, 9}, {15, 9},
+         {16, 5}, {24, 5}, {28, 7}, {32, 3}, {33, 3}, {35, 10}, {48, 8}, {49, 8}, {56, 8}, {57, 8}}};
     for (const auto& p : pairs)
       t[p[0]] = p[1];
     return t;
@@ -108,8 +118,8 @@ void GenerateHeights(GeneratorState& state, int32_t width, int32_t height) {
   THeightMap& map = state.HeightMap;
   map.fill(0);
   TRandom& rng = Rng();
-  for (const TPoint corner : {TPoint{0, 0}, TPoint{width - 1, 0}, TPoint{width - 1, height - 1},
-                              TPoint{0, height - 1}})
+  for (const TPoint corner :
+       {TPoint{0, 0}, TPoint{width - 1, 0}, TPoint{width - 1, height - 1}, TPoint{0, height - 1}})
     map[Index(corner.x, corner.y)] = static_cast<uint8_t>(rng.Below(255) + 1);
   Subdivide(map, state.Roughness, 0, 0, width - 1, height - 1);
   state.TextureSeed = rng.Below(2147483647);
@@ -150,7 +160,9 @@ TCellCodes Classify(const GeneratorState& state, int32_t cols, int32_t rows) {
   return codes;
 }
 
-TPoint PreviewSize(int32_t mapWidth, int32_t mapHeight) { return {3 * mapWidth, 9 * (mapHeight / 2) + 2}; }
+TPoint PreviewSize(int32_t mapWidth, int32_t mapHeight) {
+  return {3 * mapWidth, 9 * (mapHeight / 2) + 2};
+}
 
 TPreview DrawPreview(const TCellCodes& codes, int32_t mapWidth, int32_t mapHeight, uint8_t terrainType,
                      bool generated) {
@@ -174,9 +186,14 @@ TPreview DrawPreview(const TCellCodes& codes, int32_t mapWidth, int32_t mapHeigh
         if (number >= 1 && number <= 3)
           colour = set.WaterColours[number - 1u];
         break;
-      case ccLand: colour = set.LandColour; break;
-      case ccCoast: colour = set.WaterColours[0]; break;
-      default: break;
+      case ccLand:
+        colour = set.LandColour;
+        break;
+      case ccCoast:
+        colour = set.WaterColours[0];
+        break;
+      default:
+        break;
       }
       const int32_t top = 9 * (y / 2) + 4 * (y % 2) + 2 * (x % 2);
       // With an odd number of rows the last row's blocks reach below the
@@ -273,7 +290,9 @@ void TransferToMission(TCellCodes& codes, uint8_t terrainType, TMission& mission
       const uint8_t number = CodeNumber(code);
       int16_t part = -1;
       switch (CodeClass(code)) {
-      case ccNone: part = mission.Cells[static_cast<size_t>(y)][static_cast<size_t>(x)].Terrain; break;
+      case ccNone:
+        part = mission.Cells[static_cast<size_t>(y)][static_cast<size_t>(x)].Terrain;
+        break;
       case ccWater:
         if (number >= 1 && number <= 3)
           part = set.WaterParts[number - 1u];
@@ -286,7 +305,8 @@ void TransferToMission(TCellCodes& codes, uint8_t terrainType, TMission& mission
         if (number >= 1 && number <= 12)
           part = set.CoastParts[number - 1u];
         break;
-      default: break;
+      default:
+        break;
       }
       if (part < 0 && CodeClass(code) != ccNone)
         throw ERangeError("Generator code " + std::to_string(code) + " of cell " + CellName(x, y) +
@@ -299,4 +319,4 @@ void TransferToMission(TCellCodes& codes, uint8_t terrainType, TMission& mission
   mission.NoteChange();
 }
 
-} // namespace vh
+}  // namespace vh

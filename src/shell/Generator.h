@@ -25,15 +25,15 @@ inline constexpr int32_t BorderMax = 255;
 // The generator's parameters and height field; every map view keeps one, so
 // each mission window remembers its own landscape.
 struct GeneratorState {
-  THeightMap HeightMap{};      // 0 = not set; generated heights are 1..255
-  int32_t Roughness = 100;     // displacement scale of the next generation
-  uint8_t TerrainType = 0;     // 0 light green, 1 dark
-  bool Textured = false;       // vary the land pictures
-  uint8_t Border0 = 60;        // highest height of deep water
-  uint8_t Border1 = 90;        // highest height of medium water
-  uint8_t Border2 = 120;       // highest height of shallow water; above is land
-  bool Generated = false;      // a height field exists
-  int32_t TextureSeed = 0;     // seeds every classification of this height field
+  THeightMap HeightMap{};   // 0 = not set; generated heights are 1..255
+  int32_t Roughness = 100;  // displacement scale of the next generation
+  uint8_t TerrainType = 0;  // 0 light green, 1 dark
+  bool Textured = false;    // vary the land pictures
+  uint8_t Border0 = 60;     // highest height of deep water
+  uint8_t Border1 = 90;     // highest height of medium water
+  uint8_t Border2 = 120;    // highest height of shallow water; above is land
+  bool Generated = false;   // a height field exists
+  int32_t TextureSeed = 0;  // seeds every classification of this height field
   friend bool operator==(const GeneratorState&, const GeneratorState&) = default;
 
   uint8_t Height(int32_t x, int32_t y) const { return HeightMap[static_cast<size_t>(y * MaxMapSize + x)]; }
@@ -47,14 +47,18 @@ inline constexpr uint8_t CodeMedium = 0x12;
 inline constexpr uint8_t CodeDeep = 0x13;
 inline constexpr uint8_t CodeLand = 0x20;   // + land picture number
 inline constexpr uint8_t CodeCoast = 0x30;  // + coast tile 1..12
-inline constexpr uint8_t CodeClass(uint8_t code) { return code >> 4; }
-inline constexpr uint8_t CodeNumber(uint8_t code) { return code & 0x0F; }
+inline constexpr uint8_t CodeClass(uint8_t code) {
+  return code >> 4;
+}
+inline constexpr uint8_t CodeNumber(uint8_t code) {
+  return code & 0x0F;
+}
 
 struct TTerrainSet {
   std::array<int16_t, 3> WaterParts;  // shallow, medium, deep
   int LandCount;
-  std::array<int16_t, 8> LandParts;    // only the first LandCount are used
-  std::array<int16_t, 12> CoastParts;  // coast tiles 1..12
+  std::array<int16_t, 8> LandParts;     // only the first LandCount are used
+  std::array<int16_t, 12> CoastParts;   // coast tiles 1..12
   std::array<uint8_t, 3> WaterColours;  // preview: shallow, medium, deep
   uint8_t LandColour;
 };
@@ -135,4 +139,4 @@ void BuildCoasts(TCellCodes& codes, int32_t width, int32_t height);
 // when a code has no picture in the terrain set.
 void TransferToMission(TCellCodes& codes, uint8_t terrainType, TMission& mission);
 
-} // namespace vh
+}  // namespace vh

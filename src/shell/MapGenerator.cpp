@@ -12,14 +12,18 @@ namespace {
 
 uint8_t& BorderRef(GeneratorState& s, int index) {
   switch (index) {
-  case 0: return s.Border0;
-  case 1: return s.Border1;
-  case 2: return s.Border2;
-  default: throw ERangeError("Border " + std::to_string(index) + " is not one of 0..2");
+  case 0:
+    return s.Border0;
+  case 1:
+    return s.Border1;
+  case 2:
+    return s.Border2;
+  default:
+    throw ERangeError("Border " + std::to_string(index) + " is not one of 0..2");
   }
 }
 
-} // namespace
+}  // namespace
 
 bool TMapGenerator::SetView(GeneratorState* state, TMission* mission) {
   if (state == state_ && mission == mission_)
@@ -47,10 +51,14 @@ void TMapGenerator::Detach() {
 TMapGenerator::TLimits TMapGenerator::BorderLimits(int index) const {
   const GeneratorState& s = *state_;
   switch (index) {
-  case 0: return {BorderMin, s.Border1};
-  case 1: return {s.Border0, s.Border2};
-  case 2: return {s.Border1, BorderMax};
-  default: throw ERangeError("Border " + std::to_string(index) + " is not one of 0..2");
+  case 0:
+    return {BorderMin, s.Border1};
+  case 1:
+    return {s.Border0, s.Border2};
+  case 2:
+    return {s.Border1, BorderMax};
+  default:
+    throw ERangeError("Border " + std::to_string(index) + " is not one of 0..2");
   }
 }
 
@@ -114,4 +122,4 @@ void TMapGenerator::Reclassify() {
   preview_ = DrawPreview(codes_, mapWidth_, mapHeight_, state_->TerrainType, state_->Generated);
 }
 
-} // namespace vh
+}  // namespace vh

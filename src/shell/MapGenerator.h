@@ -71,4 +71,4 @@ private:
   TPreview preview_;
 };
 
-} // namespace vh
+}  // namespace vh

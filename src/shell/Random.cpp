@@ -24,4 +24,4 @@ TRandom& Rng() {
   return generator;
 }
 
-} // namespace vh
+}  // namespace vh

@@ -39,4 +39,4 @@ private:
 // The process-wide generator every part of the editor draws from.
 TRandom& Rng();
 
-} // namespace vh
+}  // namespace vh
