@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace vh {
+
+// The model keeps text in code page 1252; widgets want Unicode. Latin-1 is
+// not enough: 0x80..0x9F hold the euro sign, typographic quotes and dashes.
+QString ToQString(const std::string& cp1252);
+// Characters code page 1252 cannot hold become '?'.
+std::string FromQString(const QString& text);
+
+}  // namespace vh
