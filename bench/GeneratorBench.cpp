@@ -23,6 +23,17 @@ void BM_GenerateClassifyTransfer64(benchmark::State& state) {
 }
 BENCHMARK(BM_GenerateClassifyTransfer64);
 
+void BM_GenerateHeights64(benchmark::State& state) {
+  vh::GeneratorState gen;
+  uint32_t seed = 1;
+  for (auto _ : state) {
+    vh::Rng().Seed = seed++;
+    vh::GenerateHeights(gen, 64, 64);
+    benchmark::DoNotOptimize(gen.HeightMap.data());
+  }
+}
+BENCHMARK(BM_GenerateHeights64);
+
 // Moving a border or toggling the texture: classify and draw the preview.
 void BM_ClassifyAndPreview64(benchmark::State& state) {
   vh::GeneratorState gen;

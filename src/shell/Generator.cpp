@@ -27,6 +27,17 @@ void CheckMapSize(int32_t width, int32_t height) {
                       " is outside 1..64 x 1..64");
 }
 
+void CheckCell(TPoint p) {
+  if (p.x < 0 || p.y < 0 || p.x >= MaxMapSize || p.y >= MaxMapSize)
+    throw ERangeError("Cell " + CellName(p.x, p.y) + " is outside the 64 x 64 grid");
+}
+
+// Beyond 0..300 the displacement could leave the range of its arithmetic.
+void CheckRoughness(int32_t roughness) {
+  if (roughness < RoughnessMin || roughness > RoughnessMax)
+    throw ERangeError("Roughness " + std::to_string(roughness) + " is outside 0..300");
+}
+
 // Odd columns sit half a cell lower; directions 0..5 run clockwise from up.
 TPoint HexNeighbour(int32_t x, int32_t y, int dir) {
   const int32_t odd = x & 1;
@@ -67,7 +78,8 @@ const TTerrainSet& TerrainSetOf(uint8_t terrainType) {
 }
 
 bool IsCoastMask(uint8_t mask) {
-  return OneOf(mask, CoastMasks);
+  // Every mask with a picture has a tile; only "no land" has none.
+  return mask == 0 || CoastTileOfMask(mask) != 0;
 }
 
 uint8_t CoastTileOfMask(uint8_t mask) {
@@ -84,6 +96,10 @@ uint8_t CoastTileOfMask(uint8_t mask) {
 }
 
 void DisplaceMidpoint(THeightMap& map, int32_t roughness, TPoint target, TPoint a, TPoint b) {
+  CheckCell(target);
+  CheckCell(a);
+  CheckCell(b);
+  CheckRoughness(roughness);
   uint8_t& t = map[Index(target.x, target.y)];
   if (t != 0)
     return;  // set once; a shared edge belongs to whichever rectangle reaches it first
@@ -95,6 +111,8 @@ void DisplaceMidpoint(THeightMap& map, int32_t roughness, TPoint target, TPoint 
 }
 
 void Subdivide(THeightMap& map, int32_t roughness, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+  CheckCell({x0, y0});
+  CheckCell({x1, y1});
   if (x1 - x0 < 2 && y1 - y0 < 2)
     return;
   const int32_t mx = (x0 + x1) / 2;
@@ -115,6 +133,7 @@ void Subdivide(THeightMap& map, int32_t roughness, int32_t x0, int32_t y0, int32
 
 void GenerateHeights(GeneratorState& state, int32_t width, int32_t height) {
   CheckMapSize(width, height);
+  CheckRoughness(state.Roughness);
   THeightMap& map = state.HeightMap;
   map.fill(0);
   TRandom& rng = Rng();

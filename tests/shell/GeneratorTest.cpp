@@ -148,11 +148,17 @@ TEST(HeightsTest, SeedsAndRoughnessChangeTheFieldAndTheTextureSeed) {
   EXPECT_GE(a.TextureSeed, 0);
 }
 
-TEST(HeightsTest, RejectsImpossibleMapSizes) {
+TEST(HeightsTest, RejectsImpossibleSizesCellsAndRoughness) {
   GeneratorState s;
   EXPECT_THROW(GenerateHeights(s, 0, 16), ERangeError);
   EXPECT_THROW(GenerateHeights(s, 65, 16), ERangeError);
   EXPECT_THROW(Classify(s, 24, 0), ERangeError);
+  s.Roughness = 301;
+  EXPECT_THROW(GenerateHeights(s, 24, 16), ERangeError);
+  THeightMap map{};
+  EXPECT_THROW(DisplaceMidpoint(map, 100, {64, 0}, {0, 0}, {1, 0}), ERangeError);
+  EXPECT_THROW(DisplaceMidpoint(map, -1, {2, 0}, {0, 0}, {1, 0}), ERangeError);
+  EXPECT_THROW(Subdivide(map, 100, 0, 0, 64, 3), ERangeError);
 }
 
 GeneratorState Generated(uint32_t seed, int w = 64, int h = 64) {
