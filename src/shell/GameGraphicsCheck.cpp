@@ -41,6 +41,10 @@ TGraphicsCheckUi DefaultGraphicsCheckUi(QWidget* parent) {
     box.exec();
   };
   ui.Options = [parent](TConfig& config) { return ShowOptions(parent, config); };
+  ui.Warning = [parent](const QString& message) {
+    QApplication::restoreOverrideCursor();
+    QMessageBox::warning(parent, QStringLiteral("Varnholt Editor"), message);
+  };
   return ui;
 }
 

@@ -19,6 +19,8 @@ void LoadGraphicsFrom(const TConfig& config);
 struct TGraphicsCheckUi {
   std::function<void(const QString& message, const QString& detail)> Message;
   std::function<bool(TConfig&)> Options;
+  // Other start-up problems the editor goes on after (a missing data file).
+  std::function<void(const QString& message)> Warning;
 };
 bool CheckGameGraphics(TConfig& config, const TGraphicsCheckUi& ui);
 TGraphicsCheckUi DefaultGraphicsCheckUi(QWidget* parent);

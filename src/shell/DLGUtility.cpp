@@ -1,0 +1,240 @@
+#include "shell/DLGUtility.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "graphics/PictureSets.h"
+#include "shell/MissFrame.h"
+#include "views/COMPMissView.h"
+
+namespace vh {
+
+namespace {
+
+constexpr int kPreviewMaxWidth = 192, kPreviewMaxHeight = 290;
+
+QSpinBox* SpinEdit(QWidget* parent, const char* name, int min, int max) {
+  auto* s = new QSpinBox(parent);
+  s->setObjectName(name);
+  s->setRange(min, max);
+  s->setMinimumWidth(70);
+  return s;
+}
+
+} // namespace
+
+TUtilityForm* TUtilityForm::Create(TMissFrame* frame, QMdiArea* area) {
+  auto* form = new TUtilityForm(frame, nullptr);
+  QMdiSubWindow* sub = area->addSubWindow(form, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  sub->setWindowTitle(QStringLiteral("Generate Map"));
+  sub->adjustSize();
+  QRect r = area->viewport()->rect();
+  sub->move(std::max(0, (r.width() - sub->width()) / 2), std::max(0, (r.height() - sub->height()) / 2));
+  sub->show();
+  if (frame)
+    frame->GenMapOpened();
+  return form;
+}
+
+TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent), frame_(frame) {
+  setWindowTitle(QStringLiteral("Generate Map"));
+  RoughnessEdit = SpinEdit(this, "RoughnessEdit", TMapGenerator::RoughnessLimits().Min,
+                           TMapGenerator::RoughnessLimits().Max);
+  auto* roughnessLabel = new QLabel(QStringLiteral("&Roughness"), this);
+  roughnessLabel->setBuddy(RoughnessEdit);
+  GenerateButton = new QPushButton(QStringLiteral("&Generate"), this);
+  GenerateButton->setObjectName("GenerateButton");
+
+  auto* typeBox = new QGroupBox(QStringLiteral("Terrain Type"), this);
+  auto* light = new QRadioButton(QStringLiteral("L&ightgreen"), typeBox);
+  auto* dark = new QRadioButton(QStringLiteral("&Dark"), typeBox);
+  TerrainType = new QButtonGroup(this);
+  TerrainType->addButton(light, 0);
+  TerrainType->addButton(dark, 1);
+  light->setChecked(true);
+  auto* typeLayout = new QVBoxLayout(typeBox);
+  typeLayout->addWidget(light);
+  typeLayout->addWidget(dark);
+
+  auto* optionsBox = new QGroupBox(QStringLiteral("Options"), this);
+  TexturedCheckBox = new QCheckBox(QStringLiteral("Te&xtured"), optionsBox);
+  TexturedCheckBox->setObjectName("TexturedCheckBox");
+  (new QVBoxLayout(optionsBox))->addWidget(TexturedCheckBox);
+
+  auto* bordersBox = new QGroupBox(QStringLiteral("Borders"), this);
+  auto* borders = new QVBoxLayout(bordersBox);
+  const char* bandNames[] = {"&Land", "&Shallow water", "&Medium water", "Deep water"};
+  for (int i = 2; i >= 0; --i)
+    BorderEdits[i] = SpinEdit(bordersBox, i == 2 ? "BorderEdit2" : i == 1 ? "BorderEdit1" : "BorderEdit0", 0, 255);
+  for (int band = 0; band < 4; ++band) {
+    auto* label = new QLabel(QString::fromLatin1(bandNames[band]), bordersBox);
+    borders->addWidget(label);
+    if (band < 3) {
+      QSpinBox* edit = BorderEdits[2 - band];  // the border below this band
+      label->setBuddy(edit);
+      borders->addWidget(edit);
+    }
+  }
+
+  auto* previewBox = new QGroupBox(QStringLiteral("Preview"), this);
+  Image = new QLabel(previewBox);
+  Image->setObjectName("Image");
+  Image->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Image->setLineWidth(1);
+  Image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Image->setFixedSize(kPreviewMaxWidth + 2, kPreviewMaxHeight + 2);
+  auto* previewLayout = new QVBoxLayout(previewBox);
+  previewLayout->addWidget(Image);
+  previewLayout->addStretch();
+
+  OKButton = new QPushButton(QStringLiteral("&Transfer"), this);
+  OKButton->setObjectName("OKButton");
+  OKButton->setDefault(true);
+  OKButton->setEnabled(false);
+  CancelButton = new QPushButton(QStringLiteral("&Close"), this);
+  CancelButton->setObjectName("CancelButton");
+
+  auto* left = new QVBoxLayout;
+  auto* roughRow = new QHBoxLayout;
+  roughRow->addWidget(roughnessLabel);
+  roughRow->addWidget(RoughnessEdit);
+  left->addLayout(roughRow);
+  left->addWidget(GenerateButton);
+  left->addWidget(typeBox);
+  left->addWidget(optionsBox);
+  left->addWidget(bordersBox);
+  left->addStretch();
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(OKButton);
+  buttons->addWidget(CancelButton);
+  auto* grid = new QGridLayout(this);
+  grid->addLayout(left, 0, 0);
+  grid->addWidget(previewBox, 0, 1);
+  grid->addLayout(buttons, 1, 0, 1, 2);
+
+  connect(RoughnessEdit, &QSpinBox::valueChanged, this, [this](int v) {
+    if (generator_.Attached())
+      generator_.SetRoughness(v);
+  });
+  connect(GenerateButton, &QPushButton::clicked, this, &TUtilityForm::GenerateButtonClick);
+  connect(TerrainType, &QButtonGroup::idClicked, this, [this](int id) {
+    if (!updating_ && generator_.Attached()) {
+      generator_.SetTerrainType(static_cast<uint8_t>(id));
+      ShowPreview();
+    }
+  });
+  connect(TexturedCheckBox, &QCheckBox::toggled, this, [this](bool on) {
+    if (!updating_ && generator_.Attached()) {
+      generator_.SetTextured(on);
+      ShowPreview();
+    }
+  });
+  for (int i = 0; i < 3; ++i)
+    connect(BorderEdits[i], &QSpinBox::valueChanged, this, [this, i](int v) {
+      if (updating_ || !generator_.Attached())
+        return;
+      generator_.SetBorder(i, v);
+      ApplyBorderLimits();
+      ShowPreview();
+    });
+  connect(OKButton, &QPushButton::clicked, this, &TUtilityForm::OKButtonClick);
+  connect(CancelButton, &QPushButton::clicked, this, [this] {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+      sub->close();
+    else
+      close();
+  });
+  ShowPreview();
+}
+
+TUtilityForm::~TUtilityForm() {
+  if (frame_)
+    frame_->GenMapClosed();
+}
+
+void TUtilityForm::SetView(TMissView* view) {
+  if (!view || view == view_)
+    return;
+  view_ = view;
+  generator_.SetView(&view->Generator, &view->Mission());
+  LoadControls();
+  ShowPreview();
+}
+
+void TUtilityForm::LoadControls() {
+  // Loading another view's state must not clamp it through the limits the
+  // previous view left on the edits: fill first, then set the limits.
+  updating_ = true;
+  const GeneratorState& s = generator_.State();
+  {
+    const QSignalBlocker block(RoughnessEdit);
+    RoughnessEdit->setValue(s.Roughness);
+  }
+  const uint8_t values[3] = {s.Border0, s.Border1, s.Border2};
+  for (int i = 0; i < 3; ++i) {
+    const QSignalBlocker block(BorderEdits[i]);
+    BorderEdits[i]->setRange(0, 255);
+    BorderEdits[i]->setValue(values[i]);
+  }
+  ApplyBorderLimits();
+  TerrainType->button(s.TerrainType == 1 ? 1 : 0)->setChecked(true);
+  {
+    const QSignalBlocker block(TexturedCheckBox);
+    TexturedCheckBox->setChecked(s.Textured);
+  }
+  OKButton->setEnabled(generator_.TransferEnabled());
+  updating_ = false;
+}
+
+void TUtilityForm::ApplyBorderLimits() {
+  for (int i = 0; i < 3; ++i) {
+    const QSignalBlocker block(BorderEdits[i]);
+    TMapGenerator::TLimits l = generator_.BorderLimits(i);
+    BorderEdits[i]->setRange(l.Min, l.Max);
+  }
+}
+
+void TUtilityForm::GenerateButtonClick() {
+  if (!generator_.Attached())
+    return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  generator_.Generate();
+  ShowPreview();
+  QApplication::restoreOverrideCursor();
+  OKButton->setEnabled(true);
+}
+
+void TUtilityForm::OKButtonClick() {
+  if (!view_ || !generator_.Transfer())
+    return;
+  view_->RedrawAll();
+  view_->update();
+}
+
+void TUtilityForm::ShowPreview() {
+  const TPreview& p = generator_.Preview();
+  if (p.Width <= 0 || p.Height <= 0) {
+    Image->setPixmap(QPixmap());
+    return;
+  }
+  QImage image(p.Pixels.data(), p.Width, p.Height, p.Stride, QImage::Format_Indexed8);
+  QList<QRgb> colours;
+  for (const TPaletteEntry& c : GamePictures().GamePalette)
+    colours.append(qRgb(c.Red, c.Green, c.Blue));
+  image.setColorTable(colours);
+  Image->setPixmap(QPixmap::fromImage(image.copy()));
+}
+
+} // namespace vh

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "shell/MapGenerator.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QMdiArea;
+class QPushButton;
+class QSpinBox;
+
+namespace vh {
+
+class TMissFrame;
+class TMissView;
+
+// "Generate Map": the map generator's tool window. It always works on the
+// current mission window's view, whose generator state it shows and edits.
+class TUtilityForm : public QWidget {
+  Q_OBJECT
+public:
+  // Creates the window in the frame's MDI area, centred, and reports it open.
+  static TUtilityForm* Create(TMissFrame* frame, QMdiArea* area);
+  ~TUtilityForm() override;
+
+  void SetView(TMissView* view);
+  TMissView* View() const { return view_; }
+  const TMapGenerator& Generator() const { return generator_; }
+  // The frame is being torn down: no more notifications to it.
+  void DetachFrame() { frame_ = nullptr; }
+
+  void GenerateButtonClick();
+  void OKButtonClick();  // "&Transfer"
+
+  QSpinBox* RoughnessEdit = nullptr;
+  QPushButton* GenerateButton = nullptr;
+  QButtonGroup* TerrainType = nullptr;
+  QCheckBox* TexturedCheckBox = nullptr;
+  std::array<QSpinBox*, 3> BorderEdits{};  // BorderEdit0 .. BorderEdit2
+  QLabel* Image = nullptr;
+  QPushButton* OKButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+
+private:
+  TUtilityForm(TMissFrame* frame, QWidget* parent);
+  void LoadControls();
+  void ApplyBorderLimits();
+  void ShowPreview();
+
+  TMissFrame* frame_;
+  QPointer<TMissView> view_;
+  TMapGenerator generator_;
+  bool updating_ = false;
+};
+
+} // namespace vh

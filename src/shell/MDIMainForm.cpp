@@ -1,0 +1,257 @@
+#include "shell/MDIMainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolBar>
+
+#include "graphics/PictureSets.h"
+#include "mission/StdData.h"
+#include "shell/DLGUtility.h"
+#include "shell/MDIMissForm.h"
+#include "shell/PaletteFactory.h"
+#include "shell/StatusPanels.h"
+#include "shell/VhApplication.h"
+#include "tools/Cp1252.h"
+#include "views/PaletteApi.h"
+
+namespace vh {
+
+TMDIMain::TMDIMain(const std::string& programDir, const TPlatformDirs& platform, QWidget* parent)
+    : QMainWindow(parent) {
+  setWindowTitle(QString::fromLatin1(AppTitle));
+  setObjectName("MDIMain");
+  mdi_ = new QMdiArea(this);
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setBackground(QColor(0x60, 0x68, 0x70));
+  setCentralWidget(mdi_);
+  status_ = new TMainStatusBar(this);
+  setStatusBar(status_);
+  status_->SetSimple(true);
+
+  config_ = ReadConfig(programDir, platform);
+  TxtFilesDir = config_.TxtFilesDir;
+  StdPlayers = config_.StdPlayers;
+  LoadStdData();
+
+  CreateMenus();
+  CreateToolBar();
+  ApplyBarVisibility();
+  EnableMissionCommands(false);
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+    if (auto* w = sub ? qobject_cast<TMDIMiss*>(sub->widget()) : nullptr)
+      w->Activated();
+  });
+  graphicsUi_ = DefaultGraphicsCheckUi(this);
+  resize(1280, 860);
+  QTimer::singleShot(0, this, [this] {
+    if (!StartupIdle())
+      close();
+  });
+}
+
+TMDIMain::~TMDIMain() {
+  tearingDown_ = true;
+  for (TMDIMiss* w : MissionWindows())
+    w->DetachFrame();
+  if (generator_)
+    generator_->DetachFrame();
+  FreeGameGraphics();
+}
+
+void TMDIMain::LoadStdData() {
+  // Without them the editor still works: new missions start from a zeroed
+  // MISS block and missions without changes get an empty standard layer.
+  for (auto [load, name] : {std::pair{&LoadStdMissionTemplate, "stdmiss.dat"}, std::pair{&LoadStdDFStream, "stddf00.dat"}}) {
+    try {
+      load(config_.ProgramDir + name);
+    } catch (const std::exception& e) {
+      startupErrors_.push_back(e.what());
+    }
+  }
+}
+
+bool TMDIMain::StartupIdle() {
+  if (startupDone_)
+    return true;
+  startupDone_ = true;
+  for (const std::string& error : startupErrors_)
+    if (graphicsUi_.Warning)
+      graphicsUi_.Warning(ToQString(error) + QStringLiteral(".\nThe editor goes on without it."));
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  bool ok = CheckGameGraphics(config_, graphicsUi_);
+  QApplication::restoreOverrideCursor();
+  if (!ok)
+    return false;
+  startupOK_ = true;
+  TxtFilesDir = config_.TxtFilesDir;
+  openDir_ = saveDir_ = PathToQString(config_.GameDir + "MIS");
+  SetToolBarIcons();
+  TPaletteWindow palette = CreatePaletteWindow(GamePictures(), config_.ProgramDir, mdi_);
+  paletteWindow_ = palette.Window;
+  paletteApi_ = palette.Api;
+  return true;
+}
+
+void TMDIMain::closeEvent(QCloseEvent* event) {
+  for (TMDIMiss* w : MissionWindows()) {
+    if (!w->close()) {
+      event->ignore();
+      return;
+    }
+  }
+  tearingDown_ = true;
+  if (startupOK_) {
+    try {
+      WriteConfig(config_);
+    } catch (const std::exception& e) {
+      ShowError(this, e);
+    }
+  }
+  event->accept();
+}
+
+std::vector<TMDIMiss*> TMDIMain::MissionWindows() const {
+  std::vector<TMDIMiss*> list;
+  for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder))
+    if (auto* w = qobject_cast<TMDIMiss*>(sub->widget()))
+      list.push_back(w);
+  return list;
+}
+
+TMissView* TMDIMain::CurrentView() const { return activeMiss_ ? activeMiss_->MissView() : nullptr; }
+
+// --- The six notifications ---------------------------------------------------
+
+void TMDIMain::MissActivate(TMDIMiss* window) {
+  if (window == activeMiss_ || tearingDown_)
+    return;
+  if (activeMiss_)
+    activeMiss_->SetActive(false);
+  activeMiss_ = window;
+  if (!window)
+    return;
+  window->SetActive(true);
+  if (paletteApi_)
+    paletteApi_->AttachMissionView(window->MissView());
+  if (generator_)
+    generator_->SetView(window->MissView());
+  MirrorView(window->MissView());
+  UpdateStatusBar();
+}
+
+void TMDIMain::MissCreated(TMDIMiss*) {
+  if (missCount_++ == 0) {
+    if (paletteApi_)
+      paletteApi_->EnableShopCreation();
+    status_->SetSimple(false);
+    EnableMissionCommands(true);
+  }
+}
+
+void TMDIMain::MissDestroyed(TMDIMiss* window) {
+  if (tearingDown_)
+    return;
+  if (--missCount_ == 0) {
+    activeMiss_ = nullptr;
+    if (paletteApi_)
+      paletteApi_->DetachMissionView();
+    if (generator_)
+      ToggleGenerator();
+    status_->SetSimple(true);
+    EnableMissionCommands(false);
+    return;
+  }
+  if (window != activeMiss_)
+    return;
+  TMDIMiss* next = nullptr;
+  for (TMDIMiss* w : MissionWindows())
+    if (w != window) {
+      next = w;
+      break;
+    }
+  activeMiss_ = nullptr;
+  MissActivate(next);
+}
+
+void TMDIMain::MissCurPos() { UpdateStatusBar(); }
+
+void TMDIMain::GenMapOpened() { GenerateMapItem->setChecked(true); }
+
+void TMDIMain::GenMapClosed() {
+  generator_ = nullptr;
+  if (!tearingDown_)
+    GenerateMapItem->setChecked(false);
+}
+
+// --- Mirroring the current view ------------------------------------------------
+
+void TMDIMain::MirrorView(TMissView* view) {
+  if (!view)
+    return;
+  const QSignalBlocker blockGrid(GridFilter);
+  GridFilter->setChecked(view->ShowGrid());
+  for (int bit = 0; bit < MissFilterBitCount; ++bit) {
+    const QSignalBlocker block(FilterActions[bit]);
+    FilterActions[bit]->setChecked(view->FilterOn(bit));
+  }
+  const QSignalBlocker blockCounter(DFNrCounter);
+  DFNrCounter->setValue(view->Mission().DFNr);
+}
+
+void TMDIMain::UpdateStatusBar() {
+  TMissView* v = CurrentView();
+  if (!v)
+    return;
+  uint16_t terrain, obj, unit;
+  if (v->FilterOn(mfDFLayer)) {
+    TDFCell c = v->CursorDFCell();
+    terrain = static_cast<uint16_t>(c.Terrain);
+    obj = static_cast<uint16_t>(c.Obj);
+    if (obj == 0xFFFE)
+      obj = 0xFFFF;
+    unit = static_cast<uint16_t>(c.VehOwner << 8 | c.Vehicle);
+  } else {
+    TMissionCell c = v->CursorCell();
+    terrain = static_cast<uint16_t>(c.Terrain);
+    obj = static_cast<uint16_t>(c.Obj);
+    unit = static_cast<uint16_t>(c.VehOwner << 8 | c.Vehicle);
+  }
+  status_->ShowCell(v->CursorPos(), terrain, obj, unit);
+}
+
+void TMDIMain::EnableMissionCommands(bool enable) {
+  ViewMenu->setEnabled(enable);
+  MissionMenu->setEnabled(enable);
+  for (QAction* a : {FileSaveItem, FileSaveAsItem, FileSaveBmpItem, DFLayerItem, ClearFilterItem, SettingsItem,
+                     GenerateMapItem})
+    a->setEnabled(enable);
+  for (QAction* a : FilterActions)
+    a->setEnabled(enable);
+  GridFilter->setEnabled(enable);
+  DFNrCounter->setEnabled(enable);
+  if (enable)
+    return;
+  // Without a mission every filter button is released.
+  for (QAction* a : FilterActions) {
+    const QSignalBlocker block(a);
+    a->setChecked(false);
+  }
+  const QSignalBlocker blockGrid(GridFilter);
+  GridFilter->setChecked(false);
+  const QSignalBlocker blockCounter(DFNrCounter);
+  DFNrCounter->setValue(0);
+}
+
+void TMDIMain::ApplyBarVisibility() {
+  ToolBar->setVisible(config_.ToolBar);
+  status_->setVisible(config_.StatusBar);
+}
+
+} // namespace vh

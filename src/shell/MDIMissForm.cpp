@@ -1,0 +1,199 @@
+#include "shell/MDIMissForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "shell/MissFrame.h"
+#include "tools/Cp1252.h"
+#include "views/PaletteApi.h"
+
+namespace vh {
+
+TMDIMiss::TMDIMiss(TMissFrame* frame, const TPictureSets& sets, QWidget* parent)
+    : QWidget(parent), frame_(frame) {
+  setWindowTitle(QStringLiteral(" "));
+  scroll_ = new QScrollArea(this);
+  scroll_->setWidgetResizable(false);
+  scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->horizontalScrollBar()->setSingleStep(16);
+  scroll_->verticalScrollBar()->setSingleStep(16);
+  missView_ = new TMissView(sets);
+  missView_->setObjectName("MissView");
+  ApplyMissionWindowSettings(*missView_);
+  missView_->SetCaptionOwner(this);
+  scroll_->setWidget(missView_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll_);
+
+  missView_->OnMouseAction0 = [this](TEckView*, TMouseActionItem action, Qt::MouseButton button, TShiftState shift,
+                                     int32_t x, int32_t y) { Paint(action, button, shift, {x, y}); };
+  missView_->OnMouseAction1 = [this](TEckView*, TMouseActionItem, Qt::MouseButton, TShiftState, int32_t,
+                                     int32_t) { Pick(); };
+  missView_->OnCurPosChanged = [this](TEckView*) { CursorFollowUp(); };
+  missView_->OnMakePointInView = [this](TEckView*, int32_t x, int32_t y, bool center) {
+    MakePointInView(x, y, center);
+  };
+  missView_->OnFileNameChanged = [this](TEckView*) { UpdateCaption(); };
+
+  timer_.setInterval(375);
+  connect(&timer_, &QTimer::timeout, missView_, &TMissView::NextCursorPhase);
+  if (frame_)
+    frame_->MissCreated(this);
+}
+
+TMDIMiss::~TMDIMiss() {
+  timer_.stop();
+  if (frame_)
+    frame_->MissDestroyed(this);
+}
+
+void TMDIMiss::OpenFile(const std::string& fileName) {
+  missView_->OpenMission(fileName);
+  if (frame_)
+    frame_->MissActivate(this);
+}
+
+void TMDIMiss::NewMission(int32_t width, int32_t height) {
+  missView_->StartNewMission({width, height});
+  if (frame_)
+    frame_->MissActivate(this);
+}
+
+void TMDIMiss::SetActive(bool value) {
+  isActive_ = value;
+  if (value)
+    timer_.start();
+  else
+    timer_.stop();
+}
+
+void TMDIMiss::ClearWithFilter() {
+  missView_->ClearFiltered();
+  if (isActive_ && missView_->FilterOn(mfShopMarks) && frame_ && frame_->Palette())
+    frame_->Palette()->SetCurrentShop(missView_->CursorCell().Shop);
+}
+
+void TMDIMiss::SetMissSize(int32_t width, int32_t height) { missView_->SetGridSize({width, height}); }
+
+void TMDIMiss::UpdateCaption() {
+  const std::string& name = Mission().FileName;
+  setWindowTitle(name.empty() ? QStringLiteral("noname") : PathToQString(name));
+}
+
+void TMDIMiss::Activated() {
+  if (!Mission().Blank && frame_)
+    frame_->MissActivate(this);
+}
+
+void TMDIMiss::MakePointInView(int32_t x, int32_t y, bool center) {
+  QScrollBar* h = scroll_->horizontalScrollBar();
+  QScrollBar* v = scroll_->verticalScrollBar();
+  int w = scroll_->viewport()->width(), ht = scroll_->viewport()->height();
+  if (center) {
+    setUpdatesEnabled(false);
+    h->setValue(std::clamp(x - w / 2, 0, h->maximum()));
+    v->setValue(std::clamp(y - ht / 2, 0, v->maximum()));
+    setUpdatesEnabled(true);
+    return;
+  }
+  if (x < h->value())
+    h->setValue(x);
+  else if (x >= h->value() + w)
+    h->setValue(x - w);
+  if (y < v->value())
+    v->setValue(y);
+  else if (y >= v->value() + ht)
+    v->setValue(y - ht);
+}
+
+void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftState shift, TPoint cell) {
+  if (button != Qt::LeftButton || (shift.Buttons & Qt::RightButton) || !frame_ || !frame_->Palette())
+    return;
+  TPaletteApi& palette = *frame_->Palette();
+  uint8_t page = 0;
+  uint16_t value = 0xFFFF;
+  palette.GetSelectedPicture(page, value);
+  bool first = action == maLeftDown;
+  TMultiSelection selection;
+  if (palette.GetMultiSelection(selection)) {
+    missView_->PasteGroup(first, cell, selection, page);
+    return;
+  }
+  if (page > 2)
+    return;  // the shop page paints nothing
+  bool changed = missView_->SetCellValue(first, cell, value, page);
+  if (changed && cell == missView_->CursorPos()) {
+    missView_->RedrawCell(cell);
+    if (isActive_) {
+      TMissionCell c = missView_->CursorCell();
+      palette.ShowCellUnit(c.VehContent, c.Vehicle != NoUnit || c.VehOwner != NoSide, c.AIPoint);
+    }
+  }
+}
+
+void TMDIMiss::Pick() {
+  if (!isActive_ || !frame_ || !frame_->Palette())
+    return;
+  int16_t terrain, obj;
+  uint16_t unit;
+  if (missView_->FilterOn(mfDFLayer)) {
+    TDFCell c = missView_->CursorDFCell();
+    terrain = c.Terrain;
+    obj = c.Obj;
+    unit = static_cast<uint16_t>(c.VehOwner << 8 | c.Vehicle);
+  } else {
+    TMissionCell c = missView_->CursorCell();
+    terrain = c.Terrain;
+    obj = c.Obj;
+    unit = static_cast<uint16_t>(c.VehOwner << 8 | c.Vehicle);
+  }
+  if (!frame_->Palette()->PickPicture(terrain, obj, unit))
+    QApplication::beep();
+}
+
+void TMDIMiss::CursorFollowUp() {
+  if (!frame_)
+    return;
+  if (isActive_ && frame_->Palette()) {
+    TMissionCell c = missView_->CursorCell();
+    frame_->Palette()->SetCurrentShop(c.Shop);
+    frame_->Palette()->ShowCellUnit(c.VehContent, c.Vehicle != NoUnit || c.VehOwner != NoSide, c.AIPoint);
+  }
+  frame_->MissCurPos();
+}
+
+bool TMDIMiss::ConfirmClose() {
+  if (discardOnClose_ || !missView_->IsModified() || !frame_)
+    return true;
+  const std::string& name = Mission().FileName;
+  QString shown = name.empty() ? QStringLiteral("noname") : PathToQString(name);
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Varnholt Editor"),
+                  QStringLiteral("The mission \"%1\" has unsaved changes.").arg(shown),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+  box.setInformativeText(QStringLiteral("Do you want to save them?"));
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+  case QMessageBox::Save:
+    return frame_->SaveWindow(this);
+  case QMessageBox::Discard:
+    return true;
+  default:
+    return false;
+  }
+}
+
+void TMDIMiss::closeEvent(QCloseEvent* event) {
+  if (ConfirmClose())
+    event->accept();
+  else
+    event->ignore();
+}
+
+} // namespace vh

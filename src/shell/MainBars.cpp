@@ -1,0 +1,234 @@
+// The frame's menu and tool bar.
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSpinBox>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "graphics/PictureSets.h"
+#include "mission/FileUtil.h"
+#include "shell/DLGNewMission.h"
+#include "shell/MDIMainForm.h"
+#include "shell/MDIMissForm.h"
+#include "shell/VhApplication.h"
+#include "views/COMPMissView.h"
+
+namespace vh {
+
+namespace {
+
+struct TFilterButton {
+  int bit;
+  const char* caption;
+  const char* hint;
+  const char* menuText;
+  const char* name;
+};
+
+// In tool bar order; the three picture buttons get icons once the game's
+// pictures are loaded.
+constexpr TFilterButton kFilterButtons[] = {
+    {mfBaseMap, "ACTN", "Show/Hide Map", "&ACTN", "ACTNFilter"},
+    {mfDFLayer, "DFxx", "Show/Hide Changes in Game", "&DF", "DFFilter"},
+    {mfDFMarks, "Mark DF", "Mark all DF Hexs in this Layer", "&Mark DF", "MarkDFFilter"},
+    {mfTerrain, "Ter", "Show/Hide Terrain", "&Terrain", "TerFilter"},
+    {mfObjects, "Obj", "Show/Hide Objects", "&Objects", "ObjFilter"},
+    {mfUnits, "Veh", "Show/Hide Vehicles", "&Vehicles", "VehFilter"},
+    {mfShopMarks, "Shop", "Mark Shops", "&Shops", "ShopFilter"},
+    {mfContentMarks, "VCont", "Mark Vehicles with Content", "Vehicles with Co&ntent", "VehContFilter"},
+    {mfAIMarks, "AI", "Mark AI Points", "AI &Points", "AIFilter"},
+};
+
+// A game picture as a tool bar icon: the transparent key and the outside
+// of the hexagon stay clear.
+QIcon IconFromPicture(const THexPicture& picture, const TPalette& palette) {
+  QImage image(HexSize, HexSize, QImage::Format_ARGB32);
+  for (int y = 0; y < HexSize; ++y)
+    for (int x = 0; x < HexSize; ++x) {
+      uint8_t i = picture.Pixels[static_cast<size_t>(y * HexSize + x)];
+      const TPaletteEntry& c = palette[i];
+      image.setPixel(x, y, i == 0 || i == OutsideColour ? qRgba(0, 0, 0, 0) : qRgb(c.Red, c.Green, c.Blue));
+    }
+  return QIcon(QPixmap::fromImage(image));
+}
+
+} // namespace
+
+void TMDIMain::CreateMenus() {
+  auto command = [this](QMenu* menu, const QString& text, void (TMDIMain::*handler)(),
+                        const QKeySequence& key = {}) {
+    QAction* a = menu->addAction(text);
+    a->setShortcut(key);
+    connect(a, &QAction::triggered, this, [this, handler] { RunCommand(this, [&] { (this->*handler)(); }); });
+    return a;
+  };
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  FileNewItem = command(file, QStringLiteral("&New..."), &TMDIMain::FileNewItemClick);
+  FileOpenItem = command(file, QStringLiteral("&Open..."), &TMDIMain::FileOpenItemClick, Qt::Key_F3);
+  FileSaveItem = command(file, QStringLiteral("&Save"), &TMDIMain::FileSaveItemClick, Qt::Key_F2);
+  FileSaveAsItem = command(file, QStringLiteral("Save &As..."), &TMDIMain::FileSaveAsItemClick);
+  FileSaveBmpItem = command(file, QStringLiteral("Save As &BMP..."), &TMDIMain::FileSaveBmpItemClick);
+  file->addSeparator();
+  FileOptionsItem = command(file, QStringLiteral("O&ptions..."), &TMDIMain::FileOptionsItemClick);
+  FileExitItem = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+  FileExitItem->setShortcut(Qt::ALT | Qt::Key_X);
+
+  // The filter items are the tool bar's own actions, so menu check marks
+  // and buttons can never disagree.
+  for (const TFilterButton& b : kFilterButtons) {
+    QAction* a = new QAction(QString::fromLatin1(b.caption), this);
+    a->setObjectName(b.name);
+    a->setCheckable(true);
+    a->setToolTip(QString::fromLatin1(b.hint));
+    a->setData(QString::fromLatin1(b.menuText));
+    int bit = b.bit;
+    connect(a, &QAction::triggered, this, [this, bit](bool down) { RunCommand(this, [&] { FilterClick(bit, down); }); });
+    FilterActions[bit] = a;
+  }
+  GridFilter = new QAction(QStringLiteral("Grid"), this);
+  GridFilter->setObjectName("GridFilter");
+  GridFilter->setCheckable(true);
+  GridFilter->setToolTip(QStringLiteral("Show/Hide Grid"));
+  connect(GridFilter, &QAction::triggered, this, [this](bool down) {
+    if (TMissView* v = CurrentView())
+      v->SetShowGrid(down);
+  });
+
+  ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+  auto menuItem = [this](int bit) {
+    QAction* a = FilterActions[bit];
+    QAction* item = ViewMenu->addAction(a->data().toString());
+    item->setCheckable(true);
+    connect(ViewMenu, &QMenu::aboutToShow, item, [item, a] { item->setChecked(a->isChecked()); });
+    connect(item, &QAction::triggered, a, [a] { a->trigger(); });
+    return item;
+  };
+  QAction* gridItem = ViewMenu->addAction(QStringLiteral("&Grid"));
+  gridItem->setCheckable(true);
+  connect(ViewMenu, &QMenu::aboutToShow, gridItem, [this, gridItem] { gridItem->setChecked(GridFilter->isChecked()); });
+  connect(gridItem, &QAction::triggered, GridFilter, [this] { GridFilter->trigger(); });
+  ViewMenu->addSeparator();
+  for (int bit : {mfTerrain, mfObjects, mfUnits, mfShopMarks, mfContentMarks, mfAIMarks})
+    menuItem(bit);
+  ViewMenu->addSeparator();
+  menuItem(mfBaseMap);
+  menuItem(mfDFLayer);
+  DFLayerItem = command(ViewMenu, QStringLiteral("DF &Layer..."), &TMDIMain::DFLayerItemClick);
+  menuItem(mfDFMarks);
+  ViewMenu->addSeparator();
+  ClearFilterItem = ViewMenu->addAction(QStringLiteral("&Clear with Filter"));
+  connect(ClearFilterItem, &QAction::triggered, this, [this] {
+    RunCommand(this, [&] {
+      if (activeMiss_)
+        activeMiss_->ClearWithFilter();
+    });
+  });
+
+  MissionMenu = menuBar()->addMenu(QStringLiteral("&Mission"));
+  SettingsItem = command(MissionMenu, QStringLiteral("&Settings..."), &TMDIMain::SettingsItemClick);
+  MissionMenu->addSeparator();
+  GenerateMapItem = MissionMenu->addAction(QStringLiteral("&Generate Map"));
+  GenerateMapItem->setCheckable(true);
+  connect(GenerateMapItem, &QAction::triggered, this, [this] {
+    // The check mark follows the window, not the click.
+    GenerateMapItem->setChecked(generator_ != nullptr);
+    RunCommand(this, [&] { ToggleGenerator(); });
+  });
+
+  WindowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
+  connect(WindowMenu, &QMenu::aboutToShow, this, &TMDIMain::WindowMenuAboutToShow);
+  WindowMenuAboutToShow();
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  AboutItem = help->addAction(QStringLiteral("&About..."), this, [this] {
+    TAboutBox box(this);
+    box.exec();
+  });
+}
+
+void TMDIMain::WindowMenuAboutToShow() {
+  WindowMenu->clear();
+  TileItem = WindowMenu->addAction(QStringLiteral("&Tile"), this, &TMDIMain::TileItemClick);
+  CascadeItem = WindowMenu->addAction(QStringLiteral("&Cascade"), mdi_, &QMdiArea::cascadeSubWindows);
+  ArrangeIconsItem = WindowMenu->addAction(QStringLiteral("&Arrange Icons"), this, &TMDIMain::ArrangeIconsItemClick);
+  const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
+  if (!windows.isEmpty())
+    WindowMenu->addSeparator();
+  int n = 0;
+  for (QMdiSubWindow* sub : windows) {
+    QString text = (++n < 10 ? QStringLiteral("&%1 ").arg(n) : QString()) + sub->windowTitle();
+    QAction* a = WindowMenu->addAction(text, mdi_, [this, sub] {
+      if (sub->isMinimized())
+        sub->showNormal();
+      mdi_->setActiveSubWindow(sub);
+    });
+    a->setCheckable(true);
+    a->setChecked(sub == mdi_->activeSubWindow());
+  }
+}
+
+void TMDIMain::CreateToolBar() {
+  ToolBar = addToolBar(QStringLiteral("Filters"));
+  ToolBar->setObjectName("ToolBar");
+  ToolBar->setMovable(false);
+  ToolBar->setIconSize(QSize(HexSize, HexSize));
+  ToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  ToolBar->addAction(FilterActions[mfBaseMap]);
+  ToolBar->addAction(FilterActions[mfDFLayer]);
+  auto* nrLabel = new QLabel(QStringLiteral(" Nr. "), ToolBar);
+  nrLabel->setObjectName("NrLabel");
+  nrLabel->setToolTip(QStringLiteral("DF Layer"));
+  ToolBar->addWidget(nrLabel);
+  DFNrCounter = new QSpinBox(ToolBar);
+  DFNrCounter->setObjectName("DFNrCounter");
+  DFNrCounter->setRange(0, DFLayerCount - 1);
+  DFNrCounter->setWrapping(false);
+  DFNrCounter->setToolTip(QStringLiteral("DF Layer"));
+  connect(DFNrCounter, &QSpinBox::valueChanged, this, [this](int layer) {
+    RunCommand(this, [&] {
+      if (TMissView* v = CurrentView())
+        v->ShowDFLayer(layer);
+    });
+  });
+  ToolBar->addWidget(DFNrCounter);
+  ToolBar->addAction(FilterActions[mfDFMarks]);
+  ToolBar->addSeparator();
+  for (int bit : {mfTerrain, mfObjects, mfUnits, mfShopMarks, mfContentMarks, mfAIMarks})
+    ToolBar->addAction(FilterActions[bit]);
+  ToolBar->addSeparator();
+  ToolBar->addAction(GridFilter);
+}
+
+void TMDIMain::SetToolBarIcons() {
+  const TPictureSets& sets = GamePictures();
+  if (!sets.Loaded)
+    return;
+  // A grass-like terrain, a building and a unit from the loaded pictures:
+  // the first entries of the editor's own selection groups when present.
+  auto firstOf = [this](const char* file, int fallback) {
+    try {
+      ByteStream sel = ReadWholeFile(ResolvePathCI(config_.ProgramDir + file), 1 << 16);
+      for (size_t at = 0; at + 1 < sel.size() && at < 144; at += 2)
+        if (int16_t v = GetI16(sel, at); v >= 0)
+          return static_cast<int>(v);
+    } catch (const std::exception&) {
+    }
+    return fallback;
+  };
+  FilterActions[mfTerrain]->setIcon(IconFromPicture(sets.Part(firstOf("terrain.sel", 0)), sets.GamePalette));
+  FilterActions[mfObjects]->setIcon(IconFromPicture(sets.Part(firstOf("objekt.sel", 1)), sets.GamePalette));
+  THexPicture unit = sets.Unit(0);
+  RecolourForOwner(unit, 0);
+  FilterActions[mfUnits]->setIcon(IconFromPicture(unit, sets.GamePalette));
+  for (int bit : {mfTerrain, mfObjects, mfUnits})
+    if (QWidget* button = ToolBar->widgetForAction(FilterActions[bit]))
+      static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonIconOnly);
+}
+
+} // namespace vh

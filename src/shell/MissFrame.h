@@ -1,0 +1,30 @@
+#pragma once
+
+namespace vh {
+
+class TMDIMiss;
+class TMissView;
+class TPaletteApi;
+
+// The six notifications child windows send their frame. They are plain
+// calls, so the frame has handled each before the sender goes on: after a
+// mission window's creation returns it is counted, after OpenFile returns it
+// is current.
+class TMissFrame {
+public:
+  virtual ~TMissFrame() = default;
+  virtual void MissActivate(TMDIMiss* window) = 0;
+  virtual void MissCreated(TMDIMiss* window) = 0;
+  virtual void MissDestroyed(TMDIMiss* window) = 0;
+  virtual void MissCurPos() = 0;
+  virtual void GenMapOpened() = 0;
+  virtual void GenMapClosed() = 0;
+
+  // The palette the mission windows paint with; null until start-up made it.
+  virtual TPaletteApi* Palette() = 0;
+  // Saves the window's mission as the frame's Save command does (asking for
+  // a name when it has none); false when the user cancelled or it failed.
+  virtual bool SaveWindow(TMDIMiss* window) = 0;
+};
+
+} // namespace vh

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "graphics/PictureSets.h"
+
+class QMdiArea;
+class QWidget;
+
+namespace vh {
+
+class TPaletteApi;
+
+struct TPaletteWindow {
+  QWidget* Window = nullptr;
+  TPaletteApi* Api = nullptr;
+};
+
+// Creates the palette window inside the frame's MDI area, beside where the
+// mission windows open.
+TPaletteWindow CreatePaletteWindow(const TPictureSets& sets, const std::string& programDir, QMdiArea* area);
+
+} // namespace vh
