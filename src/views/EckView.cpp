@@ -34,6 +34,8 @@ QString GaugeCaptionText(const QString& caption, int count, int total) {
 }
 
 TEckView::TEckView(const TPictureSets& sets, QWidget* parent) : TWinImage(LoadedPalette(sets), parent), sets_(sets) {
+  // Moves without a button are actions too (maMove).
+  setMouseTracking(true);
   autoScrollTimer_.setInterval(AutoScrollInterval);
   connect(&autoScrollTimer_, &QTimer::timeout, this, &TEckView::AutoScrollTick);
 }
@@ -322,7 +324,9 @@ void TEckView::Dispatch(TMouseKind kind, Qt::MouseButton button, const QMouseEve
 void TEckView::TakeCapture() {
   captured_ = true;
   autoScrollTimer_.start();
-  if (QWidget* owner = CaptionOwner())
+  // A top-level window is brought to the front by the window system itself;
+  // an MDI child window is the frame's business, so it is raised here.
+  if (QWidget* owner = CaptionOwner(); owner && !owner->isWindow())
     owner->raise();
 }
 
