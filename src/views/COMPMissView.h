@@ -100,4 +100,4 @@ private:
 // full redraws show their progress.
 void ApplyMissionWindowSettings(TMissView& view);
 
-} // namespace vh
+}  // namespace vh

@@ -26,4 +26,4 @@ struct GeneratorState {
   uint8_t Height(int32_t x, int32_t y) const { return HeightMap[static_cast<size_t>(y * MaxMapSize + x)]; }
 };
 
-} // namespace vh
+}  // namespace vh

@@ -80,8 +80,8 @@ using Cells = std::vector<TPoint>;
 
 TEST_F(EckView, PressesHitTheCellWhoseOutlineHoldsThePixel) {
   const std::vector<std::pair<QPoint, std::optional<TPoint>>> cases = {
-      {{0, 0}, std::nullopt},  {{8, 0}, TPoint{0, 0}},   {{16, 12}, TPoint{0, 0}}, {{20, 5}, std::nullopt},
-      {{24, 12}, TPoint{1, 0}}, {{31, 12}, TPoint{1, 0}}, {{32, 12}, TPoint{2, 0}}, {{17, 30}, TPoint{0, 1}},
+      {{0, 0}, std::nullopt},   {{8, 0}, TPoint{0, 0}},    {{16, 12}, TPoint{0, 0}}, {{20, 5}, std::nullopt},
+      {{24, 12}, TPoint{1, 0}}, {{31, 12}, TPoint{1, 0}},  {{32, 12}, TPoint{2, 0}}, {{17, 30}, TPoint{0, 1}},
       {{40, 30}, TPoint{2, 1}}, {{95, 140}, std::nullopt},  // below the last row of column 5
   };
   for (const auto& [pixel, cell] : cases) {
@@ -145,8 +145,10 @@ TEST_F(EckView, TheCaptureStaysWhileOneButtonIsStillDown) {
 
 TEST_F(EckView, WithoutTheCaptureOnlyPlainMovesAreReported) {
   SendMouse(*view, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, Centre({2, 2}));
-  SendMouse(*view, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, Centre({2, 2}));  // a stray release
-  SendMouse(*view, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, Centre({3, 2}));  // the press went elsewhere
+  SendMouse(*view, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton,
+            Centre({2, 2}));  // a stray release
+  SendMouse(*view, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton,
+            Centre({3, 2}));  // the press went elsewhere
   SendMouse(*view, QEvent::MouseButtonPress, Qt::MiddleButton, Qt::MiddleButton, Centre({3, 2}));
   EXPECT_FALSE(view->HasCapture());
   SendMouse(*view, QEvent::MouseButtonRelease, Qt::MiddleButton, Qt::NoButton, Centre({3, 2}));
@@ -159,11 +161,13 @@ TEST_F(EckView, WithoutTheCaptureOnlyPlainMovesAreReported) {
 TEST_F(EckView, DragsReportTheLeftButtonWhileItIsHeld) {
   SendMouse(*view, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, Centre({0, 0}));
   SendMouse(*view, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, Centre({1, 0}));
-  SendMouse(*view, QEvent::MouseButtonPress, Qt::RightButton, Qt::LeftButton | Qt::RightButton, Centre({1, 0}));
+  SendMouse(*view, QEvent::MouseButtonPress, Qt::RightButton, Qt::LeftButton | Qt::RightButton,
+            Centre({1, 0}));
   SendMouse(*view, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton | Qt::RightButton, Centre({2, 0}));
   SendMouse(*view, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::RightButton, Centre({2, 0}));
   SendMouse(*view, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, Centre({2, 0}));
-  ASSERT_EQ(Kinds(), (std::vector<TMouseActionItem>{maLeftDown, maLeftMove, maRightDown, maLeftRightMove, maLeftUp}));
+  ASSERT_EQ(Kinds(),
+            (std::vector<TMouseActionItem>{maLeftDown, maLeftMove, maRightDown, maLeftRightMove, maLeftUp}));
   EXPECT_EQ(actions[1].Button, Qt::LeftButton);
   EXPECT_EQ(actions[3].Button, Qt::LeftButton);
   EXPECT_EQ(actions[3].Cell, (TPoint{2, 0}));
@@ -385,7 +389,8 @@ TEST_F(Gauge, ProgressOfAFullRedrawShowsInTheOwnersCaption) {
   view->SetGridSize({4, 3});
   std::vector<bool> waiting;
   view->OnCompose = [&](TPoint) {
-    waiting.push_back(QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+    waiting.push_back(QApplication::overrideCursor() &&
+                      QApplication::overrideCursor()->shape() == Qt::WaitCursor);
   };
   view->RedrawAll();
   EXPECT_EQ(spy.Captions, (std::vector<QString>{"Map - 0%", "Map - 33%", "Map - 66%", "Map - 100%", "Map"}));
@@ -436,5 +441,5 @@ TEST(MouseActionLists, HoldTheActionsGiven) {
   EXPECT_EQ(TMouseActionList{}.Bits(), 0u);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -28,11 +28,14 @@ protected:
     view->StartNewMission({8, 8});
     view->Drawn.clear();
   }
-  TMissionCell& At(int x, int y) { return view->Mission().Cells[static_cast<size_t>(y)][static_cast<size_t>(x)]; }
+  TMissionCell& At(int x, int y) {
+    return view->Mission().Cells[static_cast<size_t>(y)][static_cast<size_t>(x)];
+  }
   bool MapUpToDate() const { return view->MapBitmap().Pixels == test::ExpectedMap(*view).Pixels; }
   Cells DrawnSet() const {
     Cells c = view->Drawn;
-    std::sort(c.begin(), c.end(), [](TPoint a, TPoint b) { return std::pair(a.y, a.x) < std::pair(b.y, b.x); });
+    std::sort(c.begin(), c.end(),
+              [](TPoint a, TPoint b) { return std::pair(a.y, a.x) < std::pair(b.y, b.x); });
     c.erase(std::unique(c.begin(), c.end()), c.end());
     return c;
   }
@@ -162,7 +165,8 @@ TEST_F(MissViewEditing, PaintingWithTheMouse) {
     if (view->SetCellValue(action == maLeftDown, {x, y}, 7, pkTerrain) && view->CursorPos() == TPoint{x, y})
       view->RedrawCell({x, y});
   };
-  view->OnMouseAction1 = [&](TEckView*, TMouseActionItem, Qt::MouseButton, TShiftState, int32_t x, int32_t y) {
+  view->OnMouseAction1 = [&](TEckView*, TMouseActionItem, Qt::MouseButton, TShiftState, int32_t x,
+                             int32_t y) {
     picks.push_back({x, y});
   };
   view->show();
@@ -225,5 +229,5 @@ TEST_F(MissViewEditing, TheScreenShowsTheBitmap) {
     shot.save(QString::fromLocal8Bit(dir) + "/missview.png");
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -125,7 +125,8 @@ TEST_F(MissView, FilterSwitchesRedrawOnlyTheCellsConcerned) {
   };
   const std::vector<Step> steps = {
       // Base terrain: the left half.
-      {mfTerrain, false, [] {
+      {mfTerrain, false,
+       [] {
          Cells c;
          for (int y = 0; y < 6; ++y)
            for (int x = 0; x < 4; ++x)
@@ -143,7 +144,8 @@ TEST_F(MissView, FilterSwitchesRedrawOnlyTheCellsConcerned) {
       {mfDFLayer, true, {{0, 0}, {7, 0}, {1, 3}}},
       {mfDFMarks, false, {{0, 0}, {7, 0}, {1, 3}}},
       {mfUnits, true, {{1, 3}, {6, 4}}},
-      {mfBaseMap, false, [] {
+      {mfBaseMap, false,
+       [] {
          Cells c;
          for (int y = 0; y < 6; ++y)
            for (int x = 0; x < 4; ++x)
@@ -165,7 +167,8 @@ TEST_F(MissView, FilterSwitchesRedrawOnlyTheCellsConcerned) {
       EXPECT_EQ(view->Drawn.size(), 24u);
     else {
       Cells expected = s.Expected;
-      std::sort(expected.begin(), expected.end(), [](TPoint a, TPoint b) { return std::pair(a.y, a.x) < std::pair(b.y, b.x); });
+      std::sort(expected.begin(), expected.end(),
+                [](TPoint a, TPoint b) { return std::pair(a.y, a.x) < std::pair(b.y, b.x); });
       EXPECT_EQ(DrawnSorted(), expected) << "bit " << s.Index << (s.On ? " on" : " off");
       EXPECT_EQ(view->Drawn.size(), expected.size()) << "each cell once";
     }
@@ -348,5 +351,5 @@ TEST_F(MissViewFiles, SavingClearsTheModifiedState) {
   EXPECT_EQ(back->Cells[2][2].Terrain, 13);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

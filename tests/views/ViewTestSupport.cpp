@@ -22,11 +22,11 @@ public:
       qputenv("QT_QPA_PLATFORM", "offscreen");
     // The offscreen platform says so for every window that asks it to move
     // or resize; that is no finding of the tests.
-    previousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context,
-                                                const QString& message) {
-      if (!message.startsWith("This plugin does not support"))
-        previousHandler(type, context, message);
-    });
+    previousHandler =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+          if (!message.startsWith("This plugin does not support"))
+            previousHandler(type, context, message);
+        });
     app_ = std::make_unique<QApplication>(argc_, argv_);
   }
   void TearDown() override {
@@ -45,7 +45,7 @@ private:
 [[maybe_unused]] ::testing::Environment* const qtEnvironment =
     ::testing::AddGlobalTestEnvironment(new TQtEnvironment);
 
-} // namespace
+}  // namespace
 
 const TPictureSets& ViewSets() {
   static const TPictureSets* sets = new TPictureSets(MakeFakeSets());
@@ -53,7 +53,7 @@ const TPictureSets& ViewSets() {
 }
 
 void RecordAllActions(TEckView& view, std::vector<TRecordedAction>& into) {
-  view.ActionList0 = {maLeftDown, maLeftUp,   maRightDown,     maRightUp, maMove,
+  view.ActionList0 = {maLeftDown, maLeftUp,    maRightDown,     maRightUp, maMove,
                       maLeftMove, maRightMove, maLeftRightMove, maSpecial};
   view.OnMouseAction0 = [&into](TEckView*, TMouseActionItem action, Qt::MouseButton button, TShiftState shift,
                                 int32_t x, int32_t y) {
@@ -88,4 +88,4 @@ TIndexedImage ExpectedMap(const TMissView& view) {
   return RenderMission(ViewSets(), view.Mission(), options);
 }
 
-} // namespace vh::test
+}  // namespace vh::test

@@ -22,9 +22,12 @@ const TPictureSets& ViewSets();
 // and reports the mouse state tests give it.
 class TTestGrid : public TEckView {
 public:
-  explicit TTestGrid(const TPictureSets& sets = ViewSets(), QWidget* parent = nullptr) : TEckView(sets, parent) {}
+  explicit TTestGrid(const TPictureSets& sets = ViewSets(), QWidget* parent = nullptr)
+      : TEckView(sets, parent) {}
 
-  static uint8_t CellColour(TPoint cell) { return static_cast<uint8_t>(100 + (cell.x * 7 + cell.y * 3) % 100); }
+  static uint8_t CellColour(TPoint cell) {
+    return static_cast<uint8_t>(100 + (cell.x * 7 + cell.y * 3) % 100);
+  }
   void GetCellPicture(TPoint cell, THexPicture& picture) const override {
     Drawn.push_back(cell);
     if (OnCompose)
@@ -74,4 +77,4 @@ bool ShowsPicture(const TEckView& view, TPoint cell, const THexPicture& picture)
 // The mission drawn from scratch with the view's filter, grid and cursor.
 TIndexedImage ExpectedMap(const TMissView& view);
 
-} // namespace vh::test
+}  // namespace vh::test
