@@ -5,9 +5,9 @@
 #include <string>
 
 #include "mission/Mission.h"
+#include "shell/Generator.h"
 #include "views/CellEditing.h"
 #include "views/EckView.h"
-#include "views/GeneratorState.h"
 #include "views/MissionPicture.h"
 #include "views/MultiSelection.h"
 

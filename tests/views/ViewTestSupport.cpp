@@ -1,51 +1,11 @@
 #include "ViewTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
 #include <QApplication>
 
 #include "support/FakeGraphics.h"
 #include "views/MapRenderer.h"
 
 namespace vh::test {
-
-namespace {
-
-// The widgets need an application object; gtest's own main creates none, so
-// an environment does, before the first test.
-class TQtEnvironment : public ::testing::Environment {
-public:
-  void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-      qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The offscreen platform says so for every window that asks it to move
-    // or resize; that is no finding of the tests.
-    previousHandler =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-          if (!message.startsWith("This plugin does not support"))
-            previousHandler(type, context, message);
-        });
-    app_ = std::make_unique<QApplication>(argc_, argv_);
-  }
-  void TearDown() override {
-    app_.reset();
-    qInstallMessageHandler(previousHandler);
-  }
-
-private:
-  static inline QtMessageHandler previousHandler = nullptr;
-  int argc_ = 1;
-  char name_[16] = "viewwidgets";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const qtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new TQtEnvironment);
-
-}  // namespace
 
 const TPictureSets& ViewSets() {
   static const TPictureSets* sets = new TPictureSets(MakeFakeSets());

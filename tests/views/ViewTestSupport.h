@@ -10,8 +10,8 @@
 #include "views/COMPMissView.h"
 #include "views/EckView.h"
 
-// Helpers of the widget tests. The test program runs one QApplication on
-// the offscreen platform for all tests.
+// Helpers of the widget tests (the program's QApplication comes from
+// support/QtTestApp.cpp).
 
 namespace vh::test {
 
