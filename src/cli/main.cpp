@@ -1,23 +1,80 @@
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
 
 namespace {
 
 const char* const kUsage =
-    "Usage: vhmission COMMAND [OPTIONS] ...\n"
+    "Usage: vhmission COMMAND [OPTIONS] ARGUMENTS\n"
     "\n"
     "Command-line companion of Varnholt Editor for mission files (miss*.dat).\n"
     "\n"
+    "Commands:\n"
+    "  dump MISSION            print the whole mission as JSON\n"
+    "  check MISSION           load the mission and its shop names file; print each\n"
+    "                          tolerated anomaly as a warning\n"
+    "  roundtrip IN OUT        load IN and save it as OUT with OUT's shop names file,\n"
+    "                          as the editor's Save As does\n"
+    "  render MISSION OUT      draw the whole map into OUT (.bmp or .png)\n"
+    "\n"
     "Options:\n"
-    "  --help        show this text\n";
+    "  --std-dir DIR           where stdmiss.dat and stddf00.dat lie (default: beside\n"
+    "                          the program)\n"
+    "  --text-dir NAME         the game's text directory name (default: GER)\n"
+    "  --game-dir DIR          render: the game directory (default: VarnholtDir of\n"
+    "                          vhedit.ini beside the program)\n"
+    "  --filter N              render: what is drawn, as the map view's filter word\n"
+    "                          (default 71: terrain, objects, units, base map)\n"
+    "  --df-layer N            render: the change layer to show (0..31)\n"
+    "  --grid                  render: draw the hex grid\n"
+    "  --help                  show this text\n"
+    "\n"
+    "Exit codes: 0 done, 1 failed, 2 bad usage.\n";
+
+struct Command {
+  const char* name;
+  int (*run)(const std::vector<std::string>&);
+};
+
+const Command kCommands[] = {
+    {"dump", vh::cli::CmdDump},
+    {"check", vh::cli::CmdCheck},
+    {"roundtrip", vh::cli::CmdRoundtrip},
+#ifdef VH_HAVE_RENDER
+    {"render", vh::cli::CmdRender},
+#endif
+};
 
 } // namespace
 
 int main(int argc, char** argv) {
-  if (argc >= 2 && std::strcmp(argv[1], "--help") == 0) {
-    std::fputs(kUsage, stdout);
-    return 0;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  for (const std::string& a : args)
+    if (a == "--help" || a == "-h") {
+      std::fputs(kUsage, stdout);
+      return vh::cli::ExitOk;
+    }
+  if (args.empty()) {
+    std::fputs(kUsage, stderr);
+    return vh::cli::ExitUsage;
   }
-  std::fputs(kUsage, stderr);
-  return 2;
+  for (const Command& c : kCommands) {
+    if (args[0] != c.name)
+      continue;
+    try {
+      return c.run(std::vector<std::string>(args.begin() + 1, args.end()));
+    } catch (const vh::cli::UsageError& e) {
+      std::fprintf(stderr, "vhmission %s: %s\nTry 'vhmission --help'.\n", c.name, e.message.c_str());
+      return vh::cli::ExitUsage;
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "vhmission: error: %s\n", vh::cli::Cp1252ToUtf8(e.what()).c_str());
+      return vh::cli::ExitFailed;
+    }
+  }
+  std::fprintf(stderr, "vhmission: unknown command '%s'\nTry 'vhmission --help'.\n", args[0].c_str());
+  return vh::cli::ExitUsage;
 }

@@ -21,8 +21,11 @@ void TMission::ClearDFCells() {
 
 void TMission::StoreDFLayer() {
   CheckLayerNr(DFNr);
-  ByteStream& s = DFLayers[DFNr];
-  s.clear();
+  DFLayers[DFNr] = DFGridRecords();
+}
+
+ByteStream TMission::DFGridRecords() const {
+  ByteStream s;
   for (int32_t y = 0; y < Height; ++y)
     for (int32_t x = 0; x < Width; ++x) {
       const TDFCell& c = DFCells[y][x];
@@ -34,6 +37,7 @@ void TMission::StoreDFLayer() {
       AppendU8(s, c.Vehicle);
       AppendU8(s, SideToMask(c.VehOwner));
     }
+  return s;
 }
 
 void TMission::LoadDFLayer(uint8_t nr) {
@@ -101,6 +105,14 @@ void ReadDFChunks(TMission& m, ByteReader& file, const TDFDirectory& dir) {
       continue;
     file.Seek(dir.Offsets[n]);
     auto bytes = file.Bytes(static_cast<size_t>(len));
+    // Every layer is checked now, not only the one expanded below: the dense
+    // numbering of a save can make any layer the one loaded next time, and a
+    // file we wrote must always open again.
+    for (size_t at = 0; at < bytes.size(); at += DFRecordSize)
+      if (GetU16(bytes, at) / MaxMapSize >= MaxMapSize)
+        throw ERangeError("Mission " + file.Source() + ": change layer " + std::to_string(n) +
+                          " has position code " + std::to_string(GetU16(bytes, at)) +
+                          ", beyond the 64 x 64 grid");
     m.DFLayers[n].assign(bytes.begin(), bytes.end());
   }
   m.LoadDFLayer(m.DFNr);

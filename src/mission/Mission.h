@@ -191,6 +191,8 @@ public:
   // Change layers.
   void ClearDFCells();
   void StoreDFLayer();
+  // The change records of the working grid, as StoreDFLayer stores them.
+  ByteStream DFGridRecords() const;
   void LoadDFLayer(uint8_t nr);
   bool SelectDFLayer(uint8_t nr);
 };

@@ -99,7 +99,13 @@ TShopNames ReadShopNames(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in)
     throw EInOutError("Cannot open shop name file \"" + path + "\"");
-  ByteStream data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ByteStream data;
+  char block[4096];
+  while (in.read(block, sizeof block) || in.gcount() > 0) {
+    data.insert(data.end(), block, block + in.gcount());
+    if (data.size() > MaxShopNamesFileSize)
+      throw EInOutError("Shop name file \"" + path + "\" is too large");
+  }
   if (in.bad())
     throw EInOutError("Error processing shop name file \"" + path + "\"");
   return ParseShopNames(data, path);

@@ -24,6 +24,8 @@ constexpr int16_t NamesTypeMissionText = 0;   // key 0
 constexpr int16_t NamesTypeMissionName = 24;  // key 1
 constexpr int16_t NamesTypeShop = 16;         // key shop number + 2
 constexpr size_t MaxPlayerNameLength = 16;
+// Names files hold a few kilobytes; anything this large is not one.
+constexpr size_t MaxShopNamesFileSize = 16u << 20;
 
 // Where a mission's shop names lie: beside it, or in the game's text
 // directory when the mission lies in a directory named MIS (any case).

@@ -1,1 +1,28 @@
 #include "mission/StdData.h"
+
+#include <algorithm>
+
+#include "mission/Anomaly.h"
+#include "mission/DFLayers.h"
+#include "mission/Errors.h"
+#include "mission/FileUtil.h"
+
+namespace vh {
+
+void LoadStdMissionTemplate(const std::string& path) {
+  ByteStream data = ReadWholeFile(ResolvePathCI(path), 1u << 20);
+  if (data.size() < MissHeaderSize)
+    throw EReadError("Standard mission block \"" + path + "\" is shorter than 332 bytes");
+  std::copy_n(data.begin(), MissHeaderSize, StdMissionTemplate.begin());
+}
+
+void LoadStdDFStream(const std::string& path) {
+  ByteStream data = ReadWholeFile(ResolvePathCI(path), 1u << 20);
+  if (data.size() % DFRecordSize != 0) {
+    ReportAnomaly("Standard change layer \"" + path + "\" ends with a partial record; it is ignored");
+    data.resize(data.size() - data.size() % DFRecordSize);
+  }
+  StdDFStream = std::move(data);
+}
+
+} // namespace vh

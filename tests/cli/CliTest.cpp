@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+
+#include "mission/FileUtil.h"
+#include "support/MissionBytes.h"
+
+namespace vh {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int code = -1;
+  std::string out;  // stdout and stderr together
+};
+
+Outcome Vhmission(const std::string& args) {
+  std::string cmd = std::string(VHMISSION_EXE) + " " + args + " 2>&1";
+  Outcome r;
+  FILE* p = popen(cmd.c_str(), "r");
+  if (!p)
+    return r;
+  std::array<char, 4096> buf;
+  size_t n;
+  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
+    r.out.append(buf.data(), n);
+  int status = pclose(p);
+  r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return r;
+}
+
+class Cli : public ::testing::Test {
+protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / "vh_cli_test";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "MIS");
+    fs::create_directories(dir / "GER");
+    fs::create_directories(dir / "std");
+    WriteWholeFile(P("std/stdmiss.dat"), ByteStream(332, 0));
+    WriteWholeFile(P("std/stddf00.dat"), ByteStream{});
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string P(const std::string& rel) const { return (dir / rel).string(); }
+
+  void WriteSample(const std::string& name, const test::MissionBytes& b, const std::string& names) {
+    WriteWholeFile(P("MIS/" + name + ".dat"), b.Build());
+    WriteWholeFile(P("GER/" + name + ".txt"), ByteStream(names.begin(), names.end()));
+  }
+
+  static test::MissionBytes Sample() {
+    test::MissionBytes b;
+    b.Width = 3;
+    b.Height = 2;
+    b.Terrain = {1, 2, 3, 4, 5, 6};
+    b.Units = {0x0405, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF};
+    b.Shop = {test::ShopRecord(1, 16, 0x2000, 0x02), test::ContentRecord(0, {3, -1, -1, -1, -1, -1, -1, -1}, 4)};
+    b.Layers = {ByteStream{2, 0, 9, 0, 0xFE, 0xFF, 0xFF, 0xFF}};
+    return b;
+  }
+  std::string StdDir() const { return "--std-dir " + P("std"); }
+
+  fs::path dir;
+};
+
+TEST_F(Cli, UsageErrorsExitWithTwo) {
+  EXPECT_EQ(Vhmission("").code, 2);
+  EXPECT_EQ(Vhmission("frobnicate x").code, 2);
+  EXPECT_EQ(Vhmission("dump").code, 2);
+  EXPECT_EQ(Vhmission("dump a b").code, 2);
+  Outcome r = Vhmission("check --bogus x");
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.out.find("--bogus"), std::string::npos);
+  EXPECT_EQ(Vhmission("check --std-dir").code, 2);
+  Outcome help = Vhmission("--help");
+  EXPECT_EQ(help.code, 0);
+  EXPECT_NE(help.out.find("roundtrip IN OUT"), std::string::npos);
+}
+
+TEST_F(Cli, CheckReportsAnomaliesAsWarningsAndFailuresWithOne) {
+  test::MissionBytes b = Sample();
+  b.Shop.push_back(test::ShopRecord(2, 16, 0x0003, 0x02));  // unknown shop type
+  WriteSample("miss001", b, "\r\n#0002:0016{Town}\r\n");
+  Outcome ok = Vhmission("check " + StdDir() + " " + P("MIS/miss001.dat"));
+  EXPECT_EQ(ok.code, 0) << ok.out;
+  EXPECT_NE(ok.out.find("warning"), std::string::npos);
+  EXPECT_NE(ok.out.find("0003"), std::string::npos);
+
+  WriteWholeFile(P("MIS/bad.dat"), ByteStream(400, 0));
+  WriteWholeFile(P("GER/bad.txt"), ByteStream(8, '\n'));
+  Outcome bad = Vhmission("check " + StdDir() + " " + P("MIS/bad.dat"));
+  EXPECT_EQ(bad.code, 1);
+  EXPECT_NE(bad.out.find("No Mission File!"), std::string::npos);
+
+  // Without the text directory the names file is looked for in "ENG".
+  Outcome other = Vhmission("check --text-dir ENG " + StdDir() + " " + P("MIS/miss001.dat"));
+  EXPECT_EQ(other.code, 1);
+  EXPECT_NE(other.out.find("ENG"), std::string::npos);
+  EXPECT_EQ(Vhmission("check --std-dir " + P("nowhere") + " " + P("MIS/miss001.dat")).code, 1);
+}
+
+TEST_F(Cli, DumpPrintsTheModelAsJson) {
+  WriteSample("miss002", Sample(),
+              "\r\n#0000:0000{Intro|R\x81" "diger|3}\r\n#0001:0024{Gr\x81n}\r\n#0002:0016{Depot}\r\n");
+  Outcome r = Vhmission("dump " + StdDir() + " " + P("MIS/miss002.dat"));
+  ASSERT_EQ(r.code, 0) << r.out;
+  for (const char* expected :
+       {"\"width\":3", "\"height\":2", "\"missionName\":\"Gr\xC3\xBCn\"", "\"name\":\"R\xC3\xBC" "diger\",\"color\":3",
+        "\"missionText\":\"Intro\"", "{\"terrain\":1,\"obj\":-1,\"vehicle\":5,\"owner\":2,\"content\":0,\"shop\":-1",
+        "\"name\":\"Depot\"", "\"typeName\":\"Town\"", "\"owner\":1", "[3,-1,-1,-1,-1,-1,-1,-1]",
+        "{\"x\":2,\"y\":0,\"terrain\":9,\"obj\":-2,\"vehicle\":255,\"owner\":null}", "\"dfNr\":0"})
+    EXPECT_NE(r.out.find(expected), std::string::npos) << expected << "\n" << r.out.substr(0, 2000);
+  EXPECT_EQ(r.out.find("warning"), std::string::npos);
+}
+
+TEST_F(Cli, RoundtripWritesTheSameMissionAndItsNames) {
+  WriteSample("miss003", Sample(), "\r\n#0000:0000{}\r\n#0001:0024{Name}\r\n#0002:0016{Depot}\r\n");
+  Outcome r = Vhmission("roundtrip " + StdDir() + " " + P("MIS/miss003.dat") + " " + P("MIS/miss004.dat"));
+  ASSERT_EQ(r.code, 0) << r.out;
+  EXPECT_TRUE(fs::exists(P("GER/miss004.txt")));
+  Outcome again = Vhmission("roundtrip " + StdDir() + " " + P("MIS/miss004.dat") + " " + P("MIS/miss005.dat"));
+  ASSERT_EQ(again.code, 0) << again.out;
+  EXPECT_EQ(ReadWholeFile(P("MIS/miss004.dat")), ReadWholeFile(P("MIS/miss005.dat")));
+  EXPECT_EQ(ReadWholeFile(P("GER/miss004.txt")), ReadWholeFile(P("GER/miss005.txt")));
+
+  Outcome fail = Vhmission("roundtrip " + StdDir() + " " + P("MIS/miss003.dat") + " " + P("MIS/miss003.dat/x.dat"));
+  EXPECT_EQ(fail.code, 1);
+}
+
+} // namespace
+} // namespace vh

@@ -1,0 +1,50 @@
+// Writes a small seed corpus for the fuzz targets: a few valid inputs built
+// the same way the unit tests build them.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "mission/FileUtil.h"
+#include "support/MissionBytes.h"
+#include "support/TPWMEncoder.h"
+
+namespace fs = std::filesystem;
+using namespace vh;
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: make_fuzz_seeds DIR\n");
+    return 2;
+  }
+  fs::path dir = argv[1];
+  for (const char* sub : {"mission_reader", "shop_names", "tpwm_decoder"})
+    fs::create_directories(dir / sub);
+  auto put = [&](const char* sub, const std::string& name, const ByteStream& bytes) {
+    WriteWholeFile((dir / sub / name).string(), bytes);
+  };
+
+  test::MissionBytes small;
+  put("mission_reader", "empty_2x2", small.Build());
+  test::MissionBytes rich;
+  rich.Width = 4;
+  rich.Height = 3;
+  rich.Terrain = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+  rich.Obj = {90, 1270, -1, 44};
+  rich.Units = {0x0102, 0x4003, 0xFFFF, 0x2005};
+  rich.Shop = {test::ShopRecord(1, 1, 0x0100, 0x01), test::ContentRecord(0, {1, 2, -1, -1, -1, -1, -1, -1}, 2),
+               test::AIRecord(5, true, 1, 2, 3, 4), test::ShopRecord(6, 16, 0x8000, 0x40)};
+  rich.MapBody = ByteStream(40, 0x11);
+  rich.Layers = {ByteStream{1, 0, 5, 0, 0xFE, 0xFF, 0xFF, 0xFF}, ByteStream{}, ByteStream{2, 0, 0xFF, 0xFF, 0xFF, 0xFF, 3, 4}};
+  put("mission_reader", "rich_4x3", rich.Build());
+
+  std::string names = "\r\n#0000:0000{Intro|Red|3|Blue|5}\r\n#0001:0024{Name}\r\n#0002:0016{Sh\x81p}\r\n";
+  ByteStream plain(names.begin(), names.end());
+  put("shop_names", "plain.txt", plain);
+  put("shop_names", "coded.txt", test::CompressTPWM(plain));
+  ByteStream coded = test::CompressTPWM(plain);
+  put("tpwm_decoder", "names", ByteStream(coded.begin() + 4, coded.end()));
+  std::string rep(300, 'a');
+  ByteStream reps = test::CompressTPWM(ByteStream(rep.begin(), rep.end()));
+  put("tpwm_decoder", "repeat", ByteStream(reps.begin() + 4, reps.end()));
+  return 0;
+}
