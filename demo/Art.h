@@ -12,7 +12,7 @@ namespace vh::demo {
 Picture GrassPicture(int variant, bool dark = false);
 Picture ForestPicture(int variant, bool dark = false);
 Picture HillsPicture(int variant, bool dark = false);
-Picture MountainPicture(int variant);
+Picture MountainPicture(int variant, bool dark = false);
 Picture DesertPicture(int variant);
 Picture SnowPicture(int variant);
 Picture SwampPicture(int variant);

@@ -91,6 +91,8 @@ ByteStream CursorLibraryBytes() {
     while (out.size() - start < 26)
       AppendU8(out, 0);
     AppendPicture(out, CursorPicture(i));
+    while (out.size() - start < 606)  // records are spaced 606 bytes apart
+      AppendU8(out, 0);
   }
   return out;
 }

@@ -47,8 +47,8 @@ void River(Canvas& cv, unsigned sides) {
     cv.Ellipse(12, 12, 3.3, 2.7, pal::Water + 4);
     cv.Ellipse(11.3, 11.4, 1.5, 1.0, pal::Water + 6);
   }
-  EachSide(sides, [&](int, Pt e) { cv.Segment(HexCentre, e, 3.1, pal::Water + 2); });
-  EachSide(sides, [&](int, Pt e) { cv.Segment(HexCentre, e, 2.2, pal::Water + 4); });
+  EachSide(sides, [&](int, Pt e) { cv.Segment(HexCentre, e, 2.8, pal::Water + 2); });
+  EachSide(sides, [&](int, Pt e) { cv.Segment(HexCentre, e, 1.9, pal::Water + 4); });
   // Glints on the current, away from the banks.
   for (int r = 0; r < HexSize; ++r)
     for (int c = 0; c < HexSize; ++c)

@@ -204,10 +204,14 @@ Picture HillsPicture(int variant, bool dark) {
   return cv.Pixels();
 }
 
-Picture MountainPicture(int variant) {
-  uint32_t seed = 700 + variant * 23;
+Picture MountainPicture(int variant, bool dark) {
+  uint32_t seed = 700 + variant * 23 + (dark ? 11 : 0);
   Canvas cv;
-  cv.Shade([&](int c, int r) { return Pick(pal::Rock, 2, 4, Fbm(c, r, seed, 4)); });
+  // The dark set's mountains rise from wooded slopes.
+  cv.Shade([&](int c, int r) {
+    double n = Fbm(c, r, seed, 4);
+    return dark && n > 0.5 ? Pick(pal::DarkGreen, 1, 3, n) : Pick(pal::Rock, 2, 4, n);
+  });
   Dots(cv, seed, 0.05, {pal::Rock + 1, pal::Grass + 2});
   switch (variant) {
   case 0:  // one big peak
@@ -380,8 +384,8 @@ Picture DarkLandPicture(int level) {
   case 3: return ForestPicture(1, true);
   case 4: return HillsPicture(1, true);
   case 5: return HillsPicture(4, true);
-  case 6: return MountainPicture(2);
-  default: return MountainPicture(3);
+  case 6: return MountainPicture(2, true);
+  default: return MountainPicture(3, true);
   }
 }
 

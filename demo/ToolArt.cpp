@@ -99,6 +99,8 @@ Picture ToolPicture(int part) {
     cv = MarkCanvas();
     break;
   }
+  if (part == 1 || part == 2 || part == 6)
+    cv.FillOutside(pal::ToolOutside);
   return cv.Pixels();
 }
 

@@ -223,6 +223,8 @@ const std::array<UnitDef, DemoUnitTypes>& Units() {
        }},
       {"Landing craft", [](Canvas& cv) {
          cv.Polygon({{3, 12}, {18, 12}, {21, 15}, {20, 17}, {4, 17}}, N(3));
+         cv.Rect(4, 12, 17, 12, N(6));  // gunwale in the light
+         cv.Rect(5, 16, 19, 16, N(1));  // waterline
          cv.Polygon({{18, 12}, {21, 10}, {21.5, 13}, {19, 14}}, N(5));  // bow ramp
          cv.Rect(4, 9, 7, 12, N(5));
          cv.Rect(5, 10, 6, 10, 0);
