@@ -159,40 +159,18 @@ void MapBuilder::PaintLand(const std::function<int(int x, int y, double h)>& pic
 }
 
 std::vector<std::pair<int, int>> MapBuilder::River(int x, int y, int maxLength) {
-  std::vector<std::pair<int, int>> cells;
-  std::vector<bool> used(height_.size(), false);
-  while (Inside(x, y) && static_cast<int>(cells.size()) < maxLength) {
-    cells.push_back({x, y});
-    used[Index(x, y)] = true;
-    if (IsWater(x, y) || (cells.size() > 1 && LineKindsOf(Obj(x, y)) & 2u))
-      break;  // reached the sea, or joined another river
-    int best = -1;
-    double bestH = std::numeric_limits<double>::max();
-    for (int d = 0; d < 6; ++d) {
-      int nx = 0, ny = 0;
-      Neighbour(x, y, d, nx, ny);
-      if (!Inside(nx, ny) || used[Index(nx, ny)] || m_.Cells[ny][nx].Shop != -1 || IsLineJoin(Obj(nx, ny)))
-        continue;
-      // Keep the river one cell wide: never step beside an earlier stretch of it.
-      bool touches = false;
-      for (int e = 0; e < 6; ++e) {
-        int ax = 0, ay = 0;
-        Neighbour(nx, ny, e, ax, ay);
-        if (Inside(ax, ay) && used[Index(ax, ay)] && !(ax == x && ay == y))
-          touches = true;
-      }
-      if (touches)
-        continue;
-      double h = IsWater(nx, ny) ? -1e9 : Height(nx, ny);
-      if (h < bestH) {
-        bestH = h;
-        best = d;
-      }
-    }
-    if (best < 0)
-      break;
-    Neighbour(x, y, best, x, y);
-  }
+  // Down the valleys to the sea (or into another river): the cheapest path
+  // where every step costs more the higher it lies.
+  auto cells = PathTo(
+      x, y,
+      [&](int cx, int cy) { return IsWater(cx, cy) || (LineKindsOf(Obj(cx, cy)) & 2u); },
+      [&](int cx, int cy) -> double {
+        if (m_.Cells[cy][cx].Shop != -1 || IsLineJoin(Obj(cx, cy)))
+          return -1;
+        return 0.3 + 12 * std::max(0.0, Height(cx, cy));
+      });
+  if (static_cast<int>(cells.size()) > maxLength)
+    cells.resize(static_cast<size_t>(maxLength));
   for (size_t i = 0; i < cells.size(); ++i) {
     auto [cx, cy] = cells[i];
     if (i > 0)
@@ -207,10 +185,18 @@ std::vector<std::pair<int, int>> MapBuilder::River(int x, int y, int maxLength) 
 
 std::vector<std::pair<int, int>> MapBuilder::Path(int x0, int y0, int x1, int y1,
                                                   const std::function<double(int, int)>& cost) const {
+  return PathTo(
+      x0, y0, [&](int x, int y) { return x == x1 && y == y1; },
+      [&](int x, int y) { return (x == x1 && y == y1) ? 1.0 : cost(x, y); });
+}
+
+std::vector<std::pair<int, int>> MapBuilder::PathTo(int x0, int y0, const std::function<bool(int, int)>& target,
+                                                    const std::function<double(int, int)>& cost) const {
   std::vector<double> best(height_.size(), std::numeric_limits<double>::max());
   std::vector<int> from(height_.size(), -1);
   using Item = std::pair<double, int>;
   std::priority_queue<Item, std::vector<Item>, std::greater<>> open;
+  int reached = -1;
   best[Index(x0, y0)] = 0;
   open.push({0, static_cast<int>(Index(x0, y0))});
   while (!open.empty()) {
@@ -219,14 +205,16 @@ std::vector<std::pair<int, int>> MapBuilder::Path(int x0, int y0, int x1, int y1
     if (c > best[i])
       continue;
     int x = i % w_, y = i / w_;
-    if (x == x1 && y == y1)
+    if ((x != x0 || y != y0) && target(x, y)) {
+      reached = i;
       break;
+    }
     for (int d = 0; d < 6; ++d) {
       int nx = 0, ny = 0;
       Neighbour(x, y, d, nx, ny);
       if (!Inside(nx, ny))
         continue;
-      double step = (nx == x1 && ny == y1) ? 1.0 : cost(nx, ny);
+      double step = target(nx, ny) ? std::max(cost(nx, ny), 1.0) : cost(nx, ny);
       if (step < 0)
         continue;
       size_t n = Index(nx, ny);
@@ -238,9 +226,9 @@ std::vector<std::pair<int, int>> MapBuilder::Path(int x0, int y0, int x1, int y1
     }
   }
   std::vector<std::pair<int, int>> path;
-  if (best[Index(x1, y1)] == std::numeric_limits<double>::max())
+  if (reached < 0)
     return path;
-  for (int i = static_cast<int>(Index(x1, y1)); i != -1; i = from[i])
+  for (int i = reached; i != -1; i = from[i])
     path.push_back({i % w_, i / w_});
   std::reverse(path.begin(), path.end());
   return path;

@@ -65,6 +65,9 @@ private:
   unsigned LandMask(int x, int y) const;
   std::vector<std::pair<int, int>> Path(int x0, int y0, int x1, int y1,
                                         const std::function<double(int, int)>& cost) const;
+  // Cheapest path from (x0, y0) to the first cell `target` accepts.
+  std::vector<std::pair<int, int>> PathTo(int x0, int y0, const std::function<bool(int, int)>& target,
+                                          const std::function<double(int, int)>& cost) const;
 
   TMission& m_;
   int w_, h_;

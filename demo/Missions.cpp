@@ -111,7 +111,7 @@ std::unique_ptr<TMission> BorderCrossing() {
   auto m = std::make_unique<TMission>();
   MapBuilder b(*m, 32, 24, 1101);
   const double sea = 0.42;
-  b.Heights([](double x, double y) { return 0.18 + 0.85 * x + 0.06 * std::sin(y * 7); });
+  b.Heights([](double x, double y) { return 0.2 + 0.7 * x + 0.06 * std::sin(y * 7); });
   b.Sea(sea);
   b.BuildCoasts();
   b.PaintLand([&](int x, int y, double h) { return LightLand(b, x, y, h, sea, false, false); });
@@ -211,14 +211,14 @@ std::unique_ptr<TMission> IslandChain() {
   struct Isle {
     double x, y, r;
   };
-  static const Isle isles[] = {{0.2, 0.25, 0.2}, {0.72, 0.2, 0.18}, {0.45, 0.62, 0.22}, {0.85, 0.75, 0.12},
-                               {0.12, 0.8, 0.1}};
+  static const Isle isles[] = {{0.22, 0.24, 0.26}, {0.74, 0.22, 0.24}, {0.46, 0.64, 0.28}, {0.86, 0.78, 0.16},
+                               {0.12, 0.8, 0.15}};
   b.Heights([](double x, double y) {
     double h = 0;
     for (const Isle& i : isles)
-      h = std::max(h, 1.0 - std::hypot((x - i.x) * 1.2, y - i.y) / i.r);
-    return 0.1 + 0.8 * h;
-  }, 0.4);
+      h = std::max(h, 1.0 - std::hypot(x - i.x, y - i.y) / i.r);
+    return 0.12 + 0.75 * h;
+  }, 0.55);
   const double sea = 0.42;
   b.Sea(sea);
   b.BuildCoasts(true);
@@ -310,7 +310,7 @@ std::unique_ptr<TMission> NorthernFront() {
     double edge = std::min({x, y, 1 - x, 1 - y});
     double ridge = std::exp(-std::pow((x - 0.55 + 0.35 * (y - 0.5)) / 0.07, 2)) * (0.35 + 0.3 * y);
     double bay = std::exp(-(std::pow((x - 0.12) / 0.1, 2) + std::pow((y - 0.55) / 0.12, 2)));
-    return 0.25 + 0.55 * Smooth(0.0, 0.18, edge) + ridge - 0.45 * bay;
+    return 0.22 + 0.42 * Smooth(0.0, 0.18, edge) + ridge - 0.45 * bay;
   }, 0.3);
   b.Sea(sea);
   b.BuildCoasts();

@@ -150,7 +150,7 @@ Sheet MissionMaps(const PictureSets& sets) {
   std::vector<Sheet> maps;
   for (const SampleMission& sm : BuildSampleMissions())
     maps.push_back(RenderMissionMap(*sm.Mission, sets));
-  return Tile(maps, 1);
+  return Tile(maps, 3);
 }
 
 } // namespace

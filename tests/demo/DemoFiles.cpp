@@ -4,15 +4,34 @@
 #include <cctype>
 #include <stdexcept>
 
+#include <unistd.h>
+
 #include "demo/Install.h"
 #include "mission/FileUtil.h"
 
 namespace vh::demotest {
 
+fs::path UniqueTempDir(const std::string& stem) {
+  // ctest runs every test in its own process, several at once.
+  return fs::temp_directory_path() / (stem + "_" + std::to_string(::getpid()));
+}
+
+namespace {
+struct RemoveOnExit {
+  fs::path dir;
+  ~RemoveOnExit() {
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+};
+} // namespace
+
 const Installation& Installation::Get() {
+  static RemoveOnExit cleanup;
   static const Installation inst = [] {
     Installation i;
-    i.Bin = fs::temp_directory_path() / "vh_demo_test_install";
+    i.Bin = UniqueTempDir("vh_demo_test_install");
+    cleanup.dir = i.Bin;
     fs::remove_all(i.Bin);
     fs::create_directories(i.Bin);
     demo::WriteInstallation(i.Bin.string());

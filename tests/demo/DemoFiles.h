@@ -31,6 +31,10 @@ inline constexpr std::array<uint8_t, 64> ComboTable = {
 
 inline constexpr std::array<uint8_t, 8> OwnerBase = {16, 104, 56, 32, 48, 120, 80, 144};
 
+// A directory name of the system's temporary directory that no other test
+// process uses at the same time.
+fs::path UniqueTempDir(const std::string& stem);
+
 // The generated installation, written once per test program into a fresh
 // temporary directory.
 struct Installation {

@@ -18,7 +18,7 @@ std::string Text(const fs::path& p) {
 class DemoIni : public ::testing::Test {
 protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / "vh_demo_ini_test";
+    dir = UniqueTempDir("vh_demo_ini_test");
     fs::remove_all(dir);
     fs::create_directories(dir);
   }
