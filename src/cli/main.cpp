@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/CliCommon.h"
+#include "cli/CmdRender.h"
 #include "cli/Commands.h"
 
 namespace {
@@ -44,9 +45,7 @@ const Command kCommands[] = {
     {"dump", vh::cli::CmdDump},
     {"check", vh::cli::CmdCheck},
     {"roundtrip", vh::cli::CmdRoundtrip},
-#ifdef VH_HAVE_RENDER
     {"render", vh::cli::CmdRender},
-#endif
 };
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include "mission/FileUtil.h"
 #include "support/MissionBytes.h"
+#include "support/TempDir.h"
 
 namespace vh {
 namespace {
@@ -37,15 +38,12 @@ Outcome Vhmission(const std::string& args) {
 class Cli : public ::testing::Test {
 protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / "vh_cli_test";
-    fs::remove_all(dir);
     fs::create_directories(dir / "MIS");
     fs::create_directories(dir / "GER");
     fs::create_directories(dir / "std");
     WriteWholeFile(P("std/stdmiss.dat"), ByteStream(332, 0));
     WriteWholeFile(P("std/stddf00.dat"), ByteStream{});
   }
-  void TearDown() override { fs::remove_all(dir); }
   std::string P(const std::string& rel) const { return (dir / rel).string(); }
 
   void WriteSample(const std::string& name, const test::MissionBytes& b, const std::string& names) {
@@ -65,7 +63,8 @@ protected:
   }
   std::string StdDir() const { return "--std-dir " + P("std"); }
 
-  fs::path dir;
+  test::TempDir tmp;
+  fs::path dir = tmp.Fs();
 };
 
 TEST_F(Cli, UsageErrorsExitWithTwo) {

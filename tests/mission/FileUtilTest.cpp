@@ -4,6 +4,7 @@
 
 #include "mission/Errors.h"
 #include "mission/FileUtil.h"
+#include "support/TempDir.h"
 
 namespace vh {
 namespace {
@@ -13,13 +14,11 @@ namespace fs = std::filesystem;
 class FileUtil : public ::testing::Test {
 protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / "vh_fileutil_test";
-    fs::remove_all(dir);
     fs::create_directories(dir / "Game" / "LIB");
   }
-  void TearDown() override { fs::remove_all(dir); }
   std::string P(const std::string& rel) const { return (dir / rel).string(); }
-  fs::path dir;
+  test::TempDir tmp;
+  fs::path dir = tmp.Fs();
 };
 
 TEST_F(FileUtil, PathsAreFoundWhateverTheCaseOfTheirLetters) {

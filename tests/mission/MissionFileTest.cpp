@@ -11,6 +11,7 @@
 #include "mission/MissionFile.h"
 #include "mission/StdData.h"
 #include "support/MissionBytes.h"
+#include "support/TempDir.h"
 
 namespace vh {
 namespace {
@@ -256,20 +257,14 @@ TEST(MissionFileRead, LayerCountAbove32IsReportedThenFails) {
 
 class MissionFileSave : public ::testing::Test {
 protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() /
-          ("vh_missionfile_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-  }
   void TearDown() override {
-    std::filesystem::remove_all(dir);
     StdDFStream.clear();
     StdMissionTemplate = {};
   }
   std::string Path(const std::string& name) const { return (dir / name).string(); }
 
-  std::filesystem::path dir;
+  test::TempDir tmp;
+  std::filesystem::path dir = tmp.Fs();
 };
 
 TEST_F(MissionFileSave, LoadThenSaveKeepsWhatTheFileHolds) {

@@ -9,6 +9,7 @@
 #include "mission/FileUtil.h"
 #include "mission/ShopNames.h"
 #include "support/TPWMEncoder.h"
+#include "support/TempDir.h"
 
 namespace vh {
 namespace {
@@ -136,9 +137,8 @@ TEST(ShopNamesWrite, FileHoldsExactlyTheEditorsLines) {
 }
 
 TEST(ShopNamesWrite, RoundTripThroughAFileKeepsNamesAndPlayers) {
-  fs::path dir = fs::temp_directory_path() / "vh_shopnames_test";
-  fs::remove_all(dir);
-  fs::create_directories(dir);
+  test::TempDir tmp;
+  fs::path dir = tmp.Fs();
   TMission m;
   m.SetSize({8, 8});
   m.NamesFileName = (dir / "m.txt").string();
@@ -158,7 +158,6 @@ TEST(ShopNamesWrite, RoundTripThroughAFileKeepsNamesAndPlayers) {
   EXPECT_EQ(LookupName(t, 1, 24), m.MissionName);
   EXPECT_EQ(LookupName(t, 2, 16), "\xFC\xFC");
   EXPECT_EQ(ReadWholeFile(m.NamesFileName)[0], '\r');
-  fs::remove_all(dir);
 }
 
 TEST(ShopNamesRead, MissingFileNamesTheFile) {

@@ -1,7 +1,0 @@
-#include "graphics/Graphics.h"
-
-namespace vh {
-
-int GraphicsModuleVersion() { return 1; }
-
-} // namespace vh

@@ -1,0 +1,163 @@
+#include "graphics/IndexedImage.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "mission/Errors.h"
+#include "mission/FileUtil.h"
+
+namespace vh {
+
+namespace {
+
+void AppendU32BE(ByteStream& out, uint32_t v) {
+  for (int shift = 24; shift >= 0; shift -= 8)
+    out.push_back(static_cast<uint8_t>(v >> shift));
+}
+
+std::array<uint32_t, 256> MakeCrcTable() {
+  std::array<uint32_t, 256> table{};
+  for (uint32_t n = 0; n < 256; ++n) {
+    uint32_t c = n;
+    for (int k = 0; k < 8; ++k)
+      c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+    table[n] = c;
+  }
+  return table;
+}
+
+void AppendChunk(ByteStream& out, const char* type, const ByteStream& data) {
+  AppendU32BE(out, static_cast<uint32_t>(data.size()));
+  size_t typeAt = out.size();
+  AppendText(out, std::string_view(type, 4));
+  AppendBytes(out, data);
+  AppendU32BE(out, Crc32(out.data() + typeAt, out.size() - typeAt));
+}
+
+void CheckImage(const TIndexedImage& image) {
+  if (image.Width <= 0 || image.Height <= 0 ||
+      image.Pixels.size() != static_cast<size_t>(image.Width) * static_cast<size_t>(image.Height))
+    throw EVhError("Cannot save an empty picture");
+}
+
+} // namespace
+
+uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc) {
+  static const std::array<uint32_t, 256> table = MakeCrcTable();
+  crc = ~crc;
+  for (size_t i = 0; i < size; ++i)
+    crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
+  return ~crc;
+}
+
+uint32_t Adler32(const uint8_t* data, size_t size) {
+  uint32_t a = 1, b = 0;
+  while (size > 0) {
+    // 5552 bytes is the longest run whose sums cannot overflow 32 bits.
+    size_t run = std::min<size_t>(size, 5552);
+    for (size_t i = 0; i < run; ++i) {
+      a += data[i];
+      b += a;
+    }
+    a %= 65521;
+    b %= 65521;
+    data += run;
+    size -= run;
+  }
+  return (b << 16) | a;
+}
+
+ByteStream EncodeBmp(const TIndexedImage& image, const TPalette& palette) {
+  CheckImage(image);
+  const uint32_t stride = (static_cast<uint32_t>(image.Width) + 3u) & ~3u;
+  const uint32_t headers = 14 + 40 + 256 * 4;
+  const uint32_t imageSize = stride * static_cast<uint32_t>(image.Height);
+  ByteStream out;
+  out.reserve(headers + imageSize);
+  AppendText(out, "BM");
+  AppendU32(out, headers + imageSize);
+  AppendU32(out, 0);
+  AppendU32(out, headers);
+  AppendU32(out, 40);
+  AppendU32(out, static_cast<uint32_t>(image.Width));
+  AppendU32(out, static_cast<uint32_t>(image.Height));  // positive: bottom-up, read by every viewer
+  AppendU16(out, 1);
+  AppendU16(out, 8);
+  AppendU32(out, 0);  // no compression
+  AppendU32(out, imageSize);
+  AppendU32(out, 2835);  // 72 dpi
+  AppendU32(out, 2835);
+  AppendU32(out, 256);
+  AppendU32(out, 0);
+  for (const TPaletteEntry& e : palette) {
+    out.push_back(e.Blue);
+    out.push_back(e.Green);
+    out.push_back(e.Red);
+    out.push_back(0);
+  }
+  for (int32_t y = image.Height - 1; y >= 0; --y) {
+    const uint8_t* row = image.Row(y);
+    out.insert(out.end(), row, row + image.Width);
+    out.insert(out.end(), stride - static_cast<uint32_t>(image.Width), 0);
+  }
+  return out;
+}
+
+ByteStream EncodePng(const TIndexedImage& image, const TPalette& palette) {
+  CheckImage(image);
+  ByteStream out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+  ByteStream header;
+  AppendU32BE(header, static_cast<uint32_t>(image.Width));
+  AppendU32BE(header, static_cast<uint32_t>(image.Height));
+  header.insert(header.end(), {8, 3, 0, 0, 0});  // 8 bits, indexed, deflate, no filter choice, no interlace
+  AppendChunk(out, "IHDR", header);
+
+  ByteStream plte;
+  for (const TPaletteEntry& e : palette)
+    plte.insert(plte.end(), {e.Red, e.Green, e.Blue});
+  AppendChunk(out, "PLTE", plte);
+
+  // Scanlines with filter type 0, then a zlib stream of stored blocks: the
+  // maps are small enough that compressing them buys nothing worth a
+  // dependency.
+  ByteStream raw;
+  raw.reserve(static_cast<size_t>(image.Height) * (static_cast<size_t>(image.Width) + 1));
+  for (int32_t y = 0; y < image.Height; ++y) {
+    raw.push_back(0);
+    raw.insert(raw.end(), image.Row(y), image.Row(y) + image.Width);
+  }
+  ByteStream idat{0x78, 0x01};
+  idat.reserve(raw.size() + raw.size() / 65535 * 5 + 16);
+  for (size_t at = 0; at < raw.size();) {
+    const size_t len = std::min<size_t>(raw.size() - at, 65535);
+    const bool last = at + len == raw.size();
+    idat.push_back(last ? 1 : 0);
+    AppendU16(idat, static_cast<uint16_t>(len));
+    AppendU16(idat, static_cast<uint16_t>(~len));
+    idat.insert(idat.end(), raw.begin() + static_cast<ptrdiff_t>(at),
+                raw.begin() + static_cast<ptrdiff_t>(at + len));
+    at += len;
+  }
+  AppendU32BE(idat, Adler32(raw.data(), raw.size()));
+  AppendChunk(out, "IDAT", idat);
+  AppendChunk(out, "IEND", {});
+  return out;
+}
+
+void WriteImageFile(const std::string& fileName, const TIndexedImage& image, const TPalette& palette) {
+  std::string ext;
+  if (size_t dot = fileName.find_last_of('.'); dot != std::string::npos)
+    ext = fileName.substr(dot + 1);
+  for (char& c : ext)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext == "bmp")
+    WriteWholeFile(fileName, EncodeBmp(image, palette));
+  else if (ext == "png")
+    WriteWholeFile(fileName, EncodePng(image, palette));
+  else
+    throw EVhError("Cannot save \"" + fileName + "\": the name must end in .bmp or .png");
+}
+
+} // namespace vh

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "mission/Mission.h"
+
+namespace vh {
+
+inline constexpr char IniFileName[] = "vhedit.ini";
+inline constexpr char DefaultRqsPath[] = "C:\\HALDMARK\\RQS\\";
+
+// Where the platform keeps its Windows directory. Off Windows that is the
+// Windows directory of the Wine prefix, when there is one; paths read from
+// its INI files ("C:\...") are then mapped into the prefix.
+struct TPlatformDirs {
+  std::string WindowsDir;  // empty: none
+  std::string WinePrefix;  // empty: not under Wine
+};
+TPlatformDirs CurrentPlatformDirs();
+
+// The editor's settings, read at start-up and written at exit.
+struct TConfig {
+  std::string ProgramDir;  // ends in a separator
+  std::string GameDir;     // ends in a separator unless empty
+  std::string TxtFilesDir = "GER";
+  bool ToolBar = true;
+  bool StatusBar = true;
+  TPlayers StdPlayers;
+
+  std::string IniPath() const { return ProgramDir + IniFileName; }
+};
+
+// `dir` with a separator appended unless it is empty or ends in one.
+std::string WithTrailingSeparator(const std::string& dir);
+
+TConfig ReadConfig(const std::string& programDir, const TPlatformDirs& platform);
+// Writes the four "General" keys back, keeping every other line of the file.
+void WriteConfig(const TConfig& config);
+
+// The game directory the third title's "rqs.ini" names, with a trailing separator.
+std::string FindGameDir(const TPlatformDirs& platform);
+
+} // namespace vh
