@@ -48,15 +48,18 @@ void Tree(Canvas& cv, double x, double y, double rad, uint8_t ramp) {
   cv.Disc(x - rad * 0.35, y - rad * 0.4, rad * 0.4, static_cast<uint8_t>(ramp + 6));
 }
 
-// A conifer seen slightly from the side: a cone lit on its left half.
+// A conifer seen slightly from the side: two tiers of branches, lit on the
+// left, with its shadow falling to the lower right.
 void Pine(Canvas& cv, double x, double y, double h, uint8_t ramp, bool snowy = false) {
-  double top = y - h / 2, bottom = y + h / 2, half = h * 0.36;
-  cv.Polygon({{x, top}, {x + half + 0.8, bottom + 0.8}, {x - half + 0.8, bottom + 0.8}}, ramp);
-  cv.Polygon({{x, top}, {x, bottom}, {x - half, bottom}}, static_cast<uint8_t>(ramp + (snowy ? 5 : 4)));
-  cv.Polygon({{x, top}, {x + half, bottom}, {x, bottom}}, static_cast<uint8_t>(ramp + 2));
-  if (snowy) {
-    cv.Set(static_cast<int>(x) - 1, static_cast<int>(top + h * 0.45), pal::Snow + 3);
-    cv.Set(static_cast<int>(x), static_cast<int>(top + 1), pal::Snow + 3);
+  double top = y - h / 2, bottom = y + h / 2, half = h * 0.34;
+  cv.Polygon({{x + 1.2, top + 1}, {x + half + 1.8, bottom + 0.8}, {x - half + 1.2, bottom + 0.8}}, ramp);
+  for (int tier = 0; tier < 2; ++tier) {
+    double t0 = top + tier * h * 0.35, t1 = tier == 0 ? top + h * 0.6 : bottom;
+    double w = half * (tier == 0 ? 0.7 : 1.0);
+    cv.Polygon({{x, t0}, {x, t1}, {x - w, t1}}, static_cast<uint8_t>(ramp + (snowy ? 6 : 5)));
+    cv.Polygon({{x, t0}, {x + w, t1}, {x, t1}}, static_cast<uint8_t>(ramp + 2));
+    if (snowy)
+      cv.Segment({x - w * 0.8, t1 - 0.3}, {x - 0.3, t1 - 0.3}, 0.4, pal::Snow + 3);
   }
   cv.Set(static_cast<int>(x), static_cast<int>(bottom), pal::Wood + 1);
 }
@@ -161,13 +164,13 @@ Picture GrassPicture(int variant, bool dark) {
 Picture ForestPicture(int variant, bool dark) {
   uint32_t seed = 300 + variant * 13 + (dark ? 7 : 0);
   Canvas cv;
-  Meadow(cv, pal::DarkGreen, seed, 1, 3);
   bool pines = variant == 3 || variant == 4;
+  Meadow(cv, pines ? pal::Grass : pal::DarkGreen, seed, 1, 3);
   double density = variant == 5 ? 0.5 : variant == 2 ? 0.95 : 0.85;
-  double spacing = variant == 2 ? 4.6 : 5.2;
+  double spacing = pines ? 6.5 : variant == 2 ? 4.6 : 5.2;
   Scatter(spacing, density, seed, [&](double x, double y, double h) {
     if (pines || (variant == 5 && h > 0.5))
-      Pine(cv, x, y, 6.5 + 2 * h, pal::DarkGreen);
+      Pine(cv, x, y, 6.5 + 1.5 * h, pal::DarkGreen);
     else
       Tree(cv, x, y, (dark ? 2.6 : 2.4) + 0.8 * h, dark ? pal::DarkGreen : pal::DarkGreen + (h > 0.7 ? 1 : 0));
   });
@@ -180,10 +183,11 @@ Picture HillsPicture(int variant, bool dark) {
   Canvas cv;
   Meadow(cv, ramp, seed, 2, 4);
   bool bare = variant == 2 || variant == 4;
-  uint8_t lit = bare ? pal::Earth + 6 : static_cast<uint8_t>(ramp + 6);
-  uint8_t mid = bare ? pal::Earth + 4 : static_cast<uint8_t>(ramp + 4);
-  uint8_t shade = bare ? pal::Earth + 2 : static_cast<uint8_t>(ramp + 2);
-  uint8_t rim = bare ? pal::Earth + 1 : static_cast<uint8_t>(ramp + 1);
+  // Bare hills keep a grassy top above their earthen slopes.
+  uint8_t lit = static_cast<uint8_t>(ramp + 6);
+  uint8_t mid = bare ? pal::Earth + 5 : static_cast<uint8_t>(ramp + 4);
+  uint8_t shade = bare ? pal::Earth + 3 : static_cast<uint8_t>(ramp + 2);
+  uint8_t rim = bare ? pal::Earth + 2 : static_cast<uint8_t>(ramp + 1);
   struct M {
     double x, y, rx, ry;
   };
@@ -299,7 +303,7 @@ Picture SnowPicture(int variant) {
     });
     break;
   case 2:  // snowy conifers
-    Scatter(5.5, 0.8, seed, [&](double x, double y, double h) { Pine(cv, x, y, 6.5 + 2 * h, pal::DarkGreen, true); });
+    Scatter(6.2, 0.8, seed, [&](double x, double y, double h) { Pine(cv, x, y, 8 + 2.5 * h, pal::DarkGreen, true); });
     break;
   case 3:  // snowy hills
     Mound(cv, 8, 9, 7, 5, pal::Snow + 3, pal::Snow + 1, pal::Ice + 5, pal::Ice + 3);
