@@ -339,6 +339,30 @@ void MapBuilder::Wall(const std::vector<std::pair<int, int>>& cells) {
   }
 }
 
+void MapBuilder::PruneRoadCorners() {
+  auto joinsRoad = [&](int x, int y) { return Inside(x, y) && ((LineKindsOf(Obj(x, y)) & 1u) || IsLineJoin(Obj(x, y))); };
+  for (bool changed = true; changed;) {
+    changed = false;
+    for (int y = 0; y < h_; ++y)
+      for (int x = 0; x < w_; ++x) {
+        if (Obj(x, y) != part::Road)
+          continue;
+        std::vector<int> dirs;
+        for (int d = 0; d < 6; ++d) {
+          int nx = 0, ny = 0;
+          Neighbour(x, y, d, nx, ny);
+          if (joinsRoad(nx, ny))
+            dirs.push_back(d);
+        }
+        // Two neighbours in adjacent directions are neighbours of each other.
+        if (dirs.size() == 2 && (dirs[1] - dirs[0] == 1 || dirs[1] - dirs[0] == 5)) {
+          Object(x, y, -1);
+          changed = true;
+        }
+      }
+  }
+}
+
 int MapBuilder::Shop(int x, int y, uint8_t type, uint8_t owner, const std::string& name, int building) {
   int idx = m_.NewShop({x, y});
   TArrShop& s = *m_.GetShop(static_cast<int16_t>(idx));

@@ -41,6 +41,10 @@ public:
   void Road(int x0, int y0, int x1, int y1);
   void Rail(int x0, int y0, int x1, int y1);
   void Wall(const std::vector<std::pair<int, int>>& cells);
+  // Roads found one by one can run side by side for a cell and close a small
+  // triangle; a plain road cell whose only two road neighbours touch each
+  // other is such a corner and goes.
+  void PruneRoadCorners();
 
   // A shop with its building; returns the shop's slot index.
   int Shop(int x, int y, uint8_t type, uint8_t owner, const std::string& name, int building);

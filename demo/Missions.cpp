@@ -150,6 +150,7 @@ std::unique_ptr<TMission> BorderCrossing() {
   b.Road(blueAirport.first, blueAirport.second, bluePort.first, bluePort.second);
   b.Road(bluePort.first, bluePort.second, town1.first, town1.second);
   b.Road(town1.first, town1.second, academy.first, academy.second);
+  b.PruneRoadCorners();
 
   for (auto [type, dx, dy] : {std::tuple{MediumTank, -2, 1}, {MediumTank, -1, 2}, {HeavyTank, 1, 2},
                               {Infantry, -3, 3}, {FieldGun, 0, 3}, {ScoutCar, -5, 4}})
@@ -278,6 +279,7 @@ std::unique_ptr<TMission> IslandChain() {
   int depot = b.Shop(t3.first, t3.second, stDepot, 6, "Old Coal Store", part::Depot);
   Stock(*m, depot, {FuelTruck}, {});
   b.Road(ports[2].first, ports[2].second, t3.first, t3.second);
+  b.PruneRoadCorners();
   b.AIPoint(t1.first, t1.second, 20, 10, 1, 0, false);
   b.AIPoint(t2.first, t2.second, 21, 10, 1, 0, false);
 
@@ -408,6 +410,7 @@ std::unique_ptr<TMission> NorthernFront() {
   b.Road(hqs[3].first, hqs[3].second, air3.first, air3.second);
   b.Road(sites[2].first, sites[2].second, acad.first, acad.second);
   b.Road(hqs[1].first, hqs[1].second, acad2.first, acad2.second);
+  b.PruneRoadCorners();
   // The old border wall from the castle up into the hills.
   std::vector<std::pair<int, int>> wall;
   for (int y = sites[6].second - 1, x = sites[6].first; y >= sites[6].second - 8; --y)

@@ -261,7 +261,12 @@ const std::array<UnitDef, DemoUnitTypes>& Units() {
          cv.Segment({13, 18}, {17, 9}, 0.8, N(2));
          cv.Rect(12, 18, 17, 18, N(3));
        }},
-      {"Snipers", [](Canvas& cv) { Squad(cv, {.pose = Pose::Prone}, {8, 14}); }},
+      {"Snipers", [](Canvas& cv) {
+         Squad(cv, {.pose = Pose::Kneel, .rifle = false}, {8, 15});
+         cv.Segment({8, 12}, {14, 10.5}, 0.5, N(1));  // long rifles
+         cv.Segment({15, 12}, {21, 10.5}, 0.5, N(1));
+         cv.Rect(13, 10, 13, 10, N(6));               // scope glint
+       }},
       {"Flame tank", [](Canvas& cv) {
          DrawTracked(cv, {.turretX0 = 8, .turretX1 = 14, .gunLen = 3, .gunWidth = 0.8});
          cv.Polygon({{18, 8.5}, {22, 7}, {23, 9.5}, {22, 11}, {18, 10.5}}, N(7));  // the flame, in the light shade
