@@ -143,12 +143,12 @@ void Chunk(ByteStream& png, const char* type, const ByteStream& data) {
   AppendBE32(png, Crc(body.data(), body.size()) ^ 0xFFFFFFFFu);
 }
 
-// A PNG with uncompressed deflate blocks: large, but needs no library.
-ByteStream EncodePng(int w, int h, const std::vector<uint8_t>& rgb) {
+// An indexed-colour PNG with uncompressed deflate blocks: large, but it needs no library.
+ByteStream EncodePng(int w, int h, const std::vector<uint8_t>& indices, const PaletteData& pal) {
   ByteStream raw;
   for (int y = 0; y < h; ++y) {
     raw.push_back(0);
-    raw.insert(raw.end(), rgb.begin() + static_cast<long>(y) * w * 3, rgb.begin() + static_cast<long>(y + 1) * w * 3);
+    raw.insert(raw.end(), indices.begin() + static_cast<long>(y) * w, indices.begin() + static_cast<long>(y + 1) * w);
   }
   ByteStream z = {0x78, 0x01};
   for (size_t pos = 0; pos < raw.size() || pos == 0;) {
@@ -171,8 +171,12 @@ ByteStream EncodePng(int w, int h, const std::vector<uint8_t>& rgb) {
   ByteStream ihdr;
   AppendBE32(ihdr, static_cast<uint32_t>(w));
   AppendBE32(ihdr, static_cast<uint32_t>(h));
-  ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
+  ihdr.insert(ihdr.end(), {8, 3, 0, 0, 0});
   Chunk(png, "IHDR", ihdr);
+  ByteStream plte;
+  for (const Rgb& c : pal)
+    plte.insert(plte.end(), {c.r, c.g, c.b});
+  Chunk(png, "PLTE", plte);
   Chunk(png, "IDAT", z);
   Chunk(png, "IEND", {});
   return png;
@@ -183,19 +187,17 @@ ByteStream EncodePng(int w, int h, const std::vector<uint8_t>& rgb) {
 void WriteImage(const Sheet& sheet, const PaletteData& pal, const std::string& path, int scale) {
   scale = std::max(scale, 1);
   int w = sheet.W * scale, h = sheet.H * scale;
-  std::vector<uint8_t> rgb(static_cast<size_t>(w) * h * 3);
+  std::vector<uint8_t> indices(static_cast<size_t>(w) * h);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const Rgb& c = pal[sheet.Px[static_cast<size_t>(y / scale) * sheet.W + x / scale]];
-      size_t i = (static_cast<size_t>(y) * w + x) * 3;
-      rgb[i] = c.r, rgb[i + 1] = c.g, rgb[i + 2] = c.b;
-    }
+    for (int x = 0; x < w; ++x)
+      indices[static_cast<size_t>(y) * w + x] = sheet.Px[static_cast<size_t>(y / scale) * sheet.W + x / scale];
   ByteStream out;
   if (path.size() > 4 && path.substr(path.size() - 4) == ".ppm") {
     AppendText(out, "P6\n" + std::to_string(w) + " " + std::to_string(h) + "\n255\n");
-    out.insert(out.end(), rgb.begin(), rgb.end());
+    for (uint8_t i : indices)
+      out.insert(out.end(), {pal[i].r, pal[i].g, pal[i].b});
   } else {
-    out = EncodePng(w, h, rgb);
+    out = EncodePng(w, h, indices, pal);
   }
   std::ofstream f(path, std::ios::binary);
   f.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));

@@ -11,10 +11,15 @@ namespace {
 
 constexpr int PageW = 16 * 12 + 8, PageH = 24 * 6 + 12, Gap = 10;
 
-// One palette page: 12 x 6 cells, empty cells in the empty-cell fill.
+// One palette page as the editor lays it out, down to its last used row;
+// empty cells in the empty-cell fill.
 Sheet Page(const std::array<int16_t, 72>& cells, const PictureSets& sets) {
-  Sheet s(PageW, PageH, pal::UiGrey + 4);
-  for (int y = 0; y < 6; ++y)
+  int rows = 1;
+  for (int i = 0; i < 72; ++i)
+    if (cells[i] >= 0)
+      rows = std::max(rows, i / 12 + 1);
+  Sheet s(PageW, 24 * rows + 12, pal::UiGrey + 4);
+  for (int y = 0; y < rows; ++y)
     for (int x = 0; x < 12; ++x) {
       int16_t n = cells[y * 12 + x];
       s.PutHex(CellX(x), CellY(x, y), n >= 0 && n < PartCount ? sets.Parts[n] : sets.Background);
@@ -59,8 +64,6 @@ Sheet Groups(const std::vector<SelectionGroup>& groups, const PictureSets& sets)
 Sheet Units(const PictureSets& sets) {
   std::vector<Sheet> blocks;
   // As the palette shows them: copied over the transparent key colour.
-  std::array<int16_t, 72> page{};
-  page.fill(-1);
   Sheet palettePage(PageW, PageH, pal::UiGrey + 4);
   for (int i = 0; i < DemoUnitTypes; ++i)
     palettePage.PutHex(CellX(i % 12), CellY(i % 12, i / 12), sets.Units[i]);
