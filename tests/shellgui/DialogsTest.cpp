@@ -14,14 +14,6 @@
 namespace vh {
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "shell_gui_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
-
 // With VH_SCREENSHOT_DIR set, the dialogs are saved as pictures to look at.
 void Shot(QWidget& w, const char* name) {
   QByteArray dir = qgetenv("VH_SCREENSHOT_DIR");
@@ -29,10 +21,7 @@ void Shot(QWidget& w, const char* name) {
     w.grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
 }
 
-class Dialogs : public ::testing::Test {
-protected:
-  void SetUp() override { App(); }
-};
+class Dialogs : public ::testing::Test {};
 
 TEST_F(Dialogs, NewMissionStepsByTwoWithinItsRange) {
   TNewMissionForm d;
