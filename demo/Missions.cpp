@@ -219,12 +219,15 @@ std::unique_ptr<TMission> IslandChain() {
     for (const Isle& i : isles)
       h = std::max(h, 1.0 - std::hypot(x - i.x, y - i.y) / i.r);
     return 0.12 + 0.75 * h;
-  }, 0.55);
+  }, 0.7);
   const double sea = 0.42;
   b.Sea(sea);
   b.BuildCoasts(true);
-  b.PaintLand([&](int, int, double h) {
-    int level = std::clamp(static_cast<int>((h - sea) / 0.07), 0, 7);
+  // Graded by height like the map generator's textured dark set, with the
+  // same one-step jitter so the bands do not run as rings.
+  b.PaintLand([&](int x, int y, double h) {
+    int jitter = static_cast<int>(Hash(b.Seed(), x, y, 7) % 3) - 1;
+    int level = std::clamp(static_cast<int>((h - sea) / 0.055) + jitter, 0, 7);
     return part::DarkLand[level];
   });
   b.River(static_cast<int>(0.45 * 47), static_cast<int>(0.62 * 39));
