@@ -1,0 +1,90 @@
+#include "shell/DLGConfig.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "tools/Cp1252.h"
+
+namespace vh {
+
+TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Options"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::CustomizeWindowHint);
+  VHDirEdit = new QLineEdit(PathToQString(WithTrailingSeparator(config.GameDir)), this);
+  VHDirEdit->setObjectName("VHDirEdit");
+  VHDirEdit->setMinimumWidth(360);
+  auto* browse = new QPushButton(QStringLiteral("&Browse..."), this);
+  browse->setObjectName("BrowseButton");
+  connect(browse, &QPushButton::clicked, this, &TDLGConfigForm::BrowseClick);
+  TXTDirEdit = new QComboBox(this);
+  TXTDirEdit->setObjectName("TXTDirEdit");
+  TXTDirEdit->setEditable(true);
+  TXTDirEdit->addItems({QStringLiteral("ENG"), QStringLiteral("GER")});
+  TXTDirEdit->setEditText(PathToQString(config.TxtFilesDir));
+  ToolBarBox = new QCheckBox(QStringLiteral("&Toolbar"), this);
+  ToolBarBox->setObjectName("ToolBarBox");
+  ToolBarBox->setChecked(config.ToolBar);
+  StatusBarBox = new QCheckBox(QStringLiteral("St&atusbar"), this);
+  StatusBarBox->setObjectName("StatusBarBox");
+  StatusBarBox->setChecked(config.StatusBar);
+
+  auto* dirRow = new QHBoxLayout;
+  dirRow->addWidget(VHDirEdit, 1);
+  dirRow->addWidget(browse);
+  auto* form = new QFormLayout;
+  auto* dirLabel = new QLabel(QStringLiteral("&Varnholt Directory"), this);
+  dirLabel->setBuddy(VHDirEdit);
+  auto* txtLabel = new QLabel(QStringLiteral("&Shopnames Files Dir"), this);
+  txtLabel->setBuddy(TXTDirEdit);
+  form->addRow(dirLabel, dirRow);
+  form->addRow(txtLabel, TXTDirEdit);
+  form->addRow(QString(), ToolBarBox);
+  form->addRow(QString(), StatusBarBox);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setObjectName("OKButton");
+  buttons->button(QDialogButtonBox::Cancel)->setObjectName("CancelButton");
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  setTabOrder(VHDirEdit, browse);
+  setTabOrder(browse, TXTDirEdit);
+  setTabOrder(TXTDirEdit, ToolBarBox);
+  setTabOrder(ToolBarBox, StatusBarBox);
+  VHDirEdit->setFocus();
+}
+
+void TDLGConfigForm::BrowseClick() {
+  QString dir = QFileDialog::getExistingDirectory(this, QStringLiteral("Varnholt Directory"), VHDirEdit->text());
+  if (!dir.isEmpty())
+    VHDirEdit->setText(PathToQString(WithTrailingSeparator(PathFromQString(dir))));
+}
+
+void TDLGConfigForm::Store(TConfig& config) const {
+  config.GameDir = WithTrailingSeparator(PathFromQString(VHDirEdit->text()));
+  config.TxtFilesDir = PathFromQString(TXTDirEdit->currentText());
+  config.ToolBar = ToolBarBox->isChecked();
+  config.StatusBar = StatusBarBox->isChecked();
+}
+
+bool ShowOptions(QWidget* parent, TConfig& config) {
+  TDLGConfigForm dialog(config, parent);
+  if (dialog.exec() != QDialog::Accepted)
+    return false;
+  dialog.Store(config);
+  return true;
+}
+
+} // namespace vh

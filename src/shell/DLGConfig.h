@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+#include "shell/Config.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace vh {
+
+// "Options": the game directory, the shop names text directory, and the
+// visibility of the tool bar and the status bar.
+class TDLGConfigForm : public QDialog {
+  Q_OBJECT
+public:
+  explicit TDLGConfigForm(const TConfig& config, QWidget* parent = nullptr);
+
+  // Copies the dialog's values into `config` (after OK).
+  void Store(TConfig& config) const;
+
+  QLineEdit* VHDirEdit = nullptr;
+  QComboBox* TXTDirEdit = nullptr;
+  QCheckBox* ToolBarBox = nullptr;
+  QCheckBox* StatusBarBox = nullptr;
+
+private:
+  void BrowseClick();
+};
+
+// Runs the options dialog on `config`; true when the user pressed OK (the
+// values are then in `config`).
+bool ShowOptions(QWidget* parent, TConfig& config);
+
+} // namespace vh

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "shell/Config.h"
+
+class QWidget;
+
+namespace vh {
+
+// Loads the game's pictures from config.GameDir and the editor's TOOLS.DAT
+// from config.ProgramDir. Raises an EVhError naming what is missing.
+void LoadGraphicsFrom(const TConfig& config);
+
+// Start-up check of the game graphics: on failure the user is told and gets
+// the options dialog to correct the directory, again and again until the
+// pictures load (true) or the dialog is cancelled (false).
+struct TGraphicsCheckUi {
+  std::function<void(const QString& message, const QString& detail)> Message;
+  std::function<bool(TConfig&)> Options;
+};
+bool CheckGameGraphics(TConfig& config, const TGraphicsCheckUi& ui);
+TGraphicsCheckUi DefaultGraphicsCheckUi(QWidget* parent);
+
+inline const QString GraphicsMissingText = QStringLiteral("Can't find Varnholt 3 graphic files in directory: ");
+
+} // namespace vh

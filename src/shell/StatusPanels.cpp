@@ -1,0 +1,77 @@
+#include "shell/StatusPanels.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace vh {
+
+TPositionPanel::TPositionPanel(QWidget* parent) : QWidget(parent) { setObjectName("PosPanel"); }
+
+void TPositionPanel::SetPosition(TPoint p) {
+  if (p == pos_)
+    return;
+  pos_ = p;
+  update();
+}
+
+QString TPositionPanel::Text() const { return QStringLiteral("%1:%2").arg(pos_.x).arg(pos_.y); }
+
+QSize TPositionPanel::sizeHint() const {
+  QFontMetrics fm(font());
+  return {fm.horizontalAdvance(QStringLiteral("00:00")) + 14, fm.height() + 2};
+}
+
+void TPositionPanel::paintEvent(QPaintEvent*) {
+  if (pos_.x < 0)
+    return;
+  QPainter p(this);
+  QFontMetrics fm(font());
+  int c = fm.horizontalAdvance(QStringLiteral("00")) + 5;
+  QString x = QString::number(pos_.x);
+  int baseline = (height() + fm.ascent() - fm.descent()) / 2;
+  p.drawText(c - fm.horizontalAdvance(x), baseline, x);
+  p.drawText(c, baseline, QStringLiteral(":%1").arg(pos_.y));
+}
+
+QString PartPanelText(const char* prefix, uint16_t value) {
+  return QString::fromLatin1(prefix) + (value == 0xFFFF ? QStringLiteral("-1") : QString::number(value));
+}
+
+QString UnitPanelText(uint16_t unit) {
+  return QStringLiteral("Veh: ") + QStringLiteral("%1").arg(unit, 4, 16, QLatin1Char('0')).toUpper() +
+         QStringLiteral("h");
+}
+
+TMainStatusBar::TMainStatusBar(QWidget* parent) : QStatusBar(parent) {
+  PosPanel = new TPositionPanel(this);
+  auto label = [this](const char* name, const QString& text) {
+    auto* l = new QLabel(text, this);
+    l->setObjectName(name);
+    l->setMinimumWidth(QFontMetrics(l->font()).horizontalAdvance(text) + 12);
+    return l;
+  };
+  TerPanel = label("TerPanel", QStringLiteral("Ter: 1000"));
+  ObjPanel = label("ObjPanel", QStringLiteral("Obj: 1000"));
+  VehPanel = label("VehPanel", QStringLiteral("Veh: FFFFh"));
+  addWidget(PosPanel);
+  addWidget(TerPanel);
+  addWidget(ObjPanel);
+  addWidget(VehPanel);
+  SetSimple(true);
+}
+
+void TMainStatusBar::SetSimple(bool simple) {
+  simple_ = simple;
+  for (QWidget* w : {static_cast<QWidget*>(PosPanel), static_cast<QWidget*>(TerPanel),
+                     static_cast<QWidget*>(ObjPanel), static_cast<QWidget*>(VehPanel)})
+    w->setVisible(!simple);
+}
+
+void TMainStatusBar::ShowCell(TPoint pos, uint16_t terrain, uint16_t obj, uint16_t unit) {
+  PosPanel->SetPosition(pos);
+  TerPanel->setText(PartPanelText("Ter: ", terrain));
+  ObjPanel->setText(PartPanelText("Obj: ", obj));
+  VehPanel->setText(UnitPanelText(unit));
+}
+
+} // namespace vh

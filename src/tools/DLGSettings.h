@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+#include "mission/Mission.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+
+namespace vh {
+
+class TAllianzButtons;
+
+// "Settings": the mission-wide values that are not part of the map, on four
+// pages. The dialog only edits its controls; LoadFrom and StoreTo move the
+// values between the controls and a mission, so Cancel leaves it untouched.
+class TSettingsForm : public QDialog {
+  Q_OBJECT
+public:
+  static constexpr int PlayerNameLength = 16;
+  static constexpr int ColorMax = 14;
+
+  explicit TSettingsForm(QWidget* parent = nullptr);
+
+  void FillPlayers(const TPlayers& players);
+  // Names cut to 16 characters.
+  TPlayers ReadPlayers() const;
+
+  void LoadFrom(const TMission& m);
+  void StoreTo(TMission& m) const;
+
+  // Controls, named as the editor's other parts refer to them.
+  QTabWidget* PageControl = nullptr;
+  QLineEdit* NameEdit = nullptr;
+  std::array<QLabel*, PlayerCount> AllyName{};
+  std::array<TAllianzButtons*, PlayerCount> AllianzButtons{};
+  std::array<QCheckBox*, PlayerCount> CompCheck{};
+  QGroupBox* MissUsageRadio = nullptr;
+  QButtonGroup* MissUsageItems = nullptr;  // ids 0..2
+  QComboBox* StartWeatherCombo = nullptr;
+  std::array<QLineEdit*, SideCount> PlayerName{};
+  std::array<QSpinBox*, SideCount> PlayerColor{};
+  QRadioButton* SaveNames0 = nullptr;
+  QRadioButton* SaveNames1 = nullptr;
+  QPushButton* VHStdButton = nullptr;
+  // Holds the place of the standard production grid, which draws the unit
+  // pictures; until it is built here the dialog carries the 64 words through
+  // unchanged (StdProdWords).
+  QFrame* StdProdView = nullptr;
+  std::array<int16_t, UnitTypeCount> StdProdWords{};
+  QSpinBox* NextMission = nullptr;
+  QPushButton* OKButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+
+  // The radio item of MissUsageRadio; -1 when none is checked.
+  int MissUsageIndex() const;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private slots:
+  void VHStdButtonClick();
+
+private:
+  QWidget* BuildGeneralPage();
+  QWidget* BuildPlayersPage();
+  QWidget* BuildStdProdPage();
+  QWidget* BuildMiscPage();
+  void SetTabOrder();
+
+  // Bits 6 and 7 of Allies have no button; they are kept as they were read.
+  std::array<uint8_t, PlayerCount> alliesExtraBits_{};
+  // A start weather the list does not offer stays as it was.
+  uint8_t startWeatherLoaded_ = 0;
+  bool centred_ = false;
+};
+
+// The "&Settings..." command: load the dialog from the mission, run it, and on
+// OK write everything back and note the change. True on OK; the caller then
+// refreshes whatever shows the owner names.
+bool RunMissionSettings(QWidget* parent, TMission& m);
+
+}  // namespace vh
