@@ -20,6 +20,8 @@ TSpinEdit::TSpinEdit(int minValue, int maxValue, int maxLength, QWidget* parent)
   setRange(minValue, LargestWithDigits(maxLength));
   lineEdit()->setMaxLength(maxLength);
   setKeyboardTracking(true);
+  // Text that is no number is left alone here and limited on exit.
+  setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
   const int digits = fontMetrics().horizontalAdvance(QString(maxLength, QLatin1Char('0')));
   setFixedWidth(digits + 40);
   connect(lineEdit(), &QLineEdit::textChanged, this, [this] { emit Changed(Value()); });

@@ -257,6 +257,9 @@ TEST_F(TPaletteShop, FieldEditsGoStraightIntoTheShop) {
   palette->EnergyEdit->selectAll();
   QTest::keyClick(palette->EnergyEdit, Qt::Key_Backspace);
   EXPECT_EQ(shop.Energy, 0);
+  QTest::keyClick(palette->EnergyEdit, Qt::Key_Return);
+  EXPECT_EQ(shop.Energy, 0);
+  EXPECT_EQ(palette->EnergyEdit->text(), "0");
 
   // The name: list entry and model at once, 16 characters at most.
   palette->ShopNameEdit->selectAll();
