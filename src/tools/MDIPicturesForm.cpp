@@ -102,8 +102,9 @@ void TMDIPictures::ReadSelectionFiles(const std::string& programDir) {
 QMdiSubWindow* TMDIPictures::AddToMdiArea(QMdiArea& area, TMDIPictures* palette) {
   // The tool window's narrow title bar, with a system menu and a minimise
   // button only: the palette keeps its size and is never closed.
-  QMdiSubWindow* sub = area.addSubWindow(palette, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
+  QMdiSubWindow* sub =
+      area.addSubWindow(palette, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
   sub->setOption(QMdiSubWindow::RubberBandResize, false);
   sub->setWindowTitle(palette->windowTitle());

@@ -34,8 +34,12 @@ inline void Click(TEckView& view, TPoint cell, Qt::MouseButton button) {
   Press(view, cell, button);
   Release(view, cell, button);
 }
-inline void RightClick(TEckView& view, TPoint cell) { Click(view, cell, Qt::RightButton); }
-inline void LeftClick(TEckView& view, TPoint cell) { Click(view, cell, Qt::LeftButton); }
+inline void RightClick(TEckView& view, TPoint cell) {
+  Click(view, cell, Qt::RightButton);
+}
+inline void LeftClick(TEckView& view, TPoint cell) {
+  Click(view, cell, Qt::LeftButton);
+}
 // A left press while the right button is held, on the same cell.
 inline void SpecialClick(TEckView& view, TPoint cell) {
   Press(view, cell, Qt::RightButton);

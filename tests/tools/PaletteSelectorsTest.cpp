@@ -22,8 +22,8 @@ TEST_F(TPaletteSelectors, PagesCaptionsAndStartState) {
   EXPECT_EQ(palette->PageControl->tabText(3), "Shop");
   EXPECT_TRUE(palette->SetupError().isEmpty()) << palette->SetupError().toStdString();
 
-  for (TMultiSelView* s : {palette->TerSelector, palette->TerGroupSel, palette->ObjSelector, palette->ObjGroupSel,
-                           palette->VehSelector}) {
+  for (TMultiSelView* s : {palette->TerSelector, palette->TerGroupSel, palette->ObjSelector,
+                           palette->ObjGroupSel, palette->VehSelector}) {
     EXPECT_EQ(s->Cols(), 12);
     EXPECT_EQ(s->Rows(), 6);
     EXPECT_EQ(s->Style(), es6Ecks);
@@ -55,13 +55,13 @@ TEST_F(TPaletteSelectors, GroupChoiceLoadsThePageOfThatPosition) {
   RightClick(pictures, {5, 4});
   ASSERT_EQ(pictures.CursorPos(), (TPoint{5, 4}));
 
-  RightClick(groups, {1, 0});  // groups count row by row: page 1
+  RightClick(groups, {1, 0}); // groups count row by row: page 1
   EXPECT_EQ(pictures.Page(), SampleTerrain().Groups[1]);
-  EXPECT_EQ(pictures.CursorPos(), (TPoint{5, 4}));  // the picture cursor stays
+  EXPECT_EQ(pictures.CursorPos(), (TPoint{5, 4})); // the picture cursor stays
   EXPECT_EQ(pictures.CurrentValue(), 21);
   EXPECT_EQ(ShownCell(pictures, {5, 4}).At(12, 12), InsideOnly(Sets().Part(21)).At(12, 12));
 
-  RightClick(groups, {0, 1});  // page 12, not 2
+  RightClick(groups, {0, 1}); // page 12, not 2
   EXPECT_EQ(pictures.Page(), SampleTerrain().Groups[12]);
   EXPECT_EQ(pictures.CurrentValue(), -1);
 
@@ -88,7 +88,7 @@ TEST_F(TPaletteSelectors, SelectedValuesOfEachPage) {
   EXPECT_EQ(value, 12);
   RightClick(*palette->TerSelector, {9, 0});
   palette->GetSelectedPicture(page, value);
-  EXPECT_EQ(value, 0xFFFF);  // an empty cell paints "none"
+  EXPECT_EQ(value, 0xFFFF); // an empty cell paints "none"
 
   ShowPage(1);
   RightClick(*palette->ObjSelector, {1, 2});
@@ -102,7 +102,7 @@ TEST_F(TPaletteSelectors, SelectedValuesOfEachPage) {
   palette->GetSelectedPicture(page, value);
   EXPECT_EQ(page, 2);
   EXPECT_EQ(value, 0x0205);
-  RightClick(*palette->VehSelector, {5, 4});  // type 53 is always neutral
+  RightClick(*palette->VehSelector, {5, 4}); // type 53 is always neutral
   palette->GetSelectedPicture(page, value);
   EXPECT_EQ(value, 0x0635);
   for (int owner = 0; owner < 6; ++owner) {
@@ -159,7 +159,7 @@ TEST_F(TPaletteSelectors, MultiSelectionOfAConnectedRegionAndAnIsolatedCell) {
   EXPECT_EQ(pictures.MultiSel().Border({6, 2}), 0x3F);
   THexPicture isolated = Sets().Part(14);
   OverlayPicture(isolated, Sets().EdgeCombos[0x3F], 0);
-  OverlayPicture(isolated, Sets().CursorPictures[0], 0);  // the right press put the cursor there
+  OverlayPicture(isolated, Sets().CursorPictures[0], 0); // the right press put the cursor there
   EXPECT_EQ(ShownCell(pictures, {6, 2}), InsideOnly(isolated));
   EXPECT_EQ(ShownCell(pictures, {3, 2}), InsideOnly(Sets().Part(11)));
 

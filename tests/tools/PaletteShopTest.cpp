@@ -32,8 +32,7 @@ THexPicture Composed(const TMissView& view, TPoint cell) {
 }
 
 // Runs `drive` on the modal dialog the next click opens.
-template <class TDialog>
-void WhenModal(std::function<void(TDialog&)> drive) {
+template <class TDialog> void WhenModal(std::function<void(TDialog&)> drive) {
   QTimer::singleShot(0, [drive] {
     auto* d = qobject_cast<TDialog*>(QApplication::activeModalWidget());
     if (!d) {
@@ -52,12 +51,12 @@ protected:
     PaletteTest::SetUp();
     view = MakeView();
     TMission& m = view->Mission();
-    m.Cell({1, 1}).Obj = 140;  // drawn in its owner's colours
+    m.Cell({1, 1}).Obj = 140; // drawn in its owner's colours
     m.NewShop({1, 1});
     m.NewShop({2, 2});
     m.NewShop({4, 4});
     m.NewShop({5, 5});
-    m.DeleteShop({4, 4});  // shops 0, 1 and 3 remain
+    m.DeleteShop({4, 4}); // shops 0, 1 and 3 remain
     m.GetShop(3)->Name = "Harbour";
     m.Players[0].Name = "Red";
     m.Players[6].Name = "Nobody";
@@ -117,7 +116,7 @@ TEST_F(TPaletteShop, AttachListsTheShopsAndNamesTheOwners) {
 
   // Following a shop cell fills the fields without changing the mission.
   const uint64_t changes = M().ChangeCount;
-  M().GetShop(1)->Energy = 1500;  // beyond the field: shown limited, not stored
+  M().GetShop(1)->Energy = 1500; // beyond the field: shown limited, not stored
   MoveMapCursor({2, 2});
   EXPECT_EQ(palette->CurrentShop(), 1);
   EXPECT_EQ(palette->ShopButton->text(), "&Delete");
@@ -162,7 +161,7 @@ TEST_F(TPaletteShop, NewTakesTheFreeIndexAndItsListPositionDeleteKeepsTheOthers)
   EXPECT_EQ(palette->TypeComboBox->currentText(), "Town");
   EXPECT_EQ(palette->ShopNameEdit->text(), "Shop Nr. 2");
   EXPECT_TRUE(palette->PriorityEdit->isEnabled());
-  EXPECT_EQ(ShownCell(*view, {6, 6}), Composed(*view, {6, 6}));  // the shop mark is drawn
+  EXPECT_EQ(ShownCell(*view, {6, 6}), Composed(*view, {6, 6})); // the shop mark is drawn
 
   // Delete: the entry goes, the others keep their numbers.
   MoveMapCursor({2, 2});
@@ -263,7 +262,7 @@ TEST_F(TPaletteShop, FieldEditsGoStraightIntoTheShop) {
 
   // The name: list entry and model at once, 16 characters at most.
   palette->ShopNameEdit->selectAll();
-  QTest::keyClicks(palette->ShopNameEdit, "Depot \xC3\x96stra");  // UTF-8 for the keyboard
+  QTest::keyClicks(palette->ShopNameEdit, "Depot \xC3\x96stra"); // UTF-8 for the keyboard
   EXPECT_EQ(shop.Name, "Depot \xD6stra");                        // code page 1252 in the model
   EXPECT_EQ(palette->ShopNameCombo->itemText(0), QString::fromUtf8("(0) Depot \xC3\x96stra"));
   EXPECT_EQ(palette->ShopNameCombo->currentIndex(), 0);
@@ -310,7 +309,7 @@ TEST_F(TPaletteShop, ContentAndProductionThroughTheirDialogsAndClearButtons) {
   WhenModal<TEditProduceForm>([](TEditProduceForm& d) {
     EXPECT_EQ(d.Produce->Slots(), (TProduceView::TSlots{4, -1, -1, -1}));
     LeftClick(*d.VehSelector, {0, 0});
-    LeftClick(*d.Produce, {1, 0});  // unit type 0 cannot be produced
+    LeftClick(*d.Produce, {1, 0}); // unit type 0 cannot be produced
     LeftClick(*d.VehSelector, {2, 1});
     LeftClick(*d.Produce, {3, 0});
     QTest::mouseClick(d.Button1, Qt::LeftButton);

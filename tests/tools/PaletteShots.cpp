@@ -73,8 +73,7 @@ int main(int argc, char** argv) {
     CloseLibraries(table);
   } else {
     *sets = vh::test::MakeFakeSets();
-    vh::test::WriteFile(temp.File("terrain.sel"),
-                        vh::test::SelectionFileBytes(SampleFile(0, 8, 8, 64)));
+    vh::test::WriteFile(temp.File("terrain.sel"), vh::test::SelectionFileBytes(SampleFile(0, 8, 8, 64)));
     vh::test::WriteFile(temp.File("objekt.sel"),
                         vh::test::SelectionFileBytes(SampleFile(64, 30, 40, PartPictureCount)));
   }

@@ -12,7 +12,9 @@ namespace vh::test {
 namespace {
 
 // On the box itself: the check box may be wider than its box and text.
-void ClickBox(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2)); }
+void ClickBox(QCheckBox* box) {
+  QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
+}
 
 class TPaletteVehicle : public PaletteTest {
 protected:

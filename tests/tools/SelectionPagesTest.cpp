@@ -4,8 +4,8 @@
 #include "support/FakeGraphics.h"
 #include "support/TempDir.h"
 #include "tools/PaletteEdits.h"
-#include "tools/SelectionPages.h"
 #include "tools/SelectionFileBytes.h"
+#include "tools/SelectionPages.h"
 #include "views/HexGeometry.h"
 
 namespace vh {
@@ -157,8 +157,15 @@ TEST(MultiSelection, IsolatedCellGridEdgesAndEmptyAnchor) {
 TEST(MultiSelection, RegionGrowsAgainstTheScanOrder) {
   // A snake that winds back up and left: a single pass would miss cells
   // that join only through cells further down the scan.
-  const TSelectionPage page = PageOf({{{0, 5}, 1}, {{1, 4}, 2}, {{2, 4}, 3}, {{3, 3}, 4}, {{3, 2}, 5}, {{3, 1}, 6},
-                                      {{2, 1}, 7}, {{1, 0}, 8}, {{0, 0}, 9}});
+  const TSelectionPage page = PageOf({{{0, 5}, 1},
+                                      {{1, 4}, 2},
+                                      {{2, 4}, 3},
+                                      {{3, 3}, 4},
+                                      {{3, 2}, 5},
+                                      {{3, 1}, 6},
+                                      {{2, 1}, 7},
+                                      {{1, 0}, 8},
+                                      {{0, 0}, 9}});
   TMultiSelState s;
   ASSERT_TRUE(SelectConnected(page, {0, 5}, s));
   for (int x = 0; x < SelCols; ++x)
@@ -201,26 +208,6 @@ TEST(PickSearch, CursorThenCurrentGroupThenGroupsRowByRow) {
   EXPECT_EQ(FindPicture(f, {0, 0}, {0, 0}, 81), std::nullopt);
 }
 
-// --- Standard production ---------------------------------------------------------
-
-TEST(StdProd, LeftTogglesBitOneRightBitZeroNothingBeyondType63) {
-  std::array<int16_t, UnitTypeCount> w{};
-  w[13] = 0x0100;  // other bits are left alone
-  ASSERT_TRUE(ToggleStdProd(w, {1, 1}, true));
-  EXPECT_EQ(w[13], 0x0102);
-  ASSERT_TRUE(ToggleStdProd(w, {1, 1}, false));
-  EXPECT_EQ(w[13], 0x0103);
-  ASSERT_TRUE(ToggleStdProd(w, {1, 1}, true));
-  EXPECT_EQ(w[13], 0x0101);
-  const auto before = w;
-  EXPECT_FALSE(ToggleStdProd(w, {4, 5}, true));
-  EXPECT_FALSE(ToggleStdProd(w, {11, 5}, false));
-  EXPECT_FALSE(ToggleStdProd(w, {12, 0}, false));
-  EXPECT_EQ(w, before);
-  ASSERT_TRUE(ToggleStdProd(w, {3, 5}, false));
-  EXPECT_EQ(w[63], 1);
-}
-
 // --- Edits of the mission ---------------------------------------------------------
 
 TEST(PaletteEdits, TextsOfTheLists) {
@@ -235,17 +222,6 @@ TEST(PaletteEdits, TextsOfTheLists) {
   EXPECT_EQ(OwnerItemText(0, &players), "(1) Red");
   EXPECT_EQ(OwnerItemText(1, &players), "(2) ");
   EXPECT_EQ(OwnerItemText(6, &players), "(--) Nobody");
-}
-
-TEST(PaletteEdits, FieldWritesNoteChangesOnlyWhenTheValueDiffers) {
-  TMission m;
-  int16_t field = 4;
-  const uint64_t c0 = m.ChangeCount;
-  EXPECT_FALSE(AssignField(m, field, 4));
-  EXPECT_EQ(m.ChangeCount, c0);
-  EXPECT_TRUE(AssignField(m, field, 9));
-  EXPECT_EQ(field, 9);
-  EXPECT_EQ(m.ChangeCount, c0 + 1);
 }
 
 TEST(PaletteEdits, CargoRecordCreatedOnceAndReusedWhenEmptied) {
@@ -285,7 +261,7 @@ TEST(PaletteEdits, ShopDeletedWhereverItLies) {
   m.NewShop({1, 1});
   m.NewShop({5, 2});
   m.NewShop({6, 6});
-  m.Cell({6, 6}).Shop = -1;  // shop 2 on no cell, as a damaged file may have it
+  m.Cell({6, 6}).Shop = -1; // shop 2 on no cell, as a damaged file may have it
 
   EXPECT_EQ(DeleteShopAnywhere(m, 1), (TPoint{5, 2}));
   EXPECT_EQ(m.Cell({5, 2}).Shop, -1);
