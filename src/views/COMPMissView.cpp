@@ -21,7 +21,8 @@ void TMissView::GetCellPicture(TPoint cell, THexPicture& picture) const {
 
 void TMissView::SetGridSize(TPoint size) {
   if (size.x < 0 || size.y < 0 || size.x > MaxMapSize || size.y > MaxMapSize)
-    throw ERangeError("Map size " + std::to_string(size.x) + " x " + std::to_string(size.y) + " is outside 0..64");
+    throw ERangeError("Map size " + std::to_string(size.x) + " x " + std::to_string(size.y) +
+                      " is outside 0..64");
   TEckView::SetGridSize(size);
   if (mission_->Width != size.x || mission_->Height != size.y) {
     mission_->Width = size.x;
@@ -74,8 +75,8 @@ void TMissView::DoFileNameChanged() {
 void TMissView::SetFilter(int index, bool on) {
   if (index < 0 || index >= MissFilterBitCount)
     throw ERangeError("Filter bit " + std::to_string(index) + " is not one of 0..8");
-  const uint16_t filter =
-      on ? static_cast<uint16_t>(filter_ | FilterBit(index)) : static_cast<uint16_t>(filter_ & ~FilterBit(index));
+  const uint16_t filter = on ? static_cast<uint16_t>(filter_ | FilterBit(index))
+                             : static_cast<uint16_t>(filter_ & ~FilterBit(index));
   if (filter == filter_)
     return;
   filter_ = filter;
@@ -138,7 +139,9 @@ void TMissView::ClearFiltered() {
 
 // --- Cursor cell and records ----------------------------------------------------
 
-TMissionCell TMissView::CursorCell() const { return mission_->Cell(CursorPos()); }
+TMissionCell TMissView::CursorCell() const {
+  return mission_->Cell(CursorPos());
+}
 
 TDFCell TMissView::CursorDFCell() const {
   const TPoint p = CursorPos();
@@ -172,4 +175,4 @@ void ApplyMissionWindowSettings(TMissView& view) {
   view.setFocusPolicy(Qt::StrongFocus);
 }
 
-} // namespace vh
+}  // namespace vh

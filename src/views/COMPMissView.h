@@ -5,9 +5,9 @@
 #include <string>
 
 #include "mission/Mission.h"
+#include "shell/Generator.h"
 #include "views/CellEditing.h"
 #include "views/EckView.h"
-#include "views/GeneratorState.h"
 #include "views/MissionPicture.h"
 #include "views/MultiSelection.h"
 
@@ -100,4 +100,4 @@ private:
 // full redraws show their progress.
 void ApplyMissionWindowSettings(TMissView& view);
 
-} // namespace vh
+}  // namespace vh

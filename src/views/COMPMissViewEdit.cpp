@@ -7,7 +7,8 @@
 namespace vh {
 
 bool TMissView::SetCellValue(bool first, TPoint cell, uint16_t value, int kind) {
-  const TCellEditResult result = ApplyCellValue(Mission(), Filter(), first, cell, value, kind, DFStrokeObject);
+  const TCellEditResult result =
+      ApplyCellValue(Mission(), Filter(), first, cell, value, kind, DFStrokeObject);
   // The line pictures of the neighbours join this cell's object.
   if (result.ObjectChanged)
     RedrawNeighbours(cell);
@@ -42,4 +43,4 @@ void TMissView::PasteGroup(bool /*first*/, TPoint cell, const TMultiSelection& s
         RedrawCell({x, y});
 }
 
-} // namespace vh
+}  // namespace vh

@@ -16,9 +16,13 @@ TWinImage::TWinImage(const TPalette& palette, QWidget* parent) : QWidget(parent)
   RebuildImage();
 }
 
-QPoint TWinImage::BitmapToWidget(TPoint p) const { return {p.x, p.y}; }
+QPoint TWinImage::BitmapToWidget(TPoint p) const {
+  return {p.x, p.y};
+}
 
-TPoint TWinImage::WidgetToBitmap(QPoint p) const { return {p.x(), p.y()}; }
+TPoint TWinImage::WidgetToBitmap(QPoint p) const {
+  return {p.x(), p.y()};
+}
 
 QRect TWinImage::BitmapRectToWidget(TPoint origin, TPoint size) const {
   const QPoint topLeft = BitmapToWidget(origin);
@@ -27,8 +31,8 @@ QRect TWinImage::BitmapRectToWidget(TPoint origin, TPoint size) const {
 }
 
 uint8_t TWinImage::PaletteIndexOf(const QColor& colour) const {
-  return NearestPaletteIndex(palette_, static_cast<uint8_t>(colour.red()), static_cast<uint8_t>(colour.green()),
-                             static_cast<uint8_t>(colour.blue()));
+  return NearestPaletteIndex(palette_, static_cast<uint8_t>(colour.red()),
+                             static_cast<uint8_t>(colour.green()), static_cast<uint8_t>(colour.blue()));
 }
 
 QSize TWinImage::sizeHint() const {
@@ -48,7 +52,9 @@ void TWinImage::FillBitmap(uint8_t fill) {
   update();
 }
 
-void TWinImage::InvalidateBitmapRect(TPoint origin, TPoint size) { update(BitmapRectToWidget(origin, size)); }
+void TWinImage::InvalidateBitmapRect(TPoint origin, TPoint size) {
+  update(BitmapRectToWidget(origin, size));
+}
 
 void TWinImage::RebuildImage() {
   if (bitmap_.Width == 0 || bitmap_.Height == 0) {
@@ -57,7 +63,8 @@ void TWinImage::RebuildImage() {
   }
   // Shares the pixels: drawing into the bitmap needs no copy to the screen
   // side. Rows are not padded, which QImage accepts with an explicit stride.
-  image_ = QImage(bitmap_.Pixels.data(), bitmap_.Width, bitmap_.Height, bitmap_.Width, QImage::Format_Indexed8);
+  image_ =
+      QImage(bitmap_.Pixels.data(), bitmap_.Width, bitmap_.Height, bitmap_.Width, QImage::Format_Indexed8);
   image_.setColorTable(colourTable_);
 }
 
@@ -74,4 +81,4 @@ void TWinImage::paintEvent(QPaintEvent* event) {
   }
 }
 
-} // namespace vh
+}  // namespace vh

@@ -56,4 +56,4 @@ private:
   QImage image_;
 };
 
-} // namespace vh
+}  // namespace vh

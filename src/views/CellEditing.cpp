@@ -10,7 +10,9 @@ namespace vh {
 
 namespace {
 
-bool Shown(uint16_t filter, int bit) { return (filter & FilterBit(bit)) != 0; }
+bool Shown(uint16_t filter, int bit) {
+  return (filter & FilterBit(bit)) != 0;
+}
 
 // A changed cell of a change layer always states its object, so giving an
 // untouched cell a terrain or a unit removes the object there. Erasing
@@ -70,7 +72,7 @@ void PaintBase(TMission& mission, TMissionCell& b, TPoint cell, uint16_t value, 
   }
 }
 
-} // namespace
+}  // namespace
 
 TCellEditResult ApplyCellValue(TMission& mission, uint16_t filter, bool first, TPoint cell, uint16_t value,
                                int kind, int16_t& strokeObject) {
@@ -136,4 +138,4 @@ bool PasteBlock(TMission& mission, uint16_t filter, TPoint cell, const TMultiSel
   return changed;
 }
 
-} // namespace vh
+}  // namespace vh

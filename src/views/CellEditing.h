@@ -18,11 +18,16 @@ enum TPaintKind : int { pkTerrain = 0, pkObject = 1, pkUnit = 2 };
 constexpr uint16_t NoUnitCode = 0xFFFF;
 
 // A cell's unit as one value: owner in the high byte, unit type in the low.
-constexpr uint16_t UnitCode(uint8_t owner, uint8_t type) { return static_cast<uint16_t>(owner << 8 | type); }
-constexpr uint16_t UnitCode(const TMissionCell& c) { return UnitCode(c.VehOwner, c.Vehicle); }
-constexpr uint16_t UnitCode(const TDFCell& c) { return UnitCode(c.VehOwner, c.Vehicle); }
-template <class TCell>
-constexpr void SetUnitCode(TCell& c, uint16_t code) {
+constexpr uint16_t UnitCode(uint8_t owner, uint8_t type) {
+  return static_cast<uint16_t>(owner << 8 | type);
+}
+constexpr uint16_t UnitCode(const TMissionCell& c) {
+  return UnitCode(c.VehOwner, c.Vehicle);
+}
+constexpr uint16_t UnitCode(const TDFCell& c) {
+  return UnitCode(c.VehOwner, c.Vehicle);
+}
+template <class TCell> constexpr void SetUnitCode(TCell& c, uint16_t code) {
   c.VehOwner = static_cast<uint8_t>(code >> 8);
   c.Vehicle = static_cast<uint8_t>(code & 0xFF);
 }
@@ -53,4 +58,4 @@ void ForEachPasteTarget(TPoint cell, const TMultiSelection& sel, TPoint gridSize
 bool PasteBlock(TMission& mission, uint16_t filter, TPoint cell, const TMultiSelection& sel, int kind,
                 TPoint gridSize);
 
-} // namespace vh
+}  // namespace vh

@@ -23,9 +23,10 @@ const TPalette& LoadedPalette(const TPictureSets& sets) {
 }
 
 // The order in which RedrawNeighbours visits the directions.
-constexpr int NeighbourRedrawOrder[] = {dirUp, dirDown, dirUpperLeft, dirUpperRight, dirLowerRight, dirLowerLeft};
+constexpr int NeighbourRedrawOrder[] = {dirUp,         dirDown,       dirUpperLeft,
+                                        dirUpperRight, dirLowerRight, dirLowerLeft};
 
-} // namespace
+}  // namespace
 
 QString GaugeCaptionText(const QString& caption, int count, int total) {
   if (total <= 0)
@@ -33,7 +34,10 @@ QString GaugeCaptionText(const QString& caption, int count, int total) {
   return caption + " - " + QString::number(static_cast<int64_t>(count) * 100 / total) + "%";
 }
 
-TEckView::TEckView(const TPictureSets& sets, QWidget* parent) : TWinImage(LoadedPalette(sets), parent), sets_(sets) {
+TEckView::TEckView(const TPictureSets& sets, QWidget* parent)
+    : TWinImage(LoadedPalette(sets), parent), sets_(sets) {
+  // Moves without a button are actions too (maMove).
+  setMouseTracking(true);
   autoScrollTimer_.setInterval(AutoScrollInterval);
   connect(&autoScrollTimer_, &QTimer::timeout, this, &TEckView::AutoScrollTick);
 }
@@ -84,16 +88,23 @@ void TEckView::SetGridSize(TPoint size) {
   if (size == size_)
     return;
   if (size.x < 0 || size.y < 0)
-    throw ERangeError("Grid size " + std::to_string(size.x) + " x " + std::to_string(size.y) + " is negative");
+    throw ERangeError("Grid size " + std::to_string(size.x) + " x " + std::to_string(size.y) +
+                      " is negative");
   size_ = size;
   ResizeToGrid();
 }
 
-void TEckView::ResizeToGrid() { ResizeBitmap(GridExtent(size_), CurrentBackgroundIndex()); }
+void TEckView::ResizeToGrid() {
+  ResizeBitmap(GridExtent(size_), CurrentBackgroundIndex());
+}
 
-bool TEckView::PointToCell(TPoint& p) const { return geometry_.PointToCell(p, size_); }
+bool TEckView::PointToCell(TPoint& p) const {
+  return geometry_.PointToCell(p, size_);
+}
 
-TPoint TEckView::CellToPoint(TPoint cell) const { return geometry_.CellToPoint(cell); }
+TPoint TEckView::CellToPoint(TPoint cell) const {
+  return geometry_.CellToPoint(cell);
+}
 
 TPoint TEckView::GridExtent(TPoint size) const {
   // An empty grid has no pixels, also when the gaps would make it negative.
@@ -102,7 +113,9 @@ TPoint TEckView::GridExtent(TPoint size) const {
   return geometry_.GridExtent(size);
 }
 
-bool TEckView::IsInGrid(TPoint cell) const { return vh::IsInGrid(cell, size_); }
+bool TEckView::IsInGrid(TPoint cell) const {
+  return vh::IsInGrid(cell, size_);
+}
 
 // --- Drawing -------------------------------------------------------------------
 
@@ -116,7 +129,9 @@ void TEckView::DrawCell(TPoint cell) {
   PutCellPicture(MutableBitmap(), CellToPoint(cell), picture, sets_.HexMaskBitmap);
 }
 
-void TEckView::InvalidateCell(TPoint cell) { InvalidateBitmapRect(CellToPoint(cell), {HexSize, HexSize}); }
+void TEckView::InvalidateCell(TPoint cell) {
+  InvalidateBitmapRect(CellToPoint(cell), {HexSize, HexSize});
+}
 
 void TEckView::RedrawCell(TPoint cell) {
   DrawCell(cell);
@@ -167,7 +182,9 @@ uint8_t TEckView::CurrentBackgroundIndex() const {
   return PaletteIndexOf(isEnabled() ? Background : DisBackground);
 }
 
-void TEckView::FillBackground(const QColor& colour) { FillBitmap(PaletteIndexOf(colour)); }
+void TEckView::FillBackground(const QColor& colour) {
+  FillBitmap(PaletteIndexOf(colour));
+}
 
 void TEckView::EnableView(bool redraw) {
   setEnabled(true);
@@ -235,7 +252,8 @@ void TEckView::DoCurPosChanged() {
     OnCurPosChanged(this);
 }
 
-void TEckView::DoMouseAction(TMouseActionItem action, Qt::MouseButton button, TPoint cell, TShiftState shift) {
+void TEckView::DoMouseAction(TMouseActionItem action, Qt::MouseButton button, TPoint cell,
+                             TShiftState shift) {
   if (ActionList0.Contains(action) && OnMouseAction0)
     OnMouseAction0(this, action, button, shift, cell.x, cell.y);
   if (ActionList1.Contains(action) && OnMouseAction1)
@@ -256,9 +274,13 @@ std::optional<TEckView::TMouseState> TEckView::ReadMouse() const {
   return TMouseState{QCursor::pos(), QGuiApplication::mouseButtons()};
 }
 
-void TEckView::mousePressEvent(QMouseEvent* event) { Dispatch(TMouseKind::Down, event->button(), *event); }
+void TEckView::mousePressEvent(QMouseEvent* event) {
+  Dispatch(TMouseKind::Down, event->button(), *event);
+}
 
-void TEckView::mouseReleaseEvent(QMouseEvent* event) { Dispatch(TMouseKind::Up, event->button(), *event); }
+void TEckView::mouseReleaseEvent(QMouseEvent* event) {
+  Dispatch(TMouseKind::Up, event->button(), *event);
+}
 
 void TEckView::mouseMoveEvent(QMouseEvent* event) {
   if (moveCheckPending_) {
@@ -322,7 +344,9 @@ void TEckView::Dispatch(TMouseKind kind, Qt::MouseButton button, const QMouseEve
 void TEckView::TakeCapture() {
   captured_ = true;
   autoScrollTimer_.start();
-  if (QWidget* owner = CaptionOwner())
+  // A top-level window is brought to the front by the window system itself;
+  // an MDI child window is the frame's business, so it is raised here.
+  if (QWidget* owner = CaptionOwner(); owner && !owner->isWindow())
     owner->raise();
 }
 
@@ -361,4 +385,4 @@ void TEckView::changeEvent(QEvent* event) {
   TWinImage::changeEvent(event);
 }
 
-} // namespace vh
+}  // namespace vh

@@ -221,4 +221,4 @@ private:
 // percentage.
 QString GaugeCaptionText(const QString& caption, int count, int total);
 
-} // namespace vh
+}  // namespace vh

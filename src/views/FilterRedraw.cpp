@@ -6,9 +6,11 @@ namespace vh {
 
 namespace {
 
-bool Has(uint16_t filter, int bit) { return (filter & FilterBit(bit)) != 0; }
+bool Has(uint16_t filter, int bit) {
+  return (filter & FilterBit(bit)) != 0;
+}
 
-} // namespace
+}  // namespace
 
 // A changed cell of a shown change layer draws the shop and content marks of
 // the base cell even while the base map is hidden, and never the AI mark;
@@ -28,8 +30,9 @@ bool FilterSwitchNeedsRedraw(uint16_t filter, int index) {
   case mfBaseMap:
     return (filter & 0x3F) != 0;  // any of the kinds and marks
   case mfDFLayer:
-    return Has(filter, mfTerrain) || Has(filter, mfObjects) || Has(filter, mfUnits) || Has(filter, mfDFMarks) ||
-           (base && Has(filter, mfAIMarks)) || (!base && (Has(filter, mfShopMarks) || Has(filter, mfContentMarks)));
+    return Has(filter, mfTerrain) || Has(filter, mfObjects) || Has(filter, mfUnits) ||
+           Has(filter, mfDFMarks) || (base && Has(filter, mfAIMarks)) ||
+           (!base && (Has(filter, mfShopMarks) || Has(filter, mfContentMarks)));
   case mfDFMarks:
     return change;
   default:
@@ -57,14 +60,16 @@ bool CellDependsOnFilterBit(const TMission& mission, uint16_t filter, int index,
     return base && b.AIPoint != -1;
   case mfBaseMap:
     return (Has(filter, mfTerrain) && b.Terrain != -1) || (Has(filter, mfObjects) && b.Obj != -1) ||
-           (Has(filter, mfUnits) && UnitCode(b) != NoUnitCode) || (Has(filter, mfShopMarks) && b.Shop != -1) ||
+           (Has(filter, mfUnits) && UnitCode(b) != NoUnitCode) ||
+           (Has(filter, mfShopMarks) && b.Shop != -1) ||
            (Has(filter, mfContentMarks) && b.VehContent != -1) || (Has(filter, mfAIMarks) && b.AIPoint != -1);
   case mfDFLayer:
-    return changed && ((Has(filter, mfTerrain) && d.Terrain != -1) || (Has(filter, mfObjects) && d.Obj != -2) ||
-                       (Has(filter, mfUnits) && UnitCode(d) != NoUnitCode) || Has(filter, mfDFMarks) ||
-                       (base && Has(filter, mfAIMarks) && b.AIPoint != -1) ||
-                       (!base && Has(filter, mfShopMarks) && b.Shop != -1) ||
-                       (!base && Has(filter, mfContentMarks) && b.VehContent != -1));
+    return changed &&
+           ((Has(filter, mfTerrain) && d.Terrain != -1) || (Has(filter, mfObjects) && d.Obj != -2) ||
+            (Has(filter, mfUnits) && UnitCode(d) != NoUnitCode) || Has(filter, mfDFMarks) ||
+            (base && Has(filter, mfAIMarks) && b.AIPoint != -1) ||
+            (!base && Has(filter, mfShopMarks) && b.Shop != -1) ||
+            (!base && Has(filter, mfContentMarks) && b.VehContent != -1));
   case mfDFMarks:
     return change && changed;
   default:
@@ -72,4 +77,4 @@ bool CellDependsOnFilterBit(const TMission& mission, uint16_t filter, int index,
   }
 }
 
-} // namespace vh
+}  // namespace vh

@@ -20,4 +20,4 @@ bool FilterSwitchNeedsRedraw(uint16_t filter, int index);
 // side of too many cells: every cell whose picture does change is included.
 bool CellDependsOnFilterBit(const TMission& mission, uint16_t filter, int index, TPoint cell);
 
-} // namespace vh
+}  // namespace vh

@@ -15,7 +15,7 @@ constexpr int MultiSelRows = 6;
 // odd block columns sit half a cell lower than even ones.
 struct TMultiSelection {
   // Entry of block column x, row y at y * 12 + x; -1: not part of the block.
-  std::array<int16_t, MultiSelCols * MultiSelRows> Pictures = FilledWithNone();
+  std::array<int16_t, MultiSelCols* MultiSelRows> Pictures = FilledWithNone();
   int32_t AnchorX = 0;  // the block cell that lands on the cell painted
   int32_t AnchorY = 0;
 
@@ -50,4 +50,4 @@ constexpr TPoint PasteTarget(TPoint cell, const TMultiSelection& sel, int col, i
   return t;
 }
 
-} // namespace vh
+}  // namespace vh

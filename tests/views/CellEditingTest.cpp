@@ -12,7 +12,8 @@
 namespace vh {
 namespace {
 
-constexpr uint16_t BaseOnly = FilterBit(mfTerrain) | FilterBit(mfObjects) | FilterBit(mfUnits) | FilterBit(mfBaseMap);
+constexpr uint16_t BaseOnly =
+    FilterBit(mfTerrain) | FilterBit(mfObjects) | FilterBit(mfUnits) | FilterBit(mfBaseMap);
 constexpr uint16_t WithChanges = BaseOnly | FilterBit(mfDFLayer);
 constexpr uint16_t ChangesOnly = WithChanges & ~FilterBit(mfBaseMap);
 constexpr uint16_t NeitherLayer = FilterBit(mfTerrain) | FilterBit(mfObjects) | FilterBit(mfUnits);
@@ -295,5 +296,5 @@ TEST(MultiSelections, StartEmptyAndStoreRowByRow) {
   EXPECT_FALSE(s.IsEmpty());
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

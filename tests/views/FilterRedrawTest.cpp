@@ -27,7 +27,8 @@ uint16_t Filter(std::initializer_list<int> bits) {
 // Only the pixels inside the outline reach the map.
 bool SameOnScreen(const THexPicture& a, const THexPicture& b) {
   for (int i = 0; i < HexPixels; ++i)
-    if (Sets().HexMaskBitmap.Pixels[static_cast<size_t>(i)] && a.Pixels[static_cast<size_t>(i)] != b.Pixels[static_cast<size_t>(i)])
+    if (Sets().HexMaskBitmap.Pixels[static_cast<size_t>(i)] &&
+        a.Pixels[static_cast<size_t>(i)] != b.Pixels[static_cast<size_t>(i)])
       return false;
   return true;
 }
@@ -175,5 +176,5 @@ TEST_F(FilterRules, BaseMapAndChangeMarks) {
   EXPECT_EQ(Count(Filter({mfDFLayer, mfDFMarks}), mfDFMarks), 1);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh
