@@ -19,6 +19,7 @@
 
 #include "mission/StdData.h"
 #include "tools/COMPAllianzButtons.h"
+#include "tools/COMPStdProdView.h"
 #include "tools/Cp1252.h"
 
 namespace vh {
@@ -40,7 +41,7 @@ constexpr int AllianzButtonSize = 14;
 
 }  // namespace
 
-TSettingsForm::TSettingsForm(QWidget* parent) : QDialog(parent) {
+TSettingsForm::TSettingsForm(QWidget* parent, const TPictureSets* sets) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Settings"));
   setObjectName(QStringLiteral("SettingsForm"));
 
@@ -48,7 +49,7 @@ TSettingsForm::TSettingsForm(QWidget* parent) : QDialog(parent) {
   PageControl->setObjectName(QStringLiteral("PageControl"));
   PageControl->addTab(BuildGeneralPage(), QStringLiteral("General"));
   PageControl->addTab(BuildPlayersPage(), QStringLiteral("Players"));
-  PageControl->addTab(BuildStdProdPage(), QStringLiteral("Std. Product."));
+  PageControl->addTab(BuildStdProdPage(sets), QStringLiteral("Std. Product."));
   PageControl->addTab(BuildMiscPage(), QStringLiteral("Misc"));
 
   OKButton = new QPushButton(QStringLiteral("OK"), this);
@@ -201,13 +202,23 @@ QWidget* TSettingsForm::BuildPlayersPage() {
   return page;
 }
 
-QWidget* TSettingsForm::BuildStdProdPage() {
+QWidget* TSettingsForm::BuildStdProdPage(const TPictureSets* sets) {
   auto* page = new QWidget;
   StdProdView = new QFrame;
   StdProdView->setObjectName(QStringLiteral("StdProdView"));
   StdProdView->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   // The extent of a grid of 12 x 6 hexagons of 24 pixels, 16 pixels apart.
   StdProdView->setFixedSize(16 * 12 + 8 + 4, 24 * 6 + 12 + 4);
+  if (!sets && GamePictures().Loaded)
+    sets = &GamePictures();
+  if (sets && sets->Loaded) {
+    StdProdGrid = new TStdProdView(*sets, StdProdView);
+    StdProdGrid->setObjectName(QStringLiteral("StdProdGrid"));
+    StdProdGrid->SetLibrary(plUnits);
+    StdProdGrid->SetupGrid();
+    StdProdGrid->move(2, 2);
+    StdProdGrid->LoadWords(StdProdWords);
+  }
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(StdProdView, 0, Qt::AlignLeft);
@@ -302,6 +313,8 @@ void TSettingsForm::LoadFrom(const TMission& m) {
   SaveNames1->setChecked(m.SaveNames);
   SaveNames0->setChecked(!m.SaveNames);
   StdProdWords = m.StdProd;
+  if (StdProdGrid)
+    StdProdGrid->LoadWords(StdProdWords);
   NextMission->setValue(m.NextMission);
 }
 
@@ -320,7 +333,7 @@ void TSettingsForm::StoreTo(TMission& m) const {
   m.StartWeather = weather >= 0 ? static_cast<uint8_t>(weather) : startWeatherLoaded_;
   m.Players = ReadPlayers();
   m.SaveNames = SaveNames1->isChecked();
-  m.StdProd = StdProdWords;
+  m.StdProd = StdProdGrid ? StdProdGrid->Words : StdProdWords;
   m.NextMission = static_cast<uint16_t>(NextMission->value());
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "graphics/PictureSets.h"
 #include "mission/Mission.h"
 
 class QButtonGroup;
@@ -21,6 +22,7 @@ class QTabWidget;
 namespace vh {
 
 class TAllianzButtons;
+class TStdProdView;
 
 // "Settings": the mission-wide values that are not part of the map, on four
 // pages. The dialog only edits its controls; LoadFrom and StoreTo move the
@@ -31,7 +33,10 @@ public:
   static constexpr int PlayerNameLength = 16;
   static constexpr int ColorMax = 14;
 
-  explicit TSettingsForm(QWidget* parent = nullptr);
+  // The standard production grid draws from `sets`, by default the game's
+  // pictures; without loaded pictures the page has no grid and the words
+  // are carried through unchanged.
+  explicit TSettingsForm(QWidget* parent = nullptr, const TPictureSets* sets = nullptr);
 
   void FillPlayers(const TPlayers& players);
   // Names cut to 16 characters.
@@ -54,10 +59,11 @@ public:
   QRadioButton* SaveNames0 = nullptr;
   QRadioButton* SaveNames1 = nullptr;
   QPushButton* VHStdButton = nullptr;
-  // Holds the place of the standard production grid, which draws the unit
-  // pictures; until it is built here the dialog carries the 64 words through
-  // unchanged (StdProdWords).
+  // The frame of the standard production grid (StdProdGrid, inside it when
+  // there are pictures to draw). StdProdWords are the words loaded; the grid
+  // edits its own copy, which StoreTo reads.
   QFrame* StdProdView = nullptr;
+  TStdProdView* StdProdGrid = nullptr;
   std::array<int16_t, UnitTypeCount> StdProdWords{};
   QSpinBox* NextMission = nullptr;
   QPushButton* OKButton = nullptr;
@@ -75,7 +81,7 @@ private slots:
 private:
   QWidget* BuildGeneralPage();
   QWidget* BuildPlayersPage();
-  QWidget* BuildStdProdPage();
+  QWidget* BuildStdProdPage(const TPictureSets* sets);
   QWidget* BuildMiscPage();
   void SetTabOrder();
 

@@ -1,0 +1,203 @@
+// The palette window: its frame, the picture selectors of the Terrain,
+// Object and Vehicle pages and the operations through which the mission
+// window reads and sets the choice.
+#include "tools/MDIPicturesForm.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "mission/Errors.h"
+#include "tools/COMPMultiSelView.h"
+#include "tools/Cp1252.h"
+#include "views/COMPMissView.h"
+
+namespace vh {
+
+namespace {
+
+constexpr const char* TerrainSelFile = "terrain.sel";
+constexpr const char* ObjectSelFile = "objekt.sel";
+
+} // namespace
+
+TMDIPictures::TMDIPictures(const TPictureSets& sets, const std::string& programDir, QWidget* parent)
+    : QWidget(parent), sets_(sets) {
+  setWindowTitle(QStringLiteral("Edit Window"));
+  setObjectName(QStringLiteral("MDIPictures"));
+
+  PageControl = new QTabWidget(this);
+  PageControl->setObjectName(QStringLiteral("PageControl"));
+  PageControl->addTab(BuildSelectorPage(TerGroupSel, TerSelector, QStringLiteral("Ter")),
+                      QStringLiteral("Terrain"));
+  PageControl->addTab(BuildSelectorPage(ObjGroupSel, ObjSelector, QStringLiteral("Obj")),
+                      QStringLiteral("Object"));
+  PageControl->addTab(BuildVehiclePage(), QStringLiteral("Vehicle"));
+  PageControl->addTab(BuildShopPage(), QStringLiteral("Shop"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(PageControl);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  for (TMultiSelView* s : {TerSelector, TerGroupSel, ObjSelector, ObjGroupSel}) {
+    s->SetLibrary(plParts);
+    s->SetupGrid();
+    s->RedrawAll();
+  }
+  TerSelector->AllowMultiSel = true;
+  ObjSelector->AllowMultiSel = true;
+  TerGroupSel->OnCurPosChanged = [this](TEckView*) { TerGroupSelCurPosChanged(); };
+  ObjGroupSel->OnCurPosChanged = [this](TEckView*) { ObjGroupSelCurPosChanged(); };
+  ReadSelectionFiles(programDir);
+  SetupUnitSelector(*VehSelector);
+
+  SetUpShopPage();
+  SetUpCellUnitFields();
+  VehOwnerComboBox->setCurrentIndex(0);
+  RefreshOwnerNames();
+}
+
+TMDIPictures::~TMDIPictures() = default;
+
+QWidget* TMDIPictures::BuildSelectorPage(TMultiSelView*& groupSel, TMultiSelView*& selector,
+                                         const QString& prefix) {
+  auto* page = new QWidget;
+  groupSel = new TMultiSelView(sets_, page);
+  groupSel->setObjectName(prefix + QStringLiteral("GroupSel"));
+  selector = new TMultiSelView(sets_, page);
+  selector->setObjectName(prefix + QStringLiteral("Selector"));
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(groupSel, 0, Qt::AlignLeft);
+  layout->addSpacing(6);
+  layout->addWidget(selector, 0, Qt::AlignLeft);
+  layout->addStretch(1);
+  return page;
+}
+
+// Each file on its own: one that fails leaves only its own selectors empty.
+void TMDIPictures::ReadSelectionFiles(const std::string& programDir) {
+  const auto read = [&](const char* name, TSelectionFile& groups, TMultiSelView& groupSel,
+                        TMultiSelView& selector) {
+    try {
+      groups = ReadSelectionFile(SelectionFilePath(programDir, name));
+    } catch (const EVhError& e) {
+      groups = TSelectionFile{};
+      if (!setupError_.isEmpty())
+        setupError_ += QLatin1Char('\n');
+      setupError_ += ToQString(e.what());
+    }
+    groupSel.SetPage(groups.GroupIndex);
+    selector.SetPage(groups.GroupAt(groupSel.CursorPos()));
+  };
+  read(TerrainSelFile, terrainGroups_, *TerGroupSel, *TerSelector);
+  read(ObjectSelFile, objectGroups_, *ObjGroupSel, *ObjSelector);
+}
+
+QMdiSubWindow* TMDIPictures::AddToMdiArea(QMdiArea& area, TMDIPictures* palette) {
+  // The tool window's narrow title bar, with a system menu and a minimise
+  // button only: the palette keeps its size and is never closed.
+  QMdiSubWindow* sub =
+      area.addSubWindow(palette, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
+  sub->setAttribute(Qt::WA_DeleteOnClose, false);
+  sub->setOption(QMdiSubWindow::RubberBandResize, false);
+  sub->setWindowTitle(palette->windowTitle());
+  return sub;
+}
+
+void TMDIPictures::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    sub->showMinimized();
+  else
+    showMinimized();
+}
+
+bool TMDIPictures::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ShopNameEdit && event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+      QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers());
+      QCoreApplication::sendEvent(ShopNameCombo, &copy);
+      return true;
+    }
+  }
+  if (watched == ShopNameCombo && event->type() == QEvent::Resize)
+    PlaceShopNameEdit();
+  return QWidget::eventFilter(watched, event);
+}
+
+// --- Selectors -----------------------------------------------------------------
+
+void TMDIPictures::TerGroupSelCurPosChanged() {
+  TerSelector->SetPage(terrainGroups_.GroupAt(TerGroupSel->CursorPos()));
+}
+
+void TMDIPictures::ObjGroupSelCurPosChanged() {
+  ObjSelector->SetPage(objectGroups_.GroupAt(ObjGroupSel->CursorPos()));
+}
+
+void TMDIPictures::GetSelectedPicture(uint8_t& page, uint16_t& value) {
+  page = static_cast<uint8_t>(PageControl->currentIndex());
+  switch (page) {
+  case pgTerrain:
+    value = static_cast<uint16_t>(TerSelector->CurrentValue());
+    break;
+  case pgObject:
+    value = static_cast<uint16_t>(ObjSelector->CurrentValue());
+    break;
+  case pgVehicle:
+    value = UnitValue(VehSelector->CurrentValue(), VehOwnerComboBox->currentIndex());
+    break;
+  default:
+    break;
+  }
+}
+
+bool TMDIPictures::GetMultiSelection(MultiSelection& out) {
+  const int page = PageControl->currentIndex();
+  if (page != pgTerrain && page != pgObject)
+    return false;
+  const TMultiSelState& state = (page == pgTerrain ? TerSelector : ObjSelector)->MultiSel();
+  out = state.Sel;
+  return state.Active;
+}
+
+bool TMDIPictures::PickInGroups(const TSelectionFile& file, TMultiSelView& groupSel, TMultiSelView& selector,
+                                int16_t value) {
+  const auto place = FindPicture(file, groupSel.CursorPos(), selector.CursorPos(), value);
+  if (!place)
+    return false;
+  groupSel.MoveCursor(place->Group); // loads that group's page
+  selector.MoveCursor(place->Picture);
+  return true;
+}
+
+bool TMDIPictures::PickPicture(int16_t terrain, int16_t obj, uint16_t unit) {
+  switch (PageControl->currentIndex()) {
+  case pgTerrain:
+    return PickInGroups(terrainGroups_, *TerGroupSel, *TerSelector, terrain);
+  case pgObject:
+    return PickInGroups(objectGroups_, *ObjGroupSel, *ObjSelector, obj);
+  case pgVehicle: {
+    const int type = unit & 0xFF, owner = unit >> 8;
+    // A type the unit page does not offer cannot be picked.
+    if (type != NoUnit && type >= UnitTypeCount)
+      return false;
+    VehSelector->MoveCursor(type == NoUnit ? NoUnitCell : TPoint{type % SelCols, type / SelCols});
+    if (owner < PlayerCount)
+      VehOwnerComboBox->setCurrentIndex(owner);
+    return true;
+  }
+  default:
+    return true;
+  }
+}
+
+} // namespace vh

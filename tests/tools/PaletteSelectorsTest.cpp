@@ -1,0 +1,299 @@
+// The palette's picture selectors driven with the mouse: group choice,
+// multi-selection, the unit page and picking.
+#include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+
+#include "tools/COMPMultiSelView.h"
+#include "tools/PaletteFixture.h"
+
+namespace vh::test {
+namespace {
+
+using TPaletteSelectors = PaletteTest;
+
+TEST_F(TPaletteSelectors, PagesCaptionsAndStartState) {
+  EXPECT_EQ(palette->windowTitle(), "Edit Window");
+  ASSERT_EQ(palette->PageControl->count(), 4);
+  EXPECT_EQ(palette->PageControl->tabText(0), "Terrain");
+  EXPECT_EQ(palette->PageControl->tabText(1), "Object");
+  EXPECT_EQ(palette->PageControl->tabText(2), "Vehicle");
+  EXPECT_EQ(palette->PageControl->tabText(3), "Shop");
+  EXPECT_TRUE(palette->SetupError().isEmpty()) << palette->SetupError().toStdString();
+
+  for (TMultiSelView* s : {palette->TerSelector, palette->TerGroupSel, palette->ObjSelector,
+                           palette->ObjGroupSel, palette->VehSelector}) {
+    EXPECT_EQ(s->Cols(), 12);
+    EXPECT_EQ(s->Rows(), 6);
+    EXPECT_EQ(s->Style(), es6Ecks);
+    EXPECT_EQ(s->HexSpace(), 0);
+    EXPECT_TRUE(s->HasCursor());
+    EXPECT_EQ(s->ActionListMove, (TMouseActionList{maRightDown, maRightMove, maLeftRightMove}));
+  }
+  EXPECT_TRUE(palette->TerSelector->AllowMultiSel);
+  EXPECT_TRUE(palette->ObjSelector->AllowMultiSel);
+  EXPECT_FALSE(palette->TerGroupSel->AllowMultiSel);
+  EXPECT_FALSE(palette->VehSelector->AllowMultiSel);
+
+  EXPECT_EQ(palette->TerGroupSel->Page(), SampleTerrain().GroupIndex);
+  EXPECT_EQ(palette->TerSelector->Page(), SampleTerrain().Groups[0]);
+  EXPECT_EQ(palette->ObjGroupSel->Page(), SampleObjects().GroupIndex);
+  EXPECT_EQ(palette->ObjSelector->Page(), SampleObjects().Groups[0]);
+  EXPECT_EQ(palette->VehSelector->Page(), UnitSelectionPage());
+  EXPECT_EQ(palette->VehOwnerComboBox->currentIndex(), 0);
+
+  // Cells show their pictures, empty cells the background hexagon.
+  EXPECT_EQ(ShownCell(*palette->TerSelector, {2, 2}), InsideOnly(Sets().Part(10)));
+  EXPECT_EQ(ShownCell(*palette->TerSelector, {5, 5}), InsideOnly(Sets().BackgroundHex));
+  EXPECT_EQ(ShownCell(*palette->VehSelector, {5, 0}), InsideOnly(Sets().Unit(5)));
+}
+
+TEST_F(TPaletteSelectors, GroupChoiceLoadsThePageOfThatPosition) {
+  TMultiSelView& groups = *palette->TerGroupSel;
+  TMultiSelView& pictures = *palette->TerSelector;
+  RightClick(pictures, {5, 4});
+  ASSERT_EQ(pictures.CursorPos(), (TPoint{5, 4}));
+
+  RightClick(groups, {1, 0}); // groups count row by row: page 1
+  EXPECT_EQ(pictures.Page(), SampleTerrain().Groups[1]);
+  EXPECT_EQ(pictures.CursorPos(), (TPoint{5, 4})); // the picture cursor stays
+  EXPECT_EQ(pictures.CurrentValue(), 21);
+  EXPECT_EQ(ShownCell(pictures, {5, 4}).At(12, 12), InsideOnly(Sets().Part(21)).At(12, 12));
+
+  RightClick(groups, {0, 1}); // page 12, not 2
+  EXPECT_EQ(pictures.Page(), SampleTerrain().Groups[12]);
+  EXPECT_EQ(pictures.CurrentValue(), -1);
+
+  // A position without an icon still loads its (empty) page.
+  RightClick(groups, {9, 4});
+  EXPECT_EQ(pictures.Page(), TSelectionPage{});
+
+  // The object page has its own groups.
+  RightClick(*palette->ObjGroupSel, {3, 2});
+  EXPECT_EQ(palette->ObjSelector->Page(), SampleObjects().Groups[27]);
+  EXPECT_EQ(pictures.Page(), TSelectionPage{});
+
+  // A left click alone moves nothing.
+  LeftClick(groups, {1, 0});
+  EXPECT_EQ(groups.CursorPos(), (TPoint{9, 4}));
+}
+
+TEST_F(TPaletteSelectors, SelectedValuesOfEachPage) {
+  uint8_t page = 99;
+  uint16_t value = 0x1234;
+  RightClick(*palette->TerSelector, {3, 3});
+  palette->GetSelectedPicture(page, value);
+  EXPECT_EQ(page, 0);
+  EXPECT_EQ(value, 12);
+  RightClick(*palette->TerSelector, {9, 0});
+  palette->GetSelectedPicture(page, value);
+  EXPECT_EQ(value, 0xFFFF); // an empty cell paints "none"
+
+  ShowPage(1);
+  RightClick(*palette->ObjSelector, {1, 2});
+  palette->GetSelectedPicture(page, value);
+  EXPECT_EQ(page, 1);
+  EXPECT_EQ(value, 201);
+
+  ShowPage(2);
+  palette->VehOwnerComboBox->setCurrentIndex(2);
+  RightClick(*palette->VehSelector, {5, 0});
+  palette->GetSelectedPicture(page, value);
+  EXPECT_EQ(page, 2);
+  EXPECT_EQ(value, 0x0205);
+  RightClick(*palette->VehSelector, {5, 4}); // type 53 is always neutral
+  palette->GetSelectedPicture(page, value);
+  EXPECT_EQ(value, 0x0635);
+  for (int owner = 0; owner < 6; ++owner) {
+    palette->VehOwnerComboBox->setCurrentIndex(owner);
+    RightClick(*palette->VehSelector, {4, 5});
+    palette->GetSelectedPicture(page, value);
+    EXPECT_EQ(value, 0xFFFF) << owner;
+    RightClick(*palette->VehSelector, {5, 4});
+    palette->GetSelectedPicture(page, value);
+    EXPECT_EQ(value, 0x0635) << owner;
+  }
+
+  ShowPage(3);
+  value = 0x4321;
+  palette->GetSelectedPicture(page, value);
+  EXPECT_EQ(page, 3);
+  EXPECT_EQ(value, 0x4321);
+  MultiSelection sel;
+  EXPECT_FALSE(palette->GetMultiSelection(sel));
+}
+
+TEST_F(TPaletteSelectors, MultiSelectionOfAConnectedRegionAndAnIsolatedCell) {
+  TMultiSelView& pictures = *palette->TerSelector;
+  MultiSelection sel;
+  EXPECT_FALSE(palette->GetMultiSelection(sel));
+
+  SpecialClick(pictures, {3, 3});
+  ASSERT_TRUE(pictures.MultiSelActive());
+  ASSERT_TRUE(palette->GetMultiSelection(sel));
+  MultiSelection expected;
+  expected.AnchorX = 3;
+  expected.AnchorY = 3;
+  expected.At(2, 2) = 10;
+  expected.At(3, 2) = 11;
+  expected.At(3, 3) = 12;
+  expected.At(4, 4) = 13;
+  EXPECT_EQ(sel, expected);
+
+  // The region is outlined along its border, other cells are not.
+  THexPicture outlined = Sets().Part(11);
+  const uint8_t border32 = static_cast<uint8_t>(0x3F & ~(1 << dirUpperLeft | 1 << dirDown));
+  EXPECT_EQ(pictures.MultiSel().Border({3, 2}), border32);
+  OverlayPicture(outlined, Sets().EdgeCombos[border32], 0);
+  EXPECT_EQ(ShownCell(pictures, {3, 2}), InsideOnly(outlined));
+  EXPECT_EQ(ShownCell(pictures, {0, 0}), InsideOnly(Sets().Part(1)));
+
+  // An isolated cell alone, all six border bits set.
+  SpecialClick(pictures, {6, 2});
+  ASSERT_TRUE(palette->GetMultiSelection(sel));
+  EXPECT_EQ(sel.AnchorX, 6);
+  EXPECT_EQ(sel.AnchorY, 2);
+  EXPECT_EQ(sel.At(6, 2), 14);
+  EXPECT_EQ(sel.At(3, 3), -1);
+  EXPECT_EQ(pictures.MultiSel().Border({6, 2}), 0x3F);
+  THexPicture isolated = Sets().Part(14);
+  OverlayPicture(isolated, Sets().EdgeCombos[0x3F], 0);
+  OverlayPicture(isolated, Sets().CursorPictures[0], 0); // the right press put the cursor there
+  EXPECT_EQ(ShownCell(pictures, {6, 2}), InsideOnly(isolated));
+  EXPECT_EQ(ShownCell(pictures, {3, 2}), InsideOnly(Sets().Part(11)));
+
+  // A press on an empty cell drops it.
+  SpecialClick(pictures, {8, 5});
+  EXPECT_FALSE(palette->GetMultiSelection(sel));
+  EXPECT_EQ(ShownCell(pictures, {6, 2}), InsideOnly(Sets().Part(14)));
+
+  // Group selectors do not select blocks.
+  SpecialClick(*palette->TerGroupSel, {0, 0});
+  EXPECT_FALSE(palette->TerGroupSel->MultiSelActive());
+}
+
+TEST_F(TPaletteSelectors, AnchorFollowsTheCursorInsideTheRegion) {
+  ShowPage(1);
+  TMultiSelView& objects = *palette->ObjSelector;
+  SpecialClick(objects, {1, 1});
+  MultiSelection sel;
+  ASSERT_TRUE(palette->GetMultiSelection(sel));
+  EXPECT_EQ((TPoint{sel.AnchorX, sel.AnchorY}), (TPoint{1, 1}));
+  const auto pictures = sel.Pictures;
+
+  // Right button onto another cell of the block: same block, new anchor.
+  RightClick(objects, {2, 2});
+  ASSERT_TRUE(palette->GetMultiSelection(sel));
+  EXPECT_EQ((TPoint{sel.AnchorX, sel.AnchorY}), (TPoint{2, 2}));
+  EXPECT_EQ(sel.Pictures, pictures);
+
+  // A right drag moves the cursor too, here out of the block: dropped.
+  Press(objects, {2, 2}, Qt::RightButton);
+  QTest::mouseMove(&objects, CellCentre(objects, {8, 5}));
+  Release(objects, {8, 5}, Qt::RightButton);
+  EXPECT_EQ(objects.CursorPos(), (TPoint{8, 5}));
+  EXPECT_FALSE(palette->GetMultiSelection(sel));
+
+  // A new group page drops it as well.
+  SpecialClick(objects, {1, 1});
+  ASSERT_TRUE(objects.MultiSelActive());
+  RightClick(*palette->ObjGroupSel, {3, 2});
+  EXPECT_FALSE(objects.MultiSelActive());
+}
+
+TEST_F(TPaletteSelectors, PickSearchesCursorCurrentGroupThenAllGroups) {
+  TMultiSelView& groups = *palette->TerGroupSel;
+  TMultiSelView& pictures = *palette->TerSelector;
+
+  // 50 lies in group 5 (row 0) and group 12 (row 1): the lower row wins.
+  ASSERT_TRUE(palette->PickPicture(50, -1, 0xFFFF));
+  EXPECT_EQ(groups.CursorPos(), (TPoint{5, 0}));
+  EXPECT_EQ(pictures.Page(), SampleTerrain().Groups[5]);
+  EXPECT_EQ(pictures.CursorPos(), (TPoint{2, 2}));
+
+  // From inside group 12 the current group wins.
+  RightClick(groups, {0, 1});
+  ASSERT_TRUE(palette->PickPicture(50, -1, 0xFFFF));
+  EXPECT_EQ(groups.CursorPos(), (TPoint{0, 1}));
+  EXPECT_EQ(pictures.CursorPos(), (TPoint{1, 1}));
+
+  // Not found: nothing changes, false for the caller's beep.
+  EXPECT_FALSE(palette->PickPicture(999, -1, 0xFFFF));
+  EXPECT_EQ(groups.CursorPos(), (TPoint{0, 1}));
+  EXPECT_EQ(pictures.CursorPos(), (TPoint{1, 1}));
+
+  // The object page searches the object picture.
+  ShowPage(1);
+  ASSERT_TRUE(palette->PickPicture(50, 301, 0xFFFF));
+  EXPECT_EQ(palette->ObjGroupSel->CursorPos(), (TPoint{3, 2}));
+  EXPECT_EQ(palette->ObjSelector->CursorPos(), (TPoint{10, 1}));
+  EXPECT_FALSE(palette->PickPicture(301, 50, 0xFFFF));
+
+  // Units: cursor on the type, owner taken when it is a player.
+  ShowPage(2);
+  palette->VehOwnerComboBox->setCurrentIndex(1);
+  ASSERT_TRUE(palette->PickPicture(-1, -1, 0x0419));
+  EXPECT_EQ(palette->VehSelector->CursorPos(), (TPoint{1, 2}));
+  EXPECT_EQ(palette->VehOwnerComboBox->currentIndex(), 4);
+  ASSERT_TRUE(palette->PickPicture(-1, -1, 0x0635));
+  EXPECT_EQ(palette->VehSelector->CursorPos(), (TPoint{5, 4}));
+  EXPECT_EQ(palette->VehOwnerComboBox->currentIndex(), 4);
+  ASSERT_TRUE(palette->PickPicture(-1, -1, 0xFFFF));
+  EXPECT_EQ(palette->VehSelector->CursorPos(), (TPoint{4, 5}));
+  EXPECT_EQ(palette->VehOwnerComboBox->currentIndex(), 4);
+  uint8_t page = 0;
+  uint16_t value = 0;
+  palette->GetSelectedPicture(page, value);
+  EXPECT_EQ(value, 0xFFFF);
+
+  ShowPage(3);
+  EXPECT_TRUE(palette->PickPicture(999, 999, 0x0101));
+}
+
+TEST_F(TPaletteSelectors, MissingAndShortSelectionFilesLeaveAUsablePalette) {
+  TempDir other;
+  WriteFile(other.File("objekt.sel"), ByteStream(100, 0));
+  TMDIPictures p(Sets(), other.Path());
+  const std::string error = p.SetupError().toStdString();
+  EXPECT_NE(error.find("terrain.sel"), std::string::npos) << error;
+  EXPECT_NE(error.find("objekt.sel"), std::string::npos) << error;
+  EXPECT_EQ(p.TerGroupSel->Page(), TSelectionPage{});
+  EXPECT_EQ(p.ObjSelector->Page(), TSelectionPage{});
+  EXPECT_EQ(p.VehSelector->Page(), UnitSelectionPage());
+  p.show();
+  RightClick(*p.TerGroupSel, {2, 2});
+  uint8_t page = 9;
+  uint16_t value = 0;
+  p.GetSelectedPicture(page, value);
+  EXPECT_EQ(page, 0);
+  EXPECT_EQ(value, 0xFFFF);
+  EXPECT_FALSE(p.PickPicture(5, 5, 0xFFFF));
+
+  // One good file is enough for its own page.
+  WriteFile(other.File("terrain.sel"), SelectionFileBytes(SampleTerrain()));
+  TMDIPictures half(Sets(), other.Path());
+  EXPECT_EQ(half.TerSelector->Page(), SampleTerrain().Groups[0]);
+  EXPECT_EQ(half.SetupError().toStdString().find("terrain.sel"), std::string::npos);
+}
+
+TEST_F(TPaletteSelectors, ClosingTheToolWindowMinimisesIt) {
+  QMdiArea area;
+  area.resize(900, 700);
+  auto* p = new TMDIPictures(Sets(), dir.Path());
+  QMdiSubWindow* sub = TMDIPictures::AddToMdiArea(area, p);
+  area.show();
+  sub->show();
+  EXPECT_EQ(sub->windowTitle(), "Edit Window");
+  EXPECT_TRUE(sub->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(sub->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_FALSE(sub->close());
+  EXPECT_TRUE(sub->isMinimized());
+  EXPECT_EQ(area.subWindowList().size(), 1);
+
+  EXPECT_FALSE(palette->close());
+  EXPECT_TRUE(palette->isMinimized());
+}
+
+} // namespace
+} // namespace vh::test
