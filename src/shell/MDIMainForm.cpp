@@ -68,6 +68,8 @@ TMDIMain::~TMDIMain() {
 void TMDIMain::LoadStdData() {
   // Without them the editor still works: new missions start from a zeroed
   // MISS block and missions without changes get an empty standard layer.
+  StdMissionTemplate = {};
+  StdDFStream.clear();
   for (auto [load, name] : {std::pair{&LoadStdMissionTemplate, "stdmiss.dat"}, std::pair{&LoadStdDFStream, "stddf00.dat"}}) {
     try {
       load(config_.ProgramDir + name);
@@ -96,6 +98,8 @@ bool TMDIMain::StartupIdle() {
   TPaletteWindow palette = CreatePaletteWindow(GamePictures(), config_.ProgramDir, mdi_);
   paletteWindow_ = palette.Window;
   paletteApi_ = palette.Api;
+  if (!palette.SetupError.empty() && graphicsUi_.Warning)
+    graphicsUi_.Warning(ToQString(palette.SetupError));
   return true;
 }
 

@@ -46,7 +46,7 @@ QMdiSubWindow* TMDIMain::AddMissionWindow(TMDIMiss* window) {
   // Mission windows open to the left of the palette, which keeps the
   // right-hand side of the area.
   QRect area = mdi_->viewport()->rect();
-  int paletteWidth = paletteWindow_ ? paletteWindow_->parentWidget()->width() : 0;
+  int paletteWidth = paletteWindow_ ? paletteWindow_->width() : 0;
   int offset = 24 * (missCount_ - 1) % 200;
   sub->resize(std::max(400, std::min(900, area.width() - paletteWidth - 16 - offset)),
               std::max(300, area.height() - 16 - offset));

@@ -12,8 +12,9 @@ namespace vh {
 class TPaletteApi;
 
 struct TPaletteWindow {
-  QWidget* Window = nullptr;
+  QWidget* Window = nullptr;  // the MDI sub-window holding the palette
   TPaletteApi* Api = nullptr;
+  std::string SetupError;     // selection files that could not be read
 };
 
 // Creates the palette window inside the frame's MDI area, beside where the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "views/PaletteApi.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -41,7 +43,7 @@ using MultiSelection = TMultiSelection;
 //
 // Closing the window minimises it: there is exactly one, for the life of the
 // program.
-class TMDIPictures : public QWidget {
+class TMDIPictures : public QWidget, public TPaletteApi {
   Q_OBJECT
 
 public:
@@ -64,20 +66,20 @@ public:
   // --- Called by the mission window --------------------------------------
   // The active page and, for pages 0..2, the value a stroke paints; on the
   // Shop page the value is left as it was.
-  void GetSelectedPicture(uint8_t& page, uint16_t& value);
+  void GetSelectedPicture(uint8_t& page, uint16_t& value) override;
   // The block chosen on the Terrain or Object page; false when none is.
-  bool GetMultiSelection(MultiSelection& out);
+  bool GetMultiSelection(MultiSelection& out) override;
   // Shows a map cell's picture of the active page in its selector; false
   // when a terrain or object picture is in no group (the caller beeps).
-  bool PickPicture(int16_t terrain, int16_t obj, uint16_t unit);
-  void SetCurrentShop(int16_t shopIndex);
-  void ShowCellUnit(int16_t vehContent, bool hasUnit, int16_t aiPoint);
+  bool PickPicture(int16_t terrain, int16_t obj, uint16_t unit) override;
+  void SetCurrentShop(int16_t shopIndex) override;
+  void ShowCellUnit(int16_t vehContent, bool hasUnit, int16_t aiPoint) override;
 
   // --- Called by the main frame --------------------------------------------
-  void AttachMissionView(TMissView* view);
-  void DetachMissionView();
-  void EnableShopCreation();
-  void RefreshOwnerNames();
+  void AttachMissionView(TMissView* view) override;
+  void DetachMissionView() override;
+  void EnableShopCreation() override;
+  void RefreshOwnerNames() override;
 
   TMissView* FollowedView() const { return view_; }
   int16_t CurrentShop() const { return curShop_; }

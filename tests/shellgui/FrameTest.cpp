@@ -15,92 +15,17 @@
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
 #include "shell/StatusPanels.h"
-#include "support/FakeGraphics.h"
 #include "support/TempDir.h"
+#include "shellgui/FrameFixture.h"
 #include "views/COMPMissView.h"
 
 namespace vh {
 namespace {
 
+using test::AnswerNextMessageBox;
+using test::FlushDeletes;
+using Frame = test::FrameFixture;
 namespace fs = std::filesystem;
-
-void FlushDeletes() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
-}
-
-// Answers the next message box with `button` as soon as it shows.
-void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr) {
-  QTimer::singleShot(0, [button, text] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    if (text)
-      *text = box->text();
-    box->button(button)->click();
-  });
-}
-
-class Frame : public ::testing::Test {
-protected:
-  void SetUp() override {
-    programDir = tmp.File("prog") + "/";
-    gameDir = tmp.File("game") + "/";
-    fs::create_directories(programDir);
-    fs::create_directories(gameDir + "MIS");
-    fs::create_directories(gameDir + "GER");
-    test::WriteFakeInstallation(gameDir, programDir);
-    WriteWholeFile(programDir + "stdmiss.dat", ByteStream(332, 0));
-    WriteWholeFile(programDir + "stddf00.dat", ByteStream{});
-    WriteIni("[General]\r\nVarnholtDir=" + gameDir + "\r\n");
-  }
-  void TearDown() override {
-    if (frame) {
-      for (TMDIMiss* w : frame->MissionWindows())
-        w->SetDiscardOnClose();
-      frame->close();
-      delete frame;
-    }
-    FlushDeletes();
-  }
-  void WriteIni(const std::string& text) {
-    WriteWholeFile(programDir + "vhedit.ini", ByteStream(text.begin(), text.end()));
-  }
-  // A frame whose start-up ran; messages and the options dialog are recorded.
-  TMDIMain* Start() {
-    frame = new TMDIMain(programDir, TPlatformDirs{});
-    TGraphicsCheckUi ui;
-    ui.Message = [this](const QString& m, const QString&) { messages.append(m); };
-    ui.Warning = [this](const QString& m) { warnings.append(m); };
-    ui.Options = [this](TConfig& c) {
-      if (optionsAnswers.empty())
-        return false;
-      c.GameDir = optionsAnswers.front();
-      optionsAnswers.erase(optionsAnswers.begin());
-      return true;
-    };
-    frame->SetGraphicsCheckUi(ui);
-    started = frame->StartupIdle();
-    return frame;
-  }
-  std::string SampleMission(const std::string& name) {
-    TMission m;
-    m.SetSize({30, 20});
-    m.Cells[2][3].Terrain = 7;
-    m.Cells[4][5].Vehicle = 3;
-    m.Cells[4][5].VehOwner = 2;
-    m.NewShop({6, 6});
-    m.MissionName = "Sample";
-    m.SaveAs(gameDir + "MIS/" + name);
-    return gameDir + "MIS/" + name;
-  }
-
-  test::TempDir tmp;
-  std::string programDir, gameDir;
-  TMDIMain* frame = nullptr;
-  bool started = false;
-  QStringList messages, warnings;
-  std::vector<std::string> optionsAnswers;
-};
 
 TEST_F(Frame, StartsWithTheGameDataAndNoMissionCommands) {
   Start();
