@@ -1,5 +1,6 @@
 // The frame's menu and tool bar.
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -226,6 +227,10 @@ void TMDIMain::SetToolBarIcons() {
   THexPicture unit = sets.Unit(0);
   RecolourForOwner(unit, 0);
   FilterActions[mfUnits]->setIcon(IconFromPicture(unit, sets.GamePalette));
+  // The editor's windows carry a game picture too: terrain with a unit on it.
+  THexPicture emblem = sets.Part(firstOf("terrain.sel", 0));
+  OverlayPicture(emblem, unit, 0);
+  QApplication::setWindowIcon(IconFromPicture(emblem, sets.GamePalette));
   for (int bit : {mfTerrain, mfObjects, mfUnits})
     if (QWidget* button = ToolBar->widgetForAction(FilterActions[bit]))
       static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonIconOnly);

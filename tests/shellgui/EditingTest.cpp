@@ -162,3 +162,47 @@ TEST_F(Editing, TheGeneratorFollowsTheCurrentWindowAndTransfersIntoItsMap) {
 
 } // namespace
 } // namespace vh
+
+namespace vh {
+namespace {
+
+// With VH_SCREENSHOT_DIR set, the editor with two demo missions and the
+// generator is saved as pictures to look at.
+TEST_F(Editing, ScreenshotsOfTheWholeEditor) {
+  QByteArray dir = qgetenv("VH_SCREENSHOT_DIR");
+  if (dir.isEmpty())
+    GTEST_SKIP() << "set VH_SCREENSHOT_DIR to write the pictures";
+  Start();
+  frame->resize(1500, 950);
+  frame->show();
+  TMDIMiss* a = frame->OpenMissionFile(gameDir + "MIS/miss001.dat");
+  TMDIMiss* b = frame->OpenMissionFile(gameDir + "MIS/miss002.dat");
+  b->MissView()->SetFilter(mfShopMarks, true);
+  b->MissView()->MoveCursor({12, 9});
+  QApplication::processEvents();
+  auto* palette = dynamic_cast<TMDIPictures*>(frame->Palette());
+  QMdiSubWindow* paletteSub = qobject_cast<QMdiSubWindow*>(frame->PaletteWindow());
+  QRect area = frame->MdiArea()->viewport()->rect();
+  int left = area.width() - paletteSub->width();
+  paletteSub->move(left, 0);
+  qobject_cast<QMdiSubWindow*>(a->parentWidget())->setGeometry(0, 0, left / 2, area.height());
+  qobject_cast<QMdiSubWindow*>(b->parentWidget())->setGeometry(left / 2, 0, left - left / 2, area.height());
+  frame->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(b->parentWidget()));
+  QApplication::processEvents();
+  frame->grab().save(QString::fromLocal8Bit(dir) + "/editor.png");
+  for (int page = 0; page < 4; ++page) {
+    palette->PageControl->setCurrentIndex(page);
+    QApplication::processEvents();
+    paletteSub->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/palette-%1.png").arg(page));
+  }
+  frame->ToggleGenerator();
+  frame->Generator()->GenerateButtonClick();
+  QApplication::processEvents();
+  frame->Generator()->parentWidget()->grab().save(QString::fromLocal8Bit(dir) + "/generator.png");
+  frame->Generator()->OKButtonClick();
+  QApplication::processEvents();
+  b->grab().save(QString::fromLocal8Bit(dir) + "/after-transfer.png");
+}
+
+} // namespace
+} // namespace vh
