@@ -1,5 +1,6 @@
 #include "shell/PaletteFactory.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -12,6 +13,7 @@ TPaletteWindow CreatePaletteWindow(const TPictureSets& sets, const std::string& 
   auto* palette = new TMDIPictures(sets, programDir);
   QMdiSubWindow* sub = TMDIPictures::AddToMdiArea(*area, palette);
   sub->adjustSize();
+  sub->setWindowIcon(QApplication::windowIcon());
   // The palette keeps the right-hand side; mission windows open to its left.
   QRect r = area->viewport()->rect();
   sub->move(std::max(0, r.width() - sub->width()), 0);
