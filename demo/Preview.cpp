@@ -8,6 +8,7 @@
 #include "demo/Art.h"
 #include "demo/Install.h"
 #include "demo/PartCatalog.h"
+#include "graphics/IndexedImage.h"
 #include "mission/ByteIO.h"
 
 namespace vh::demo {
@@ -112,78 +113,6 @@ Sheet RenderMissionMap(const TMission& m, const PictureSets& sets) {
   return s;
 }
 
-namespace {
-
-uint32_t Crc(const uint8_t* data, size_t n, uint32_t crc = 0xFFFFFFFFu) {
-  static const auto table = [] {
-    std::array<uint32_t, 256> t{};
-    for (uint32_t i = 0; i < 256; ++i) {
-      uint32_t c = i;
-      for (int k = 0; k < 8; ++k)
-        c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-      t[i] = c;
-    }
-    return t;
-  }();
-  for (size_t i = 0; i < n; ++i)
-    crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-  return crc;
-}
-
-void AppendBE32(ByteStream& out, uint32_t v) {
-  for (int s = 24; s >= 0; s -= 8)
-    out.push_back(static_cast<uint8_t>(v >> s));
-}
-
-void Chunk(ByteStream& png, const char* type, const ByteStream& data) {
-  AppendBE32(png, static_cast<uint32_t>(data.size()));
-  ByteStream body(type, type + 4);
-  body.insert(body.end(), data.begin(), data.end());
-  png.insert(png.end(), body.begin(), body.end());
-  AppendBE32(png, Crc(body.data(), body.size()) ^ 0xFFFFFFFFu);
-}
-
-// An indexed-colour PNG with uncompressed deflate blocks: large, but it needs no library.
-ByteStream EncodePng(int w, int h, const std::vector<uint8_t>& indices, const PaletteData& pal) {
-  ByteStream raw;
-  for (int y = 0; y < h; ++y) {
-    raw.push_back(0);
-    raw.insert(raw.end(), indices.begin() + static_cast<long>(y) * w, indices.begin() + static_cast<long>(y + 1) * w);
-  }
-  ByteStream z = {0x78, 0x01};
-  for (size_t pos = 0; pos < raw.size() || pos == 0;) {
-    size_t n = std::min<size_t>(65535, raw.size() - pos);
-    z.push_back(pos + n == raw.size() ? 1 : 0);
-    AppendU16(z, static_cast<uint16_t>(n));
-    AppendU16(z, static_cast<uint16_t>(~n));
-    z.insert(z.end(), raw.begin() + static_cast<long>(pos), raw.begin() + static_cast<long>(pos + n));
-    pos += n;
-    if (n == 0)
-      break;
-  }
-  uint32_t a = 1, b = 0;
-  for (uint8_t v : raw) {
-    a = (a + v) % 65521;
-    b = (b + a) % 65521;
-  }
-  AppendBE32(z, (b << 16) | a);
-  ByteStream png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  ByteStream ihdr;
-  AppendBE32(ihdr, static_cast<uint32_t>(w));
-  AppendBE32(ihdr, static_cast<uint32_t>(h));
-  ihdr.insert(ihdr.end(), {8, 3, 0, 0, 0});
-  Chunk(png, "IHDR", ihdr);
-  ByteStream plte;
-  for (const Rgb& c : pal)
-    plte.insert(plte.end(), {c.r, c.g, c.b});
-  Chunk(png, "PLTE", plte);
-  Chunk(png, "IDAT", z);
-  Chunk(png, "IEND", {});
-  return png;
-}
-
-} // namespace
-
 void WriteImage(const Sheet& sheet, const PaletteData& pal, const std::string& path, int scale) {
   scale = std::max(scale, 1);
   int w = sheet.W * scale, h = sheet.H * scale;
@@ -197,7 +126,11 @@ void WriteImage(const Sheet& sheet, const PaletteData& pal, const std::string& p
     for (uint8_t i : indices)
       out.insert(out.end(), {pal[i].r, pal[i].g, pal[i].b});
   } else {
-    out = EncodePng(w, h, indices, pal);
+    TIndexedImage image{w, h, std::move(indices)};
+    TPalette palette{};
+    for (size_t i = 0; i < pal.size(); ++i)
+      palette[i] = {pal[i].b, pal[i].g, pal[i].r, 0};
+    out = EncodePng(image, palette);
   }
   std::ofstream f(path, std::ios::binary);
   f.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));

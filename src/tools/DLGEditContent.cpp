@@ -51,17 +51,6 @@ void LayOutSlotDialog(QDialog& dialog, QWidget* selector, QWidget* slotGrid, QPu
   QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
 }
 
-void TCentredDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (centred_)
-    return;
-  centred_ = true;
-  if (const QScreen* s = screen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(s->availableGeometry().center());
-    move(frame.topLeft());
-  }
-}
 
 // --- Edit Content ------------------------------------------------------------------
 

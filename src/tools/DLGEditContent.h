@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/CentredDialog.h"
+
 #include <QDialog>
 
 #include "graphics/PictureSets.h"
@@ -11,20 +13,6 @@ namespace vh {
 
 class TContentView;
 class TMultiSelView;
-
-// Centres a dialog on its screen the first time it is shown.
-class TCentredDialog : public QDialog {
-  Q_OBJECT
-
-public:
-  using QDialog::QDialog;
-
-protected:
-  void showEvent(QShowEvent* event) override;
-
-private:
-  bool centred_ = false;
-};
 
 // The unit selector of both slot dialogs and their common layout: selector
 // on top, the slots with their "X" below, then OK and Cancel.

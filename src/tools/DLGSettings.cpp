@@ -41,7 +41,7 @@ constexpr int AllianzButtonSize = 14;
 
 }  // namespace
 
-TSettingsForm::TSettingsForm(QWidget* parent, const TPictureSets* sets) : QDialog(parent) {
+TSettingsForm::TSettingsForm(QWidget* parent, const TPictureSets* sets) : TCentredDialog(parent) {
   setWindowTitle(QStringLiteral("Settings"));
   setObjectName(QStringLiteral("SettingsForm"));
 
@@ -262,17 +262,6 @@ void TSettingsForm::SetTabOrder() {
     setTabOrder(chain[i - 1], chain[i]);
 }
 
-void TSettingsForm::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (centred_)
-    return;
-  centred_ = true;
-  if (const QScreen* s = screen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(s->availableGeometry().center());
-    move(frame.topLeft());
-  }
-}
 
 void TSettingsForm::FillPlayers(const TPlayers& players) {
   for (int i = 0; i < SideCount; ++i) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/CentredDialog.h"
+
 #include <QDialog>
 
 #include <array>
@@ -27,7 +29,7 @@ class TStdProdView;
 // "Settings": the mission-wide values that are not part of the map, on four
 // pages. The dialog only edits its controls; LoadFrom and StoreTo move the
 // values between the controls and a mission, so Cancel leaves it untouched.
-class TSettingsForm : public QDialog {
+class TSettingsForm : public TCentredDialog {
   Q_OBJECT
 public:
   static constexpr int PlayerNameLength = 16;
@@ -73,7 +75,6 @@ public:
   int MissUsageIndex() const;
 
 protected:
-  void showEvent(QShowEvent* event) override;
 
 private slots:
   void VHStdButtonClick();
@@ -89,7 +90,6 @@ private:
   std::array<uint8_t, PlayerCount> alliesExtraBits_{};
   // A start weather the list does not offer stays as it was.
   uint8_t startWeatherLoaded_ = 0;
-  bool centred_ = false;
 };
 
 // The "&Settings..." command: load the dialog from the mission, run it, and on

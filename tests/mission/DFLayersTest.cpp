@@ -7,19 +7,13 @@
 #include "mission/DFLayers.h"
 #include "mission/Errors.h"
 #include "mission/StdData.h"
+#include "support/MissionBytes.h"
 
 namespace vh {
 namespace {
 
-ByteStream Record(uint16_t code, int16_t terrain, int16_t obj, uint8_t vehicle, uint8_t mask) {
-  ByteStream r;
-  AppendU16(r, code);
-  AppendI16(r, terrain);
-  AppendI16(r, obj);
-  AppendU8(r, vehicle);
-  AppendU8(r, mask);
-  return r;
-}
+// Layer records are called plain Record here: this file is about nothing else.
+constexpr auto Record = test::LayerRecord;
 
 ByteStream Concat(std::initializer_list<ByteStream> parts) {
   ByteStream all;

@@ -26,15 +26,7 @@ struct CollectingSink : AnomalySink {
   void Anomaly(const std::string& what) override { seen.push_back(what); }
 };
 
-ByteStream LayerRecord(uint16_t code, int16_t terrain, int16_t obj, uint8_t vehicle, uint8_t mask) {
-  ByteStream r;
-  AppendU16(r, code);
-  AppendI16(r, terrain);
-  AppendI16(r, obj);
-  AppendU8(r, vehicle);
-  AppendU8(r, mask);
-  return r;
-}
+using test::LayerRecord;
 
 TMission Parse(const ByteStream& file, const TShopNames& names = {}) {
   TMission m;

@@ -52,6 +52,17 @@ inline Record80 AIRecord(uint16_t code, bool flag, uint16_t a0a, uint16_t a48, u
   return r;
 }
 
+// One 8-byte change record.
+inline ByteStream LayerRecord(uint16_t code, int16_t terrain, int16_t obj, uint8_t vehicle, uint8_t mask) {
+  ByteStream r;
+  AppendU16(r, code);
+  AppendI16(r, terrain);
+  AppendI16(r, obj);
+  AppendU8(r, vehicle);
+  AppendU8(r, mask);
+  return r;
+}
+
 struct MissionBytes {
   std::array<uint8_t, 332> Miss{'M', 'I', 'S', 'S'};
   uint16_t Width = 2, Height = 2;
