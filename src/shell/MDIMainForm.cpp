@@ -104,12 +104,17 @@ bool TMDIMain::StartupIdle() {
 }
 
 void TMDIMain::closeEvent(QCloseEvent* event) {
-  for (TMDIMiss* w : MissionWindows()) {
-    if (!w->close()) {
+  // Every window is asked before any goes: a Cancel on the last one keeps
+  // them all, as they were.
+  const std::vector<TMDIMiss*> windows = MissionWindows();
+  for (TMDIMiss* w : windows) {
+    if (!w->ConfirmClose()) {
       event->ignore();
       return;
     }
   }
+  for (TMDIMiss* w : windows)
+    w->SetDiscardOnClose();
   tearingDown_ = true;
   if (startupOK_) {
     try {

@@ -54,12 +54,14 @@ public:
   void Pick();
   void CursorFollowUp();
 
+  // Whether the window may close: asks about unsaved changes (and saves
+  // when the user wants that).
+  bool ConfirmClose();
+
 protected:
   void closeEvent(QCloseEvent* event) override;
 
 private:
-  // Whether the window may close: asks about unsaved changes.
-  bool ConfirmClose();
 
   TMissFrame* frame_;
   QScrollArea* scroll_;

@@ -226,5 +226,29 @@ TEST_F(Frame, UnsavedChangesAreNeverLostSilently) {
   EXPECT_EQ(frame->MissCount(), 0);
 }
 
+TEST_F(Frame, ACancelWhileTheProgramClosesKeepsEveryWindow) {
+  Start();
+  TMDIMiss* a = frame->NewMissionWindow(24, 16);
+  TMDIMiss* b = frame->NewMissionWindow(24, 16);
+  a->MissView()->SetCellValue(true, {0, 0}, 9, 0);
+  b->MissView()->SetCellValue(true, {0, 0}, 9, 0);
+  // Discard for the first, Cancel for the second: nothing closes.
+  QTimer::singleShot(0, [] {
+    qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(QMessageBox::Discard)->click();
+    QTimer::singleShot(0, [] {
+      qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(QMessageBox::Cancel)->click();
+    });
+  });
+  EXPECT_FALSE(frame->close());
+  FlushDeletes();
+  EXPECT_EQ(frame->MissCount(), 2);
+  EXPECT_FALSE(a->isHidden());
+  // The first window still asks: its Discard was for a close that did not happen.
+  QString text;
+  AnswerNextMessageBox(QMessageBox::Cancel, &text);
+  EXPECT_FALSE(a->parentWidget()->close());
+  EXPECT_FALSE(text.isEmpty());
+}
+
 } // namespace
 } // namespace vh
