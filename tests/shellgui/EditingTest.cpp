@@ -12,7 +12,9 @@
 #include "shell/DLGUtility.h"
 #include "shellgui/FrameFixture.h"
 #include "tools/COMPMultiSelView.h"
+#include "tools/DLGSettings.h"
 #include "tools/MDIPicturesForm.h"
+#include "graphics/PictureSets.h"
 #include "views/COMPMissView.h"
 
 namespace vh {
@@ -178,7 +180,7 @@ TEST_F(Editing, ScreenshotsOfTheWholeEditor) {
   TMDIMiss* a = frame->OpenMissionFile(gameDir + "MIS/miss001.dat");
   TMDIMiss* b = frame->OpenMissionFile(gameDir + "MIS/miss002.dat");
   b->MissView()->SetFilter(mfShopMarks, true);
-  b->MissView()->MoveCursor({12, 9});
+  b->MissView()->GotoShop(b->Mission().ShopNrToIndex(0));
   QApplication::processEvents();
   auto* palette = dynamic_cast<TMDIPictures*>(frame->Palette());
   QMdiSubWindow* paletteSub = qobject_cast<QMdiSubWindow*>(frame->PaletteWindow());
@@ -194,6 +196,16 @@ TEST_F(Editing, ScreenshotsOfTheWholeEditor) {
     palette->PageControl->setCurrentIndex(page);
     QApplication::processEvents();
     paletteSub->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/palette-%1.png").arg(page));
+  }
+  {
+    TSettingsForm settings(frame, &GamePictures());
+    settings.LoadFrom(b->Mission());
+    settings.show();
+    for (int page = 0; page < 4; ++page) {
+      settings.findChild<QTabWidget*>()->setCurrentIndex(page);
+      QApplication::processEvents();
+      settings.grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/settings-%1.png").arg(page));
+    }
   }
   frame->ToggleGenerator();
   frame->Generator()->GenerateButtonClick();
