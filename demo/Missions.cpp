@@ -209,14 +209,14 @@ std::unique_ptr<TMission> BorderCrossing() {
 std::unique_ptr<TMission> IslandChain() {
   auto m = std::make_unique<TMission>();
   MapBuilder b(*m, 48, 40, 2203);
-  struct Isle {
+  struct Island {
     double x, y, r;
   };
-  static const Isle isles[] = {{0.22, 0.24, 0.26}, {0.74, 0.22, 0.24}, {0.46, 0.64, 0.28}, {0.86, 0.78, 0.16},
+  static const Island islands[] = {{0.22, 0.24, 0.26}, {0.74, 0.22, 0.24}, {0.46, 0.64, 0.28}, {0.86, 0.78, 0.16},
                                {0.12, 0.8, 0.15}};
   b.Heights([](double x, double y) {
     double h = 0;
-    for (const Isle& i : isles)
+    for (const Island& i : islands)
       h = std::max(h, 1.0 - std::hypot(x - i.x, y - i.y) / i.r);
     return 0.12 + 0.75 * h;
   }, 0.7);
@@ -235,7 +235,7 @@ std::unique_ptr<TMission> IslandChain() {
 
   struct Side {
     uint8_t owner;
-    int isle;
+    int island;
     const char* hq;
     const char* port;
     const char* field;
@@ -245,7 +245,7 @@ std::unique_ptr<TMission> IslandChain() {
                                {2, 2, "Amberkeep", "Saltmarsh Quay", "Dunmore Field"}};
   std::vector<std::pair<int, int>> ports;
   for (const Side& s : sides) {
-    int cx = static_cast<int>(isles[s.isle].x * 47), cy = static_cast<int>(isles[s.isle].y * 39);
+    int cx = static_cast<int>(islands[s.island].x * 47), cy = static_cast<int>(islands[s.island].y * 39);
     auto hq = b.FreeSite(cx, cy);
     auto port = b.FreeSite(cx + 4, cy + 3, true);
     auto field = b.FreeSite(cx - 3, cy + 2);
@@ -273,7 +273,7 @@ std::unique_ptr<TMission> IslandChain() {
   b.Unit(carrier.first, carrier.second, Carrier, 1, {JetFighter, JetFighter, DiveBomber, AttackHeli});
   auto battleship = b.FreeWater(26, 8);
   b.Unit(battleship.first, battleship.second, Battleship, 0);
-  // Neutral settlements on the small isles and the big one.
+  // Neutral settlements on the small islands and the big one.
   auto t1 = b.FreeSite(static_cast<int>(0.85 * 47), static_cast<int>(0.75 * 39));
   auto t2 = b.FreeSite(static_cast<int>(0.12 * 47), static_cast<int>(0.8 * 39));
   auto t3 = b.FreeSite(static_cast<int>(0.5 * 47), static_cast<int>(0.72 * 39));
