@@ -15,7 +15,6 @@ namespace {
 
 bool Between(int v, int first, int count) { return v >= first && v < first + count; }
 
-bool IsLineJoin(int obj) { return std::find(part::LineJoin.begin(), part::LineJoin.end(), obj) != part::LineJoin.end(); }
 
 // Bridges by (road axis, river axis); an axis is named by its lower side.
 int BridgeFor(int roadAxis, int riverAxis) {

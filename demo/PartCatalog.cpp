@@ -7,29 +7,8 @@
 
 namespace vh::demo {
 
-namespace {
-// The editor's line object lists, one per kind.
-const std::array<std::array<int, 8>, LineKindCount> LineObjects = {{
-    {90, 1264, 1265, 1266, 1270, 1271, 1272, 1274},
-    {92, 1264, 1267, 1268, 1270, 1271, 1273, 1274},
-    {93, 1266, 1268, 1269, 1271, 1272, 1273, 1274},
-    {91, 1265, 1267, 1269, 1270, 1272, 1273, 1274},
-}};
-} // namespace
 
-unsigned LineKindsOf(int part) {
-  unsigned kinds = 0;
-  for (int k = 0; k < LineKindCount; ++k)
-    if (std::find(LineObjects[k].begin(), LineObjects[k].end(), part) != LineObjects[k].end())
-      kinds |= 1u << k;
-  return kinds;
-}
 
-const std::array<uint8_t, 64> LayerComboTable = {
-    0,   1,   2,   3,   66,  4,   23,  5,  65,  6,   68,  7,   67,  71,  69,  8,
-    194, 132, 9,   10,  11,  12,  13,  14, 195, 199, 202, 15,  16,  17,  18,  19,
-    130, 131, 75,  80,  73,  138, 77,  82, 196, 135, 76,  81,  74,  79,  78,  83,
-    151, 133, 205, 210, 141, 142, 20,  21, 197, 136, 206, 211, 146, 147, 85,  22};
 
 // A vertical flip swaps up with down and the upper sides with the lower ones;
 // a horizontal mirror swaps the right sides with the left ones.
@@ -75,18 +54,6 @@ unsigned CoastTileLandMask(int tile) {
   return tile >= 0 && tile <= 12 ? masks[tile] : 0;
 }
 
-int CoastTileOfMask(unsigned mask) {
-  static const std::array<std::pair<unsigned, int>, 20> table = {{
-      {1, 1}, {2, 2}, {3, 2}, {4, 4}, {6, 9}, {7, 9}, {8, 6}, {12, 4}, {14, 9}, {15, 9},
-      {16, 5}, {24, 5}, {28, 7}, {32, 3}, {33, 3}, {35, 10}, {48, 8}, {49, 8}, {56, 8}, {57, 8},
-  }};
-  for (auto [m, t] : table)
-    if (m == mask)
-      return t;
-  return 0;
-}
-
-bool IsCoastMask(unsigned mask) { return mask == 0 || CoastTileOfMask(mask) != 0; }
 
 std::vector<Picture> BuildPartPictures() {
   std::vector<Picture> pics(PartCount);

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "graphics/PictureSets.h"
+#include "shell/Generator.h"
+#include "views/MissionPicture.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -38,9 +42,6 @@ constexpr int Fields = 152, FieldsCount = 4;
 // Line objects: drawn joined to their neighbours from the layer libraries.
 constexpr int Road = 90, Wall = 91, River = 92, Rail = 93;
 constexpr int LineCombosFirst = 1264, LineCombosLast = 1274;
-// Objects that roads, rivers and walls join although they are no line themselves.
-inline constexpr std::array<int, 22> LineJoin = {44, 45, 54, 55, 63, 66, 69, 71, 76, 80, 81,
-                                                 86, 87, 88, 393, 394, 395, 458, 563, 957, 984, 1021};
 // Crossings of road and river, by the axes of road and river.
 constexpr int BridgeRoad03River14 = 44, BridgeRoad03River25 = 45;
 constexpr int BridgeRoad14River03 = 54, BridgeRoad25River03 = 55;
@@ -59,19 +60,20 @@ constexpr int Scenery = 200;
 }  // namespace part
 
 // Which line kinds an object number belongs to (bit k = kind k); 0 for none.
-unsigned LineKindsOf(int part);
+// The editor's own tables decide, so the art joins exactly as the map view does.
+inline unsigned LineKindsOf(int part) {
+  return part < 0 || part > 0x7FFF ? 0u : LineObjectKinds(static_cast<int16_t>(part)) & LineKindMask;
+}
+// Objects that roads, rivers and walls join although they are no line themselves.
+inline bool IsLineJoin(int part) {
+  return part >= 0 && part <= 0x7FFF && (LineObjectKinds(static_cast<int16_t>(part)) & LineJoinBit);
+}
 
 // What a coast tile has land on: bit d = land toward direction d. Tiles 11 and
 // 12 are the corner tiles, with land only at the right and left corner.
 unsigned CoastTileLandMask(int tile);
-// CoastTileOfMask: the coast tile (1..10) the map generator picks for a
-// water cell with land toward the directions of `mask`; 0 when none exists.
-int CoastTileOfMask(unsigned mask);
-bool IsCoastMask(unsigned mask);
-
-// LayerComboTable: picture number (bits 0-5), vertical flip (bit 6) and
-// horizontal mirror (bit 7) for every neighbour mask.
-extern const std::array<uint8_t, 64> LayerComboTable;
+// The map generator's CoastTileOfMask and IsCoastMask and the picture sets'
+// LayerComboTable are used as they are.
 // The sides picture p of a layer library has to connect (derived from the table).
 unsigned LayerPictureSides(int picture);
 // A neighbour mask after a vertical flip and a horizontal mirror.

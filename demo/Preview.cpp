@@ -10,6 +10,8 @@
 #include "demo/PartCatalog.h"
 #include "graphics/IndexedImage.h"
 #include "mission/ByteIO.h"
+#include "views/HexGeometry.h"
+#include "views/MissionPicture.h"
 
 namespace vh::demo {
 
@@ -35,58 +37,16 @@ PictureSets PictureSets::Build() {
   return s;
 }
 
-void RecolourForOwner(Picture& p, int owner) {
-  for (int b = 1; b <= 7; ++b)
-    std::replace(p.begin(), p.end(), static_cast<uint8_t>(b), static_cast<uint8_t>(OwnerColourBase[owner & 7] + b));
-}
-
 void Neighbour(int x, int y, int d, int& nx, int& ny) {
-  int odd = x & 1;
-  static const int dx[6] = {0, 1, 1, 0, -1, -1};
-  nx = x + dx[d];
-  switch (d) {
-  case 0: ny = y - 1; break;
-  case 1: case 5: ny = y + odd - 1; break;
-  case 2: case 4: ny = y + odd; break;
-  default: ny = y + 1; break;
-  }
+  const TPoint n = vh::Neighbour({x, y}, d);
+  nx = n.x;
+  ny = n.y;
 }
 
-Picture ComposeCell(const TMission& m, int x, int y, const PictureSets& sets) {
-  const TMissionCell& cell = m.Cells[y][x];
-  Canvas pic(cell.Terrain >= 0 && cell.Terrain < PartCount ? sets.Parts[cell.Terrain] : sets.Background);
-  if (cell.Obj >= 0 && cell.Obj < PartCount) {
-    Canvas obj(0);
-    unsigned kinds = LineKindsOf(cell.Obj);
-    for (int k : {1, 2, 0, 3}) {
-      if (!(kinds & (1u << k)))
-        continue;
-      unsigned mask = 0;
-      for (int d = 0; d < 6; ++d) {
-        int nx = 0, ny = 0;
-        Neighbour(x, y, d, nx, ny);
-        if (nx < 0 || ny < 0 || nx >= m.Width || ny >= m.Height)
-          continue;
-        int o = m.Cells[ny][nx].Obj;
-        bool joins = (LineKindsOf(o) & (1u << k)) ||
-                     (k != 2 && std::find(part::LineJoin.begin(), part::LineJoin.end(), o) != part::LineJoin.end());
-        if (joins)
-          mask |= 1u << d;
-      }
-      obj.Overlay(sets.Layers[k][mask]);
-    }
-    if (kinds == 0)
-      obj = Canvas(sets.Parts[cell.Obj]);
-    if (const TArrShop* shop = m.GetShop(cell.Shop))
-      RecolourForOwner(obj.Pixels(), shop->Owner);
-    pic.Overlay(obj.Pixels());
-  }
-  if (cell.VehOwner != NoSide && cell.Vehicle < sets.Units.size()) {
-    Picture unit = sets.Units[cell.Vehicle];
-    RecolourForOwner(unit, cell.VehOwner);
-    pic.Overlay(unit);
-  }
-  return pic.Pixels();
+void RecolourForOwner(Picture& p, int owner) {
+  THexPicture h{p};
+  vh::RecolourForOwner(h, static_cast<unsigned>(owner));
+  p = h.Pixels;
 }
 
 Sheet::Sheet(int w, int h, uint8_t fill) : W(w), H(h), Px(static_cast<size_t>(w) * h, fill) {}
@@ -105,11 +65,34 @@ void Sheet::Put(int x, int y, const Sheet& o) {
         Px[static_cast<size_t>(y + r) * W + x + c] = o.Px[static_cast<size_t>(r) * o.W + c];
 }
 
+TPictureSets PictureSets::ForEditor() const {
+  TPictureSets e;
+  for (const Picture& p : Parts)
+    e.PartPictures.push_back(THexPicture{p});
+  for (const Picture& p : Units)
+    e.UnitPictures.push_back(THexPicture{p});
+  for (int k = 0; k < LineKindCount; ++k)
+    for (int m = 0; m < 64; ++m)
+      e.LayerPictures[k][m] = THexPicture{Layers[k][m]};
+  e.BackgroundHex = THexPicture{Background};
+  e.EmptyHex = THexPicture::Filled(0);
+  FillHexOutside(e.EmptyHex, OutsideColour);
+  e.MissingPicture = e.BackgroundHex;
+  e.Loaded = true;
+  return e;
+}
+
+// The cells are composed by the editor's own code, so the sheet shows the
+// missions exactly as the map view will.
 Sheet RenderMissionMap(const TMission& m, const PictureSets& sets) {
+  const TPictureSets editorSets = sets.ForEditor();
   Sheet s(16 * m.Width + 8, 24 * m.Height + 12, pal::UiGrey + 2);
+  THexPicture cell;
   for (int y = 0; y < m.Height; ++y)
-    for (int x = 0; x < m.Width; ++x)
-      s.PutHex(CellX(x), CellY(x, y), ComposeCell(m, x, y, sets));
+    for (int x = 0; x < m.Width; ++x) {
+      GetCellPicture(editorSets, m, DefaultMissFilter, {x, y}, cell);
+      s.PutHex(CellX(x), CellY(x, y), cell.Pixels);
+    }
   return s;
 }
 

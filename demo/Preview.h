@@ -5,6 +5,7 @@
 
 #include "demo/Canvas.h"
 #include "demo/Palette.h"
+#include "graphics/PictureSets.h"
 #include "mission/Mission.h"
 
 namespace vh::demo {
@@ -17,15 +18,14 @@ struct PictureSets {
   std::array<std::array<Picture, 64>, 4> Layers{};    // by kind and neighbour mask
   Picture Background{};                               // all 88
   static PictureSets Build();
+  // The same pictures as the editor's picture sets, for its cell composition.
+  TPictureSets ForEditor() const;
 };
 
 void RecolourForOwner(Picture& p, int owner);
 // The neighbour of cell (x, y) in direction d; odd columns sit half a cell lower.
 void Neighbour(int x, int y, int d, int& nx, int& ny);
 
-// One map cell composed like the editor's base map: terrain, object (line
-// objects joined to their neighbours), unit in its owner's colours.
-Picture ComposeCell(const TMission& m, int x, int y, const PictureSets& sets);
 
 // A picture of palette indices, drawn into like the editor's map bitmap.
 class Sheet {

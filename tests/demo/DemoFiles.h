@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "mission/ByteIO.h"
+#include "views/HexGeometry.h"
 
 namespace vh::demotest {
 
@@ -63,5 +64,12 @@ inline uint8_t At(const Pic& p, int c, int r) { return p[r * 24 + c]; }
 std::array<std::array<std::pair<int, int>, 2>, 6> SideProbes();
 // The same, two pixels further in.
 std::array<std::pair<int, int>, 6> InnerSideProbes();
+
+// The neighbour of cell (x, y) in direction d, by the editor's own rule.
+inline void Neighbour(int x, int y, int d, int& nx, int& ny) {
+  const TPoint n = vh::Neighbour({x, y}, d);
+  nx = n.x;
+  ny = n.y;
+}
 
 } // namespace vh::demotest

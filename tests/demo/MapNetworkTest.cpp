@@ -23,14 +23,6 @@ std::vector<std::unique_ptr<TMission>> Load() {
   return out;
 }
 
-void Neighbour(int x, int y, int d, int& nx, int& ny) {
-  int odd = x & 1;
-  static const int dx[6] = {0, 1, 1, 0, -1, -1};
-  static const int dy[6] = {-1, -1, 0, 1, 0, -1};
-  nx = x + dx[d];
-  ny = y + dy[d] + ((d == 1 || d == 2 || d == 4 || d == 5) ? odd : 0);
-}
-
 const std::set<int> RiverObjects = {92, 1264, 1267, 1268, 1270, 1271, 1273, 1274};
 const std::set<int> RoadObjects = {90, 1264, 1265, 1266, 1270, 1271, 1272, 1274};
 const std::set<int> JoinObjects = {44, 45, 54, 55, 63, 66, 69, 71, 76, 80, 81,

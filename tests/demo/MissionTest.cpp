@@ -34,14 +34,6 @@ const std::vector<Loaded>& Missions() {
   return missions;
 }
 
-void Neighbour(int x, int y, int d, int& nx, int& ny) {
-  int odd = x & 1;
-  static const int dx[6] = {0, 1, 1, 0, -1, -1};
-  static const int dyEven[6] = {-1, -1, 0, 1, 0, -1};
-  nx = x + dx[d];
-  ny = y + dyEven[d] + ((d == 1 || d == 2 || d == 4 || d == 5) ? odd : 0);
-}
-
 bool IsWaterPart(int t) {
   static const std::set<int> water = {95,  96,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108, 109,
                                       373, 374, 375, 376, 377, 378, 379, 380, 381, 382, 385, 386, 387};

@@ -67,14 +67,6 @@ TEST(DemoSelection, ObjectPagesOfferEveryLineObjectAndShopBuilding) {
     EXPECT_TRUE(offered.count(n)) << n;
 }
 
-void Neighbour(int x, int y, int d, int& nx, int& ny) {
-  int odd = x & 1;
-  static const int dx[6] = {0, 1, 1, 0, -1, -1};
-  static const int dy[6] = {-1, -1, 0, 1, 0, -1};
-  nx = x + dx[d];
-  ny = y + dy[d] + ((d == 1 || d == 2 || d == 4 || d == 5) ? odd : 0);
-}
-
 TEST(DemoSelection, CoastPatternsOnThePagesFitTheirNeighbours) {
   // Wherever a coast tile has a land picture beside it on a page, that side
   // is one of the tile's land sides; pasted as a block the pattern is a
