@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 
 #include "graphics/PictureSets.h"
 #include "mission/Mission.h"
@@ -22,6 +23,12 @@ enum TMissFilterBit : int {
 };
 constexpr int MissFilterBitCount = 9;
 constexpr uint16_t FilterBit(int bit) { return static_cast<uint16_t>(1u << bit); }
+constexpr uint16_t FilterOf(std::initializer_list<int> bits) {
+  uint16_t f = 0;
+  for (int b : bits)
+    f = static_cast<uint16_t>(f | FilterBit(b));
+  return f;
+}
 // Terrain, objects and units of the base map.
 constexpr uint16_t DefaultMissFilter = FilterBit(mfTerrain) | FilterBit(mfObjects) | FilterBit(mfUnits) |
                                        FilterBit(mfBaseMap);

@@ -276,6 +276,11 @@ TPictureSets MakeFakeSets(int partCount, int unitCount) {
   return sets;
 }
 
+const TPictureSets& SharedFakeSets() {
+  static const TPictureSets* sets = new TPictureSets(MakeFakeSets());
+  return *sets;
+}
+
 uint64_t Fnv1a(const uint8_t* data, size_t size) {
   uint64_t h = 0xcbf29ce484222325ull;
   for (size_t i = 0; i < size; ++i) {

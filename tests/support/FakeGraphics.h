@@ -50,6 +50,8 @@ constexpr uint8_t FakeBackgroundIndex = 250;  // exactly the views' background c
 // Sets whose pictures are all different and leave transparent pixels, so
 // that a composed picture shows every layer that went into it.
 TPictureSets MakeFakeSets(int partCount = PartPictureCount, int unitCount = 64);
+// One such set with the default sizes, built once per test program.
+const TPictureSets& SharedFakeSets();
 
 // 64-bit FNV-1a over bytes.
 uint64_t Fnv1a(const uint8_t* data, size_t size);

@@ -100,10 +100,7 @@ inline TSelectionFile SampleObjects() {
 
 class PaletteTest : public ::testing::Test {
 protected:
-  static const TPictureSets& Sets() {
-    static const TPictureSets sets = MakeFakeSets();
-    return sets;
-  }
+  static const TPictureSets& Sets() { return SharedFakeSets(); }
 
   void SetUp() override {
     WriteFile(dir.File("terrain.sel"), SelectionFileBytes(SampleTerrain()));
@@ -122,8 +119,17 @@ protected:
 
   void ShowPage(int page) { palette->PageControl->setCurrentIndex(page); }
 
+  // The cursor moved on the map, as the mission window reports it.
+  void MoveMapCursor(TPoint cell) {
+    view->MoveCursor(cell);
+    const TMissionCell c = view->CursorCell();
+    palette->SetCurrentShop(c.Shop);
+    palette->ShowCellUnit(c.VehContent, c.VehOwner != NoSide, c.AIPoint);
+  }
+
   TempDir dir;
   std::unique_ptr<TMDIPictures> palette;
+  std::unique_ptr<TMissView> view;  // the map the palette follows, when a test has one
   TBeepCounter beeps;
   ScopedAnomalySink beepScope{&beeps};
 };

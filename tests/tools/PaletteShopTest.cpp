@@ -68,17 +68,9 @@ protected:
     palette->AttachMissionView(view.get());
   }
 
-  // The cursor moved on the map, as the mission window reports it.
-  void MoveMapCursor(TPoint cell) {
-    view->MoveCursor(cell);
-    const TMissionCell c = view->CursorCell();
-    palette->SetCurrentShop(c.Shop);
-    palette->ShowCellUnit(c.VehContent, c.VehOwner != NoSide, c.AIPoint);
-  }
 
   TMission& M() { return view->Mission(); }
 
-  std::unique_ptr<TMissView> view;
 };
 
 TEST_F(TPaletteShop, StartsEmptyAndDisabledWithoutAMission) {

@@ -31,12 +31,6 @@ protected:
     palette->AttachMissionView(view.get());
   }
 
-  void MoveMapCursor(TPoint cell) {
-    view->MoveCursor(cell);
-    const TMissionCell c = view->CursorCell();
-    palette->SetCurrentShop(c.Shop);
-    palette->ShowCellUnit(c.VehContent, c.VehOwner != NoSide, c.AIPoint);
-  }
   void ChooseUnit(int16_t type) {
     RightClick(*palette->VehSelector, type == -1 ? NoUnitCell : TPoint{type % 12, type / 12});
     ASSERT_EQ(palette->VehSelector->CurrentValue(), type);
@@ -50,7 +44,6 @@ protected:
   TMission& M() { return view->Mission(); }
 
   const TPoint UnitCell{3, 3};
-  std::unique_ptr<TMissView> view;
 };
 
 TEST_F(TPaletteVehicle, FieldsFollowWhetherTheCellHoldsAUnit) {

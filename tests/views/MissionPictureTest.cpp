@@ -12,17 +12,8 @@
 namespace vh {
 namespace {
 
-const TPictureSets& Sets() {
-  static const TPictureSets* sets = new TPictureSets(test::MakeFakeSets());
-  return *sets;
-}
-
-uint16_t Filter(std::initializer_list<int> bits) {
-  uint16_t f = 0;
-  for (int b : bits)
-    f = static_cast<uint16_t>(f | FilterBit(b));
-  return f;
-}
+const TPictureSets& Sets() { return test::SharedFakeSets(); }
+constexpr auto Filter = FilterOf;
 
 THexPicture Over(THexPicture below, const THexPicture& above) {
   OverlayPicture(below, above, 0);

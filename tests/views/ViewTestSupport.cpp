@@ -7,10 +7,7 @@
 
 namespace vh::test {
 
-const TPictureSets& ViewSets() {
-  static const TPictureSets* sets = new TPictureSets(MakeFakeSets());
-  return *sets;
-}
+const TPictureSets& ViewSets() { return SharedFakeSets(); }
 
 void RecordAllActions(TEckView& view, std::vector<TRecordedAction>& into) {
   view.ActionList0 = {maLeftDown, maLeftUp,    maRightDown,     maRightUp, maMove,
