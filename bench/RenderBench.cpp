@@ -4,7 +4,7 @@
 
 #include "BenchMissions.h"
 #include "support/FakeGraphics.h"
-#include "views/MapRenderer.h"
+#include "hexmap/MapRenderer.h"
 
 namespace {
 

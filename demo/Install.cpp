@@ -6,7 +6,7 @@
 #include "demo/Art.h"
 #include "demo/Missions.h"
 #include "demo/Palette.h"
-#include "mission/FileUtil.h"
+#include "base/FileUtil.h"
 
 namespace vh::demo {
 namespace fs = std::filesystem;

@@ -5,7 +5,7 @@
 
 #include "demo/Canvas.h"
 #include "demo/PartCatalog.h"
-#include "mission/ByteIO.h"
+#include "base/ByteIO.h"
 
 namespace vh::demo {
 

@@ -8,7 +8,7 @@
 #include "demo/Canvas.h"
 #include "demo/MapBuilder.h"
 #include "demo/PartCatalog.h"
-#include "mission/FileUtil.h"
+#include "base/FileUtil.h"
 #include "mission/StdData.h"
 #include "support/TPWMEncoder.h"
 

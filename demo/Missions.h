@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "mission/ByteIO.h"
+#include "base/ByteIO.h"
 #include "mission/Mission.h"
 
 namespace vh::demo {

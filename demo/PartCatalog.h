@@ -1,8 +1,8 @@
 #pragma once
 
 #include "graphics/PictureSets.h"
-#include "shell/Generator.h"
-#include "views/MissionPicture.h"
+#include "generator/Generator.h"
+#include "hexmap/MissionPicture.h"
 
 #include <array>
 #include <cstdint>

@@ -9,9 +9,9 @@
 #include "demo/Install.h"
 #include "demo/PartCatalog.h"
 #include "graphics/IndexedImage.h"
-#include "mission/ByteIO.h"
-#include "views/HexGeometry.h"
-#include "views/MissionPicture.h"
+#include "base/ByteIO.h"
+#include "hexmap/HexGeometry.h"
+#include "hexmap/MissionPicture.h"
 
 namespace vh::demo {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "mission/MissionFile.h"
 #include "mission/StdData.h"
 

@@ -1,7 +1,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "mission/ShopNames.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

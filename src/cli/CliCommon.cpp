@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "mission/StdData.h"
 
 namespace vh::cli {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "mission/Anomaly.h"
+#include "base/Anomaly.h"
 
 namespace vh::cli {
 

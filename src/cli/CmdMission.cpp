@@ -6,7 +6,7 @@
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "cli/MissionJson.h"
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "mission/Mission.h"
 
 namespace vh::cli {

@@ -10,12 +10,12 @@
 #include "graphics/IndexedImage.h"
 #include "graphics/Library.h"
 #include "graphics/PictureSets.h"
-#include "mission/Errors.h"
-#include "mission/FileUtil.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
 #include "mission/Mission.h"
-#include "shell/Config.h"
-#include "shell/IniFile.h"
-#include "views/MapRenderer.h"
+#include "config/Config.h"
+#include "config/IniFile.h"
+#include "hexmap/MapRenderer.h"
 
 namespace vh::cli {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <cctype>
 
-#include "mission/Errors.h"
-#include "mission/FileUtil.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
 
 namespace vh {
 

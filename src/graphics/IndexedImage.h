@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "graphics/PictureSets.h"
-#include "mission/ByteIO.h"
+#include "base/ByteIO.h"
 
 namespace vh {
 

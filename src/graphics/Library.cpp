@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "graphics/HexPicture.h"
-#include "mission/Errors.h"
-#include "mission/FileUtil.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
 
 namespace vh {
 

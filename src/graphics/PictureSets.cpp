@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <memory>
 
-#include "mission/Anomaly.h"
-#include "mission/Errors.h"
-#include "mission/FileUtil.h"
+#include "base/Anomaly.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
 
 namespace vh {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "mission/Anomaly.h"
-#include "mission/Errors.h"
+#include "base/Anomaly.h"
+#include "base/Errors.h"
 #include "mission/StdData.h"
 
 namespace vh {

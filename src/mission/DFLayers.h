@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "mission/ByteIO.h"
+#include "base/ByteIO.h"
 #include "mission/Mission.h"
 
 namespace vh {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "mission/StdData.h"
 
 namespace vh {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "mission/ByteIO.h"
+#include "base/ByteIO.h"
 
 namespace vh {
 

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "mission/Anomaly.h"
+#include "base/Anomaly.h"
 #include "mission/DFLayers.h"
-#include "mission/Errors.h"
-#include "mission/FileUtil.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
 #include "mission/StdData.h"
 
 namespace vh {

@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "mission/ByteIO.h"
+#include "base/ByteIO.h"
 #include "mission/Mission.h"
 #include "mission/ShopNames.h"
 

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <string_view>
 
-#include "mission/CodePage.h"
-#include "mission/Errors.h"
-#include "mission/FileUtil.h"
+#include "base/CodePage.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
 #include "mission/TPWM.h"
 
 namespace vh {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "mission/ByteIO.h"
+#include "base/ByteIO.h"
 #include "mission/Mission.h"
 #include "mission/StdData.h"
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "mission/Anomaly.h"
+#include "base/Anomaly.h"
 #include "mission/DFLayers.h"
-#include "mission/Errors.h"
-#include "mission/FileUtil.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
 
 namespace vh {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "mission/Errors.h"
+#include "base/Errors.h"
 
 namespace vh {
 

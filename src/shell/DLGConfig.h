@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "shell/Config.h"
+#include "config/Config.h"
 
 class QCheckBox;
 class QComboBox;

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "shell/MapGenerator.h"
+#include "generator/MapGenerator.h"
 
 class QButtonGroup;
 class QCheckBox;

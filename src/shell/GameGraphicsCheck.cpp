@@ -5,7 +5,7 @@
 
 #include "graphics/Library.h"
 #include "graphics/PictureSets.h"
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "shell/DLGConfig.h"
 #include "tools/Cp1252.h"
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "shell/Config.h"
+#include "config/Config.h"
 
 class QWidget;
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "shell/Config.h"
+#include "config/Config.h"
 #include "shell/GameGraphicsCheck.h"
 #include "shell/MissFrame.h"
-#include "views/MissionPicture.h"
+#include "hexmap/MissionPicture.h"
 
 class QAction;
 class QLabel;

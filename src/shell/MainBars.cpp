@@ -12,7 +12,7 @@
 #include <QToolButton>
 
 #include "graphics/PictureSets.h"
-#include "mission/FileUtil.h"
+#include "base/FileUtil.h"
 #include "shell/DLGNewMission.h"
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"

@@ -7,7 +7,7 @@
 #include <QSpinBox>
 
 #include "graphics/IndexedImage.h"
-#include "mission/FileUtil.h"
+#include "base/FileUtil.h"
 #include "mission/StdData.h"
 #include "shell/DLGConfig.h"
 #include "shell/DLGNewMission.h"

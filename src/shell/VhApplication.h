@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <exception>
 
-#include "mission/Anomaly.h"
+#include "base/Anomaly.h"
 
 class QWidget;
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "mission/Errors.h"
+#include "base/Errors.h"
 
 namespace vh {
 

@@ -13,7 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/Cp1252.h"
 #include "views/COMPMissView.h"

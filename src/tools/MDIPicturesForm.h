@@ -13,7 +13,7 @@
 #include "tools/SelectionPages.h"
 #include "views/COMPMissView.h"
 #include "views/EckView.h"
-#include "views/MultiSelection.h"
+#include "hexmap/MultiSelection.h"
 
 class QCheckBox;
 class QComboBox;

@@ -10,7 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
-#include "mission/Anomaly.h"
+#include "base/Anomaly.h"
 #include "tools/COMPContentView.h"
 #include "tools/COMPSpinEdit.h"
 #include "tools/Cp1252.h"

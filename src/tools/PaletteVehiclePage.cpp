@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "mission/Anomaly.h"
+#include "base/Anomaly.h"
 #include "tools/COMPContentView.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/COMPSpinEdit.h"

@@ -1,8 +1,8 @@
 #include "tools/SelectionPages.h"
 
-#include "mission/Errors.h"
-#include "mission/FileUtil.h"
-#include "views/HexGeometry.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
+#include "hexmap/HexGeometry.h"
 
 namespace vh {
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "mission/ByteIO.h"
+#include "base/ByteIO.h"
 #include "mission/Mission.h"
-#include "views/MultiSelection.h"
+#include "hexmap/MultiSelection.h"
 
 namespace vh {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "mission/Errors.h"
-#include "views/FilterRedraw.h"
+#include "base/Errors.h"
+#include "hexmap/FilterRedraw.h"
 
 namespace vh {
 

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "mission/Mission.h"
-#include "shell/Generator.h"
-#include "views/CellEditing.h"
+#include "generator/Generator.h"
+#include "hexmap/CellEditing.h"
 #include "views/EckView.h"
-#include "views/MissionPicture.h"
-#include "views/MultiSelection.h"
+#include "hexmap/MissionPicture.h"
+#include "hexmap/MultiSelection.h"
 
 namespace vh {
 

@@ -6,8 +6,8 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 
-#include "mission/Errors.h"
-#include "views/MapRenderer.h"
+#include "base/Errors.h"
+#include "hexmap/MapRenderer.h"
 
 namespace vh {
 

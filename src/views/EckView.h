@@ -13,7 +13,7 @@
 #include "graphics/HexPicture.h"
 #include "graphics/PictureSets.h"
 #include "views/COMPWinImage.h"
-#include "views/HexGeometry.h"
+#include "hexmap/HexGeometry.h"
 
 namespace vh {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "views/MultiSelection.h"
+#include "hexmap/MultiSelection.h"
 
 namespace vh {
 

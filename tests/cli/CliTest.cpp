@@ -6,7 +6,7 @@
 #include <string>
 #include <sys/wait.h>
 
-#include "mission/FileUtil.h"
+#include "base/FileUtil.h"
 #include "support/MissionBytes.h"
 #include "support/TempDir.h"
 

@@ -6,9 +6,9 @@
 #include "cli/CmdRender.h"
 #include "graphics/IndexedImage.h"
 #include "graphics/Library.h"
-#include "mission/FileUtil.h"
+#include "base/FileUtil.h"
 #include "support/FakeGraphics.h"
-#include "views/MapRenderer.h"
+#include "hexmap/MapRenderer.h"
 
 namespace vh {
 namespace {

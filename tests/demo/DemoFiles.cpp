@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "demo/Install.h"
-#include "mission/FileUtil.h"
+#include "base/FileUtil.h"
 
 namespace vh::demotest {
 

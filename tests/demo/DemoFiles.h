@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "mission/ByteIO.h"
-#include "views/HexGeometry.h"
+#include "base/ByteIO.h"
+#include "hexmap/HexGeometry.h"
 
 namespace vh::demotest {
 

@@ -5,7 +5,7 @@
 
 #include "DemoFiles.h"
 #include "demo/Install.h"
-#include "mission/FileUtil.h"
+#include "base/FileUtil.h"
 
 namespace vh::demotest {
 namespace {

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "DemoFiles.h"
-#include "mission/FileUtil.h"
+#include "base/FileUtil.h"
 #include "mission/Mission.h"
 #include "mission/StdData.h"
 

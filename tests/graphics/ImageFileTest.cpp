@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "graphics/IndexedImage.h"
-#include "mission/Errors.h"
-#include "mission/FileUtil.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
 #include "support/FakeGraphics.h"
 
 namespace vh {

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "graphics/Library.h"
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "support/FakeGraphics.h"
 
 namespace vh {

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "graphics/PictureSets.h"
-#include "mission/Anomaly.h"
-#include "mission/Errors.h"
+#include "base/Anomaly.h"
+#include "base/Errors.h"
 #include "support/FakeGraphics.h"
 
 namespace vh {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "mission/Anomaly.h"
+#include "base/Anomaly.h"
 #include "mission/DFLayers.h"
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "mission/StdData.h"
 #include "support/MissionBytes.h"
 

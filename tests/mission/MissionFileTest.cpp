@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "mission/Anomaly.h"
-#include "mission/Errors.h"
-#include "mission/FileUtil.h"
+#include "base/Anomaly.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
 #include "mission/MissionFile.h"
 #include "mission/StdData.h"
 #include "support/MissionBytes.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "mission/Mission.h"
 #include "mission/StdData.h"
 

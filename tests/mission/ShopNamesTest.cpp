@@ -4,9 +4,9 @@
 #include <fstream>
 #include <string>
 
-#include "mission/CodePage.h"
-#include "mission/Errors.h"
-#include "mission/FileUtil.h"
+#include "base/CodePage.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
 #include "mission/ShopNames.h"
 #include "support/TPWMEncoder.h"
 #include "support/TempDir.h"

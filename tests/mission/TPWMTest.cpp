@@ -3,7 +3,7 @@
 #include <random>
 #include <string>
 
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "mission/TPWM.h"
 #include "support/TPWMEncoder.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "graphics/PictureSets.h"
-#include "mission/ByteIO.h"
+#include "base/ByteIO.h"
 #include "support/TempDir.h"
 
 namespace vh::test {

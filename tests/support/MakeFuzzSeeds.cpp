@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "mission/FileUtil.h"
+#include "base/FileUtil.h"
 #include "support/MissionBytes.h"
 #include "support/TPWMEncoder.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "mission/ByteIO.h"
+#include "base/ByteIO.h"
 
 namespace vh::test {
 

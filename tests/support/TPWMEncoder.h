@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "mission/ByteIO.h"
+#include "base/ByteIO.h"
 
 namespace vh::test {
 

@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "tools/COMPAllianzButtons.h"
 
 namespace vh {

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "mission/Anomaly.h"
+#include "base/Anomaly.h"
 #include "support/FakeGraphics.h"
 #include "support/TempDir.h"
 #include "tools/MDIPicturesForm.h"

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "mission/StdData.h"
-#include "shell/Generator.h"
-#include "shell/MapGenerator.h"
+#include "generator/Generator.h"
+#include "generator/MapGenerator.h"
 #include "tools/COMPAllianzButtons.h"
 #include "tools/DLGSettings.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mission/ByteIO.h"
+#include "base/ByteIO.h"
 #include "tools/SelectionPages.h"
 
 namespace vh::test {

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "support/FakeGraphics.h"
 #include "support/TempDir.h"
 #include "tools/PaletteEdits.h"
 #include "tools/SelectionFileBytes.h"
 #include "tools/SelectionPages.h"
-#include "views/HexGeometry.h"
+#include "hexmap/HexGeometry.h"
 
 namespace vh {
 namespace {

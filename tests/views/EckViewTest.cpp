@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "ViewTestSupport.h"
-#include "mission/Errors.h"
+#include "base/Errors.h"
 #include "support/FakeGraphics.h"
 
 namespace vh {

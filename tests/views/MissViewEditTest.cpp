@@ -11,8 +11,8 @@
 #include <QTest>
 
 #include "ViewTestSupport.h"
-#include "views/CellEditing.h"
-#include "views/HexGeometry.h"
+#include "hexmap/CellEditing.h"
+#include "hexmap/HexGeometry.h"
 
 namespace vh {
 namespace {

@@ -9,11 +9,11 @@
 #include <QApplication>
 
 #include "ViewTestSupport.h"
-#include "mission/Errors.h"
-#include "mission/FileUtil.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
 #include "support/TempDir.h"
-#include "views/CellEditing.h"
-#include "views/HexGeometry.h"
+#include "hexmap/CellEditing.h"
+#include "hexmap/HexGeometry.h"
 
 namespace vh {
 namespace {

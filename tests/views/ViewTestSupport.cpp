@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "support/FakeGraphics.h"
-#include "views/MapRenderer.h"
+#include "hexmap/MapRenderer.h"
 
 namespace vh::test {
 
