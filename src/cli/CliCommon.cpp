@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "base/Errors.h"
+#include "config/Installation.h"
 #include "mission/StdData.h"
 
 namespace vh::cli {
@@ -69,7 +70,7 @@ void ApplyStdOptions(const ParsedArgs& args, bool warnMissing) {
     TxtFilesDir = *text;
   }
   auto given = args.Option("--std-dir");
-  std::string dir = given ? *given : ProgramDir();
+  std::string dir = given ? *given : FindDataDir(ProgramDir());
   if (!dir.empty() && dir.back() != '/' && dir.back() != '\\')
     dir += '/';
   auto load = [&](void (*loader)(const std::string&), const char* name) {

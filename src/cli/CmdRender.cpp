@@ -15,14 +15,16 @@
 #include "mission/Mission.h"
 #include "config/Config.h"
 #include "config/IniFile.h"
+#include "config/Installation.h"
 #include "hexmap/MapRenderer.h"
 
 namespace vh::cli {
 
 namespace {
 
-const char* const kUsage = "usage: vhmission render [--game-dir DIR] [--filter N] [--df-layer N] [--grid] "
-                           "[--std-dir DIR] [--text-dir NAME] MISSION OUT.bmp|OUT.png";
+const char* const kUsage =
+    "usage: vhmission render [--game-dir DIR] [--ini FILE] [--filter N] [--df-layer N] [--grid] "
+    "[--std-dir DIR] [--text-dir NAME] MISSION OUT.bmp|OUT.png";
 
 std::string Lower(std::string s) {
   for (char& c : s)
@@ -49,19 +51,22 @@ long ParseNumber(const std::string& option, const std::string& text, long max) {
   return value;
 }
 
-std::string GameDirFromIni(const std::string& programDir) {
-  const std::string ini = ResolvePathCI(programDir + IniFileName);
-  const std::string dir = TIniFile(ini).ReadString("General", "VarnholtDir", "");
+// The editor's settings as the editor would find them, but read only: an
+// installed copy that has not run yet reads the shipped defaults.
+std::string GameDirFromIni(const TIniLocation& location) {
+  const TIniFile ini = OpenSettings(location);
+  const std::string dir = ini.ReadString("General", "VarnholtDir", "");
   if (dir.empty())
-    throw UsageError{"no game directory: give --game-dir DIR or set VarnholtDir in section [General] of " + ini};
+    throw UsageError{"no game directory: give --game-dir DIR or set VarnholtDir in section [General] of " +
+                     ResolvePathCI(location.Path)};
   return dir;
 }
 
-void LoadGraphics(TPictureSets& sets, const std::string& gameDir, const std::string& programDir) {
+void LoadGraphics(TPictureSets& sets, const std::string& gameDir, const std::string& dataDir) {
   TLibraryTable table = DefaultLibraryTable();
   try {
     OpenLibraries(gameDir, table);
-    LoadGameGraphics(sets, table, programDir);
+    LoadGameGraphics(sets, table, dataDir);
   } catch (const EVhError& e) {
     CloseLibraries(table);
     throw EVhError(std::string("Can't find Varnholt 3 graphic files in directory: ") + gameDir + " (" + e.what() +
@@ -71,8 +76,8 @@ void LoadGraphics(TPictureSets& sets, const std::string& gameDir, const std::str
 }
 
 int Run(const std::vector<std::string>& args, const std::string& programDir) {
-  const ParsedArgs parsed =
-      ParseArgs(args, {"--game-dir", "--filter", "--df-layer", "--std-dir", "--text-dir"}, {"--grid"});
+  const ParsedArgs parsed = ParseArgs(
+      args, {"--game-dir", "--ini", "--filter", "--df-layer", "--std-dir", "--text-dir"}, {"--grid"});
   if (parsed.positional.size() != 2)
     throw UsageError{kUsage};
   const std::string& missionFile = parsed.positional[0];
@@ -89,13 +94,18 @@ int Run(const std::vector<std::string>& args, const std::string& programDir) {
   std::optional<uint8_t> layer;
   if (auto l = parsed.Option("--df-layer"))
     layer = static_cast<uint8_t>(ParseNumber("--df-layer", *l, DFLayerCount - 1));
-  const std::string gameDir = parsed.Option("--game-dir") ? *parsed.Option("--game-dir") : GameDirFromIni(programDir);
+  const std::optional<std::string> iniOverride = parsed.Option("--ini");
+  if (iniOverride && iniOverride->empty())
+    throw UsageError{"--ini needs a file name"};
+  const TLocations locations = FindLocations(programDir, UserConfigDirFromEnvironment(), iniOverride);
+  const std::string gameDir =
+      parsed.Option("--game-dir") ? *parsed.Option("--game-dir") : GameDirFromIni(locations.Ini);
   ApplyStdOptions(parsed, false);
 
   WarningSink sink;
   ScopedAnomalySink scope(&sink);
   auto sets = std::make_unique<TPictureSets>();
-  LoadGraphics(*sets, gameDir, programDir);
+  LoadGraphics(*sets, gameDir, locations.DataDir);
   auto mission = std::make_unique<TMission>();
   mission->LoadFromFile(missionFile);
   if (layer) {

@@ -6,6 +6,7 @@
 #include "cli/CliCommon.h"
 #include "cli/CmdRender.h"
 #include "cli/Commands.h"
+#include "config/Installation.h"
 
 namespace {
 
@@ -24,15 +25,17 @@ const char* const kUsage =
     "\n"
     "Options:\n"
     "  --std-dir DIR           where stdmiss.dat and stddf00.dat lie (default: beside\n"
-    "                          the program)\n"
+    "                          the program, or its installed data folder)\n"
     "  --text-dir NAME         the game's text directory name (default: GER)\n"
     "  --game-dir DIR          render: the game directory (default: VarnholtDir of\n"
-    "                          vhedit.ini beside the program)\n"
+    "                          the editor's vhedit.ini)\n"
+    "  --ini FILE              render: the vhedit.ini to read instead of the editor's\n"
     "  --filter N              render: what is drawn, as the map view's filter word\n"
     "                          (default 71: terrain, objects, units, base map)\n"
     "  --df-layer N            render: the change layer to show (0..31)\n"
     "  --grid                  render: draw the hex grid\n"
     "  --help                  show this text\n"
+    "  --version               show the version\n"
     "\n"
     "Exit codes: 0 done, 1 failed, 2 bad usage.\n";
 
@@ -52,11 +55,16 @@ const Command kCommands[] = {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  for (const std::string& a : args)
+  for (const std::string& a : args) {
     if (a == "--help" || a == "-h") {
       std::fputs(kUsage, stdout);
       return vh::cli::ExitOk;
     }
+    if (a == "--version") {
+      std::printf("vhmission %s\n", vh::ProgramVersion());
+      return vh::cli::ExitOk;
+    }
+  }
   if (args.empty()) {
     std::fputs(kUsage, stderr);
     return vh::cli::ExitUsage;

@@ -71,9 +71,15 @@ std::string FindGameDir(const TPlatformDirs& platform) {
 }
 
 TConfig ReadConfig(const std::string& programDir, const TPlatformDirs& platform) {
+  return ReadConfig(LocationsBeside(programDir), platform);
+}
+
+TConfig ReadConfig(const TLocations& locations, const TPlatformDirs& platform) {
   TConfig c;
-  c.ProgramDir = WithTrailingSeparator(programDir);
-  TIniFile ini(c.IniPath());
+  c.ProgramDir = WithTrailingSeparator(locations.ProgramDir);
+  c.DataDir = WithTrailingSeparator(locations.DataDir);
+  c.Ini = locations.Ini;
+  const TIniFile ini = OpenSettings(c.Ini);
   c.GameDir = WithTrailingSeparator(ini.ReadString("General", "VarnholtDir", ""));
   if (c.GameDir.empty())
     c.GameDir = FindGameDir(platform);
@@ -92,6 +98,9 @@ TConfig ReadConfig(const std::string& programDir, const TPlatformDirs& platform)
 }
 
 void WriteConfig(const TConfig& c) {
+  std::error_code ec;
+  if (const fs::path folder = fs::path(c.IniPath()).parent_path(); !folder.empty())
+    fs::create_directories(folder, ec);  // a failure shows when the file is saved
   TIniFile ini(c.IniPath());
   ini.WriteString("General", "VarnholtDir", WithTrailingSeparator(c.GameDir));
   ini.WriteString("General", "TxtFilesDir", c.TxtFilesDir);

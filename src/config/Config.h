@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "config/Installation.h"
 #include "mission/Mission.h"
 
 namespace vh {
@@ -21,20 +22,25 @@ TPlatformDirs CurrentPlatformDirs();
 // The editor's settings, read at start-up and written at exit.
 struct TConfig {
   std::string ProgramDir;  // ends in a separator
+  std::string DataDir;     // TOOLS.DAT, the selection and standard data files; ends in a separator
+  TIniLocation Ini;
   std::string GameDir;     // ends in a separator unless empty
   std::string TxtFilesDir = "GER";
   bool ToolBar = true;
   bool StatusBar = true;
   TPlayers StdPlayers;
 
-  std::string IniPath() const { return ProgramDir + IniFileName; }
+  const std::string& IniPath() const { return Ini.Path; }
 };
 
 // `dir` with a separator appended unless it is empty or ends in one.
 std::string WithTrailingSeparator(const std::string& dir);
 
+TConfig ReadConfig(const TLocations& locations, const TPlatformDirs& platform);
+// Everything beside the program.
 TConfig ReadConfig(const std::string& programDir, const TPlatformDirs& platform);
-// Writes the four "General" keys back, keeping every other line of the file.
+// Writes the four "General" keys back, keeping every other line of the file
+// (creating its folder when needed).
 void WriteConfig(const TConfig& config);
 
 // The game directory the third title's "rqs.ini" names, with a trailing separator.

@@ -33,6 +33,8 @@ public:
   }
   // Writes the file (through a temporary file). Raises EInOutError naming it.
   void Save() const;
+  // Later saves write `path` instead.
+  void SetPath(std::string path) { path_ = std::move(path); }
 
   // Parses "0x1F", "-12", " 7 ": the integer rules of ReadInteger.
   static std::optional<long> ParseInteger(const std::string& text);

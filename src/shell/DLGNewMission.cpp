@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "config/Installation.h"
 #include "mission/Mission.h"
 
 namespace vh {
@@ -101,7 +102,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
       QStringLiteral("Mission editor for the second and third titles of the Varnholt series.<br>"
                      "Edits maps, shops, unit cargo, AI points, change layers and mission settings.<br><br>"
                      "Version %1, built with Qt %2.")
-          .arg(QStringLiteral(VH_VERSION), QString::fromLatin1(qVersion())),
+          .arg(QString::fromLatin1(ProgramVersion()), QString::fromLatin1(qVersion())),
       this);
   text->setTextFormat(Qt::RichText);
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok, this);

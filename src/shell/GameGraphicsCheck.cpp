@@ -16,7 +16,7 @@ void LoadGraphicsFrom(const TConfig& config) {
     ~Closer() { CloseLibraries(); }
   } closer;
   OpenLibraries(config.GameDir);
-  LoadGameGraphics(config.ProgramDir);
+  LoadGameGraphics(config.DataDir);
 }
 
 bool CheckGameGraphics(TConfig& config, const TGraphicsCheckUi& ui) {

@@ -10,7 +10,7 @@ class QWidget;
 namespace vh {
 
 // Loads the game's pictures from config.GameDir and the editor's TOOLS.DAT
-// from config.ProgramDir. Raises an EVhError naming what is missing.
+// from config.DataDir. Raises an EVhError naming what is missing.
 void LoadGraphicsFrom(const TConfig& config);
 
 // Start-up check of the game graphics: on failure the user is told and gets

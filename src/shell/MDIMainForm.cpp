@@ -23,6 +23,9 @@
 namespace vh {
 
 TMDIMain::TMDIMain(const std::string& programDir, const TPlatformDirs& platform, QWidget* parent)
+    : TMDIMain(LocationsBeside(programDir), platform, parent) {}
+
+TMDIMain::TMDIMain(const TLocations& locations, const TPlatformDirs& platform, QWidget* parent)
     : QMainWindow(parent) {
   setWindowTitle(QString::fromLatin1(AppTitle));
   setObjectName("MDIMain");
@@ -35,7 +38,13 @@ TMDIMain::TMDIMain(const std::string& programDir, const TPlatformDirs& platform,
   setStatusBar(status_);
   status_->SetSimple(true);
 
-  config_ = ReadConfig(programDir, platform);
+  try {
+    CreateIniFromDefaults(locations.Ini);
+  } catch (const std::exception& e) {
+    // The defaults are read all the same; only the first save may fail too.
+    startupErrors_.push_back(e.what());
+  }
+  config_ = ReadConfig(locations, platform);
   TxtFilesDir = config_.TxtFilesDir;
   StdPlayers = config_.StdPlayers;
   LoadStdData();
@@ -72,7 +81,7 @@ void TMDIMain::LoadStdData() {
   StdDFStream.clear();
   for (auto [load, name] : {std::pair{&LoadStdMissionTemplate, "stdmiss.dat"}, std::pair{&LoadStdDFStream, "stddf00.dat"}}) {
     try {
-      load(config_.ProgramDir + name);
+      load(config_.DataDir + name);
     } catch (const std::exception& e) {
       startupErrors_.push_back(e.what());
     }
@@ -95,7 +104,7 @@ bool TMDIMain::StartupIdle() {
   TxtFilesDir = config_.TxtFilesDir;
   openDir_ = saveDir_ = PathToQString(config_.GameDir + "MIS");
   SetToolBarIcons();
-  TPaletteWindow palette = CreatePaletteWindow(GamePictures(), config_.ProgramDir, mdi_);
+  TPaletteWindow palette = CreatePaletteWindow(GamePictures(), config_.DataDir, mdi_);
   paletteWindow_ = palette.Window;
   paletteApi_ = palette.Api;
   if (!palette.SetupError.empty() && graphicsUi_.Warning)

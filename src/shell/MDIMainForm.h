@@ -35,6 +35,10 @@ public:
   // `programDir` holds vhedit.ini and the editor's data files.
   explicit TMDIMain(const std::string& programDir, const TPlatformDirs& platform = CurrentPlatformDirs(),
                     QWidget* parent = nullptr);
+  // The settings and data where `locations` says; a per-user vhedit.ini is
+  // created from the shipped defaults on the first start.
+  explicit TMDIMain(const TLocations& locations, const TPlatformDirs& platform = CurrentPlatformDirs(),
+                    QWidget* parent = nullptr);
   ~TMDIMain() override;
 
   // The one-shot start-up step: loads the game graphics (asking for another

@@ -214,7 +214,7 @@ void TMDIMain::SetToolBarIcons() {
   // the first entries of the editor's own selection groups when present.
   auto firstOf = [this](const char* file, int fallback) {
     try {
-      ByteStream sel = ReadWholeFile(ResolvePathCI(config_.ProgramDir + file), 1 << 16);
+      ByteStream sel = ReadWholeFile(ResolvePathCI(config_.DataDir + file), 1 << 16);
       for (size_t at = 0; at + 1 < sel.size() && at < 144; at += 2)
         if (int16_t v = GetI16(sel, at); v >= 0)
           return static_cast<int>(v);

@@ -3,13 +3,18 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "config/Installation.h"
 #include "tools/Cp1252.h"
 
 namespace vh {
 
 TVhApplication::TVhApplication(int& argc, char** argv) : QApplication(argc, argv) {
-  setApplicationName(QString::fromLatin1(AppTitle));
+  // The short name makes the per-user settings folder; the title is what
+  // users see.
+  setApplicationName(QString::fromLatin1(AppDirName));
   setApplicationDisplayName(QString::fromLatin1(AppTitle));
+  setApplicationVersion(QString::fromLatin1(ProgramVersion()));
+  setDesktopFileName(QString::fromLatin1(AppId));
   previousSink_ = SetAnomalySink(&beep_);
 }
 

@@ -117,6 +117,22 @@ TEST_F(Render, TakesTheGameDirectoryFromTheIniFileBesideTheProgram) {
   EXPECT_EQ(ReadWholeFile(dir.File("c.bmp")), EncodeBmp(Expected({}), palette));
 }
 
+TEST_F(Render, AnIniOnTheCommandLineWinsOverTheOneBesideTheProgram) {
+  const std::string beside = "[General]\nVarnholtDir=/nowhere\n";
+  test::WriteFile(program + "/vhedit.ini", ByteStream(beside.begin(), beside.end()));
+  const std::string ini = "[General]\nVarnholtDir=" + game + "\n";
+  test::WriteFile(dir.File("mine.ini"), ByteStream(ini.begin(), ini.end()));
+  Outcome r = Run({missionFile, dir.File("c.bmp"), "--ini", dir.File("mine.ini")});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(ReadWholeFile(dir.File("c.bmp")), EncodeBmp(Expected({}), palette));
+
+  // A given file that names no game directory is not replaced by another.
+  r = Run({missionFile, dir.File("d.bmp"), "--ini", dir.File("none.ini")});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("none.ini"), std::string::npos) << r.err;
+  EXPECT_EQ(Run({missionFile, dir.File("d.bmp"), "--ini="}).code, 2);
+}
+
 TEST_F(Render, BadUsageGivesTwo) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {missionFile},

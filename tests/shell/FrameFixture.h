@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
+#include <optional>
 
 #include "base/FileUtil.h"
 #include "shell/MDIMainForm.h"
@@ -62,8 +63,9 @@ protected:
     WriteWholeFile(programDir + "vhedit.ini", ByteStream(text.begin(), text.end()));
   }
   // A frame whose start-up ran; messages and the options dialog are recorded.
-  TMDIMain* Start() {
-    frame = new TMDIMain(programDir, TPlatformDirs{});
+  // Data and settings lie in programDir unless `where` says otherwise.
+  TMDIMain* Start(const std::optional<TLocations>& where = {}) {
+    frame = where ? new TMDIMain(*where, TPlatformDirs{}) : new TMDIMain(programDir, TPlatformDirs{});
     TGraphicsCheckUi ui;
     ui.Message = [this](const QString& m, const QString&) { messages.append(m); };
     ui.Warning = [this](const QString& m) { warnings.append(m); };
