@@ -1,6 +1,8 @@
 // vhdemo: writes the demo game installation beside the editor, or a contact
 // sheet of all its pictures.
 //   vhdemo --install <program dir>
+//   vhdemo --defaults-ini <file>    the settings an installed editor starts from
+//   vhdemo --icons <hicolor dir>    the application icon in the installed sizes
 //   vhdemo --sheet <out.png|out.ppm> [--section terrain|objects|units|lines|tools|missions] [--scale N]
 #include <cstdio>
 #include <cstdlib>
@@ -8,11 +10,19 @@
 #include <iostream>
 #include <string>
 
+#include "base/FileUtil.h"
+#include "config/Installation.h"
+#include "demo/AppIcon.h"
 #include "demo/Install.h"
 #include "demo/Preview.h"
 
+namespace {
+const char* const kUsage = "usage: vhdemo --install <program dir> | --defaults-ini <file> | --icons <dir>\n"
+                           "       | --sheet <file> [--section name] [--scale n]\n";
+} // namespace
+
 int main(int argc, char** argv) {
-  std::string install, sheet, section = "all";
+  std::string install, sheet, defaultsIni, icons, section = "all";
   int scale = 1;
   int crop[4] = {0, 0, 0, 0};
   for (int i = 1; i < argc; ++i) {
@@ -26,6 +36,10 @@ int main(int argc, char** argv) {
     };
     if (a == "--install")
       install = value();
+    else if (a == "--defaults-ini")
+      defaultsIni = value();
+    else if (a == "--icons")
+      icons = value();
     else if (a == "--sheet")
       sheet = value();
     else if (a == "--section")
@@ -35,12 +49,12 @@ int main(int argc, char** argv) {
     else if (a == "--scale")
       scale = std::atoi(value().c_str());
     else {
-      std::cerr << "usage: vhdemo --install <program dir> | --sheet <file> [--section name] [--scale n]\n";
+      std::cerr << kUsage;
       return 2;
     }
   }
-  if (install.empty() && sheet.empty()) {
-    std::cerr << "usage: vhdemo --install <program dir> | --sheet <file> [--section name] [--scale n]\n";
+  if (install.empty() && sheet.empty() && defaultsIni.empty() && icons.empty()) {
+    std::cerr << kUsage;
     return 2;
   }
   try {
@@ -50,6 +64,14 @@ int main(int argc, char** argv) {
                 << (r.MissionsWritten ? "" : " (no sample missions: this build has no mission writer)")
                 << (r.IniWritten ? ", new vhedit.ini" : ", kept the existing vhedit.ini") << "\n";
     }
+    if (!defaultsIni.empty()) {
+      // The demo game lies beside the installed defaults; the editor makes
+      // the relative name absolute when it copies them for a user.
+      const std::string text = vh::demo::IniText(std::string(vh::demo::DemoGameDirName) + "/");
+      vh::WriteWholeFile(defaultsIni, vh::ByteStream(text.begin(), text.end()));
+    }
+    if (!icons.empty())
+      vh::demo::WriteAppIcons(icons, vh::AppId);
     if (!sheet.empty()) {
       vh::demo::Sheet s = vh::demo::RenderSection(section);
       if (crop[2] > 0 && crop[3] > 0) {

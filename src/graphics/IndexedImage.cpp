@@ -104,7 +104,7 @@ ByteStream EncodeBmp(const TIndexedImage& image, const TPalette& palette) {
   return out;
 }
 
-ByteStream EncodePng(const TIndexedImage& image, const TPalette& palette) {
+ByteStream EncodePng(const TIndexedImage& image, const TPalette& palette, int transparentIndex) {
   CheckImage(image);
   ByteStream out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
@@ -118,6 +118,12 @@ ByteStream EncodePng(const TIndexedImage& image, const TPalette& palette) {
   for (const TPaletteEntry& e : palette)
     plte.insert(plte.end(), {e.Red, e.Green, e.Blue});
   AppendChunk(out, "PLTE", plte);
+  if (transparentIndex >= 0 && transparentIndex < 256) {
+    // Alpha of the entries up to the transparent one; the rest stay opaque.
+    ByteStream alpha(static_cast<size_t>(transparentIndex) + 1, 255);
+    alpha.back() = 0;
+    AppendChunk(out, "tRNS", alpha);
+  }
 
   // Scanlines with filter type 0, then a zlib stream of stored blocks: the
   // maps are small enough that compressing them buys nothing worth a

@@ -82,7 +82,7 @@ TEST(BmpFile, IsAnEightBitBottomUpPictureWithTheColourTable) {
 // Walks the chunks, checks every CRC and undoes the stored deflate blocks.
 struct DecodedPng {
   uint32_t Width = 0, Height = 0;
-  ByteStream Header, Palette, Raw;
+  ByteStream Header, Palette, Alpha, Raw;
   std::vector<std::string> Chunks;
 };
 
@@ -101,6 +101,8 @@ DecodedPng DecodeStoredPng(const ByteStream& png) {
       out.Header = data;
     else if (type == "PLTE")
       out.Palette = data;
+    else if (type == "tRNS")
+      out.Alpha = data;
     else if (type == "IDAT")
       AppendBytes(idat, data);
     at += 12 + len;
@@ -146,6 +148,19 @@ TEST(PngFile, HoldsAnIndexedPictureInStoredDeflateBlocks) {
     ASSERT_EQ(png.Raw[row], 0) << "filter type of row " << y;
     ASSERT_TRUE(std::equal(img.Row(y), img.Row(y) + 300, png.Raw.begin() + static_cast<ptrdiff_t>(row + 1))) << y;
   }
+}
+
+TEST(PngFile, MakesOnePaletteEntryTransparentOnRequest) {
+  const TIndexedImage img = Pattern(30, 20);
+  const TPalette pal = RampPalette();
+  // The alpha table sits between palette and data and ends at the entry:
+  // every entry before it stays opaque, those after it too.
+  const DecodedPng png = DecodeStoredPng(EncodePng(img, pal, 5));
+  EXPECT_EQ(png.Chunks, (std::vector<std::string>{"IHDR", "PLTE", "tRNS", "IDAT", "IEND"}));
+  EXPECT_EQ(png.Alpha, (ByteStream{255, 255, 255, 255, 255, 0}));
+  EXPECT_EQ(DecodeStoredPng(EncodePng(img, pal, 255)).Alpha.size(), 256u);
+  EXPECT_EQ(DecodeStoredPng(EncodePng(img, pal, 0)).Alpha, ByteStream{0});
+  EXPECT_EQ(DecodeStoredPng(EncodePng(img, pal, 256)).Chunks.size(), 4u) << "no such entry, no alpha table";
 }
 
 TEST(ImageFile, WritesByExtensionAndNamesTheFileOnFailure) {
