@@ -10,7 +10,7 @@ WORK=$(mktemp -d "${TMPDIR:-/tmp}/vh-package-XXXXXX")
 trap 'rm -rf "$WORK"' EXIT
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
-for tool in cpack dpkg-deb desktop-file-validate appstreamcli lintian; do
+for tool in cpack dpkg-deb desktop-file-validate appstreamcli update-mime-database lintian; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/dev test installs it)"
 done
 
@@ -64,8 +64,12 @@ said=$(run_as_user VHEDIT_EXIT_WHEN_READY=1 timeout 60 "$BIN/vhedit" --ini "$WOR
 [[ $said == *"$WORK/other.ini"* ]] || fail "vhedit --ini used another file: $said"
 grep -q "^StatusBar=1" <(tr -d '\r' <"$WORK/other.ini") || fail "vhedit did not write its --ini file at exit"
 
-echo "== desktop entry, metadata, lintian"
+echo "== desktop entry, file type, metadata, lintian"
 desktop-file-validate "$ROOT"/usr/share/applications/*.desktop
+# The file type database built from the package alone knows the missions.
+cp -r "$ROOT/usr/share/mime" "$WORK/mime"
+update-mime-database "$WORK/mime" >"$WORK/mime.log" 2>&1 || { cat "$WORK/mime.log"; fail "update-mime-database"; }
+grep -q "application/x-varnholt-mission" "$WORK/mime/globs2" || fail "mission file type not registered"
 appstreamcli validate --no-net "$ROOT"/usr/share/metainfo/*.metainfo.xml
 lintian --allow-root --fail-on error "$DEB"
 echo "package check passed"
