@@ -2,19 +2,20 @@
 # Builds the Debian package, unpacks it into a scratch root and uses the
 # programs from there as a user who never ran them would: the data must be
 # found relative to the programs, the user's settings created in $HOME.
-#   CheckPackage.sh BUILD_DIR VERSION
+#   CheckPackage.sh BUILD_DIR VERSION [CPACK]
 set -euo pipefail
 BUILD=$1
 VERSION=$2
+CPACK=${3:-cpack}
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/vh-package-XXXXXX")
 trap 'rm -rf "$WORK"' EXIT
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
-for tool in cpack dpkg-deb desktop-file-validate appstreamcli update-mime-database lintian; do
+for tool in "$CPACK" dpkg-deb desktop-file-validate appstreamcli update-mime-database lintian; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/dev test installs it)"
 done
 
-cpack --config "$BUILD/CPackConfig.cmake" -G DEB -B "$WORK/out" >"$WORK/cpack.log" 2>&1 ||
+"$CPACK" --config "$BUILD/CPackConfig.cmake" -G DEB -B "$WORK/out" >"$WORK/cpack.log" 2>&1 ||
   { cat "$WORK/cpack.log"; fail "cpack"; }
 DEB=$(ls "$WORK"/out/*.deb)
 ROOT=$WORK/root
