@@ -12,6 +12,7 @@
 
 #include "graphics/PictureSets.h"
 #include "mission/StdData.h"
+#include "shell/Autosave.h"
 #include "shell/DLGUtility.h"
 #include "shell/MDIMissForm.h"
 #include "shell/PaletteFactory.h"
@@ -100,6 +101,8 @@ bool TMDIMain::StartupIdle() {
   paletteApi_ = palette.Api;
   if (!palette.SetupError.empty() && graphicsUi_.Warning)
     graphicsUi_.Warning(ToQString(palette.SetupError));
+  StartAutosave();
+  OfferRecovery();
   return true;
 }
 
@@ -116,6 +119,9 @@ void TMDIMain::closeEvent(QCloseEvent* event) {
   for (TMDIMiss* w : windows)
     w->SetDiscardOnClose();
   tearingDown_ = true;
+  // A normal end: nothing is left to recover.
+  if (autosave_)
+    autosave_->EndSession();
   if (startupOK_) {
     try {
       WriteConfig(config_);
@@ -165,6 +171,9 @@ void TMDIMain::MissCreated(TMDIMiss*) {
 }
 
 void TMDIMain::MissDestroyed(TMDIMiss* window) {
+  // Closed on purpose (saved, unchanged or discarded): its copy goes.
+  if (autosave_)
+    autosave_->Forget(window->MissView());
   if (tearingDown_)
     return;
   if (--missCount_ == 0) {

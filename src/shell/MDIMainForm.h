@@ -21,7 +21,9 @@ class QToolBar;
 
 namespace vh {
 
+class TAutosave;
 class TMainStatusBar;
+struct TRecoveryCopy;
 class TMDIMiss;
 class TMissView;
 class TUtilityForm;
@@ -61,6 +63,8 @@ public:
   void SaveMapBitmap(TMDIMiss* window, const std::string& fileName);
   void SelectDFLayer(int layer);
   void ToggleGenerator();
+  // Opens a recovery copy in a window that belongs to the copy's original file.
+  TMDIMiss* RestoreRecoveryCopy(const TRecoveryCopy& copy);
 
   // --- State ---------------------------------------------------------------
   TMDIMiss* ActiveMiss() const { return activeMiss_; }
@@ -72,6 +76,7 @@ public:
   QWidget* PaletteWindow() const { return paletteWindow_; }
   TUtilityForm* Generator() const { return generator_; }
   TMainStatusBar* StatusPanels() const { return status_; }
+  TAutosave* Autosave() const { return autosave_; }
   std::vector<TMDIMiss*> MissionWindows() const;  // in child-list order
 
   // Tool bar and menu items, named as the user sees them.
@@ -101,6 +106,10 @@ private:
   void ApplyBarVisibility();
   void LoadStdData();
   QMdiSubWindow* AddMissionWindow(TMDIMiss* window);
+  void StartAutosave();
+  // Shows "Recover Missions" when an editor that did not end normally left
+  // recovery copies.
+  void OfferRecovery();
 
   // Menu handlers: they run the dialogs and show every error.
   void FileNewItemClick();
@@ -124,6 +133,7 @@ private:
   QPointer<QWidget> paletteWindow_;
   TPaletteApi* paletteApi_ = nullptr;
   TUtilityForm* generator_ = nullptr;
+  TAutosave* autosave_ = nullptr;
   TMDIMiss* activeMiss_ = nullptr;
   int missCount_ = 0;
   bool startupOK_ = false;
