@@ -86,6 +86,8 @@ TConfig ReadConfig(const TLocations& locations, const TPlatformDirs& platform) {
   c.TxtFilesDir = ini.ReadString("General", "TxtFilesDir", "GER");
   c.ToolBar = ini.ReadBool("General", "ToolBar", true);
   c.StatusBar = ini.ReadBool("General", "StatusBar", true);
+  c.AutosaveSeconds = static_cast<int>(std::clamp(ini.ReadInteger("General", "AutosaveSeconds", 120), 0L, 86400L));
+  c.RecoveryDir = ini.ReadString("General", "RecoveryDir", "");
   for (int i = 0; i < SideCount; ++i) {
     std::string n = std::to_string(i);
     TPlayerInfo& p = c.StdPlayers[i];
@@ -106,6 +108,9 @@ void WriteConfig(const TConfig& c) {
   ini.WriteString("General", "TxtFilesDir", c.TxtFilesDir);
   ini.WriteBool("General", "ToolBar", c.ToolBar);
   ini.WriteBool("General", "StatusBar", c.StatusBar);
+  // Only a changed interval is written: the default may still change.
+  if (c.AutosaveSeconds != 120 || !ini.ReadString("General", "AutosaveSeconds", "").empty())
+    ini.WriteString("General", "AutosaveSeconds", std::to_string(c.AutosaveSeconds));
   ini.Save();
 }
 

@@ -29,6 +29,9 @@ struct TConfig {
   bool ToolBar = true;
   bool StatusBar = true;
   TPlayers StdPlayers;
+  // Unsaved missions are copied into the recovery folder this often; 0: never.
+  int AutosaveSeconds = 120;
+  std::string RecoveryDir;  // empty: the platform's folder for the user's data
 
   const std::string& IniPath() const { return Ini.Path; }
 };
@@ -39,8 +42,8 @@ std::string WithTrailingSeparator(const std::string& dir);
 TConfig ReadConfig(const TLocations& locations, const TPlatformDirs& platform);
 // Everything beside the program.
 TConfig ReadConfig(const std::string& programDir, const TPlatformDirs& platform);
-// Writes the four "General" keys back, keeping every other line of the file
-// (creating its folder when needed).
+// Writes the "General" keys the editor changes back, keeping every other
+// line of the file (creating its folder when needed).
 void WriteConfig(const TConfig& config);
 
 // The game directory the third title's "rqs.ini" names, with a trailing separator.

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "tools/Cp1252.h"
@@ -36,6 +37,13 @@ TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog
   StatusBarBox = new QCheckBox(QStringLiteral("St&atusbar"), this);
   StatusBarBox->setObjectName("StatusBarBox");
   StatusBarBox->setChecked(config.StatusBar);
+  AutosaveEdit = new QSpinBox(this);
+  AutosaveEdit->setObjectName("AutosaveEdit");
+  AutosaveEdit->setRange(0, 3600);
+  AutosaveEdit->setSuffix(QStringLiteral(" s"));
+  AutosaveEdit->setSpecialValueText(QStringLiteral("Off"));
+  AutosaveEdit->setValue(config.AutosaveSeconds);
+  AutosaveEdit->setToolTip(QStringLiteral("How often unsaved missions are copied for recovery after a crash"));
 
   auto* dirRow = new QHBoxLayout;
   dirRow->addWidget(VHDirEdit, 1);
@@ -49,6 +57,9 @@ TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog
   form->addRow(txtLabel, TXTDirEdit);
   form->addRow(QString(), ToolBarBox);
   form->addRow(QString(), StatusBarBox);
+  auto* autosaveLabel = new QLabel(QStringLiteral("&Recovery copy every"), this);
+  autosaveLabel->setBuddy(AutosaveEdit);
+  form->addRow(autosaveLabel, AutosaveEdit);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName("OKButton");
@@ -63,6 +74,7 @@ TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog
   setTabOrder(browse, TXTDirEdit);
   setTabOrder(TXTDirEdit, ToolBarBox);
   setTabOrder(ToolBarBox, StatusBarBox);
+  setTabOrder(StatusBarBox, AutosaveEdit);
   VHDirEdit->setFocus();
 }
 
@@ -77,6 +89,7 @@ void TDLGConfigForm::Store(TConfig& config) const {
   config.TxtFilesDir = PathFromQString(TXTDirEdit->currentText());
   config.ToolBar = ToolBarBox->isChecked();
   config.StatusBar = StatusBarBox->isChecked();
+  config.AutosaveSeconds = AutosaveEdit->value();
 }
 
 bool ShowOptions(QWidget* parent, TConfig& config) {

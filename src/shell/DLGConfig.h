@@ -7,11 +7,12 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QSpinBox;
 
 namespace vh {
 
-// "Options": the game directory, the shop names text directory, and the
-// visibility of the tool bar and the status bar.
+// "Options": the game directory, the shop names text directory, the
+// visibility of the tool bar and the status bar, and the autosave interval.
 class TDLGConfigForm : public QDialog {
   Q_OBJECT
 public:
@@ -24,6 +25,7 @@ public:
   QComboBox* TXTDirEdit = nullptr;
   QCheckBox* ToolBarBox = nullptr;
   QCheckBox* StatusBarBox = nullptr;
+  QSpinBox* AutosaveEdit = nullptr;
 
 private:
   void BrowseClick();

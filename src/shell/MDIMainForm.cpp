@@ -9,9 +9,11 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolBar>
+#include <utility>
 
 #include "graphics/PictureSets.h"
 #include "mission/StdData.h"
+#include "shell/Autosave.h"
 #include "shell/DLGUtility.h"
 #include "shell/MDIMissForm.h"
 #include "shell/PaletteFactory.h"
@@ -109,6 +111,10 @@ bool TMDIMain::StartupIdle() {
   paletteApi_ = palette.Api;
   if (!palette.SetupError.empty() && graphicsUi_.Warning)
     graphicsUi_.Warning(ToQString(palette.SetupError));
+  StartAutosave();
+  OfferRecovery();
+  for (const QString& file : std::exchange(startupFiles_, {}))
+    RunCommand(this, [&] { OpenMissionFile(PathFromQString(file)); });
   return true;
 }
 
@@ -125,6 +131,9 @@ void TMDIMain::closeEvent(QCloseEvent* event) {
   for (TMDIMiss* w : windows)
     w->SetDiscardOnClose();
   tearingDown_ = true;
+  // A normal end: nothing is left to recover.
+  if (autosave_)
+    autosave_->EndSession();
   if (startupOK_) {
     try {
       WriteConfig(config_);
@@ -174,6 +183,9 @@ void TMDIMain::MissCreated(TMDIMiss*) {
 }
 
 void TMDIMain::MissDestroyed(TMDIMiss* window) {
+  // Closed on purpose (saved, unchanged or discarded): its copy goes.
+  if (autosave_)
+    autosave_->Forget(window->MissView());
   if (tearingDown_)
     return;
   if (--missCount_ == 0) {

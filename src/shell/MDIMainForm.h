@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 #include <array>
 #include <string>
 #include <vector>
@@ -21,7 +22,9 @@ class QToolBar;
 
 namespace vh {
 
+class TAutosave;
 class TMainStatusBar;
+struct TRecoveryCopy;
 class TMDIMiss;
 class TMissView;
 class TUtilityForm;
@@ -40,6 +43,8 @@ public:
   explicit TMDIMain(const TLocations& locations, const TPlatformDirs& platform = CurrentPlatformDirs(),
                     QWidget* parent = nullptr);
   ~TMDIMain() override;
+  // Missions the start-up step opens once the graphics are there.
+  void SetStartupFiles(const QStringList& files) { startupFiles_ = files; }
 
   // The one-shot start-up step: loads the game graphics (asking for another
   // directory while that fails) and creates the palette. Runs by itself at
@@ -65,6 +70,8 @@ public:
   void SaveMapBitmap(TMDIMiss* window, const std::string& fileName);
   void SelectDFLayer(int layer);
   void ToggleGenerator();
+  // Opens a recovery copy in a window that belongs to the copy's original file.
+  TMDIMiss* RestoreRecoveryCopy(const TRecoveryCopy& copy);
 
   // --- State ---------------------------------------------------------------
   TMDIMiss* ActiveMiss() const { return activeMiss_; }
@@ -76,6 +83,7 @@ public:
   QWidget* PaletteWindow() const { return paletteWindow_; }
   TUtilityForm* Generator() const { return generator_; }
   TMainStatusBar* StatusPanels() const { return status_; }
+  TAutosave* Autosave() const { return autosave_; }
   std::vector<TMDIMiss*> MissionWindows() const;  // in child-list order
 
   // Tool bar and menu items, named as the user sees them.
@@ -105,6 +113,10 @@ private:
   void ApplyBarVisibility();
   void LoadStdData();
   QMdiSubWindow* AddMissionWindow(TMDIMiss* window);
+  void StartAutosave();
+  // Shows "Recover Missions" when an editor that did not end normally left
+  // recovery copies.
+  void OfferRecovery();
 
   // Menu handlers: they run the dialogs and show every error.
   void FileNewItemClick();
@@ -128,12 +140,14 @@ private:
   QPointer<QWidget> paletteWindow_;
   TPaletteApi* paletteApi_ = nullptr;
   TUtilityForm* generator_ = nullptr;
+  TAutosave* autosave_ = nullptr;
   TMDIMiss* activeMiss_ = nullptr;
   int missCount_ = 0;
   bool startupOK_ = false;
   bool startupDone_ = false;
   bool tearingDown_ = false;
   QString openDir_, saveDir_, bmpDir_;
+  QStringList startupFiles_;
 };
 
 } // namespace vh

@@ -60,6 +60,13 @@ void TMDIMiss::OpenFile(const std::string& fileName) {
     frame_->MissActivate(this);
 }
 
+void TMDIMiss::OpenRecoveryCopy(const std::string& copyFile, const std::string& originalFile,
+                                const std::string& originalNamesFile) {
+  missView_->OpenRecoveryCopy(copyFile, originalFile, originalNamesFile);
+  if (frame_)
+    frame_->MissActivate(this);
+}
+
 void TMDIMiss::NewMission(int32_t width, int32_t height) {
   missView_->StartNewMission({width, height});
   if (frame_)

@@ -30,6 +30,9 @@ public:
   // Reads the mission, then announces the window as current.
   void OpenFile(const std::string& fileName);
   void NewMission(int32_t width, int32_t height);
+  // Reads a recovery copy as the unsaved state of `originalFile`.
+  void OpenRecoveryCopy(const std::string& copyFile, const std::string& originalFile,
+                        const std::string& originalNamesFile);
   void Save() { missView_->SaveMission(); }
   void SaveAs(const std::string& fileName) { missView_->SaveMissionAs(fileName); }
   void SetActive(bool value);

@@ -9,6 +9,7 @@
 #include "graphics/IndexedImage.h"
 #include "base/FileUtil.h"
 #include "mission/StdData.h"
+#include "shell/Autosave.h"
 #include "shell/DLGConfig.h"
 #include "shell/DLGNewMission.h"
 #include "shell/DLGUtility.h"
@@ -156,6 +157,8 @@ void TMDIMain::FileOptionsItemClick() {
   if (ShowOptions(this, config_)) {
     TxtFilesDir = config_.TxtFilesDir;
     ApplyBarVisibility();
+    if (autosave_)
+      autosave_->SetInterval(config_.AutosaveSeconds);
   }
 }
 

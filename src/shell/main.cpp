@@ -1,9 +1,11 @@
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "config/Installation.h"
 #include "shell/MDIMainForm.h"
@@ -80,6 +82,17 @@ int main(int argc, char** argv) {
   const std::string userDir =
       vh::PathFromQString(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
   vh::TMDIMain frame(vh::FindLocations(programDir, userDir, line.Ini));
+  // The missions named, read again now that Qt has taken out its own
+  // options (-platform and the like, with their values).
+  QStringList files;
+  QStringList args = QCoreApplication::arguments();
+  for (qsizetype i = 1; i < args.size(); ++i) {
+    if (args[i] == QLatin1String("--ini"))
+      ++i;
+    else if (!args[i].startsWith(QLatin1Char('-')))
+      files << QFileInfo(args[i]).absoluteFilePath();
+  }
+  frame.SetStartupFiles(files);
   const bool exitWhenReady = ExitWhenReadyRequested();
   if (exitWhenReady)
     ExitWhenReady(frame);

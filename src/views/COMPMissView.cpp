@@ -65,6 +65,16 @@ void TMissView::SaveMissionAs(const std::string& fileName) {
   DoFileNameChanged();
 }
 
+void TMissView::OpenRecoveryCopy(const std::string& copyFile, const std::string& originalFile,
+                                 const std::string& originalNamesFile) {
+  OpenMission(copyFile);
+  mission_->FileName = originalFile;
+  mission_->NamesFileName = originalNamesFile;
+  // What is on disk under the original name is not this state.
+  savedChangeCount_ = ~mission_->ChangeCount;
+  DoFileNameChanged();
+}
+
 void TMissView::DoFileNameChanged() {
   if (OnFileNameChanged)
     OnFileNameChanged(this);

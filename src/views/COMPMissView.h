@@ -47,6 +47,10 @@ public:
   void StartNewMission(TPoint size);
   void SaveMission();
   void SaveMissionAs(const std::string& fileName);
+  // Reads a recovery copy as the unsaved state of `originalFile` (empty: a
+  // mission never saved): caption and Save go to the original.
+  void OpenRecoveryCopy(const std::string& copyFile, const std::string& originalFile,
+                        const std::string& originalNamesFile);
   void DoFileNameChanged();
   // The mission changed since it was opened, started or last saved.
   bool IsModified() const { return mission_->ChangeCount != savedChangeCount_; }

@@ -48,7 +48,7 @@ protected:
     for (const char* f : {"TOOLS.DAT", "terrain.sel", "objekt.sel", "stdmiss.dat", "stddf00.dat"})
       fs::copy_file(demo / f, programDir + f);
     fs::copy(demo / "VarnholtDemo", gameDir, fs::copy_options::recursive);
-    WriteIni("[General]\r\nVarnholtDir=" + gameDir + "\r\n");
+    WriteIni("[General]\r\nVarnholtDir=" + gameDir + "\r\nRecoveryDir=" + tmp.File("Recovery") + "\r\n");
   }
   void TearDown() override {
     if (frame) {

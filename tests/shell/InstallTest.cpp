@@ -20,6 +20,9 @@ TEST(UserSettingsFolder, IsWhereQtPutsTheApplicationsConfiguration) {
   const QString oldName = QCoreApplication::applicationName();
   const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv("XDG_CONFIG_HOME");
   QCoreApplication::setApplicationName(QString::fromLatin1(AppDirName));
+  // The shared test application keeps Qt in its test folders; this test
+  // compares with the real ones.
+  QStandardPaths::setTestModeEnabled(false);
   qputenv("HOME", QByteArray::fromStdString(home.Path()));
   for (const std::string& xdg : {std::string(), home.File("xdg")}) {
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(xdg));
@@ -30,6 +33,7 @@ TEST(UserSettingsFolder, IsWhereQtPutsTheApplicationsConfiguration) {
   qputenv("HOME", oldHome);
   qputenv("XDG_CONFIG_HOME", oldXdg);
   QCoreApplication::setApplicationName(oldName);
+  QStandardPaths::setTestModeEnabled(true);
 }
 
 // Data in a share folder apart from the program, settings in the user's

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 
 namespace {
 
@@ -13,6 +14,9 @@ public:
     static char name[] = "vh_widget_tests";
     static char* argv[] = {name, nullptr};
     app_ = new QApplication(argc, argv);
+    // Whatever a test leaves in the user's folders (recovery copies, say)
+    // goes to a test location, never among the user's own.
+    QStandardPaths::setTestModeEnabled(true);
   }
   void TearDown() override { delete app_; }
 

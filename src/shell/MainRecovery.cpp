@@ -1,0 +1,71 @@
+// The frame's side of autosave: starting it, offering the copies an editor
+// left when it did not end normally, and restoring them.
+#include <QMdiSubWindow>
+#include <QStatusBar>
+
+#include "shell/Autosave.h"
+#include "shell/DLGRecover.h"
+#include "shell/MDIMainForm.h"
+#include "shell/MDIMissForm.h"
+#include "shell/VhApplication.h"
+#include "tools/Cp1252.h"
+#include "views/PaletteApi.h"
+
+namespace vh {
+
+void TMDIMain::StartAutosave() {
+  autosave_ = new TAutosave(RecoveryDirFor(config_.RecoveryDir), config_.AutosaveSeconds, this);
+  autosave_->Views = [this] {
+    std::vector<TMissView*> views;
+    for (TMDIMiss* w : MissionWindows())
+      if (!w->Mission().Blank)
+        views.push_back(w->MissView());
+    return views;
+  };
+  connect(autosave_, &TAutosave::WriteFailed, this,
+          [this](const QString& message) { statusBar()->showMessage(message, 20000); });
+}
+
+void TMDIMain::OfferRecovery() {
+  if (!autosave_)
+    return;
+  TOrphanedCopies orphans(autosave_->RecoveryDir(), autosave_->SessionDir());
+  if (orphans.Copies().empty())
+    return;
+  TDLGRecover dialog(orphans.Copies(), this);
+  dialog.exec();
+  switch (dialog.Chosen()) {
+  case TDLGRecover::Restore:
+    for (const TRecoveryCopy& copy : std::vector<TRecoveryCopy>(orphans.Copies())) {
+      // A copy that cannot be read stays for the next start.
+      if (RunCommand(this, [&] { RestoreRecoveryCopy(copy); }))
+        orphans.Discard(copy);
+    }
+    break;
+  case TDLGRecover::Discard:
+    orphans.DiscardAll();
+    break;
+  case TDLGRecover::Later:
+    break;
+  }
+}
+
+TMDIMiss* TMDIMain::RestoreRecoveryCopy(const TRecoveryCopy& copy) {
+  auto* window = new TMDIMiss(this, GamePictures());
+  QMdiSubWindow* sub = AddMissionWindow(window);
+  try {
+    window->OpenRecoveryCopy(copy.MissionPath(), copy.Info.OriginalPath, copy.Info.OriginalNamesPath);
+  } catch (...) {
+    window->SetDiscardOnClose();
+    sub->close();
+    throw;
+  }
+  window->UpdateCaption();
+  if (paletteApi_)
+    paletteApi_->RefreshOwnerNames();
+  if (window == activeMiss_ && copy.Info.DFLayer != window->Mission().DFNr)
+    SelectDFLayer(copy.Info.DFLayer);
+  return window;
+}
+
+} // namespace vh

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "base/Errors.h"
+#include "base/FileUtil.h"
+#include "config/Recovery.h"
+#include "mission/MissionFile.h"
+#include "support/TempDir.h"
+
+namespace vh {
+namespace {
+
+namespace fs = std::filesystem;
+
+TMission SmallMission() {
+  TMission m;
+  m.SetSize({6, 5});
+  m.MissionName = "Gr\xFCne H\xFCgel";
+  m.SaveNames = true;
+  m.NewShop({1, 1});
+  m.GetShop(0)->Name = "Depot \xC4";
+  m.Cells[3][4].Terrain = 17;
+  m.Cells[2][2].Obj = 40;
+  return m;
+}
+
+TRecoveryCopy CopyIn(const std::string& sessionDir, const std::string& id, const std::string& original) {
+  return {sessionDir, id, {original, "", 1700000000, 3}};
+}
+
+TEST(RecoveryInfo, RoundTripsPathsTimesAndLayers) {
+  for (const TRecoveryInfo& info :
+       {TRecoveryInfo{"/home/j\xC3\xB6rg/MIS/miss001.dat", "/home/j\xC3\xB6rg/GER/miss001.txt", 1733700000, 31},
+        TRecoveryInfo{"", "", 0, 0},  // a mission never saved
+        TRecoveryInfo{"/odd/100%\nname=x.dat", "C:\\GAMES\\GER\\a.txt", -5, 7}}) {
+    EXPECT_EQ(ParseRecoveryInfo(FormatRecoveryInfo(info), "x.rec"), info);
+  }
+}
+
+TEST(RecoveryInfo, RefusesWhatIsNoDescription) {
+  EXPECT_THROW(ParseRecoveryInfo("", "x.rec"), EReadError);
+  EXPECT_THROW(ParseRecoveryInfo("MSSN\0garbage", "x.rec"), EReadError);
+  std::string good = FormatRecoveryInfo({"/a.dat", "", 1, 2});
+  EXPECT_THROW(ParseRecoveryInfo(good.substr(0, good.find("DFLayer")), "x.rec"), EReadError);
+  std::string badLayer = good;
+  badLayer.replace(badLayer.find("DFLayer=2"), 9, "DFLayer=32");
+  EXPECT_THROW(ParseRecoveryInfo(badLayer, "x.rec"), EReadError);
+  std::string badTime = good;
+  badTime.replace(badTime.find("SavedAt=1"), 9, "SavedAt=1x");
+  EXPECT_THROW(ParseRecoveryInfo(badTime, "x.rec"), EReadError);
+}
+
+class RecoveryFolder : public ::testing::Test {
+protected:
+  test::TempDir tmp;
+  std::string recoveryDir = tmp.File("Recovery");
+};
+
+TEST_F(RecoveryFolder, CopyHoldsTheWholeMissionAndANormalEndRemovesIt) {
+  TMission m = SmallMission();
+  std::string sessionDir;
+  {
+    TRecoverySession session(recoveryDir);
+    EXPECT_FALSE(session.Started());
+    EXPECT_FALSE(fs::exists(recoveryDir));  // nothing written, nothing made
+    sessionDir = session.Dir();
+    TRecoveryCopy copy = CopyIn(sessionDir, "w1", "/games/MIS/miss007.dat");
+    WriteRecoveryCopy(m, copy);
+    EXPECT_TRUE(m.FileName.empty());  // the editor's mission keeps its own names
+
+    TMission back;
+    back.LoadFromFile(copy.MissionPath());
+    EXPECT_EQ(back.MissionName, m.MissionName);
+    EXPECT_EQ(back.GetShop(0)->Name, "Depot \xC4");
+    EXPECT_EQ(back.Cells, m.Cells);
+    TMission again = m;
+    EXPECT_EQ(BuildMissionFile(back), BuildMissionFile(again));
+    EXPECT_TRUE(RecoverySessionAlive(sessionDir));
+  }
+  EXPECT_FALSE(fs::exists(sessionDir));
+  EXPECT_FALSE(RecoverySessionAlive(sessionDir));
+  EXPECT_TRUE(TOrphanedCopies(recoveryDir).Copies().empty());
+}
+
+TEST_F(RecoveryFolder, RemovedCopyIsNoLongerOffered) {
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // An editor that saves one window and drops another, then dies.
+    TRecoverySession session(recoveryDir);
+    TRecoveryCopy kept = CopyIn(session.Dir(), "w1", "/a/MIS/kept.dat");
+    TRecoveryCopy saved = CopyIn(session.Dir(), "w2", "/a/MIS/saved.dat");
+    WriteRecoveryCopy(SmallMission(), kept);
+    WriteRecoveryCopy(SmallMission(), saved);
+    RemoveRecoveryCopy(saved);
+    _exit(0);  // no destructors: as if killed
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  TOrphanedCopies orphans(recoveryDir);
+  ASSERT_EQ(orphans.Copies().size(), 1u);
+  EXPECT_EQ(orphans.Copies()[0].Info.OriginalPath, "/a/MIS/kept.dat");
+}
+
+// An editor killed while it runs leaves copies that the next start finds; one
+// that still runs keeps its copies to itself, and so does a start that is
+// deciding about them.
+TEST_F(RecoveryFolder, OnlyCopiesOfEditorsThatDiedAreOffered) {
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(ready[0]);
+    TRecoverySession session(recoveryDir);
+    WriteRecoveryCopy(SmallMission(), CopyIn(session.Dir(), "w1", ""));
+    char done = 1;
+    if (write(ready[1], &done, 1) != 1)
+      _exit(1);
+    pause();
+    _exit(0);
+  }
+  close(ready[1]);
+  char done = 0;
+  ASSERT_EQ(read(ready[0], &done, 1), 1);
+  close(ready[0]);
+
+  TRecoverySession own(recoveryDir);
+  WriteRecoveryCopy(SmallMission(), CopyIn(own.Dir(), "w9", "/mine.dat"));
+  EXPECT_TRUE(TOrphanedCopies(recoveryDir).Copies().empty());  // both editors run
+
+  kill(child, SIGKILL);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  {
+    TOrphanedCopies first(recoveryDir, own.Dir());
+    ASSERT_EQ(first.Copies().size(), 1u);
+    EXPECT_EQ(first.Copies()[0].Info.OriginalPath, "");
+    EXPECT_TRUE(RecoverySessionAlive(own.Dir()));
+    // A second editor starting meanwhile sees the copy as taken.
+    EXPECT_TRUE(TOrphanedCopies(recoveryDir).Copies().empty());
+  }
+  // "Later": the copy is still there for the next start.
+  TOrphanedCopies later(recoveryDir, own.Dir());
+  ASSERT_EQ(later.Copies().size(), 1u);
+  std::string deadSession = later.Copies()[0].SessionDir;
+  later.DiscardAll();
+  EXPECT_FALSE(fs::exists(deadSession));
+  EXPECT_TRUE(fs::exists(own.Dir()));  // never the running editor's
+  EXPECT_TRUE(TOrphanedCopies(recoveryDir, own.Dir()).Copies().empty());
+}
+
+TEST_F(RecoveryFolder, UnreadableDescriptionsAreKeptButNotOffered) {
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    TRecoverySession session(recoveryDir);
+    TRecoveryCopy copy = CopyIn(session.Dir(), "w1", "/x.dat");
+    WriteRecoveryCopy(SmallMission(), copy);
+    WriteWholeFile(copy.InfoPath(), ByteStream{'n', 'o'});
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(TOrphanedCopies(recoveryDir).Copies().empty());
+  size_t sessions = 0;
+  for ([[maybe_unused]] auto& e : fs::directory_iterator(recoveryDir))
+    ++sessions;
+  EXPECT_EQ(sessions, 1u);  // nothing deleted that might still be wanted
+}
+
+TEST_F(RecoveryFolder, FolderThatCannotBeWrittenRaisesAClearError) {
+  WriteWholeFile(recoveryDir, ByteStream{'x'});  // a file where the folder should be
+  TRecoverySession session(recoveryDir);
+  try {
+    session.Dir();
+    FAIL() << "no error";
+  } catch (const EInOutError& e) {
+    EXPECT_NE(std::string(e.what()).find(recoveryDir), std::string::npos) << e.what();
+  }
+  EXPECT_FALSE(session.Started());
+  // A copy into a folder that went away fails the same way, and leaves nothing.
+  EXPECT_THROW(WriteRecoveryCopy(SmallMission(), CopyIn(tmp.File("gone"), "w1", "")), EInOutError);
+  EXPECT_FALSE(fs::exists(tmp.File("gone")));
+  // Scanning it finds nothing and does not fail.
+  EXPECT_TRUE(TOrphanedCopies(recoveryDir).Copies().empty());
+}
+
+} // namespace
+} // namespace vh

@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTreeWidget>
+#include <chrono>
+
+#include "config/Recovery.h"
+#include "mission/MissionFile.h"
+#include "shell/Autosave.h"
+#include "shell/DLGRecover.h"
+#include "shell/FrameFixture.h"
+#include "views/COMPMissView.h"
+
+namespace vh {
+namespace {
+
+using namespace std::chrono_literals;
+using test::FlushDeletes;
+namespace fs = std::filesystem;
+
+class Autosave : public test::FrameFixture {
+protected:
+  std::string RecoveryDir() { return tmp.File("Recovery"); }
+
+  // Paints the cell with a terrain it does not have, through the map's
+  // named edit.
+  void PaintCell(TMissView& map, TPoint cell) {
+    int16_t now = map.Mission().Cell(cell).Terrain;
+    map.SetCellValue(true, cell, static_cast<uint16_t>(now == 3 ? 4 : 3), 0);
+  }
+  // Every copy on disk, whoever wrote it.
+  std::vector<fs::path> CopiesOnDisk() {
+    std::vector<fs::path> found;
+    if (!fs::exists(RecoveryDir()))
+      return found;
+    for (auto& e : fs::recursive_directory_iterator(RecoveryDir()))
+      if (e.path().extension() == ".rec")
+        found.push_back(e.path());
+    return found;
+  }
+  // What an editor that was killed leaves: a session folder nobody locks.
+  TRecoveryCopy PlantOrphan(const TMission& mission, const std::string& original) {
+    std::string session = RecoveryDir() + "/session-99999-1";
+    fs::create_directories(session);
+    WriteWholeFile(session + "/" + RecoveryLockName, ByteStream{'9'});
+    TRecoveryCopy copy{session, "w1", {original, "", 1733700000, 2}};
+    WriteRecoveryCopy(mission, copy);
+    return copy;
+  }
+  // Starts the frame and answers "Recover Missions" with `key` on its
+  // default button, or with the button named.
+  void StartAndAnswer(std::function<void(TDLGRecover&)> answer) {
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<TDLGRecover*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      asked = true;
+      EXPECT_EQ(dialog->windowTitle(), "Recover Missions");
+      answer(*dialog);
+    });
+    Start();
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(asked);
+  }
+};
+
+TEST_F(Autosave, ModifiedWindowGetsACopyThatSavingAndClosingRemove) {
+  Start();
+  ASSERT_TRUE(started);
+  TAutosave* autosave = frame->Autosave();
+  ASSERT_NE(autosave, nullptr);
+  TMDIMiss* w = frame->OpenMissionFile(SampleMission("miss010.dat"));
+  TMissView& map = *w->MissView();
+  auto t0 = TAutosave::Clock::now();
+  autosave->Check(t0);
+  autosave->Flush();
+  EXPECT_TRUE(CopiesOnDisk().empty());  // nothing unsaved, nothing written
+
+  PaintCell(map, {3, 3});
+  autosave->Check(t0 + 500ms);  // still editing: not yet
+  autosave->Flush();
+  EXPECT_TRUE(CopiesOnDisk().empty());
+  autosave->Check(t0 + 3s);  // the edits rest: a copy
+  autosave->Flush();
+  ASSERT_EQ(CopiesOnDisk().size(), 1u);
+  TOrphanedCopies none(RecoveryDir());
+  EXPECT_TRUE(none.Copies().empty());  // this editor runs: its copies are its own
+
+  TMission copy;
+  copy.LoadFromFile(CopiesOnDisk()[0].replace_extension(".dat").string());
+  EXPECT_EQ(copy.Cells, map.Mission().Cells);
+
+  w->Save();
+  autosave->Check(t0 + 4s);
+  EXPECT_TRUE(CopiesOnDisk().empty());
+
+  PaintCell(map, {4, 4});
+  autosave->Check(t0 + 5s);
+  autosave->Check(t0 + 8s);
+  autosave->Flush();
+  ASSERT_EQ(CopiesOnDisk().size(), 1u);
+  w->SetDiscardOnClose();
+  w->parentWidget()->close();
+  FlushDeletes();
+  EXPECT_TRUE(CopiesOnDisk().empty());
+}
+
+TEST_F(Autosave, ContinuousEditingIsCopiedEveryInterval) {
+  WriteIni("[General]\r\nVarnholtDir=" + gameDir + "\r\nRecoveryDir=" + RecoveryDir() +
+           "\r\nAutosaveSeconds=10\r\n");
+  Start();
+  TAutosave* autosave = frame->Autosave();
+  ASSERT_EQ(autosave->Interval(), 10);
+  TMissView& map = *frame->OpenMissionFile(SampleMission("miss011.dat"))->MissView();
+  auto t0 = TAutosave::Clock::now();
+  autosave->Check(t0);
+  for (int s = 1; s <= 9; ++s) {
+    PaintCell(map, {s, 2});
+    autosave->Check(t0 + std::chrono::seconds(s));
+  }
+  autosave->Flush();
+  EXPECT_TRUE(CopiesOnDisk().empty());
+  PaintCell(map, {10, 2});
+  autosave->Check(t0 + 10s);
+  autosave->Flush();
+  EXPECT_EQ(CopiesOnDisk().size(), 1u);
+}
+
+TEST_F(Autosave, NormalEndLeavesNothingBehind) {
+  Start();
+  TMissView& map = *frame->OpenMissionFile(SampleMission("miss012.dat"))->MissView();
+  auto t0 = TAutosave::Clock::now();
+  frame->Autosave()->Check(t0);
+  PaintCell(map, {1, 1});
+  frame->Autosave()->Check(t0 + 1s);
+  frame->Autosave()->Check(t0 + 3s);
+  frame->Autosave()->Flush();
+  ASSERT_EQ(CopiesOnDisk().size(), 1u);
+  for (TMDIMiss* w : frame->MissionWindows())
+    w->SetDiscardOnClose();
+  frame->close();
+  delete frame;
+  frame = nullptr;
+  FlushDeletes();
+  EXPECT_TRUE(CopiesOnDisk().empty());
+  EXPECT_TRUE(fs::is_empty(RecoveryDir()));
+}
+
+TEST_F(Autosave, RestoreOpensTheCopyAsTheUnsavedOriginal) {
+  std::string original = SampleMission("miss013.dat");
+  TMission edited;
+  edited.LoadFromFile(original);
+  edited.Cells[7][8].Terrain = 21;
+  edited.Cells[1][1].Obj = 5;
+  PlantOrphan(edited, original);
+  ByteStream onDisk = ReadWholeFile(original);
+
+  StartAndAnswer([](TDLGRecover& dialog) {
+    EXPECT_EQ(dialog.List->topLevelItemCount(), 1);
+    QTest::keyClick(&dialog, Qt::Key_Return);  // the default button restores
+  });
+  ASSERT_EQ(frame->MissionWindows().size(), 1u);
+  TMDIMiss* w = frame->MissionWindows()[0];
+  EXPECT_EQ(w->Mission().FileName, original);
+  EXPECT_TRUE(w->MissView()->IsModified());
+  EXPECT_EQ(w->Mission().Cells, edited.Cells);
+  EXPECT_EQ(w->Mission().DFNr, 2);  // the layer that was shown
+  EXPECT_EQ(ReadWholeFile(original), onDisk);  // nothing saved by itself
+  EXPECT_TRUE(CopiesOnDisk().empty());       // the dead editor's copy is taken over
+
+  w->Save();
+  TMission saved;
+  saved.LoadFromFile(original);
+  EXPECT_EQ(saved.Cells[7][8].Terrain, 21);
+  EXPECT_EQ(saved.Cells[1][1].Obj, 5);
+}
+
+TEST_F(Autosave, RestoredNeverSavedMissionAsksForAName) {
+  TMission fresh;
+  fresh.SetSize({24, 16});
+  fresh.Cells[3][3].Terrain = 9;
+  PlantOrphan(fresh, "");
+  StartAndAnswer([](TDLGRecover& dialog) {
+    EXPECT_EQ(dialog.List->topLevelItem(0)->text(0), "noname");
+    dialog.RestoreButton->click();
+  });
+  ASSERT_EQ(frame->MissionWindows().size(), 1u);
+  TMDIMiss* w = frame->MissionWindows()[0];
+  EXPECT_TRUE(w->Mission().FileName.empty());
+  EXPECT_EQ(w->windowTitle(), "noname");
+  EXPECT_EQ(w->Mission().Cells[3][3].Terrain, 9);
+}
+
+TEST_F(Autosave, LaterKeepsTheCopiesAndDiscardDeletesThem) {
+  std::string original = SampleMission("miss014.dat");
+  TMission m;
+  m.LoadFromFile(original);
+  PlantOrphan(m, original);
+  StartAndAnswer([](TDLGRecover& dialog) { dialog.LaterButton->click(); });
+  EXPECT_TRUE(frame->MissionWindows().empty());
+  EXPECT_EQ(CopiesOnDisk().size(), 1u);
+  delete frame;
+  frame = nullptr;
+  FlushDeletes();
+
+  StartAndAnswer([](TDLGRecover& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });  // as Later
+  EXPECT_EQ(CopiesOnDisk().size(), 1u);
+  delete frame;
+  frame = nullptr;
+  FlushDeletes();
+
+  StartAndAnswer([](TDLGRecover& dialog) { dialog.DiscardButton->click(); });
+  EXPECT_TRUE(frame->MissionWindows().empty());
+  EXPECT_TRUE(CopiesOnDisk().empty());
+}
+
+TEST_F(Autosave, FailingRecoveryFolderShowsOneLineAndRetries) {
+  WriteWholeFile(RecoveryDir(), ByteStream{'x'});  // a file where the folder should be
+  Start();
+  TAutosave* autosave = frame->Autosave();
+  int failures = 0;
+  QObject::connect(autosave, &TAutosave::WriteFailed, [&](const QString&) { ++failures; });
+  TMissView& map = *frame->OpenMissionFile(SampleMission("miss015.dat"))->MissView();
+  auto t0 = TAutosave::Clock::now();
+  autosave->Check(t0);
+  PaintCell(map, {2, 2});
+  autosave->Check(t0 + 1s);
+  autosave->Check(t0 + 3s);
+  autosave->Flush();
+  EXPECT_EQ(failures, 1);
+  EXPECT_TRUE(frame->statusBar()->currentMessage().contains("Recovery copy not written")) <<
+      frame->statusBar()->currentMessage().toStdString();
+  for (int s = 4; s < 130; ++s)
+    autosave->Check(t0 + std::chrono::seconds(s));
+  autosave->Flush();
+  EXPECT_EQ(failures, 1);  // retried, but said once
+
+  fs::remove(RecoveryDir());  // the disk is back
+  autosave->Check(t0 + 300s);
+  autosave->Flush();
+  EXPECT_EQ(CopiesOnDisk().size(), 1u);
+}
+
+} // namespace
+} // namespace vh
