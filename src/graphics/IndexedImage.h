@@ -29,7 +29,7 @@ struct TIndexedImage {
 
 // File images of an indexed picture with its colour table.
 ByteStream EncodeBmp(const TIndexedImage& image, const TPalette& palette);  // 8 bits, bottom-up rows
-ByteStream EncodePng(const TIndexedImage& image, const TPalette& palette);  // colour type 3, stored deflate
+ByteStream EncodePng(const TIndexedImage& image, const TPalette& palette);  // colour type 3, deflate by zlib
 
 // Writes BMP or PNG by the file name's extension (any case); raises
 // EInOutError naming the file when it cannot be written, EVhError for
