@@ -70,9 +70,10 @@ std::string FindGameDir(const TPlatformDirs& platform) {
   return WithTrailingSeparator(MapIntoPrefix(path, platform.WinePrefix));
 }
 
-TConfig ReadConfig(const std::string& programDir, const TPlatformDirs& platform) {
+TConfig ReadConfig(const std::string& programDir, const TPlatformDirs& platform, const std::string& iniFile) {
   TConfig c;
   c.ProgramDir = WithTrailingSeparator(programDir);
+  c.IniFile = iniFile;
   TIniFile ini(c.IniPath());
   c.GameDir = WithTrailingSeparator(ini.ReadString("General", "VarnholtDir", ""));
   if (c.GameDir.empty())

@@ -26,14 +26,16 @@ struct TConfig {
   bool ToolBar = true;
   bool StatusBar = true;
   TPlayers StdPlayers;
+  std::string IniFile;  // empty: vhedit.ini in ProgramDir
 
-  std::string IniPath() const { return ProgramDir + IniFileName; }
+  std::string IniPath() const { return IniFile.empty() ? ProgramDir + IniFileName : IniFile; }
 };
 
 // `dir` with a separator appended unless it is empty or ends in one.
 std::string WithTrailingSeparator(const std::string& dir);
 
-TConfig ReadConfig(const std::string& programDir, const TPlatformDirs& platform);
+// `iniFile` replaces ProgramDir's vhedit.ini when not empty.
+TConfig ReadConfig(const std::string& programDir, const TPlatformDirs& platform, const std::string& iniFile = {});
 // Writes the four "General" keys back, keeping every other line of the file.
 void WriteConfig(const TConfig& config);
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -22,7 +23,8 @@
 
 namespace vh {
 
-TMDIMain::TMDIMain(const std::string& programDir, const TPlatformDirs& platform, QWidget* parent)
+TMDIMain::TMDIMain(const std::string& programDir, const TPlatformDirs& platform, const std::string& iniFile,
+                   QWidget* parent)
     : QMainWindow(parent) {
   setWindowTitle(QString::fromLatin1(AppTitle));
   setObjectName("MDIMain");
@@ -35,7 +37,12 @@ TMDIMain::TMDIMain(const std::string& programDir, const TPlatformDirs& platform,
   setStatusBar(status_);
   status_->SetSimple(true);
 
-  config_ = ReadConfig(programDir, platform);
+  config_ = ReadConfig(programDir, platform, iniFile);
+  {
+    TIniFile ini(config_.IniPath());
+    layout_ = TFrameLayout::Read(ini);
+    ReadRecentFiles(ini);
+  }
   TxtFilesDir = config_.TxtFilesDir;
   StdPlayers = config_.StdPlayers;
   LoadStdData();
@@ -47,7 +54,9 @@ TMDIMain::TMDIMain(const std::string& programDir, const TPlatformDirs& platform,
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
     if (auto* w = sub ? qobject_cast<TMDIMiss*>(sub->widget()) : nullptr)
       w->Activated();
+    UpdateTitle();
   });
+  setAcceptDrops(true);
   graphicsUi_ = DefaultGraphicsCheckUi(this);
   resize(1280, 860);
   QTimer::singleShot(0, this, [this] {
@@ -89,17 +98,17 @@ bool TMDIMain::StartupIdle() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   bool ok = CheckGameGraphics(config_, graphicsUi_);
   QApplication::restoreOverrideCursor();
-  if (!ok)
+  if (!ok) {
+    if (graphicsUi_.Message)
+      graphicsUi_.Message(StartupAbandonedText, {});
     return false;
+  }
   startupOK_ = true;
   TxtFilesDir = config_.TxtFilesDir;
   openDir_ = saveDir_ = PathToQString(config_.GameDir + "MIS");
   SetToolBarIcons();
-  TPaletteWindow palette = CreatePaletteWindow(GamePictures(), config_.ProgramDir, mdi_);
-  paletteWindow_ = palette.Window;
-  paletteApi_ = palette.Api;
-  if (!palette.SetupError.empty() && graphicsUi_.Warning)
-    graphicsUi_.Warning(ToQString(palette.SetupError));
+  CreatePaletteDock();
+  OpenFiles(std::exchange(startupFiles_, {}));
   return true;
 }
 
@@ -119,6 +128,7 @@ void TMDIMain::closeEvent(QCloseEvent* event) {
   if (startupOK_) {
     try {
       WriteConfig(config_);
+      WriteFrameState();
     } catch (const std::exception& e) {
       ShowError(this, e);
     }
@@ -144,6 +154,7 @@ void TMDIMain::MissActivate(TMDIMiss* window) {
   if (activeMiss_)
     activeMiss_->SetActive(false);
   activeMiss_ = window;
+  UpdateTitle();
   if (!window)
     return;
   window->SetActive(true);
@@ -169,6 +180,8 @@ void TMDIMain::MissDestroyed(TMDIMiss* window) {
     return;
   if (--missCount_ == 0) {
     activeMiss_ = nullptr;
+    UpdateTitle();
+    status_->ShowPointerCell(std::nullopt, 0, 0, 0);
     if (paletteApi_)
       paletteApi_->DetachMissionView();
     if (generator_)
@@ -236,7 +249,10 @@ void TMDIMain::UpdateStatusBar() {
 }
 
 void TMDIMain::EnableMissionCommands(bool enable) {
-  ViewMenu->setEnabled(enable);
+  // The View menu's bar and window items work without a mission.
+  for (QAction* a : ViewMenu->actions())
+    if (a != ToolBarItem && a != StatusBarItem && a != PaletteItem)
+      a->setEnabled(enable);
   MissionMenu->setEnabled(enable);
   for (QAction* a : {FileSaveItem, FileSaveAsItem, FileSaveBmpItem, DFLayerItem, ClearFilterItem, SettingsItem,
                      GenerateMapItem})
@@ -258,9 +274,41 @@ void TMDIMain::EnableMissionCommands(bool enable) {
   DFNrCounter->setValue(0);
 }
 
-void TMDIMain::ApplyBarVisibility() {
-  ToolBar->setVisible(config_.ToolBar);
-  status_->setVisible(config_.StatusBar);
+void TMDIMain::MissCaptionChanged(TMDIMiss* window) {
+  if (window == activeMiss_)
+    UpdateTitle();
+}
+
+void TMDIMain::UpdateTitle() {
+  // A maximized mission window names itself in the frame's title already.
+  QMdiSubWindow* sub = activeMiss_ ? qobject_cast<QMdiSubWindow*>(activeMiss_->parentWidget()) : nullptr;
+  QString title = QString::fromLatin1(AppTitle);
+  if (sub && !sub->isMaximized())
+    title += QStringLiteral(" - ") + activeMiss_->windowTitle();
+  setWindowTitle(title);
+  setWindowModified(activeMiss_ && activeMiss_->isWindowModified());
+}
+
+void TMDIMain::MissPointerCell(TMDIMiss* window, std::optional<TPoint> cell) {
+  if (!cell || window != activeMiss_) {
+    status_->ShowPointerCell(std::nullopt, 0, 0, 0);
+    return;
+  }
+  TMission& m = window->Mission();
+  // What the map shows there: the change layer's cell while it is shown.
+  uint16_t terrain, obj, unit;
+  if (window->MissView()->FilterOn(mfDFLayer)) {
+    const TDFCell& c = m.DFCell(*cell);
+    terrain = static_cast<uint16_t>(c.Terrain);
+    obj = static_cast<uint16_t>(c.Obj) == 0xFFFE ? 0xFFFF : static_cast<uint16_t>(c.Obj);
+    unit = static_cast<uint16_t>(c.VehOwner << 8 | c.Vehicle);
+  } else {
+    const TMissionCell& c = m.Cell(*cell);
+    terrain = static_cast<uint16_t>(c.Terrain);
+    obj = static_cast<uint16_t>(c.Obj);
+    unit = static_cast<uint16_t>(c.VehOwner << 8 | c.Vehicle);
+  }
+  status_->ShowPointerCell(cell, terrain, obj, unit);
 }
 
 } // namespace vh

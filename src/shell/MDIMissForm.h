@@ -27,15 +27,20 @@ public:
   bool IsActive() const { return isActive_; }
   QTimer& Timer() { return timer_; }
 
-  // Reads the mission, then announces the window as current.
-  void OpenFile(const std::string& fileName);
+  // Reads the mission, then announces the window as current. With
+  // `defaultNames` the shop names file is not read: shops get their default
+  // names and the next save writes a new names file.
+  void OpenFile(const std::string& fileName, bool defaultNames = false);
   void NewMission(int32_t width, int32_t height);
   void Save() { missView_->SaveMission(); }
   void SaveAs(const std::string& fileName) { missView_->SaveMissionAs(fileName); }
   void SetActive(bool value);
   void ClearWithFilter();
   void SetMissSize(int32_t width, int32_t height);
+  // The file name, "[*]" while there are unsaved changes, the full path as
+  // tooltip.
   void UpdateCaption();
+  void RefreshModified();
   // The window came to the front; a mission not yet read or sized does not
   // take part.
   void Activated();
@@ -60,6 +65,7 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
 

@@ -9,7 +9,6 @@ namespace vh {
 
 TVhApplication::TVhApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QString::fromLatin1(AppTitle));
-  setApplicationDisplayName(QString::fromLatin1(AppTitle));
   previousSink_ = SetAnomalySink(&beep_);
 }
 
