@@ -116,7 +116,7 @@ ByteStream EncodePng(const TIndexedImage& image, const TPalette& palette) {
   }
   uLongf packed = compressBound(static_cast<uLong>(raw.size()));
   ByteStream idat(packed);
-  if (compress2(idat.data(), &packed, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_COMPRESSION) != Z_OK)
+  if (compress2(idat.data(), &packed, raw.data(), static_cast<uLong>(raw.size()), Z_DEFAULT_COMPRESSION) != Z_OK)
     throw EVhError("Cannot compress the picture");
   idat.resize(packed);
   AppendChunk(out, "IDAT", idat);

@@ -55,6 +55,7 @@ TMDIMain::TMDIMain(const std::string& programDir, const TPlatformDirs& platform,
     if (auto* w = sub ? qobject_cast<TMDIMiss*>(sub->widget()) : nullptr)
       w->Activated();
     UpdateTitle();
+    UpdateTitleLater();
   });
   setAcceptDrops(true);
   graphicsUi_ = DefaultGraphicsCheckUi(this);
@@ -280,13 +281,23 @@ void TMDIMain::MissCaptionChanged(TMDIMiss* window) {
 }
 
 void TMDIMain::UpdateTitle() {
-  // A maximized mission window names itself in the frame's title already.
-  QMdiSubWindow* sub = activeMiss_ ? qobject_cast<QMdiSubWindow*>(activeMiss_->parentWidget()) : nullptr;
   QString title = QString::fromLatin1(AppTitle);
-  if (sub && !sub->isMaximized())
+  if (activeMiss_)
     title += QStringLiteral(" - ") + activeMiss_->windowTitle();
+  settingTitle_ = true;
   setWindowTitle(title);
   setWindowModified(activeMiss_ && activeMiss_->isWindowModified());
+  settingTitle_ = false;
+}
+
+void TMDIMain::UpdateTitleLater() { QTimer::singleShot(0, this, &TMDIMain::UpdateTitle); }
+
+void TMDIMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // A maximized MDI child puts its own title into the frame's, which would
+  // name the mission twice: the frame keeps its own.
+  if (event->type() == QEvent::WindowTitleChange && !settingTitle_)
+    UpdateTitle();
 }
 
 void TMDIMain::MissPointerCell(TMDIMiss* window, std::optional<TPoint> cell) {

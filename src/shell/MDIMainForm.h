@@ -126,9 +126,11 @@ public:
 
   // "Varnholt Editor - miss001.dat" with the current mission's file name.
   void UpdateTitle();
+  void UpdateTitleLater();
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -177,6 +179,7 @@ private:
   bool startupOK_ = false;
   bool startupDone_ = false;
   bool tearingDown_ = false;
+  bool settingTitle_ = false;
   QString openDir_, saveDir_, bmpDir_;
   QStringList recentFiles_, startupFiles_;
   QDockWidget* paletteDock_ = nullptr;

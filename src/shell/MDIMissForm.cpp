@@ -94,9 +94,9 @@ void TMDIMiss::UpdateCaption() {
   const std::string& name = Mission().FileName;
   QString shown = name.empty() ? QStringLiteral("noname") : QFileInfo(PathToQString(name)).fileName();
   setWindowTitle(shown + QStringLiteral("[*]"));
-  setToolTip(name.empty() ? QString() : PathToQString(name));
+  // On the window's frame: the map below it has tooltips of its own to give.
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-    sub->setToolTip(toolTip());
+    sub->setToolTip(name.empty() ? QString() : PathToQString(name));
   RefreshModified();
   if (frame_)
     frame_->MissCaptionChanged(this);
@@ -130,6 +130,8 @@ bool TMDIMiss::eventFilter(QObject* watched, QEvent* event) {
     if (frame_)
       frame_->MissPointerCell(this, std::nullopt);
     break;
+  case QEvent::ToolTip:
+    return true;  // not the window's path over the whole map
   default:
     break;
   }

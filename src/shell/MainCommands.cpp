@@ -72,6 +72,7 @@ QMdiSubWindow* TMDIMain::AddMissionWindow(TMDIMiss* window) {
   if (QMenu* menu = sub->systemMenu())
     for (QAction* a : menu->actions())
       a->setShortcuts({});
+  connect(sub, &QMdiSubWindow::windowStateChanged, this, &TMDIMain::UpdateTitleLater);
   QRect area = mdi_->viewport()->rect();
   int offset = 24 * (missCount_ - 1) % 200;
   sub->resize(std::max(400, std::min(1100, area.width() - 16 - offset)), std::max(300, area.height() - 16 - offset));

@@ -107,7 +107,7 @@ TEST_F(Frame, OpenEditSaveAsAndReopenKeepsTheChanges) {
   std::string path = SampleMission("miss010.dat");
   TMDIMiss* w = frame->OpenMissionFile(path);
   EXPECT_EQ(w->windowTitle(), "miss010.dat[*]");
-  EXPECT_EQ(w->toolTip().toStdString(), path);
+  EXPECT_EQ(w->parentWidget()->toolTip().toStdString(), path);
   EXPECT_EQ(frame->windowTitle(), "Varnholt Editor - miss010.dat[*]");
   EXPECT_EQ(frame->ActiveMiss(), w);
   EXPECT_FALSE(w->MissView()->IsModified());
@@ -116,7 +116,7 @@ TEST_F(Frame, OpenEditSaveAsAndReopenKeepsTheChanges) {
   std::string copy = gameDir + "MIS/miss011.dat";
   frame->SaveMissionAs(w, copy);
   EXPECT_EQ(w->windowTitle(), "miss011.dat[*]");
-  EXPECT_EQ(w->toolTip().toStdString(), copy);
+  EXPECT_EQ(w->parentWidget()->toolTip().toStdString(), copy);
   EXPECT_FALSE(w->MissView()->IsModified());
   EXPECT_TRUE(fs::exists(gameDir + "GER/miss011.txt"));
   w->parentWidget()->close();
