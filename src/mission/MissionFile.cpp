@@ -215,8 +215,10 @@ void TMission::LoadFromFile(const std::string& fileName, bool defaultNames) {
 }
 
 std::string MissingNamesFile(const std::string& missionPath) {
-  std::string names = ResolvePathCI(NamesPathFor(missionPath, TxtFilesDir));
   std::error_code error;
+  if (!std::filesystem::exists(ResolvePathCI(missionPath), error))
+    return {};
+  std::string names = ResolvePathCI(NamesPathFor(missionPath, TxtFilesDir));
   return std::filesystem::exists(names, error) || error ? std::string() : names;
 }
 
