@@ -150,6 +150,7 @@ private:
   void ApplyBarVisibility();
   void LoadStdData();
   QMdiSubWindow* AddMissionWindow(TMDIMiss* window);
+  void FitToMap(QMdiSubWindow* sub);
 
   // Menu handlers: they run the dialogs and show every error.
   void FileNewItemClick();

@@ -81,6 +81,16 @@ QMdiSubWindow* TMDIMain::AddMissionWindow(TMDIMiss* window) {
   return sub;
 }
 
+void TMDIMain::FitToMap(QMdiSubWindow* sub) {
+  // A small map gets a window no larger than itself.
+  auto* window = qobject_cast<TMDIMiss*>(sub->widget());
+  if (!window || sub->isMaximized())
+    return;
+  QSize frame = sub->size() - window->size();
+  QSize wanted = window->MissView()->size() + frame + QSize(2, 2);
+  sub->resize(sub->size().boundedTo(wanted));
+}
+
 TMDIMiss* TMDIMain::FindMissionWindow(const std::string& fileName) const {
   const QString wanted = Canonical(fileName);
   for (TMDIMiss* w : MissionWindows())
@@ -123,6 +133,7 @@ TMDIMiss* TMDIMain::OpenMissionFile(const std::string& fileName) {
     sub->close();
     throw;
   }
+  FitToMap(sub);
   if (paletteApi_)
     paletteApi_->RefreshOwnerNames();
   openDir_ = DirOf(PathToQString(fileName));
@@ -132,8 +143,9 @@ TMDIMiss* TMDIMain::OpenMissionFile(const std::string& fileName) {
 
 TMDIMiss* TMDIMain::NewMissionWindow(int32_t width, int32_t height) {
   auto* window = new TMDIMiss(this, GamePictures());
-  AddMissionWindow(window);
+  QMdiSubWindow* sub = AddMissionWindow(window);
   window->NewMission(width, height);
+  FitToMap(sub);
   window->UpdateCaption();
   if (paletteApi_)
     paletteApi_->RefreshOwnerNames();

@@ -102,6 +102,10 @@ QRect ClampToScreens(const QRect& rect, const QList<QRect>& screens) {
 void TMDIMain::ShowWithLayout() {
   if (layout_.Frame.isValid())
     setGeometry(ClampToScreens(layout_.Frame, ScreenAreas()));
+  else if (QScreen* s = screen())
+    // Mission windows opened at start-up are sized before the window
+    // manager has maximized the frame.
+    setGeometry(s->availableGeometry().adjusted(40, 40, -40, -40));
   if (layout_.Maximized)
     showMaximized();
   else
