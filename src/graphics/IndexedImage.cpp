@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <zlib.h>
 
 #include "base/Errors.h"
 #include "base/FileUtil.h"
@@ -14,17 +15,6 @@ namespace {
 void AppendU32BE(ByteStream& out, uint32_t v) {
   for (int shift = 24; shift >= 0; shift -= 8)
     out.push_back(static_cast<uint8_t>(v >> shift));
-}
-
-std::array<uint32_t, 256> MakeCrcTable() {
-  std::array<uint32_t, 256> table{};
-  for (uint32_t n = 0; n < 256; ++n) {
-    uint32_t c = n;
-    for (int k = 0; k < 8; ++k)
-      c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    table[n] = c;
-  }
-  return table;
 }
 
 void AppendChunk(ByteStream& out, const char* type, const ByteStream& data) {
@@ -44,28 +34,25 @@ void CheckImage(const TIndexedImage& image) {
 } // namespace
 
 uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc) {
-  static const std::array<uint32_t, 256> table = MakeCrcTable();
-  crc = ~crc;
-  for (size_t i = 0; i < size; ++i)
-    crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-  return ~crc;
-}
-
-uint32_t Adler32(const uint8_t* data, size_t size) {
-  uint32_t a = 1, b = 0;
+  // zlib takes its lengths in 32-bit pieces.
   while (size > 0) {
-    // 5552 bytes is the longest run whose sums cannot overflow 32 bits.
-    size_t run = std::min<size_t>(size, 5552);
-    for (size_t i = 0; i < run; ++i) {
-      a += data[i];
-      b += a;
-    }
-    a %= 65521;
-    b %= 65521;
+    const uInt run = static_cast<uInt>(std::min<size_t>(size, 1u << 30));
+    crc = static_cast<uint32_t>(crc32(crc, data, run));
     data += run;
     size -= run;
   }
-  return (b << 16) | a;
+  return crc;
+}
+
+uint32_t Adler32(const uint8_t* data, size_t size) {
+  uLong sum = adler32(0, nullptr, 0);
+  while (size > 0) {
+    const uInt run = static_cast<uInt>(std::min<size_t>(size, 1u << 30));
+    sum = adler32(sum, data, run);
+    data += run;
+    size -= run;
+  }
+  return static_cast<uint32_t>(sum);
 }
 
 ByteStream EncodeBmp(const TIndexedImage& image, const TPalette& palette) {
@@ -125,28 +112,19 @@ ByteStream EncodePng(const TIndexedImage& image, const TPalette& palette, int tr
     AppendChunk(out, "tRNS", alpha);
   }
 
-  // Scanlines with filter type 0, then a zlib stream of stored blocks: the
-  // maps are small enough that compressing them buys nothing worth a
-  // dependency.
+  // Scanlines with filter type 0: the maps' large areas of one colour
+  // compress well without the per-line filters.
   ByteStream raw;
   raw.reserve(static_cast<size_t>(image.Height) * (static_cast<size_t>(image.Width) + 1));
   for (int32_t y = 0; y < image.Height; ++y) {
     raw.push_back(0);
     raw.insert(raw.end(), image.Row(y), image.Row(y) + image.Width);
   }
-  ByteStream idat{0x78, 0x01};
-  idat.reserve(raw.size() + raw.size() / 65535 * 5 + 16);
-  for (size_t at = 0; at < raw.size();) {
-    const size_t len = std::min<size_t>(raw.size() - at, 65535);
-    const bool last = at + len == raw.size();
-    idat.push_back(last ? 1 : 0);
-    AppendU16(idat, static_cast<uint16_t>(len));
-    AppendU16(idat, static_cast<uint16_t>(~len));
-    idat.insert(idat.end(), raw.begin() + static_cast<ptrdiff_t>(at),
-                raw.begin() + static_cast<ptrdiff_t>(at + len));
-    at += len;
-  }
-  AppendU32BE(idat, Adler32(raw.data(), raw.size()));
+  uLongf packed = compressBound(static_cast<uLong>(raw.size()));
+  ByteStream idat(packed);
+  if (compress2(idat.data(), &packed, raw.data(), static_cast<uLong>(raw.size()), Z_DEFAULT_COMPRESSION) != Z_OK)
+    throw EVhError("Cannot compress the picture");
+  idat.resize(packed);
   AppendChunk(out, "IDAT", idat);
   AppendChunk(out, "IEND", {});
   return out;

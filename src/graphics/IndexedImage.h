@@ -29,8 +29,8 @@ struct TIndexedImage {
 
 // File images of an indexed picture with its colour table.
 ByteStream EncodeBmp(const TIndexedImage& image, const TPalette& palette);  // 8 bits, bottom-up rows
-// PNG: colour type 3, stored deflate; pixels of `transparentIndex` (when in
-// 0..255) are fully transparent.
+// PNG: colour type 3, deflated by zlib; pixels of `transparentIndex` (when
+// in 0..255) are fully transparent.
 ByteStream EncodePng(const TIndexedImage& image, const TPalette& palette, int transparentIndex = -1);
 
 // Writes BMP or PNG by the file name's extension (any case); raises

@@ -183,8 +183,10 @@ public:
   void Clear(uint16_t filter);
 
   // Mission file and its shop names file. LoadFromFile runs once, on a fresh
-  // mission; it clears Blank even when it fails.
-  void LoadFromFile(const std::string& fileName);
+  // mission; it clears Blank even when it fails. With `defaultNames` the
+  // shop names file is not read (it is missing): shops are named "Shop Nr. N",
+  // the players are the standard ones, and the next save writes a new file.
+  void LoadFromFile(const std::string& fileName, bool defaultNames = false);
   void SaveToFile();
   void SaveAs(const std::string& fileName);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "base/Anomaly.h"
 #include "mission/DFLayers.h"
@@ -190,7 +191,7 @@ void ParseMissionFile(TMission& m, std::span<const uint8_t> file, const TShopNam
   ReadDFChunks(m, in, dir);
 }
 
-void TMission::LoadFromFile(const std::string& fileName) {
+void TMission::LoadFromFile(const std::string& fileName, bool defaultNames) {
   struct ClearBlank {
     TMission& m;
     ~ClearBlank() { m.Blank = false; }
@@ -198,12 +199,27 @@ void TMission::LoadFromFile(const std::string& fileName) {
 
   FileName = fileName;
   NamesFileName = ResolvePathCI(NamesPathFor(fileName, TxtFilesDir));
-  TShopNames names = ReadShopNames(NamesFileName);
-  ApplyMissionText(*this, LookupName(names, 0, NamesTypeMissionText));
-  MissionName = LookupName(names, 1, NamesTypeMissionName);
+  TShopNames names;
+  if (!defaultNames) {
+    names = ReadShopNames(NamesFileName);
+    ApplyMissionText(*this, LookupName(names, 0, NamesTypeMissionText));
+    MissionName = LookupName(names, 1, NamesTypeMissionName);
+  }
 
   ByteStream file = ReadWholeFile(fileName, MaxMissionFileSize);
   ParseMissionFile(*this, file, names, fileName);
+  if (defaultNames)
+    for (size_t i = 0; i < Shops.size(); ++i)
+      if (Shops[i])
+        Shops[i]->Name = "Shop Nr. " + std::to_string(i);
+}
+
+std::string MissingNamesFile(const std::string& missionPath) {
+  std::error_code error;
+  if (!std::filesystem::exists(ResolvePathCI(missionPath), error))
+    return {};
+  std::string names = ResolvePathCI(NamesPathFor(missionPath, TxtFilesDir));
+  return std::filesystem::exists(names, error) || error ? std::string() : names;
 }
 
 namespace {

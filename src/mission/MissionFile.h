@@ -27,6 +27,10 @@ void ParseMissionFile(TMission& m, std::span<const uint8_t> file, const TShopNam
 // selected change layer.
 ByteStream BuildMissionFile(TMission& m);
 
+// The path of the mission's shop names file when the mission exists and that
+// file does not, else empty.
+std::string MissingNamesFile(const std::string& missionPath);
+
 // Class and type words of a shop type in SHOP records; unknown types give 0.
 uint16_t ShopClassWord(uint8_t shopType);
 uint16_t ShopTypeWord(uint8_t shopType);

@@ -1,5 +1,6 @@
 #include "shell/DLGConfig.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -8,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -16,7 +18,7 @@
 
 namespace vh {
 
-TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog(parent) {
+TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog(parent), config_(config) {
   setWindowTitle(QStringLiteral("Options"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::CustomizeWindowHint);
@@ -92,8 +94,25 @@ void TDLGConfigForm::Store(TConfig& config) const {
   config.AutosaveSeconds = AutosaveEdit->value();
 }
 
-bool ShowOptions(QWidget* parent, TConfig& config) {
+void TDLGConfigForm::accept() {
+  if (Check) {
+    TConfig proposed = config_;
+    Store(proposed);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString problem = Check(proposed);
+    QApplication::restoreOverrideCursor();
+    if (!problem.isEmpty()) {
+      QMessageBox::warning(this, QStringLiteral("Options"), problem);
+      VHDirEdit->setFocus();
+      return;
+    }
+  }
+  QDialog::accept();
+}
+
+bool ShowOptions(QWidget* parent, TConfig& config, std::function<QString(const TConfig&)> check) {
   TDLGConfigForm dialog(config, parent);
+  dialog.Check = std::move(check);
   if (dialog.exec() != QDialog::Accepted)
     return false;
   dialog.Store(config);

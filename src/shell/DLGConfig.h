@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "config/Config.h"
 
@@ -27,12 +28,20 @@ public:
   QCheckBox* StatusBarBox = nullptr;
   QSpinBox* AutosaveEdit = nullptr;
 
+  // Run on OK with the values as they would be stored: a non-empty result
+  // says what is wrong, and the dialog stays open.
+  std::function<QString(const TConfig&)> Check;
+
+  void accept() override;
+
 private:
   void BrowseClick();
+  TConfig config_;
 };
 
 // Runs the options dialog on `config`; true when the user pressed OK (the
-// values are then in `config`).
-bool ShowOptions(QWidget* parent, TConfig& config);
+// values are then in `config`). `check` vets the values before the dialog
+// closes.
+bool ShowOptions(QWidget* parent, TConfig& config, std::function<QString(const TConfig&)> check = {});
 
 } // namespace vh

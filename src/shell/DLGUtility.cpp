@@ -33,15 +33,16 @@ QSpinBox* SpinEdit(QWidget* parent, const char* name, int min, int max) {
 
 } // namespace
 
-TUtilityForm* TUtilityForm::Create(TMissFrame* frame, QMdiArea* area) {
-  auto* form = new TUtilityForm(frame, nullptr);
-  QMdiSubWindow* sub = area->addSubWindow(form, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  sub->setAttribute(Qt::WA_DeleteOnClose);
-  sub->setWindowTitle(QStringLiteral("Generate Map"));
-  sub->adjustSize();
-  QRect r = area->viewport()->rect();
-  sub->move(std::max(0, (r.width() - sub->width()) / 2), std::max(0, (r.height() - sub->height()) / 2));
-  sub->show();
+TUtilityForm* TUtilityForm::Create(TMissFrame* frame, QWidget* owner) {
+  // A tool window of its own above the frame: the MDI area holds missions only.
+  auto* form = new TUtilityForm(frame, owner);
+  form->setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  form->setAttribute(Qt::WA_DeleteOnClose);
+  form->adjustSize();
+  QRect r = owner->geometry();
+  form->move(r.x() + std::max(0, (r.width() - form->width()) / 2),
+             r.y() + std::max(0, (r.height() - form->height()) / 2));
+  form->show();
   if (frame)
     frame->GenMapOpened();
   return form;

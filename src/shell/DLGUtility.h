@@ -22,8 +22,9 @@ class TMissView;
 class TUtilityForm : public QWidget {
   Q_OBJECT
 public:
-  // Creates the window in the frame's MDI area, centred, and reports it open.
-  static TUtilityForm* Create(TMissFrame* frame, QMdiArea* area);
+  // Creates the window as a tool window of `owner`, centred over it, and
+  // reports it open.
+  static TUtilityForm* Create(TMissFrame* frame, QWidget* owner);
   ~TUtilityForm() override;
 
   void SetView(TMissView* view);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <filesystem>
 
 #include "graphics/Library.h"
 #include "graphics/PictureSets.h"
@@ -17,6 +18,25 @@ void LoadGraphicsFrom(const TConfig& config) {
   } closer;
   OpenLibraries(config.GameDir);
   LoadGameGraphics(config.DataDir);
+}
+
+QString GraphicsProblemIn(const TConfig& config) {
+  std::error_code error;
+  if (config.GameDir.empty() || !std::filesystem::is_directory(config.GameDir, error))
+    return QStringLiteral("The directory \"%1\" does not exist.").arg(PathToQString(config.GameDir));
+  TLibraryTable table = DefaultLibraryTable();
+  struct Closer {
+    TLibraryTable& table;
+    ~Closer() { CloseLibraries(table); }
+  } closer{table};
+  try {
+    OpenLibraries(config.GameDir, table);
+    TPictureSets sets;
+    LoadGameGraphics(sets, table, config.DataDir);
+  } catch (const std::exception& e) {
+    return GraphicsMissingText + PathToQString(config.GameDir) + QStringLiteral("\n") + ToQString(e.what());
+  }
+  return {};
 }
 
 bool CheckGameGraphics(TConfig& config, const TGraphicsCheckUi& ui) {
@@ -40,7 +60,7 @@ TGraphicsCheckUi DefaultGraphicsCheckUi(QWidget* parent) {
     box.setInformativeText(detail);
     box.exec();
   };
-  ui.Options = [parent](TConfig& config) { return ShowOptions(parent, config); };
+  ui.Options = [parent](TConfig& config) { return ShowOptions(parent, config, &GraphicsProblemIn); };
   ui.Warning = [parent](const QString& message) {
     QApplication::restoreOverrideCursor();
     QMessageBox::warning(parent, QStringLiteral("Varnholt Editor"), message);

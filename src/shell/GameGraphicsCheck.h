@@ -13,6 +13,10 @@ namespace vh {
 // from config.DataDir. Raises an EVhError naming what is missing.
 void LoadGraphicsFrom(const TConfig& config);
 
+// Whether the graphics would load from config.GameDir, without touching the
+// pictures in use: empty when they would, else what is wrong, for the user.
+QString GraphicsProblemIn(const TConfig& config);
+
 // Start-up check of the game graphics: on failure the user is told and gets
 // the options dialog to correct the directory, again and again until the
 // pictures load (true) or the dialog is cancelled (false).
@@ -26,5 +30,7 @@ bool CheckGameGraphics(TConfig& config, const TGraphicsCheckUi& ui);
 TGraphicsCheckUi DefaultGraphicsCheckUi(QWidget* parent);
 
 inline const QString GraphicsMissingText = QStringLiteral("Can't find Varnholt 3 graphic files in directory: ");
+inline const QString StartupAbandonedText =
+    QStringLiteral("The editor cannot work without the game graphics and ends now.");
 
 } // namespace vh

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -47,6 +48,11 @@ TMDIMain::TMDIMain(const TLocations& locations, const TPlatformDirs& platform, Q
     startupErrors_.push_back(e.what());
   }
   config_ = ReadConfig(locations, platform);
+  {
+    TIniFile ini(config_.IniPath());
+    layout_ = TFrameLayout::Read(ini);
+    ReadRecentFiles(ini);
+  }
   TxtFilesDir = config_.TxtFilesDir;
   StdPlayers = config_.StdPlayers;
   LoadStdData();
@@ -58,7 +64,10 @@ TMDIMain::TMDIMain(const TLocations& locations, const TPlatformDirs& platform, Q
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
     if (auto* w = sub ? qobject_cast<TMDIMiss*>(sub->widget()) : nullptr)
       w->Activated();
+    UpdateTitle();
+    UpdateTitleLater();
   });
+  setAcceptDrops(true);
   graphicsUi_ = DefaultGraphicsCheckUi(this);
   resize(1280, 860);
   QTimer::singleShot(0, this, [this] {
@@ -100,21 +109,19 @@ bool TMDIMain::StartupIdle() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   bool ok = CheckGameGraphics(config_, graphicsUi_);
   QApplication::restoreOverrideCursor();
-  if (!ok)
+  if (!ok) {
+    if (graphicsUi_.Message)
+      graphicsUi_.Message(StartupAbandonedText, {});
     return false;
+  }
   startupOK_ = true;
   TxtFilesDir = config_.TxtFilesDir;
   openDir_ = saveDir_ = PathToQString(config_.GameDir + "MIS");
   SetToolBarIcons();
-  TPaletteWindow palette = CreatePaletteWindow(GamePictures(), config_.DataDir, mdi_);
-  paletteWindow_ = palette.Window;
-  paletteApi_ = palette.Api;
-  if (!palette.SetupError.empty() && graphicsUi_.Warning)
-    graphicsUi_.Warning(ToQString(palette.SetupError));
+  CreatePaletteDock();
   StartAutosave();
   OfferRecovery();
-  for (const QString& file : std::exchange(startupFiles_, {}))
-    RunCommand(this, [&] { OpenMissionFile(PathFromQString(file)); });
+  OpenFiles(std::exchange(startupFiles_, {}));
   return true;
 }
 
@@ -137,6 +144,7 @@ void TMDIMain::closeEvent(QCloseEvent* event) {
   if (startupOK_) {
     try {
       WriteConfig(config_);
+      WriteFrameState();
     } catch (const std::exception& e) {
       ShowError(this, e);
     }
@@ -162,6 +170,7 @@ void TMDIMain::MissActivate(TMDIMiss* window) {
   if (activeMiss_)
     activeMiss_->SetActive(false);
   activeMiss_ = window;
+  UpdateTitle();
   if (!window)
     return;
   window->SetActive(true);
@@ -190,6 +199,8 @@ void TMDIMain::MissDestroyed(TMDIMiss* window) {
     return;
   if (--missCount_ == 0) {
     activeMiss_ = nullptr;
+    UpdateTitle();
+    status_->ShowPointerCell(std::nullopt, 0, 0, 0);
     if (paletteApi_)
       paletteApi_->DetachMissionView();
     if (generator_)
@@ -257,7 +268,10 @@ void TMDIMain::UpdateStatusBar() {
 }
 
 void TMDIMain::EnableMissionCommands(bool enable) {
-  ViewMenu->setEnabled(enable);
+  // The View menu's bar and window items work without a mission.
+  for (QAction* a : ViewMenu->actions())
+    if (a != ToolBarItem && a != StatusBarItem && a != PaletteItem)
+      a->setEnabled(enable);
   MissionMenu->setEnabled(enable);
   for (QAction* a : {FileSaveItem, FileSaveAsItem, FileSaveBmpItem, DFLayerItem, ClearFilterItem, SettingsItem,
                      GenerateMapItem})
@@ -279,9 +293,51 @@ void TMDIMain::EnableMissionCommands(bool enable) {
   DFNrCounter->setValue(0);
 }
 
-void TMDIMain::ApplyBarVisibility() {
-  ToolBar->setVisible(config_.ToolBar);
-  status_->setVisible(config_.StatusBar);
+void TMDIMain::MissCaptionChanged(TMDIMiss* window) {
+  if (window == activeMiss_)
+    UpdateTitle();
+}
+
+void TMDIMain::UpdateTitle() {
+  QString title = QString::fromLatin1(AppTitle);
+  if (activeMiss_)
+    title += QStringLiteral(" - ") + activeMiss_->windowTitle();
+  settingTitle_ = true;
+  setWindowTitle(title);
+  setWindowModified(activeMiss_ && activeMiss_->isWindowModified());
+  settingTitle_ = false;
+}
+
+void TMDIMain::UpdateTitleLater() { QTimer::singleShot(0, this, &TMDIMain::UpdateTitle); }
+
+void TMDIMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // A maximized MDI child puts its own title into the frame's, which would
+  // name the mission twice: the frame keeps its own.
+  if (event->type() == QEvent::WindowTitleChange && !settingTitle_)
+    UpdateTitle();
+}
+
+void TMDIMain::MissPointerCell(TMDIMiss* window, std::optional<TPoint> cell) {
+  if (!cell || window != activeMiss_) {
+    status_->ShowPointerCell(std::nullopt, 0, 0, 0);
+    return;
+  }
+  TMission& m = window->Mission();
+  // What the map shows there: the change layer's cell while it is shown.
+  uint16_t terrain, obj, unit;
+  if (window->MissView()->FilterOn(mfDFLayer)) {
+    const TDFCell& c = m.DFCell(*cell);
+    terrain = static_cast<uint16_t>(c.Terrain);
+    obj = static_cast<uint16_t>(c.Obj) == 0xFFFE ? 0xFFFF : static_cast<uint16_t>(c.Obj);
+    unit = static_cast<uint16_t>(c.VehOwner << 8 | c.Vehicle);
+  } else {
+    const TMissionCell& c = m.Cell(*cell);
+    terrain = static_cast<uint16_t>(c.Terrain);
+    obj = static_cast<uint16_t>(c.Obj);
+    unit = static_cast<uint16_t>(c.VehOwner << 8 | c.Vehicle);
+  }
+  status_->ShowPointerCell(cell, terrain, obj, unit);
 }
 
 } // namespace vh

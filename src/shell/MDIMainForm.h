@@ -3,16 +3,20 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
+#include <optional>
 #include <array>
 #include <string>
 #include <vector>
 
 #include "config/Config.h"
+#include "config/IniFile.h"
 #include "shell/GameGraphicsCheck.h"
+#include "shell/MainLayout.h"
 #include "shell/MissFrame.h"
 #include "hexmap/MissionPicture.h"
 
 class QAction;
+class QDockWidget;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -35,7 +39,8 @@ class TUtilityForm;
 class TMDIMain : public QMainWindow, public TMissFrame {
   Q_OBJECT
 public:
-  // `programDir` holds vhedit.ini and the editor's data files.
+  // `programDir` holds vhedit.ini and the editor's data files; `iniFile`,
+  // when given, is used instead of that vhedit.ini.
   explicit TMDIMain(const std::string& programDir, const TPlatformDirs& platform = CurrentPlatformDirs(),
                     QWidget* parent = nullptr);
   // The settings and data where `locations` says; a per-user vhedit.ini is
@@ -43,14 +48,14 @@ public:
   explicit TMDIMain(const TLocations& locations, const TPlatformDirs& platform = CurrentPlatformDirs(),
                     QWidget* parent = nullptr);
   ~TMDIMain() override;
-  // Missions the start-up step opens once the graphics are there.
-  void SetStartupFiles(const QStringList& files) { startupFiles_ = files; }
 
   // The one-shot start-up step: loads the game graphics (asking for another
   // directory while that fails) and creates the palette. Runs by itself at
   // the first idle moment; false when the user gave up, which closes the frame.
   bool StartupIdle();
   void SetGraphicsCheckUi(TGraphicsCheckUi ui) { graphicsUi_ = std::move(ui); }
+  // Missions the start-up step opens once the graphics are there.
+  void SetStartupFiles(const QStringList& files) { startupFiles_ = files; }
 
   // --- TMissFrame --------------------------------------------------------
   void MissActivate(TMDIMiss* window) override;
@@ -59,11 +64,14 @@ public:
   void MissCurPos() override;
   void GenMapOpened() override;
   void GenMapClosed() override;
+  void MissCaptionChanged(TMDIMiss* window) override;
+  void MissPointerCell(TMDIMiss* window, std::optional<TPoint> cell) override;
   TPaletteApi* Palette() override { return paletteApi_; }
   bool SaveWindow(TMDIMiss* window) override;
 
   // --- Commands, after their dialogs ----------------------------------------
-  // Each raises its errors; the menu items show them.
+  // Each raises its errors; the menu items show them. A mission that is
+  // open already is brought to the front instead of being read again.
   TMDIMiss* OpenMissionFile(const std::string& fileName);
   TMDIMiss* NewMissionWindow(int32_t width, int32_t height);
   void SaveMissionAs(TMDIMiss* window, const std::string& fileName);
@@ -72,7 +80,28 @@ public:
   void ToggleGenerator();
   // Opens a recovery copy in a window that belongs to the copy's original file.
   TMDIMiss* RestoreRecoveryCopy(const TRecoveryCopy& copy);
+  TMDIMiss* FindMissionWindow(const std::string& fileName) const;
+  void ActivateWindow(TMDIMiss* window);
 
+  // --- Recent files, command line, drops (MainRecentFiles.cpp) ------------
+  // Opens each mission, showing every error; used for the command line and
+  // for files dropped onto the frame.
+  void OpenFiles(const QStringList& paths);
+  // A missing file is removed from the list, with a message.
+  void OpenRecentFile(const QString& path);
+  const QStringList& RecentFiles() const { return recentFiles_; }
+  void AddRecentFile(const std::string& path);
+  static constexpr int MaxRecentFiles = 8;
+
+  // --- Layout (MainLayout.cpp) -------------------------------------------
+  QDockWidget* PaletteDock() const { return paletteDock_; }
+  // Shows the frame where it was last time (maximized by default).
+  void ShowWithLayout();
+  // Frame and palette geometry and which windows are shown, from [Layout].
+  void RestoreLayout();
+  void WriteLayout(TIniFile& ini) const;
+  void CascadeMissions();
+  void TileMissions();
   // --- State ---------------------------------------------------------------
   TMDIMiss* ActiveMiss() const { return activeMiss_; }
   int MissCount() const { return missCount_; }
@@ -94,17 +123,34 @@ public:
           *FileSaveBmpItem = nullptr, *FileOptionsItem = nullptr, *FileExitItem = nullptr;
   QAction *DFLayerItem = nullptr, *ClearFilterItem = nullptr, *SettingsItem = nullptr, *GenerateMapItem = nullptr;
   QAction *TileItem = nullptr, *CascadeItem = nullptr, *ArrangeIconsItem = nullptr, *AboutItem = nullptr;
-  QMenu *ViewMenu = nullptr, *MissionMenu = nullptr, *WindowMenu = nullptr;
+  QAction *FileCloseItem = nullptr, *MouseKeysItem = nullptr;
+  QAction *ToolBarItem = nullptr, *StatusBarItem = nullptr, *PaletteItem = nullptr;
+  QMenu *FileMenu = nullptr, *ViewMenu = nullptr, *MissionMenu = nullptr, *WindowMenu = nullptr;
+  QMenu* RecentFilesMenu = nullptr;
   QToolBar* ToolBar = nullptr;
 
   // The view the tool bar and the palette follow.
   TMissView* CurrentView() const;
   void UpdateStatusBar();
 
+  // "Varnholt Editor - miss001.dat" with the current mission's file name.
+  void UpdateTitle();
+  void UpdateTitleLater();
+
 protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
+  void CreateBarItems();
+  void CreatePaletteDock();
+  void ReadRecentFiles(const TIniFile& ini);
+  void WriteRecentFiles(TIniFile& ini) const;
+  void RebuildRecentFilesMenu();
+  void WriteFrameState();
+  void ShowMouseAndKeys();
   void CreateMenus();
   void CreateToolBar();
   void SetToolBarIcons();
@@ -117,6 +163,7 @@ private:
   // Shows "Recover Missions" when an editor that did not end normally left
   // recovery copies.
   void OfferRecovery();
+  void FitToMap(QMdiSubWindow* sub);
 
   // Menu handlers: they run the dialogs and show every error.
   void FileNewItemClick();
@@ -125,6 +172,7 @@ private:
   void FileSaveAsItemClick();
   void FileSaveBmpItemClick();
   void FileOptionsItemClick();
+  void FileCloseItemClick();
   void DFLayerItemClick();
   void SettingsItemClick();
   void TileItemClick();
@@ -146,8 +194,12 @@ private:
   bool startupOK_ = false;
   bool startupDone_ = false;
   bool tearingDown_ = false;
+  bool settingTitle_ = false;
   QString openDir_, saveDir_, bmpDir_;
-  QStringList startupFiles_;
+  QStringList recentFiles_, startupFiles_;
+  QDockWidget* paletteDock_ = nullptr;
+  bool paletteShown_ = true;
+  TFrameLayout layout_;
 };
 
 } // namespace vh

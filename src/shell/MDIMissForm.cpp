@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -41,9 +44,14 @@ TMDIMiss::TMDIMiss(TMissFrame* frame, const TPictureSets& sets, QWidget* parent)
     MakePointInView(x, y, center);
   };
   missView_->OnFileNameChanged = [this](TEckView*) { UpdateCaption(); };
+  // The pointer's cell goes to the status bar while the mouse is over the map.
+  missView_->setMouseTracking(true);
+  missView_->installEventFilter(this);
 
   timer_.setInterval(375);
   connect(&timer_, &QTimer::timeout, missView_, &TMissView::NextCursorPhase);
+  // Edits that draw nothing (shop names, settings) are seen by the next tick.
+  connect(&timer_, &QTimer::timeout, this, &TMDIMiss::RefreshModified);
   if (frame_)
     frame_->MissCreated(this);
 }
@@ -54,8 +62,8 @@ TMDIMiss::~TMDIMiss() {
     frame_->MissDestroyed(this);
 }
 
-void TMDIMiss::OpenFile(const std::string& fileName) {
-  missView_->OpenMission(fileName);
+void TMDIMiss::OpenFile(const std::string& fileName, bool defaultNames) {
+  missView_->OpenMission(fileName, defaultNames);
   if (frame_)
     frame_->MissActivate(this);
 }
@@ -91,7 +99,50 @@ void TMDIMiss::SetMissSize(int32_t width, int32_t height) { missView_->SetGridSi
 
 void TMDIMiss::UpdateCaption() {
   const std::string& name = Mission().FileName;
-  setWindowTitle(name.empty() ? QStringLiteral("noname") : PathToQString(name));
+  QString shown = name.empty() ? QStringLiteral("noname") : QFileInfo(PathToQString(name)).fileName();
+  setWindowTitle(shown + QStringLiteral("[*]"));
+  // On the window's frame: the map below it has tooltips of its own to give.
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    sub->setToolTip(name.empty() ? QString() : PathToQString(name));
+  RefreshModified();
+  if (frame_)
+    frame_->MissCaptionChanged(this);
+}
+
+void TMDIMiss::RefreshModified() {
+  bool modified = missView_->IsModified();
+  if (modified == isWindowModified())
+    return;
+  setWindowModified(modified);
+  if (frame_)
+    frame_->MissCaptionChanged(this);
+}
+
+bool TMDIMiss::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != missView_)
+    return QWidget::eventFilter(watched, event);
+  switch (event->type()) {
+  case QEvent::Paint:
+    // Every edit of the map repaints the cells it touched.
+    RefreshModified();
+    break;
+  case QEvent::MouseMove: {
+    TPoint cell = missView_->WidgetToBitmap(static_cast<QMouseEvent*>(event)->position().toPoint());
+    bool inGrid = missView_->PointToCell(cell);
+    if (frame_)
+      frame_->MissPointerCell(this, inGrid ? std::optional<TPoint>(cell) : std::nullopt);
+    break;
+  }
+  case QEvent::Leave:
+    if (frame_)
+      frame_->MissPointerCell(this, std::nullopt);
+    break;
+  case QEvent::ToolTip:
+    return true;  // not the window's path over the whole map
+  default:
+    break;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void TMDIMiss::Activated() {

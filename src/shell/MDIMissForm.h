@@ -27,8 +27,10 @@ public:
   bool IsActive() const { return isActive_; }
   QTimer& Timer() { return timer_; }
 
-  // Reads the mission, then announces the window as current.
-  void OpenFile(const std::string& fileName);
+  // Reads the mission, then announces the window as current. With
+  // `defaultNames` the shop names file is not read: shops get their default
+  // names and the next save writes a new names file.
+  void OpenFile(const std::string& fileName, bool defaultNames = false);
   void NewMission(int32_t width, int32_t height);
   // Reads a recovery copy as the unsaved state of `originalFile`.
   void OpenRecoveryCopy(const std::string& copyFile, const std::string& originalFile,
@@ -38,7 +40,10 @@ public:
   void SetActive(bool value);
   void ClearWithFilter();
   void SetMissSize(int32_t width, int32_t height);
+  // The file name, "[*]" while there are unsaved changes, the full path as
+  // tooltip.
   void UpdateCaption();
+  void RefreshModified();
   // The window came to the front; a mission not yet read or sized does not
   // take part.
   void Activated();
@@ -63,6 +68,7 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
 

@@ -69,16 +69,38 @@ void TMDIMain::CreateMenus() {
     return a;
   };
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  // The desktop's standard keys first, the traditional ones beside them.
+  auto keys = [](QKeySequence::StandardKey standard, QList<QKeySequence> more) {
+    QList<QKeySequence> list = QKeySequence::keyBindings(standard);
+    for (const QKeySequence& k : more)
+      if (!list.contains(k))
+        list.append(k);
+    return list;
+  };
+  QMenu* file = FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
   FileNewItem = command(file, QStringLiteral("&New..."), &TMDIMain::FileNewItemClick);
-  FileOpenItem = command(file, QStringLiteral("&Open..."), &TMDIMain::FileOpenItemClick, Qt::Key_F3);
-  FileSaveItem = command(file, QStringLiteral("&Save"), &TMDIMain::FileSaveItemClick, Qt::Key_F2);
+  FileNewItem->setShortcuts(keys(QKeySequence::New, {QKeySequence(Qt::CTRL | Qt::Key_N)}));
+  FileOpenItem = command(file, QStringLiteral("&Open..."), &TMDIMain::FileOpenItemClick);
+  FileOpenItem->setShortcuts(keys(QKeySequence::Open, {QKeySequence(Qt::CTRL | Qt::Key_O), Qt::Key_F3}));
+  RecentFilesMenu = file->addMenu(QStringLiteral("Recent &Files"));
+  RecentFilesMenu->setObjectName("RecentFilesMenu");
+  RebuildRecentFilesMenu();
+  FileSaveItem = command(file, QStringLiteral("&Save"), &TMDIMain::FileSaveItemClick);
+  FileSaveItem->setShortcuts(keys(QKeySequence::Save, {QKeySequence(Qt::CTRL | Qt::Key_S), Qt::Key_F2}));
   FileSaveAsItem = command(file, QStringLiteral("Save &As..."), &TMDIMain::FileSaveAsItemClick);
+  FileSaveAsItem->setShortcuts(keys(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}));
   FileSaveBmpItem = command(file, QStringLiteral("Save As &BMP..."), &TMDIMain::FileSaveBmpItemClick);
+  FileCloseItem = command(file, QStringLiteral("&Close"), &TMDIMain::FileCloseItemClick);
+  FileCloseItem->setShortcuts(
+      keys(QKeySequence::Close, {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)}));
   file->addSeparator();
   FileOptionsItem = command(file, QStringLiteral("O&ptions..."), &TMDIMain::FileOptionsItemClick);
+  file->addSeparator();
   FileExitItem = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
-  FileExitItem->setShortcut(Qt::ALT | Qt::Key_X);
+  FileExitItem->setShortcuts(keys(QKeySequence::Quit, {QKeySequence(Qt::CTRL | Qt::Key_Q), Qt::ALT | Qt::Key_X}));
+  // Shortcuts work while the focus is in a floating palette or the generator.
+  for (QAction* a : file->actions())
+    a->setShortcutContext(Qt::ApplicationShortcut);
 
   // The filter items are the tool bar's own actions, so menu check marks
   // and buttons can never disagree.
@@ -124,6 +146,8 @@ void TMDIMain::CreateMenus() {
   menuItem(mfDFMarks);
   ViewMenu->addSeparator();
   ClearFilterItem = ViewMenu->addAction(QStringLiteral("&Clear with Filter"));
+  ViewMenu->addSeparator();
+  CreateBarItems();
   connect(ClearFilterItem, &QAction::triggered, this, [this] {
     RunCommand(this, [&] {
       if (activeMiss_)
@@ -147,6 +171,8 @@ void TMDIMain::CreateMenus() {
   WindowMenuAboutToShow();
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  MouseKeysItem = help->addAction(QStringLiteral("&Mouse and Keys"), this, &TMDIMain::ShowMouseAndKeys);
+  MouseKeysItem->setShortcuts(QKeySequence::keyBindings(QKeySequence::HelpContents));
   AboutItem = help->addAction(QStringLiteral("&About..."), this, [this] {
     TAboutBox box(this);
     box.exec();
@@ -155,15 +181,20 @@ void TMDIMain::CreateMenus() {
 
 void TMDIMain::WindowMenuAboutToShow() {
   WindowMenu->clear();
-  TileItem = WindowMenu->addAction(QStringLiteral("&Tile"), this, &TMDIMain::TileItemClick);
-  CascadeItem = WindowMenu->addAction(QStringLiteral("&Cascade"), mdi_, &QMdiArea::cascadeSubWindows);
+  TileItem = WindowMenu->addAction(QStringLiteral("&Tile"), this, &TMDIMain::TileMissions);
+  CascadeItem = WindowMenu->addAction(QStringLiteral("&Cascade"), this, &TMDIMain::CascadeMissions);
   ArrangeIconsItem = WindowMenu->addAction(QStringLiteral("&Arrange Icons"), this, &TMDIMain::ArrangeIconsItemClick);
+  if (PaletteItem) {
+    WindowMenu->addSeparator();
+    WindowMenu->addAction(PaletteItem);
+  }
   const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
   if (!windows.isEmpty())
     WindowMenu->addSeparator();
   int n = 0;
   for (QMdiSubWindow* sub : windows) {
-    QString text = (++n < 10 ? QStringLiteral("&%1 ").arg(n) : QString()) + sub->windowTitle();
+    QString title = sub->windowTitle().replace(QStringLiteral("[*]"), sub->isWindowModified() ? "*" : "");
+    QString text = (++n < 10 ? QStringLiteral("&%1 ").arg(n) : QString()) + title;
     QAction* a = WindowMenu->addAction(text, mdi_, [this, sub] {
       if (sub->isMinimized())
         sub->showNormal();

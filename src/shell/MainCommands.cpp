@@ -2,12 +2,15 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QSpinBox>
 
 #include "graphics/IndexedImage.h"
 #include "base/FileUtil.h"
+#include "mission/MissionFile.h"
 #include "mission/StdData.h"
 #include "shell/Autosave.h"
 #include "shell/DLGConfig.h"
@@ -29,6 +32,27 @@ const QString kBmpFilter = QStringLiteral("BMP Files (*.bmp);;All Files (*)");
 
 QString DirOf(const QString& file) { return QFileInfo(file).absolutePath(); }
 
+// A save dialog that adds `suffix` to a name typed without one, so the file
+// shows in the Open dialog's filter afterwards.
+QString AskSaveName(QWidget* parent, const QString& title, const QString& proposed, const QString& filter,
+                    const QString& suffix) {
+  QFileDialog dialog(parent, title, proposed, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(suffix);
+  if (QFileInfo info(proposed); !info.fileName().isEmpty() && !info.isDir())
+    dialog.selectFile(info.fileName());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return dialog.selectedFiles().front();
+}
+
+QString Canonical(const std::string& path) {
+  QFileInfo info(PathToQString(path));
+  QString canonical = info.canonicalFilePath();
+  return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
 // The mission's name with ".bmp" in place of its extension.
 QString BmpNameFor(const std::string& missionFile) {
   if (missionFile.empty())
@@ -44,39 +68,85 @@ QString BmpNameFor(const std::string& missionFile) {
 QMdiSubWindow* TMDIMain::AddMissionWindow(TMDIMiss* window) {
   QMdiSubWindow* sub = mdi_->addSubWindow(window);
   sub->setAttribute(Qt::WA_DeleteOnClose);
-  // Mission windows open to the left of the palette, which keeps the
-  // right-hand side of the area.
+  // The frame's File > Close owns the close keys; two owners would make
+  // them ambiguous, and then neither works.
+  if (QMenu* menu = sub->systemMenu())
+    for (QAction* a : menu->actions())
+      a->setShortcuts({});
+  connect(sub, &QMdiSubWindow::windowStateChanged, this, &TMDIMain::UpdateTitleLater);
   QRect area = mdi_->viewport()->rect();
-  int paletteWidth = paletteWindow_ ? paletteWindow_->width() : 0;
   int offset = 24 * (missCount_ - 1) % 200;
-  sub->resize(std::max(400, std::min(900, area.width() - paletteWidth - 16 - offset)),
-              std::max(300, area.height() - 16 - offset));
+  sub->resize(std::max(400, std::min(1100, area.width() - 16 - offset)), std::max(300, area.height() - 16 - offset));
   sub->move(offset, offset);
   sub->show();
   return sub;
 }
 
+void TMDIMain::FitToMap(QMdiSubWindow* sub) {
+  // A small map gets a window no larger than itself.
+  auto* window = qobject_cast<TMDIMiss*>(sub->widget());
+  if (!window || sub->isMaximized())
+    return;
+  QSize frame = sub->size() - window->size();
+  QSize wanted = window->MissView()->size() + frame + QSize(2, 2);
+  sub->resize(sub->size().boundedTo(wanted));
+}
+
+TMDIMiss* TMDIMain::FindMissionWindow(const std::string& fileName) const {
+  const QString wanted = Canonical(fileName);
+  for (TMDIMiss* w : MissionWindows())
+    if (!w->Mission().FileName.empty() && Canonical(w->Mission().FileName) == wanted)
+      return w;
+  return nullptr;
+}
+
+void TMDIMain::ActivateWindow(TMDIMiss* window) {
+  auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+  if (sub && sub->isMinimized())
+    sub->showNormal();
+  mdi_->setActiveSubWindow(sub);
+  MissActivate(window);
+}
+
 TMDIMiss* TMDIMain::OpenMissionFile(const std::string& fileName) {
+  // The same file in two windows would have the last save win.
+  if (TMDIMiss* open = FindMissionWindow(fileName)) {
+    ActivateWindow(open);
+    AddRecentFile(fileName);
+    return open;
+  }
+  bool defaultNames = false;
+  if (std::string names = MissingNamesFile(fileName); !names.empty()) {
+    auto answer = QMessageBox::question(
+        this, QStringLiteral("Open"),
+        QStringLiteral("The shop names file %1 is missing. Open the mission with default shop names?")
+            .arg(PathToQString(names)),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    defaultNames = answer == QMessageBox::Yes;
+  }
   auto* window = new TMDIMiss(this, GamePictures());
   QMdiSubWindow* sub = AddMissionWindow(window);
   try {
-    window->OpenFile(fileName);
+    window->OpenFile(fileName, defaultNames);
   } catch (...) {
     // A window without its mission is of no use: it goes once the error is known.
     window->SetDiscardOnClose();
     sub->close();
     throw;
   }
+  FitToMap(sub);
   if (paletteApi_)
     paletteApi_->RefreshOwnerNames();
   openDir_ = DirOf(PathToQString(fileName));
+  AddRecentFile(fileName);
   return window;
 }
 
 TMDIMiss* TMDIMain::NewMissionWindow(int32_t width, int32_t height) {
   auto* window = new TMDIMiss(this, GamePictures());
-  AddMissionWindow(window);
+  QMdiSubWindow* sub = AddMissionWindow(window);
   window->NewMission(width, height);
+  FitToMap(sub);
   window->UpdateCaption();
   if (paletteApi_)
     paletteApi_->RefreshOwnerNames();
@@ -86,12 +156,13 @@ TMDIMiss* TMDIMain::NewMissionWindow(int32_t width, int32_t height) {
 void TMDIMain::SaveMissionAs(TMDIMiss* window, const std::string& fileName) {
   window->SaveAs(fileName);
   saveDir_ = DirOf(PathToQString(fileName));
+  AddRecentFile(fileName);
 }
 
 bool TMDIMain::SaveWindow(TMDIMiss* window) {
   if (!window->Mission().FileName.empty())
     return RunCommand(this, [&] { window->Save(); });
-  QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), saveDir_, kMissionFilter);
+  QString name = AskSaveName(this, QStringLiteral("Save As"), saveDir_, kMissionFilter, QStringLiteral("dat"));
   if (name.isEmpty())
     return false;
   return RunCommand(this, [&] { SaveMissionAs(window, PathFromQString(name)); });
@@ -132,13 +203,15 @@ void TMDIMain::FileSaveItemClick() {
     FileSaveAsItemClick();
   else
     activeMiss_->Save();
+  AddRecentFile(activeMiss_->Mission().FileName);
+  activeMiss_->RefreshModified();
 }
 
 void TMDIMain::FileSaveAsItemClick() {
   if (!activeMiss_)
     return;
   QString proposed = saveDir_ + "/" + QFileInfo(PathToQString(activeMiss_->Mission().FileName)).fileName();
-  QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), proposed, kMissionFilter);
+  QString name = AskSaveName(this, QStringLiteral("Save As"), proposed, kMissionFilter, QStringLiteral("dat"));
   if (!name.isEmpty())
     SaveMissionAs(activeMiss_, PathFromQString(name));
 }
@@ -146,20 +219,29 @@ void TMDIMain::FileSaveAsItemClick() {
 void TMDIMain::FileSaveBmpItemClick() {
   if (!activeMiss_)
     return;
-  QString start = (bmpDir_.isEmpty() ? saveDir_ : bmpDir_) + "/" + BmpNameFor(activeMiss_->Mission().FileName);
-  QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Save As BMP"), start, kBmpFilter);
+  // Beside the mission, under its name; a mission without a file starts
+  // where the last picture went.
+  const std::string& mission = activeMiss_->Mission().FileName;
+  QString dir = !mission.empty() ? DirOf(PathToQString(mission)) : bmpDir_.isEmpty() ? saveDir_ : bmpDir_;
+  QString name = AskSaveName(this, QStringLiteral("Save As BMP"), dir + "/" + BmpNameFor(mission), kBmpFilter,
+                             QStringLiteral("bmp"));
   if (!name.isEmpty())
     SaveMapBitmap(activeMiss_, PathFromQString(name));
 }
 
 void TMDIMain::FileOptionsItemClick() {
   // A new game directory takes effect at the next start; the bars at once.
-  if (ShowOptions(this, config_)) {
+  if (ShowOptions(this, config_, &GraphicsProblemIn)) {
     TxtFilesDir = config_.TxtFilesDir;
     ApplyBarVisibility();
     if (autosave_)
       autosave_->SetInterval(config_.AutosaveSeconds);
   }
+}
+
+void TMDIMain::FileCloseItemClick() {
+  if (QMdiSubWindow* sub = mdi_->activeSubWindow())
+    sub->close();
 }
 
 void TMDIMain::SelectDFLayer(int layer) {
@@ -185,11 +267,10 @@ void TMDIMain::SettingsItemClick() {
 
 void TMDIMain::ToggleGenerator() {
   if (generator_) {
-    TUtilityForm* g = generator_;
-    g->parentWidget()->close();  // its destruction reports GenMapClosed
+    generator_->close();  // its destruction reports GenMapClosed
     return;
   }
-  generator_ = TUtilityForm::Create(this, mdi_);
+  generator_ = TUtilityForm::Create(this, this);
   generator_->SetView(CurrentView());
 }
 
@@ -200,27 +281,11 @@ void TMDIMain::FilterClick(int bit, bool down) {
     UpdateStatusBar();
 }
 
-void TMDIMain::TileItemClick() {
-  // Side by side, each window the full height of the area.
-  QList<QMdiSubWindow*> shown;
-  for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder))
-    if (!sub->isMinimized() && sub->isVisible())
-      shown.append(sub);
-  if (shown.isEmpty())
-    return;
-  QRect area = mdi_->viewport()->rect();
-  int width = area.width() / static_cast<int>(shown.size());
-  for (int i = 0; i < shown.size(); ++i) {
-    shown[i]->showNormal();
-    shown[i]->setGeometry(i * width, 0, width, area.height());
-  }
-}
-
 void TMDIMain::ArrangeIconsItemClick() {
   QRect area = mdi_->viewport()->rect();
   int x = 0;
   for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder)) {
-    if (!sub->isMinimized())
+    if (!sub->isMinimized() || !qobject_cast<TMDIMiss*>(sub->widget()))
       continue;
     QSize s = sub->size();
     sub->move(x, area.height() - s.height());

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include "mission/Mission.h"
+
 namespace vh {
 
 class TMDIMiss;
@@ -19,6 +23,11 @@ public:
   virtual void MissCurPos() = 0;
   virtual void GenMapOpened() = 0;
   virtual void GenMapClosed() = 0;
+
+  // The window's caption or modified state changed.
+  virtual void MissCaptionChanged(TMDIMiss*) {}
+  // The cell under the mouse pointer, or none when it left the map.
+  virtual void MissPointerCell(TMDIMiss*, std::optional<TPoint>) {}
 
   // The palette the mission windows paint with; null until start-up made it.
   virtual TPaletteApi* Palette() = 0;

@@ -4,7 +4,6 @@
 
 #include "graphics/PictureSets.h"
 
-class QMdiArea;
 class QWidget;
 
 namespace vh {
@@ -12,13 +11,12 @@ namespace vh {
 class TPaletteApi;
 
 struct TPaletteWindow {
-  QWidget* Window = nullptr;  // the MDI sub-window holding the palette
+  QWidget* Window = nullptr;  // the palette itself
   TPaletteApi* Api = nullptr;
   std::string SetupError;     // selection files that could not be read
 };
 
-// Creates the palette window inside the frame's MDI area, beside where the
-// mission windows open.
-TPaletteWindow CreatePaletteWindow(const TPictureSets& sets, const std::string& programDir, QMdiArea* area);
+// Creates the palette, owned by `owner`, for the frame to dock.
+TPaletteWindow CreatePaletteWindow(const TPictureSets& sets, const std::string& programDir, QWidget* owner);
 
 } // namespace vh

@@ -57,13 +57,18 @@ TMainStatusBar::TMainStatusBar(QWidget* parent) : QStatusBar(parent) {
   addWidget(TerPanel);
   addWidget(ObjPanel);
   addWidget(VehPanel);
+  PointerPanel = new QLabel(this);
+  PointerPanel->setObjectName("PointerPanel");
+  PointerPanel->setToolTip(QStringLiteral("The cell under the mouse pointer"));
+  addWidget(PointerPanel, 1);
   SetSimple(true);
 }
 
 void TMainStatusBar::SetSimple(bool simple) {
   simple_ = simple;
   for (QWidget* w : {static_cast<QWidget*>(PosPanel), static_cast<QWidget*>(TerPanel),
-                     static_cast<QWidget*>(ObjPanel), static_cast<QWidget*>(VehPanel)})
+                     static_cast<QWidget*>(ObjPanel), static_cast<QWidget*>(VehPanel),
+                     static_cast<QWidget*>(PointerPanel)})
     w->setVisible(!simple);
 }
 
@@ -72,6 +77,21 @@ void TMainStatusBar::ShowCell(TPoint pos, uint16_t terrain, uint16_t obj, uint16
   TerPanel->setText(PartPanelText("Ter: ", terrain));
   ObjPanel->setText(PartPanelText("Obj: ", obj));
   VehPanel->setText(UnitPanelText(unit));
+}
+
+} // namespace vh
+
+namespace vh {
+
+void TMainStatusBar::ShowPointerCell(std::optional<TPoint> pos, uint16_t terrain, uint16_t obj, uint16_t unit) {
+  if (!pos) {
+    PointerPanel->clear();
+    return;
+  }
+  PointerPanel->setText(QStringLiteral("Pointer %1:%2   %3   %4   %5")
+                            .arg(pos->x)
+                            .arg(pos->y)
+                            .arg(PartPanelText("Ter: ", terrain), PartPanelText("Obj: ", obj), UnitPanelText(unit)));
 }
 
 } // namespace vh

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QStatusBar>
+#include <optional>
 
 #include "mission/Mission.h"
 
@@ -36,11 +37,14 @@ public:
   bool IsSimple() const { return simple_; }
   // Cursor cell and its terrain, object and unit word as the panels show them.
   void ShowCell(TPoint pos, uint16_t terrain, uint16_t obj, uint16_t unit);
+  // The cell under the mouse pointer, or none while the pointer is off the map.
+  void ShowPointerCell(std::optional<TPoint> pos, uint16_t terrain, uint16_t obj, uint16_t unit);
 
   TPositionPanel* PosPanel = nullptr;
   QLabel* TerPanel = nullptr;
   QLabel* ObjPanel = nullptr;
   QLabel* VehPanel = nullptr;
+  QLabel* PointerPanel = nullptr;
 
 private:
   bool simple_ = false;

@@ -9,10 +9,9 @@
 namespace vh {
 
 TVhApplication::TVhApplication(int& argc, char** argv) : QApplication(argc, argv) {
-  // The short name makes the per-user settings folder; the title is what
-  // users see.
+  // The short name makes the per-user settings folder. No display name: the
+  // desktop would append it to every window title, cutting dialog titles off.
   setApplicationName(QString::fromLatin1(AppDirName));
-  setApplicationDisplayName(QString::fromLatin1(AppTitle));
   setApplicationVersion(QString::fromLatin1(ProgramVersion()));
   setDesktopFileName(QString::fromLatin1(AppId));
   previousSink_ = SetAnomalySink(&beep_);

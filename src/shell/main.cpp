@@ -8,37 +8,19 @@
 #include <vector>
 
 #include "config/Installation.h"
+#include "shell/CommandLine.h"
 #include "shell/MDIMainForm.h"
 #include "shell/VhApplication.h"
 #include "tools/Cp1252.h"
 
 namespace {
 
-struct TCommandLine {
-  bool Version = false;
-  std::optional<std::string> Ini;
-  std::string Error;
-};
-
-// The editor's own options; Qt takes its own ones out of argv itself.
-TCommandLine ParseCommandLine(int argc, char** argv) {
-  TCommandLine line;
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    if (a == "--version") {
-      line.Version = true;
-    } else if (a == "--ini") {
-      if (i + 1 >= argc)
-        line.Error = "--ini needs a file name";
-      else
-        line.Ini = argv[++i];
-    } else if (a.rfind("--ini=", 0) == 0) {
-      line.Ini = a.substr(6);
-    }
-  }
-  if (line.Ini && line.Ini->empty())
-    line.Error = "--ini needs a file name";
-  return line;
+// --version needs no display, so it is answered before Qt starts.
+bool WantsVersion(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    if (std::string(argv[i]) == "--version")
+      return true;
+  return false;
 }
 
 // For the installation test: with VHEDIT_EXIT_WHEN_READY set, the editor
@@ -65,38 +47,30 @@ void ExitWhenReady(vh::TMDIMain& frame) {
 } // namespace
 
 int main(int argc, char** argv) {
-  const TCommandLine line = ParseCommandLine(argc, argv);
-  if (!line.Error.empty()) {
-    std::fprintf(stderr, "vhedit: %s\n", line.Error.c_str());
-    return 2;
-  }
-  if (line.Version) {
+  if (WantsVersion(argc, argv)) {
     std::printf("vhedit %s\n", vh::ProgramVersion());
     return 0;
   }
   vh::TVhApplication app(argc, argv);
+  // Qt has taken its own options (-platform and the like) out by now.
+  const vh::TCommandLine commandLine = vh::ParseCommandLine(QApplication::arguments());
+  if (commandLine.HelpShown)
+    return commandLine.ExitCode;
   // The data lie beside the program (a build folder) or in the installed
   // share folder; vhedit.ini beside the program or in the user's folder.
   const std::string programDir =
       vh::PathFromQString(QDir::toNativeSeparators(QApplication::applicationDirPath()));
   const std::string userDir =
       vh::PathFromQString(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-  vh::TMDIMain frame(vh::FindLocations(programDir, userDir, line.Ini));
-  // The missions named, read again now that Qt has taken out its own
-  // options (-platform and the like, with their values).
-  QStringList files;
-  QStringList args = QCoreApplication::arguments();
-  for (qsizetype i = 1; i < args.size(); ++i) {
-    if (args[i] == QLatin1String("--ini"))
-      ++i;
-    else if (!args[i].startsWith(QLatin1Char('-')))
-      files << QFileInfo(args[i]).absoluteFilePath();
-  }
-  frame.SetStartupFiles(files);
+  std::optional<std::string> ini;
+  if (!commandLine.IniFile.empty())
+    ini = commandLine.IniFile;
+  vh::TMDIMain frame(vh::FindLocations(programDir, userDir, ini));
+  frame.SetStartupFiles(commandLine.Missions);
   const bool exitWhenReady = ExitWhenReadyRequested();
   if (exitWhenReady)
     ExitWhenReady(frame);
-  frame.showMaximized();
+  frame.ShowWithLayout();
   const int code = app.exec();
   return exitWhenReady && !frame.StartupOK() ? 1 : code;
 }

@@ -33,14 +33,16 @@ void TMissView::SetGridSize(TPoint size) {
 
 // --- Files ---------------------------------------------------------------------
 
-void TMissView::OpenMission(const std::string& fileName) {
+void TMissView::OpenMission(const std::string& fileName, bool defaultNames) {
   // Read into a mission of its own first: a file that fails half-way leaves
   // the view's mission as it was instead of half-read, and nothing that holds
   // the view's mission loses it.
   auto loaded = std::make_unique<TMission>();
-  loaded->LoadFromFile(fileName);
+  loaded->LoadFromFile(fileName, defaultNames);
   *mission_ = std::move(*loaded);
   MarkSaved();
+  if (defaultNames)
+    mission_->NoteChange();
   DoFileNameChanged();
   SetGridSize({mission_->Width, mission_->Height});
   RedrawAll();
@@ -185,4 +187,4 @@ void ApplyMissionWindowSettings(TMissView& view) {
   view.setFocusPolicy(Qt::StrongFocus);
 }
 
-}  // namespace vh
+} // namespace vh

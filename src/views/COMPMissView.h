@@ -43,7 +43,9 @@ public:
   // --- Files ---------------------------------------------------------------
   // A file that cannot be read raises its error before anything else
   // happens: mission, size and picture stay as they were.
-  void OpenMission(const std::string& fileName);
+  // With `defaultNames` the missing shop names file is replaced by default
+  // names, and the mission counts as changed until it is saved.
+  void OpenMission(const std::string& fileName, bool defaultNames = false);
   void StartNewMission(TPoint size);
   void SaveMission();
   void SaveMissionAs(const std::string& fileName);
@@ -104,4 +106,4 @@ private:
 // full redraws show their progress.
 void ApplyMissionWindowSettings(TMissView& view);
 
-}  // namespace vh
+} // namespace vh

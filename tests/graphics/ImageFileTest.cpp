@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <cstring>
 
@@ -79,14 +80,15 @@ TEST(BmpFile, IsAnEightBitBottomUpPictureWithTheColourTable) {
   }
 }
 
-// Walks the chunks, checks every CRC and undoes the stored deflate blocks.
+// Walks the chunks, checks every CRC and inflates the picture data.
 struct DecodedPng {
   uint32_t Width = 0, Height = 0;
+  size_t IdatSize = 0;
   ByteStream Header, Palette, Alpha, Raw;
   std::vector<std::string> Chunks;
 };
 
-DecodedPng DecodeStoredPng(const ByteStream& png) {
+DecodedPng DecodePng(const ByteStream& png) {
   DecodedPng out;
   const uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   EXPECT_EQ(std::memcmp(png.data(), signature, 8), 0);
@@ -111,27 +113,20 @@ DecodedPng DecodeStoredPng(const ByteStream& png) {
   out.Height = BE32(out.Header, 4);
   EXPECT_EQ(idat[0], 0x78);
   EXPECT_EQ((idat[0] * 256 + idat[1]) % 31, 0);  // zlib header check bits
-  size_t at = 2;
-  bool last = false;
-  while (!last) {
-    last = idat[at] & 1;
-    EXPECT_EQ(idat[at] >> 1, 0) << "stored block expected";
-    const uint16_t len = GetU16(idat, at + 1), nlen = GetU16(idat, at + 3);
-    EXPECT_EQ(static_cast<uint16_t>(~len), nlen);
-    out.Raw.insert(out.Raw.end(), idat.begin() + static_cast<ptrdiff_t>(at + 5),
-                   idat.begin() + static_cast<ptrdiff_t>(at + 5 + len));
-    at += 5 + len;
-  }
-  EXPECT_EQ(BE32(idat, at), Adler32(out.Raw.data(), out.Raw.size()));
-  EXPECT_EQ(at + 4, idat.size());
+  // Scanlines are one filter byte and one byte per pixel.
+  uLongf rawSize = static_cast<uLongf>(out.Height) * (out.Width + 1);
+  out.Raw.resize(rawSize);
+  EXPECT_EQ(uncompress(out.Raw.data(), &rawSize, idat.data(), static_cast<uLong>(idat.size())), Z_OK);
+  EXPECT_EQ(rawSize, out.Raw.size());
+  out.IdatSize = idat.size();
   return out;
 }
 
-TEST(PngFile, HoldsAnIndexedPictureInStoredDeflateBlocks) {
-  // Over 64 KiB of scanlines, so the data spans several stored blocks.
+TEST(PngFile, HoldsAnIndexedPicture) {
+  // Over 64 KiB of scanlines: more than one deflate block.
   const TIndexedImage img = Pattern(300, 250);
   const TPalette pal = RampPalette();
-  const DecodedPng png = DecodeStoredPng(EncodePng(img, pal));
+  const DecodedPng png = DecodePng(EncodePng(img, pal));
   EXPECT_EQ(png.Chunks, (std::vector<std::string>{"IHDR", "PLTE", "IDAT", "IEND"}));
   EXPECT_EQ(png.Width, 300u);
   EXPECT_EQ(png.Height, 250u);
@@ -155,12 +150,26 @@ TEST(PngFile, MakesOnePaletteEntryTransparentOnRequest) {
   const TPalette pal = RampPalette();
   // The alpha table sits between palette and data and ends at the entry:
   // every entry before it stays opaque, those after it too.
-  const DecodedPng png = DecodeStoredPng(EncodePng(img, pal, 5));
+  const DecodedPng png = DecodePng(EncodePng(img, pal, 5));
   EXPECT_EQ(png.Chunks, (std::vector<std::string>{"IHDR", "PLTE", "tRNS", "IDAT", "IEND"}));
   EXPECT_EQ(png.Alpha, (ByteStream{255, 255, 255, 255, 255, 0}));
-  EXPECT_EQ(DecodeStoredPng(EncodePng(img, pal, 255)).Alpha.size(), 256u);
-  EXPECT_EQ(DecodeStoredPng(EncodePng(img, pal, 0)).Alpha, ByteStream{0});
-  EXPECT_EQ(DecodeStoredPng(EncodePng(img, pal, 256)).Chunks.size(), 4u) << "no such entry, no alpha table";
+  EXPECT_EQ(DecodePng(EncodePng(img, pal, 255)).Alpha.size(), 256u);
+  EXPECT_EQ(DecodePng(EncodePng(img, pal, 0)).Alpha, ByteStream{0});
+  EXPECT_EQ(DecodePng(EncodePng(img, pal, 256)).Chunks.size(), 4u) << "no such entry, no alpha table";
+}
+
+TEST(PngFile, MapsWithLargeAreasOfOneColourAreCompressed) {
+  // A map-like picture: rows of repeating hexagon-sized tiles.
+  TIndexedImage img;
+  img.Width = 800;
+  img.Height = 600;
+  img.Pixels.resize(800u * 600u);
+  for (int32_t y = 0; y < 600; ++y)
+    for (int32_t x = 0; x < 800; ++x)
+      img.Pixels[static_cast<size_t>(y) * 800 + static_cast<size_t>(x)] = static_cast<uint8_t>((x / 24 + y / 24) % 5);
+  const DecodedPng png = DecodePng(EncodePng(img, RampPalette()));
+  ASSERT_EQ(png.Raw.size(), 600u * 801u);
+  EXPECT_LT(png.IdatSize * 20, png.Raw.size()) << "picture data stored without compression";
 }
 
 TEST(ImageFile, WritesByExtensionAndNamesTheFileOnFailure) {

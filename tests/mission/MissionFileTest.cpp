@@ -453,6 +453,40 @@ TEST_F(MissionFileSave, MissingNamesFileFailsTheLoadAndClearsBlank) {
   EXPECT_THROW(missing.LoadFromFile(Path("nothere.dat")), EInOutError);
 }
 
+TEST_F(MissionFileSave, WithoutItsNamesFileAMissionOpensWithDefaultNames) {
+  std::filesystem::create_directories(dir / "MIS");
+  std::filesystem::create_directories(dir / "GER");
+  TMission m;
+  m.SetSize({6, 5});
+  m.NewShop({1, 1});
+  m.NewShop({3, 2});
+  m.GetShop(0)->Name = "Harbour";
+  m.Players[1] = {"Blue", 2};
+  m.SaveNames = true;
+  m.MissionName = "Named";
+  m.Cells[4][5].Terrain = 9;
+  m.SaveAs(Path("MIS/miss077.dat"));
+  EXPECT_EQ(MissingNamesFile(Path("MIS/miss077.dat")), "");
+  std::filesystem::remove(dir / "GER" / "miss077.txt");
+  EXPECT_EQ(MissingNamesFile(Path("MIS/miss077.dat")), Path("GER/miss077.txt"));
+  // A mission that is not there has no names file to miss: its own error comes.
+  EXPECT_EQ(MissingNamesFile(Path("MIS/nothere.dat")), "");
+
+  TMission back;
+  back.LoadFromFile(Path("MIS/miss077.dat"), true);
+  EXPECT_FALSE(back.Blank);
+  EXPECT_EQ(back.Cells[4][5].Terrain, 9);
+  EXPECT_EQ(back.GetShop(0)->Name, "Shop Nr. 0");
+  EXPECT_EQ(back.GetShop(1)->Name, "Shop Nr. 1");
+  EXPECT_EQ(back.Players, StdPlayers);
+  EXPECT_EQ(back.MissionName, "");
+  back.SaveToFile();
+  EXPECT_EQ(MissingNamesFile(Path("MIS/miss077.dat")), "");
+  TMission again;
+  again.LoadFromFile(Path("MIS/miss077.dat"));
+  EXPECT_EQ(again.GetShop(1)->Name, "Shop Nr. 1");
+}
+
 TEST_F(MissionFileSave, FailedSavesLeaveThePreviousFilesUntouched) {
   TMission m;
   m.SetSize({3, 3});

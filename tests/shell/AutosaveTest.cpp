@@ -190,7 +190,8 @@ TEST_F(Autosave, RestoredNeverSavedMissionAsksForAName) {
   ASSERT_EQ(frame->MissionWindows().size(), 1u);
   TMDIMiss* w = frame->MissionWindows()[0];
   EXPECT_TRUE(w->Mission().FileName.empty());
-  EXPECT_EQ(w->windowTitle(), "noname");
+  EXPECT_EQ(w->windowTitle(), "noname[*]");
+  EXPECT_TRUE(w->isWindowModified());
   EXPECT_EQ(w->Mission().Cells[3][3].Terrain, 9);
 }
 

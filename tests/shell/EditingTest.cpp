@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDockWidget>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -183,10 +184,9 @@ TEST_F(Editing, ScreenshotsOfTheWholeEditor) {
   b->MissView()->GotoShop(b->Mission().ShopNrToIndex(0));
   QApplication::processEvents();
   auto* palette = dynamic_cast<TMDIPictures*>(frame->Palette());
-  QMdiSubWindow* paletteSub = qobject_cast<QMdiSubWindow*>(frame->PaletteWindow());
+  QWidget* paletteSub = frame->PaletteDock();
   QRect area = frame->MdiArea()->viewport()->rect();
-  int left = area.width() - paletteSub->width();
-  paletteSub->move(left, 0);
+  int left = area.width();
   qobject_cast<QMdiSubWindow*>(a->parentWidget())->setGeometry(0, 0, left / 2, area.height());
   qobject_cast<QMdiSubWindow*>(b->parentWidget())->setGeometry(left / 2, 0, left - left / 2, area.height());
   frame->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(b->parentWidget()));
@@ -210,7 +210,7 @@ TEST_F(Editing, ScreenshotsOfTheWholeEditor) {
   frame->ToggleGenerator();
   frame->Generator()->GenerateButtonClick();
   QApplication::processEvents();
-  frame->Generator()->parentWidget()->grab().save(QString::fromLocal8Bit(dir) + "/generator.png");
+  frame->Generator()->grab().save(QString::fromLocal8Bit(dir) + "/generator.png");
   frame->Generator()->OKButtonClick();
   QApplication::processEvents();
   b->grab().save(QString::fromLocal8Bit(dir) + "/after-transfer.png");

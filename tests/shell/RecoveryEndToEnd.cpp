@@ -150,8 +150,9 @@ protected:
 TEST_F(RecoveryEndToEnd, PaintedCellsSurviveAKilledEditor) {
   StartEditor({mission});
   std::string frameId;
-  ASSERT_TRUE(WaitFor([&] { return !(frameId = WindowNamed("Varnholt Editor")).empty(); }, 20s));
-  std::this_thread::sleep_for(1500ms);  // the start-up step opens the mission
+  // The frame's title names the mission once the start-up step opened it.
+  ASSERT_TRUE(WaitFor([&] { return !(frameId = WindowNamed("Varnholt Editor - miss001")).empty(); }, 30s));
+  std::this_thread::sleep_for(300ms);
 
   // A stroke across the top left of the map, where the mission window opens.
   std::string geometry = X("getwindowgeometry --shell " + frameId);
