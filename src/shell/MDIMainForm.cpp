@@ -15,6 +15,7 @@
 #include "shell/DLGUtility.h"
 #include "shell/MDIMissForm.h"
 #include "shell/PaletteFactory.h"
+#include "shell/ProblemsDock.h"
 #include "shell/StatusPanels.h"
 #include "shell/VhApplication.h"
 #include "tools/Cp1252.h"
@@ -153,6 +154,7 @@ void TMDIMain::MissActivate(TMDIMiss* window) {
     generator_->SetView(window->MissView());
   MirrorView(window->MissView());
   UpdateStatusBar();
+  ProblemsDock->SetView(window->MissView());
 }
 
 void TMDIMain::MissCreated(TMDIMiss*) {
@@ -169,6 +171,7 @@ void TMDIMain::MissDestroyed(TMDIMiss* window) {
     return;
   if (--missCount_ == 0) {
     activeMiss_ = nullptr;
+    ProblemsDock->SetView(nullptr);
     if (paletteApi_)
       paletteApi_->DetachMissionView();
     if (generator_)

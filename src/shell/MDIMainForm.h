@@ -23,6 +23,7 @@ namespace vh {
 
 class TMainStatusBar;
 class TMDIMiss;
+class TProblemsDock;
 class TMissView;
 class TUtilityForm;
 
@@ -81,6 +82,8 @@ public:
   QAction *FileNewItem = nullptr, *FileOpenItem = nullptr, *FileSaveItem = nullptr, *FileSaveAsItem = nullptr,
           *FileSaveBmpItem = nullptr, *FileOptionsItem = nullptr, *FileExitItem = nullptr;
   QAction *DFLayerItem = nullptr, *ClearFilterItem = nullptr, *SettingsItem = nullptr, *GenerateMapItem = nullptr;
+  QAction* CheckItem = nullptr;
+  TProblemsDock* ProblemsDock = nullptr;
   QAction *TileItem = nullptr, *CascadeItem = nullptr, *ArrangeIconsItem = nullptr, *AboutItem = nullptr;
   QMenu *ViewMenu = nullptr, *MissionMenu = nullptr, *WindowMenu = nullptr;
   QToolBar* ToolBar = nullptr;
