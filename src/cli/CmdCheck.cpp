@@ -39,8 +39,9 @@ std::string PlaceText(const TProblemPlace& p) {
 }
 
 void PrintPlain(const std::string& file, const TMission& m, const TCheckReport& report) {
-  std::printf("%s: %dx%d, %d shops: %d errors, %d warnings\n", file.c_str(), m.Width, m.Height, m.ShopCount(),
-              report.Errors(), report.Warnings());
+  const int errors = report.Errors(), warnings = report.Warnings();
+  std::printf("%s: %dx%d, %d shops: %d error%s, %d warning%s\n", file.c_str(), m.Width, m.Height,
+              m.ShopCount(), errors, errors == 1 ? "" : "s", warnings, warnings == 1 ? "" : "s");
   for (const TProblem& p : report.Problems) {
     std::string line = std::string(SeverityText(p.Severity())) + " " + CheckKindId(p.Kind) + ": " +
                        CheckKindSentence(p.Kind) + " (" + std::to_string(p.Places.size()) + "): ";

@@ -152,7 +152,7 @@ public:
 
   // What LoadFromFile tolerated, kept for the mission check: the anomalies in
   // the order they were met, and the lines of the shop names file (from 1)
-  // that are neither entries nor blank.
+  // that are neither entries nor blank. A save empties both.
   std::vector<std::string> LoadAnomalies;
   std::vector<int> NamesFileSkippedLines;
 

@@ -58,9 +58,10 @@ public:
   }
   TCheckReport Report() {
     TCheckReport report;
-    for (int k = 0; k < CheckKindCount; ++k)
-      if (!places_[k].empty())
-        report.Problems.push_back({static_cast<TCheckKind>(k), std::move(places_[k])});
+    for (TSeverity severity : {TSeverity::Error, TSeverity::Warning})
+      for (int k = 0; k < CheckKindCount; ++k)
+        if (!places_[k].empty() && kKinds[k].Severity == severity)
+          report.Problems.push_back({static_cast<TCheckKind>(k), std::move(places_[k])});
     return report;
   }
 

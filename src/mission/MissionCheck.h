@@ -57,8 +57,10 @@ struct TProblem {
 };
 
 struct TCheckReport {
-  std::vector<TProblem> Problems;  // in TCheckKind order, kinds without places left out
-  int Errors() const;              // places of error kinds
+  // Errors first, then warnings, each in TCheckKind order; kinds without
+  // places are left out.
+  std::vector<TProblem> Problems;
+  int Errors() const;  // places of error kinds
   int Warnings() const;
   const TProblem* Find(TCheckKind kind) const;
 };

@@ -395,6 +395,9 @@ void TMission::SaveToFile() {
     throw;
   }
   CommitTempFiles({{missionTemp, missionPath}, {namesTemp, namesPath}});
+  // The files now hold what the editor wrote, none of what the load met.
+  LoadAnomalies.clear();
+  NamesFileSkippedLines.clear();
 }
 
 void TMission::SaveAs(const std::string& fileName) {

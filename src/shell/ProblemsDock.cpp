@@ -19,7 +19,7 @@ namespace vh {
 
 namespace {
 
-enum Column { ColKind, ColProblem, ColCell, ColumnCount };
+enum Column { ColKind, ColCell, ColProblem, ColumnCount };
 // Item data: the index of the problem in the report (rows) and of the place
 // in the problem (places; -1 on rows).
 constexpr int ProblemRole = Qt::UserRole;
@@ -58,8 +58,8 @@ void ShowInMdiArea(TMissView& map, TPoint cell) {
   }
 }
 
-QString PlaceText(const TProblemPlace& p) {
-  return p.Detail.empty() ? CellText(p) : ToQString(p.Detail);
+QString Count(int n, const char* what) {
+  return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(what)).arg(n == 1 ? "" : "s");
 }
 
 }  // namespace
@@ -69,13 +69,11 @@ TProblemsDock::TProblemsDock(QWidget* parent) : QDockWidget(QStringLiteral("Prob
   tree_ = new QTreeWidget(this);
   tree_->setObjectName("ProblemsList");
   tree_->setColumnCount(ColumnCount);
-  tree_->setHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Problem"), QStringLiteral("Cell")});
+  tree_->setHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Cell"), QStringLiteral("Problem")});
   tree_->setRootIsDecorated(true);
   tree_->setUniformRowHeights(true);
   tree_->setAlternatingRowColors(true);
-  tree_->header()->setStretchLastSection(false);
   tree_->header()->setSectionResizeMode(ColKind, QHeaderView::ResizeToContents);
-  tree_->header()->setSectionResizeMode(ColProblem, QHeaderView::Stretch);
   tree_->header()->setSectionResizeMode(ColCell, QHeaderView::ResizeToContents);
   setWidget(tree_);
 
@@ -103,12 +101,13 @@ TProblemsDock::TProblemsDock(QWidget* parent) : QDockWidget(QStringLiteral("Prob
   });
 }
 
-uint64_t TProblemsDock::MissionStamp() const {
+TProblemsDock::TStamp TProblemsDock::MissionStamp() const {
   if (!view_)
-    return 0;
-  // The selected layer counts: its working grid stands for it in the check.
+    return {};
+  // The selected layer counts, as its working grid stands for it in the
+  // check; so does a save, which forgets what the load tolerated.
   const TMission& m = view_->Mission();
-  return m.ChangeCount << 5 | m.DFNr;
+  return {m.ChangeCount, m.DFNr, m.LoadAnomalies.size() + m.NamesFileSkippedLines.size()};
 }
 
 void TProblemsDock::SetView(TMissView* view) {
@@ -137,7 +136,7 @@ void TProblemsDock::Poll() {
     SetView(nullptr);
     return;
   }
-  const uint64_t stamp = MissionStamp();
+  const TStamp stamp = MissionStamp();
   if (stamp == seenStamp_)
     return;
   // Each change restarts the wait, so a stroke is checked once it ends.
@@ -203,10 +202,10 @@ void TProblemsDock::Rebuild() {
   }
   if (!tree_->currentItem() && tree_->topLevelItemCount() > 0)
     tree_->setCurrentItem(tree_->topLevelItem(0));
-  setWindowTitle(
-      report_.Problems.empty() || !view_
-          ? QStringLiteral("Problems")
-          : QStringLiteral("Problems: %1 errors, %2 warnings").arg(report_.Errors()).arg(report_.Warnings()));
+  setWindowTitle(report_.Problems.empty() || !view_
+                     ? QStringLiteral("Problems")
+                     : QStringLiteral("Problems: ") + Count(report_.Errors(), "error") +
+                           QStringLiteral(", ") + Count(report_.Warnings(), "warning"));
   if (view_ && report_.Problems.empty()) {
     auto* none = new QTreeWidgetItem(tree_);
     none->setText(ColProblem, QStringLiteral("No problems found"));
@@ -226,7 +225,7 @@ void TProblemsDock::FillPlaces(QTreeWidgetItem* row) {
   places.reserve(static_cast<qsizetype>(p.Places.size()));
   for (size_t j = 0; j < p.Places.size(); ++j) {
     auto* item = new QTreeWidgetItem;
-    item->setText(ColProblem, PlaceText(p.Places[j]));
+    item->setText(ColProblem, ToQString(p.Places[j].Detail));
     item->setText(ColCell, CellText(p.Places[j]));
     item->setData(ColKind, ProblemRole, index);
     item->setData(ColKind, PlaceRole, static_cast<int>(j));

@@ -43,7 +43,14 @@ private:
   void Rebuild();
   void FillPlaces(QTreeWidgetItem* row);
   void Activate(QTreeWidgetItem* item);
-  uint64_t MissionStamp() const;
+  // What tells one state of the mission from the next, for the check.
+  struct TStamp {
+    uint64_t Changes = 0;
+    uint8_t Layer = 0;
+    size_t LoadNotes = 0;
+    friend bool operator==(const TStamp&, const TStamp&) = default;
+  };
+  TStamp MissionStamp() const;
 
   QTreeWidget* tree_;
   QPointer<TMissView> view_;
@@ -51,8 +58,8 @@ private:
   TCheckReport report_;
   QTimer poll_;
   QTimer settle_;
-  uint64_t checkedStamp_ = 0;
-  uint64_t seenStamp_ = 0;
+  TStamp checkedStamp_;
+  TStamp seenStamp_;
 };
 
 // Creates the dock (hidden, bottom area) and its "&Check" item (F7) at the

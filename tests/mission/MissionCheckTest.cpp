@@ -301,6 +301,10 @@ TEST_F(CheckAfterLoad, AnomaliesOfTheLoad) {
   ASSERT_EQ(p.Places.size(), 1u);
   EXPECT_NE(p.Places[0].Detail.find("unknown shop type word 0x0003"), std::string::npos)
       << p.Places[0].Detail;
+
+  // The files a save writes hold none of it.
+  m.SaveAs(dir.File("miss002.dat"));
+  EXPECT_TRUE(CheckMission(m).Problems.empty());
 }
 
 }  // namespace
