@@ -96,7 +96,7 @@ TProblemsDock::TProblemsDock(QWidget* parent) : QDockWidget(QStringLiteral("Prob
       return;
     }
     poll_.start();
-    if (hasView_ && MissionStamp() != checkedStamp_)
+    if (stale_ || MissionStamp() != checkedStamp_)
       settle_.start(0);
   });
 }
@@ -117,6 +117,8 @@ void TProblemsDock::SetView(TMissView* view) {
   hasView_ = view != nullptr;
   settle_.stop();
   checkedStamp_ = seenStamp_ = MissionStamp();
+  // A hidden dock catches up when it shows.
+  stale_ = true;
   if (isVisible() || !hasView_)
     Rebuild();
 }
@@ -146,6 +148,7 @@ void TProblemsDock::Poll() {
 }
 
 void TProblemsDock::Rebuild() {
+  stale_ = false;
   // Keep what the user unfolded and where the selection was.
   std::vector<TCheckKind> unfolded;
   TCheckKind currentKind{};

@@ -55,6 +55,7 @@ private:
   QTreeWidget* tree_;
   QPointer<TMissView> view_;
   bool hasView_ = false;
+  bool stale_ = false;  // the list shows another mission than view_'s
   TCheckReport report_;
   QTimer poll_;
   QTimer settle_;

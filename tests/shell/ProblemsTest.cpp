@@ -102,8 +102,12 @@ TEST_F(Problems, ManyCellsOfOneKindFormOneRowThatUnfoldsAndFollowsTheEdits) {
   // still unfolded.
   ASSERT_TRUE(map.SetCellValue(true, {61, 9}, 5, pkTerrain));
   EXPECT_EQ(row->text(2), "Cell inside the map without terrain (3)");
-  QTRY_COMPARE_WITH_TIMEOUT(Tree().topLevelItem(0)->text(2),
-                            QStringLiteral("Cell inside the map without terrain (2)"), 3000);
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        return Tree().topLevelItem(0)->text(2) == QStringLiteral("Cell inside the map without terrain (2)");
+      },
+      3000))
+      << Tree().topLevelItem(0)->text(2).toStdString();
   EXPECT_TRUE(Tree().topLevelItem(0)->isExpanded());
   EXPECT_EQ(Tree().topLevelItem(0)->childCount(), 2);
 
@@ -115,6 +119,15 @@ TEST_F(Problems, ManyCellsOfOneKindFormOneRowThatUnfoldsAndFollowsTheEdits) {
   frame->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
   EXPECT_EQ(frame->ProblemsDock->View(), &map);
   EXPECT_EQ(Tree().topLevelItem(0)->text(2), "Cell inside the map without terrain (2)");
+
+  // While the dock is closed the current window changes; shown again (here
+  // through its own toggle, as a View menu would), it shows that window.
+  frame->ProblemsDock->close();
+  frame->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(clean->parentWidget()));
+  frame->ProblemsDock->toggleViewAction()->trigger();
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return Tree().topLevelItem(0)->text(2) == QStringLiteral("No problems found"); }, 3000))
+      << Tree().topLevelItem(0)->text(2).toStdString();
 
   // Closing every window empties the list.
   for (TMDIMiss* m : frame->MissionWindows())
