@@ -13,6 +13,9 @@
 namespace vh::demo {
 namespace {
 
+// Unit type 0 of the demo game, the foot soldiers that hold AI points.
+constexpr int kGarrisonUnit = 0;
+
 bool Between(int v, int first, int count) { return v >= first && v < first + count; }
 
 
@@ -393,6 +396,13 @@ void MapBuilder::Unit(int x, int y, int type, uint8_t owner, std::initializer_li
 }
 
 void MapBuilder::AIPoint(int x, int y, uint16_t a0A, uint16_t a48, uint16_t a4A, uint16_t a4E, bool flag) {
+  // An AI point belongs to the unit on its cell; a place without one gets a
+  // garrison of the side that holds the shop there, or of the neutral side.
+  TMissionCell& c = m_.Cells[y][x];
+  if (c.Vehicle == NoUnit) {
+    const TArrShop* shop = m_.GetShop(c.Shop);
+    Unit(x, y, kGarrisonUnit, shop ? shop->Owner : NeutralSide);
+  }
   int idx = m_.NewAIPoint({x, y});
   TAIPointRec& r = *m_.GetAIPoint(static_cast<int16_t>(idx));
   r.AI0A = a0A;

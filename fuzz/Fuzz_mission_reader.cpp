@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/Errors.h"
+#include "mission/MissionCheck.h"
 #include "mission/MissionFile.h"
 #include "mission/StdData.h"
 
@@ -76,6 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } catch (const EVhError&) {
     return 0;
   }
+  // The reader only ever points a cell at a record it just appended.
+  if (CheckMission(m).Find(TCheckKind::BrokenReference))
+    __builtin_trap();
   ByteStream saved = BuildMissionFile(m);
   TShopNames savedNames = ParseShopNames(ShopNamesFileBytes(m), "names.txt");
   TMission again;

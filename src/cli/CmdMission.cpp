@@ -1,4 +1,4 @@
-// dump, check and roundtrip: the commands over the mission core.
+// dump and roundtrip: the commands over the mission core.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -47,19 +47,6 @@ int CmdDump(const std::vector<std::string>& args) {
   std::string json = MissionToJson(lm.mission);
   std::fwrite(json.data(), 1, json.size(), stdout);
   std::fputc('\n', stdout);
-  return ExitOk;
-}
-
-int CmdCheck(const std::vector<std::string>& args) {
-  ParsedArgs parsed = MissionArgs(args, 1, "vhmission check [--std-dir DIR] [--text-dir NAME] MISSION");
-  LoadedMission lm;
-  try {
-    lm.mission.LoadFromFile(parsed.positional[0]);
-  } catch (const EVhError& e) {
-    return Fail(e);
-  }
-  std::printf("%s: %dx%d, %d shops, %d warnings\n", Cp1252ToUtf8(parsed.positional[0]).c_str(),
-              lm.mission.Width, lm.mission.Height, lm.mission.ShopCount(), lm.sink.Count());
   return ExitOk;
 }
 

@@ -17,8 +17,9 @@ const char* const kUsage =
     "\n"
     "Commands:\n"
     "  dump MISSION            print the whole mission as JSON\n"
-    "  check MISSION           load the mission and its shop names file; print each\n"
-    "                          tolerated anomaly as a warning\n"
+    "  check MISSION           check the mission as the editor's Mission > Check does:\n"
+    "                          one line per kind of problem with the count and the\n"
+    "                          first places; exit 1 when there are errors\n"
     "  roundtrip IN OUT        load IN and save it as OUT with OUT's shop names file,\n"
     "                          as the editor's Save As does\n"
     "  render MISSION OUT      draw the whole map into OUT (.bmp or .png)\n"
@@ -34,10 +35,11 @@ const char* const kUsage =
     "                          (default 71: terrain, objects, units, base map)\n"
     "  --df-layer N            render: the change layer to show (0..31)\n"
     "  --grid                  render: draw the hex grid\n"
+    "  --json                  check: every problem with all its places as JSON\n"
     "  --help                  show this text\n"
     "  --version               show the version\n"
     "\n"
-    "Exit codes: 0 done, 1 failed, 2 bad usage.\n";
+    "Exit codes: 0 done (check: no errors, warnings allowed), 1 failed, 2 bad usage.\n";
 
 struct Command {
   const char* name;

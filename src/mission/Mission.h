@@ -150,6 +150,12 @@ public:
   std::string FileName;
   std::string NamesFileName;
 
+  // What LoadFromFile tolerated, kept for the mission check: the anomalies in
+  // the order they were met, and the lines of the shop names file (from 1)
+  // that are neither entries nor blank. A save empties both.
+  std::vector<std::string> LoadAnomalies;
+  std::vector<int> NamesFileSkippedLines;
+
   // Counts the named edit operations below (and those the views add); a view
   // compares it with the value at the last save to know about unsaved work.
   uint64_t ChangeCount = 0;

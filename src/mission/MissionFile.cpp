@@ -196,12 +196,29 @@ void TMission::LoadFromFile(const std::string& fileName, bool defaultNames) {
     TMission& m;
     ~ClearBlank() { m.Blank = false; }
   } clearBlank{*this};
+  // Anomalies still reach the process-wide sink (the beep, the tool's
+  // warning); the mission keeps its own copy for the check.
+  struct Recorder : AnomalySink {
+    TMission& m;
+    AnomalySink* next = nullptr;
+    explicit Recorder(TMission& mission) : m(mission) {}
+    void Anomaly(const std::string& what) override {
+      m.LoadAnomalies.push_back(what);
+      if (next)
+        next->Anomaly(what);
+    }
+  } recorder{*this};
+  recorder.next = SetAnomalySink(&recorder);
+  struct Restore {
+    AnomalySink* previous;
+    ~Restore() { SetAnomalySink(previous); }
+  } restore{recorder.next};
 
   FileName = fileName;
   NamesFileName = ResolvePathCI(NamesPathFor(fileName, TxtFilesDir));
   TShopNames names;
   if (!defaultNames) {
-    names = ReadShopNames(NamesFileName);
+    names = ReadShopNames(NamesFileName, &NamesFileSkippedLines);
     ApplyMissionText(*this, LookupName(names, 0, NamesTypeMissionText));
     MissionName = LookupName(names, 1, NamesTypeMissionName);
   }
@@ -394,6 +411,9 @@ void TMission::SaveToFile() {
     throw;
   }
   CommitTempFiles({{missionTemp, missionPath}, {namesTemp, namesPath}});
+  // The files now hold what the editor wrote, none of what the load met.
+  LoadAnomalies.clear();
+  NamesFileSkippedLines.clear();
 }
 
 void TMission::SaveAs(const std::string& fileName) {

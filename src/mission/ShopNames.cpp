@@ -67,7 +67,8 @@ std::string NamesPathFor(const std::string& missionPath, const std::string& txtD
   return dir + name;
 }
 
-TShopNames ParseShopNames(std::span<const uint8_t> file, const std::string& source) {
+TShopNames ParseShopNames(std::span<const uint8_t> file, const std::string& source,
+                          std::vector<int>* skippedLines) {
   if (file.size() < 4)
     throw EReadError("Read error in shop name file " + source + ": it is shorter than 4 bytes");
   ByteStream decoded;
@@ -79,13 +80,18 @@ TShopNames ParseShopNames(std::span<const uint8_t> file, const std::string& sour
   text = text.substr(0, text.find('\0'));
   TShopNames table;
   size_t at = 0;
+  int lineNr = 0;
   while (at < text.size()) {
     size_t end = text.find_first_of("\r\n", at);
     if (end == std::string_view::npos)
       end = text.size();
+    ++lineNr;
     TShopNameItem item;
-    if (ParseEntry(text.substr(at, end - at), item))
+    std::string_view line = text.substr(at, end - at);
+    if (ParseEntry(line, item))
       table.push_back(std::move(item));
+    else if (skippedLines && !TrimControl(line).empty())
+      skippedLines->push_back(lineNr);
     at = end;
     if (at < text.size() && text[at] == '\r')
       ++at;
@@ -95,7 +101,7 @@ TShopNames ParseShopNames(std::span<const uint8_t> file, const std::string& sour
   return table;
 }
 
-TShopNames ReadShopNames(const std::string& path) {
+TShopNames ReadShopNames(const std::string& path, std::vector<int>* skippedLines) {
   std::ifstream in(path, std::ios::binary);
   if (!in)
     throw EInOutError("Cannot open shop name file \"" + path + "\"");
@@ -108,7 +114,7 @@ TShopNames ReadShopNames(const std::string& path) {
   }
   if (in.bad())
     throw EInOutError("Error processing shop name file \"" + path + "\"");
-  return ParseShopNames(data, path);
+  return ParseShopNames(data, path, skippedLines);
 }
 
 std::string LookupName(const TShopNames& table, int16_t key, int16_t type) {

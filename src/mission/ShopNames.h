@@ -32,9 +32,12 @@ constexpr size_t MaxShopNamesFileSize = 16u << 20;
 std::string NamesPathFor(const std::string& missionPath, const std::string& txtDir = TxtFilesDir);
 
 // Parses the bytes of a whole names file, decoding it first when it starts
-// with "TPWM". `source` names the file in error messages.
-TShopNames ParseShopNames(std::span<const uint8_t> file, const std::string& source);
-TShopNames ReadShopNames(const std::string& path);
+// with "TPWM". `source` names the file in error messages. Lines that are not
+// entries are skipped; when `skippedLines` is given it receives the numbers
+// (from 1) of those that are not blank either.
+TShopNames ParseShopNames(std::span<const uint8_t> file, const std::string& source,
+                          std::vector<int>* skippedLines = nullptr);
+TShopNames ReadShopNames(const std::string& path, std::vector<int>* skippedLines = nullptr);
 
 std::string LookupName(const TShopNames& table, int16_t key, int16_t type);
 

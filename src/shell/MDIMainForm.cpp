@@ -18,6 +18,7 @@
 #include "shell/DLGUtility.h"
 #include "shell/MDIMissForm.h"
 #include "shell/PaletteFactory.h"
+#include "shell/ProblemsDock.h"
 #include "shell/StatusPanels.h"
 #include "shell/VhApplication.h"
 #include "tools/Cp1252.h"
@@ -180,6 +181,7 @@ void TMDIMain::MissActivate(TMDIMiss* window) {
     generator_->SetView(window->MissView());
   MirrorView(window->MissView());
   UpdateStatusBar();
+  ProblemsDock->SetView(window->MissView());
 }
 
 void TMDIMain::MissCreated(TMDIMiss*) {
@@ -201,6 +203,7 @@ void TMDIMain::MissDestroyed(TMDIMiss* window) {
     activeMiss_ = nullptr;
     UpdateTitle();
     status_->ShowPointerCell(std::nullopt, 0, 0, 0);
+    ProblemsDock->SetView(nullptr);
     if (paletteApi_)
       paletteApi_->DetachMissionView();
     if (generator_)

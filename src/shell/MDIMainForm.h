@@ -30,6 +30,7 @@ class TAutosave;
 class TMainStatusBar;
 struct TRecoveryCopy;
 class TMDIMiss;
+class TProblemsDock;
 class TMissView;
 class TUtilityForm;
 
@@ -122,6 +123,8 @@ public:
   QAction *FileNewItem = nullptr, *FileOpenItem = nullptr, *FileSaveItem = nullptr, *FileSaveAsItem = nullptr,
           *FileSaveBmpItem = nullptr, *FileOptionsItem = nullptr, *FileExitItem = nullptr;
   QAction *DFLayerItem = nullptr, *ClearFilterItem = nullptr, *SettingsItem = nullptr, *GenerateMapItem = nullptr;
+  QAction* CheckItem = nullptr;
+  TProblemsDock* ProblemsDock = nullptr;
   QAction *TileItem = nullptr, *CascadeItem = nullptr, *ArrangeIconsItem = nullptr, *AboutItem = nullptr;
   QAction *FileCloseItem = nullptr, *MouseKeysItem = nullptr;
   QAction *ToolBarItem = nullptr, *StatusBarItem = nullptr, *PaletteItem = nullptr;

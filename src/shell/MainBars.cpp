@@ -14,6 +14,7 @@
 #include "graphics/PictureSets.h"
 #include "base/FileUtil.h"
 #include "shell/DLGNewMission.h"
+#include "shell/ProblemsDock.h"
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
 #include "shell/VhApplication.h"
@@ -165,6 +166,7 @@ void TMDIMain::CreateMenus() {
     GenerateMapItem->setChecked(generator_ != nullptr);
     RunCommand(this, [&] { ToggleGenerator(); });
   });
+  ProblemsDock = InstallProblemsDock(this, MissionMenu, &CheckItem);
 
   WindowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
   connect(WindowMenu, &QMenu::aboutToShow, this, &TMDIMain::WindowMenuAboutToShow);

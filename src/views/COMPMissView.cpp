@@ -163,7 +163,11 @@ TDFCell TMissView::CursorDFCell() const {
 
 bool TMissView::GotoShop(int16_t index) {
   TPoint cell;
-  if (!mission_->FindShop(index, cell))
+  return mission_->FindShop(index, cell) && GotoCell(cell);
+}
+
+bool TMissView::GotoCell(TPoint cell) {
+  if (!IsInGrid(cell))
     return false;
   MoveCursor(cell);
   const TPoint origin = CellToPoint(cell);

@@ -80,6 +80,8 @@ public:
   TAIPointRec* CursorAIPoint() { return mission_->GetAIPoint(CursorCell().AIPoint); }
   // Moves the cursor onto the shop's cell and asks the owner to centre it.
   bool GotoShop(int16_t index);
+  // The same for any cell of the grid; false (nothing moves) outside it.
+  bool GotoCell(TPoint cell);
 
   // --- Painting ---------------------------------------------------------------
   // Writes one value of `kind` (TPaintKind) into the shown layer; `first` is

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -101,6 +102,52 @@ TEST_F(Cli, CheckReportsAnomaliesAsWarningsAndFailuresWithOne) {
   EXPECT_EQ(other.code, 1);
   EXPECT_NE(other.out.find("ENG"), std::string::npos);
   EXPECT_EQ(Vhmission("check --std-dir " + P("nowhere") + " " + P("MIS/miss001.dat")).code, 1);
+}
+
+TEST_F(Cli, CheckPrintsOneLinePerKindOfProblem) {
+  test::MissionBytes blank;
+  blank.Width = 64;
+  blank.Height = 64;
+  WriteSample("miss010", blank, "\r\n#0000:0000{}\r\n");
+  Outcome r = Vhmission("check " + StdDir() + " " + P("MIS/miss010.dat"));
+  EXPECT_EQ(r.code, 0) << r.out;
+  EXPECT_NE(r.out.find("64x64, 0 shops: 0 errors, 4096 warnings\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\nwarning no-terrain: Cell inside the map without terrain (4096): (0, 0); (1, 0); (2, 0); "
+                       "(3, 0); (4, 0); and 4091 more\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2) << r.out;
+
+  // A unit whose owner byte is no side is an error; a stray line a warning.
+  test::MissionBytes b = Sample();
+  b.Units[3] = 0xFF05;
+  WriteSample("miss011", b, "\r\n#0002:0016{Town}\r\nnot an entry\r\n");
+  Outcome bad = Vhmission("check " + StdDir() + " " + P("MIS/miss011.dat"));
+  EXPECT_EQ(bad.code, 1) << bad.out;
+  EXPECT_NE(bad.out.find("\nerror unit-owner: Unit that belongs to none of the players or the neutral side (1): "
+                         "(0, 1) owner 255\n"),
+            std::string::npos)
+      << bad.out;
+  EXPECT_NE(bad.out.find("\nwarning names-file-line: "), std::string::npos) << bad.out;
+  EXPECT_NE(bad.out.find("(1): line 3\n"), std::string::npos) << bad.out;
+}
+
+TEST_F(Cli, CheckJsonListsEveryPlace) {
+  test::MissionBytes blank;
+  blank.Width = 40;
+  blank.Height = 30;
+  blank.Terrain.assign(40 * 30, 2);
+  blank.Terrain[5] = -1;
+  blank.Terrain[40 * 29 + 39] = -1;
+  WriteSample("miss012", blank, "\r\n#0000:0000{}\r\n?\r\n");
+  Outcome r = Vhmission("check --json " + StdDir() + " " + P("MIS/miss012.dat"));
+  EXPECT_EQ(r.code, 0) << r.out;
+  for (const char* expected :
+       {"\"width\":40,\"height\":30,\"errors\":0,\"warnings\":3,\"problems\":[",
+        "{\"kind\":\"names-file-line\",\"severity\":\"warning\",", "\"count\":1,\"places\":[{\"line\":3}]}",
+        "{\"kind\":\"no-terrain\",\"severity\":\"warning\",\"sentence\":\"Cell inside the map without terrain\","
+        "\"count\":2,\"places\":[{\"x\":5,\"y\":0},{\"x\":39,\"y\":29}]}"})
+    EXPECT_NE(r.out.find(expected), std::string::npos) << expected << "\n" << r.out;
 }
 
 TEST_F(Cli, DumpPrintsTheModelAsJson) {

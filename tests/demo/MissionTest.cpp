@@ -9,6 +9,7 @@
 #include "DemoFiles.h"
 #include "base/FileUtil.h"
 #include "mission/Mission.h"
+#include "mission/MissionCheck.h"
 #include "mission/StdData.h"
 
 namespace vh::demotest {
@@ -51,6 +52,18 @@ TEST(DemoMissions, HaveTheIntendedSizesAndNames) {
     EXPECT_TRUE(m.SaveNames) << Missions()[i].File;
     for (int p = 0; p < 7; ++p)
       EXPECT_FALSE(m.Players[p].Name.empty()) << Missions()[i].File << " player " << p;
+  }
+}
+
+// The missions a new user opens first must not show problems that are only
+// the demo's own faults.
+TEST(DemoMissions, PassTheMissionCheck) {
+  for (const auto& l : Missions()) {
+    TCheckReport r = CheckMission(*l.M);
+    for (const TProblem& p : r.Problems)
+      ADD_FAILURE() << l.File << ": " << CheckKindSentence(p.Kind) << " (" << p.Places.size() << "), first at ("
+                    << p.Places[0].Cell.x << ", " << p.Places[0].Cell.y << ") line " << p.Places[0].Line << " "
+                    << p.Places[0].Detail;
   }
 }
 

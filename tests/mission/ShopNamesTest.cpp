@@ -56,6 +56,20 @@ TEST(ShopNamesParse, AcceptsOnlyWellFormedEntries) {
   EXPECT_EQ(LookupName(t, 99, 16), "");
 }
 
+TEST(ShopNamesParse, ReportsTheLinesItSkipsButNotBlankOnes) {
+  // CR, LF and CR LF each end one line; a zero byte ends the text.
+  const std::string text = std::string("a\r#0002:0016{x}\rb\n\n  \n#0001:0024{y\r\n#0003:0016{z}\r\n") + '\0' +
+                           "after the end\r\n";
+  const ByteStream plain(text.begin(), text.end());
+  std::vector<int> skipped;
+  EXPECT_EQ(ParseShopNames(plain, "test.txt", &skipped).size(), 2u);
+  EXPECT_EQ(skipped, (std::vector<int>{1, 3, 6}));
+  // The same lines in a coded file.
+  std::vector<int> coded;
+  ParseShopNames(test::CompressTPWM(plain), "coded.txt", &coded);
+  EXPECT_EQ(coded, skipped);
+}
+
 TEST(ShopNamesParse, FirstEntryWinsAndUmlautsAreConverted) {
   TShopNames t = Parse("#0002:0016{M\x81hle \x8E\x99\x9A\x84\x94 \xE1}\r\n#0002:0016{second}\r\n");
   EXPECT_EQ(LookupName(t, 2, 16), "M\xFChle \xC4\xD6\xDC\xE4\xF6 \xE1");

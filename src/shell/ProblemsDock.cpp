@@ -1,0 +1,270 @@
+#include "shell/ProblemsDock.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenu>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTreeWidget>
+
+#include "tools/Cp1252.h"
+#include "views/COMPMissView.h"
+
+namespace vh {
+
+namespace {
+
+enum Column { ColKind, ColCell, ColProblem, ColumnCount };
+// Item data: the index of the problem in the report (rows) and of the place
+// in the problem (places; -1 on rows).
+constexpr int ProblemRole = Qt::UserRole;
+constexpr int PlaceRole = Qt::UserRole + 1;
+// How often the dock looks whether the mission changed.
+constexpr int PollMs = 100;
+
+QString CellText(const TProblemPlace& p) {
+  if (p.HasCell())
+    return QStringLiteral("(%1, %2)").arg(p.Cell.x).arg(p.Cell.y);
+  if (p.Line > 0)
+    return QStringLiteral("line %1").arg(p.Line);
+  return {};
+}
+
+// A mission window may reach past the MDI area (the dock takes room from
+// it): scroll the area as well, so the cell shows on the screen and not just
+// inside its window.
+void ShowInMdiArea(TMissView& map, TPoint cell) {
+  for (QWidget* w = map.parentWidget(); w; w = w->parentWidget()) {
+    auto* area = qobject_cast<QMdiArea*>(w);
+    if (!area)
+      continue;
+    QWidget* viewport = area->viewport();
+    const TPoint origin = map.CellToPoint(cell);
+    const QPoint at =
+        map.mapTo(viewport, map.BitmapToWidget({origin.x + HexSize / 2, origin.y + HexSize / 2}));
+    const QRect room = viewport->rect().adjusted(HexSize, HexSize, -HexSize, -HexSize);
+    if (at.x() < room.left() || at.x() > room.right())
+      area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->value() + at.x() -
+                                            viewport->width() / 2);
+    if (at.y() < room.top() || at.y() > room.bottom())
+      area->verticalScrollBar()->setValue(area->verticalScrollBar()->value() + at.y() -
+                                          viewport->height() / 2);
+    return;
+  }
+}
+
+QString Count(int n, const char* what) {
+  return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(what)).arg(n == 1 ? "" : "s");
+}
+
+}  // namespace
+
+TProblemsDock::TProblemsDock(QWidget* parent) : QDockWidget(QStringLiteral("Problems"), parent) {
+  setObjectName("ProblemsDock");
+  tree_ = new QTreeWidget(this);
+  tree_->setObjectName("ProblemsList");
+  tree_->setColumnCount(ColumnCount);
+  tree_->setHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Cell"), QStringLiteral("Problem")});
+  tree_->setRootIsDecorated(true);
+  tree_->setUniformRowHeights(true);
+  tree_->setAlternatingRowColors(true);
+  tree_->header()->setSectionResizeMode(ColKind, QHeaderView::ResizeToContents);
+  tree_->header()->setSectionResizeMode(ColCell, QHeaderView::ResizeToContents);
+  setWidget(tree_);
+
+  // Places are made when a row unfolds: a blank map has thousands.
+  connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* row) { FillPlaces(row); });
+  connect(tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { Activate(item); });
+
+  poll_.setInterval(PollMs);
+  connect(&poll_, &QTimer::timeout, this, &TProblemsDock::Poll);
+  settle_.setSingleShot(true);
+  settle_.setInterval(SettleMs);
+  connect(&settle_, &QTimer::timeout, this, [this] {
+    checkedStamp_ = MissionStamp();
+    Rebuild();
+  });
+  connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    if (!visible) {
+      poll_.stop();
+      settle_.stop();
+      return;
+    }
+    poll_.start();
+    if (stale_ || MissionStamp() != checkedStamp_)
+      settle_.start(0);
+  });
+}
+
+TProblemsDock::TStamp TProblemsDock::MissionStamp() const {
+  if (!view_)
+    return {};
+  // The selected layer counts, as its working grid stands for it in the
+  // check; so does a save, which forgets what the load tolerated.
+  const TMission& m = view_->Mission();
+  return {m.ChangeCount, m.DFNr, m.LoadAnomalies.size() + m.NamesFileSkippedLines.size()};
+}
+
+void TProblemsDock::SetView(TMissView* view) {
+  if (view == view_ && hasView_ == (view != nullptr))
+    return;
+  view_ = view;
+  hasView_ = view != nullptr;
+  settle_.stop();
+  checkedStamp_ = seenStamp_ = MissionStamp();
+  // A hidden dock catches up when it shows.
+  stale_ = true;
+  if (isVisible() || !hasView_)
+    Rebuild();
+}
+
+void TProblemsDock::CheckNow() {
+  show();
+  raise();
+  settle_.stop();
+  checkedStamp_ = seenStamp_ = MissionStamp();
+  Rebuild();
+  tree_->setFocus();
+}
+
+void TProblemsDock::Poll() {
+  if (hasView_ && !view_) {
+    // The window went without another one becoming current.
+    SetView(nullptr);
+    return;
+  }
+  const TStamp stamp = MissionStamp();
+  if (stamp == seenStamp_)
+    return;
+  // Each change restarts the wait, so a stroke is checked once it ends.
+  seenStamp_ = stamp;
+  if (stamp != checkedStamp_)
+    settle_.start();
+}
+
+void TProblemsDock::Rebuild() {
+  stale_ = false;
+  // Keep what the user unfolded and where the selection was.
+  std::vector<TCheckKind> unfolded;
+  TCheckKind currentKind{};
+  int currentPlace = -2;
+  for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* row = tree_->topLevelItem(i);
+    if (row->isExpanded() && i < static_cast<int>(report_.Problems.size()))
+      unfolded.push_back(report_.Problems[static_cast<size_t>(i)].Kind);
+  }
+  if (QTreeWidgetItem* cur = tree_->currentItem(); cur && cur->data(ColKind, PlaceRole).toInt() >= -1) {
+    currentKind = report_.Problems[cur->data(ColKind, ProblemRole).toUInt()].Kind;
+    currentPlace = cur->data(ColKind, PlaceRole).toInt();
+  }
+
+  report_ = view_ ? CheckMission(view_->Mission()) : TCheckReport{};
+  tree_->clear();
+  const QIcon error = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+  const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+  QList<QTreeWidgetItem*> rows;
+  for (size_t i = 0; i < report_.Problems.size(); ++i) {
+    const TProblem& p = report_.Problems[i];
+    auto* row = new QTreeWidgetItem;
+    const bool isError = p.Severity() == TSeverity::Error;
+    row->setIcon(ColKind, isError ? error : warning);
+    row->setText(ColKind, isError ? QStringLiteral("Error") : QStringLiteral("Warning"));
+    row->setData(ColKind, ProblemRole, static_cast<uint>(i));
+    row->setData(ColKind, PlaceRole, -1);
+    QString text = QString::fromLatin1(CheckKindSentence(p.Kind));
+    if (p.Places.size() == 1) {
+      if (!p.Places[0].Detail.empty())
+        text += QStringLiteral(": ") + ToQString(p.Places[0].Detail);
+      row->setText(ColCell, CellText(p.Places[0]));
+    } else {
+      text += QStringLiteral(" (%1)").arg(p.Places.size());
+      row->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    }
+    row->setText(ColProblem, text);
+    row->setToolTip(ColProblem, text);
+    rows.append(row);
+  }
+  tree_->addTopLevelItems(rows);
+
+  for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* row = tree_->topLevelItem(i);
+    const TCheckKind kind = report_.Problems[static_cast<size_t>(i)].Kind;
+    if (std::find(unfolded.begin(), unfolded.end(), kind) != unfolded.end())
+      row->setExpanded(true);
+    if (currentPlace == -2 || kind != currentKind)
+      continue;
+    QTreeWidgetItem* target = row;
+    if (currentPlace >= 0 && row->isExpanded() && currentPlace < row->childCount())
+      target = row->child(currentPlace);
+    tree_->setCurrentItem(target);
+  }
+  if (!tree_->currentItem() && tree_->topLevelItemCount() > 0)
+    tree_->setCurrentItem(tree_->topLevelItem(0));
+  setWindowTitle(report_.Problems.empty() || !view_
+                     ? QStringLiteral("Problems")
+                     : QStringLiteral("Problems: ") + Count(report_.Errors(), "error") +
+                           QStringLiteral(", ") + Count(report_.Warnings(), "warning"));
+  if (view_ && report_.Problems.empty()) {
+    auto* none = new QTreeWidgetItem(tree_);
+    none->setText(ColProblem, QStringLiteral("No problems found"));
+    none->setFlags(Qt::ItemIsEnabled);
+    none->setData(ColKind, PlaceRole, -3);
+  }
+}
+
+void TProblemsDock::FillPlaces(QTreeWidgetItem* row) {
+  if (row->parent() || row->childCount() > 0 || row->data(ColKind, PlaceRole).toInt() != -1)
+    return;
+  const uint index = row->data(ColKind, ProblemRole).toUInt();
+  const TProblem& p = report_.Problems[index];
+  if (p.Places.size() < 2)
+    return;
+  QList<QTreeWidgetItem*> places;
+  places.reserve(static_cast<qsizetype>(p.Places.size()));
+  for (size_t j = 0; j < p.Places.size(); ++j) {
+    auto* item = new QTreeWidgetItem;
+    item->setText(ColProblem, ToQString(p.Places[j].Detail));
+    item->setText(ColCell, CellText(p.Places[j]));
+    item->setData(ColKind, ProblemRole, index);
+    item->setData(ColKind, PlaceRole, static_cast<int>(j));
+    places.append(item);
+  }
+  row->addChildren(places);
+}
+
+void TProblemsDock::Activate(QTreeWidgetItem* item) {
+  const int place = item ? item->data(ColKind, PlaceRole).toInt() : -3;
+  if (!view_ || place < -1)
+    return;
+  const TProblem& p = report_.Problems[item->data(ColKind, ProblemRole).toUInt()];
+  // A row stands for its first place that has a cell.
+  for (size_t j = place < 0 ? 0 : static_cast<size_t>(place); j < p.Places.size(); ++j) {
+    if (p.Places[j].HasCell()) {
+      if (view_->GotoCell(p.Places[j].Cell))
+        ShowInMdiArea(*view_, p.Places[j].Cell);
+      return;
+    }
+    if (place >= 0)
+      return;
+  }
+}
+
+TProblemsDock* InstallProblemsDock(QMainWindow* frame, QMenu* missionMenu, QAction** checkItem) {
+  auto* dock = new TProblemsDock(frame);
+  frame->addDockWidget(Qt::BottomDockWidgetArea, dock);
+  dock->hide();
+  missionMenu->addSeparator();
+  QAction* check = missionMenu->addAction(QStringLiteral("&Check"));
+  check->setShortcut(Qt::Key_F7);
+  QObject::connect(check, &QAction::triggered, dock, &TProblemsDock::CheckNow);
+  if (checkItem)
+    *checkItem = check;
+  return dock;
+}
+
+}  // namespace vh
