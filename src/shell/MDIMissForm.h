@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 #include <string>
 
 #include "views/COMPMissView.h"
@@ -62,6 +63,14 @@ protected:
   void closeEvent(QCloseEvent* event) override;
 
 private:
+  // What the palette offered when a stroke's event arrived.
+  struct TStrokePaint {
+    uint8_t Page = 0;
+    uint16_t Value = 0xFFFF;
+    bool Multi = false;
+    TMultiSelection Selection;
+  };
+  void PaintCell(const TStrokePaint& paint, bool first, TPoint cell);
 
   TMissFrame* frame_;
   QScrollArea* scroll_;
@@ -69,6 +78,7 @@ private:
   QTimer timer_;
   bool isActive_ = false;
   bool discardOnClose_ = false;
+  std::optional<TPoint> strokeCell_;  // the stroke's cell painted last
 };
 
 } // namespace vh

@@ -300,8 +300,11 @@ void TEckView::Dispatch(TMouseKind kind, Qt::MouseButton button, const QMouseEve
   const QPoint widgetPos = event.position().toPoint();
   if (autoScrollTimer_.isActive())
     MakePointVisible(widgetPos, event.globalPosition().toPoint());
+  DispatchAt(kind, button, widgetPos, event.buttons(), event.modifiers());
+}
 
-  const Qt::MouseButtons held = event.buttons();
+void TEckView::DispatchAt(TMouseKind kind, Qt::MouseButton button, QPoint widgetPos, Qt::MouseButtons held,
+                          Qt::KeyboardModifiers modifiers) {
   TMouseActionItem action = maNone;
   switch (kind) {
   case TMouseKind::Down:
@@ -333,7 +336,7 @@ void TEckView::Dispatch(TMouseKind kind, Qt::MouseButton button, const QMouseEve
   TPoint cell = WidgetToBitmap(widgetPos);
   if (!PointToCell(cell))
     return;
-  const TShiftState shift{event.modifiers(), held};
+  const TShiftState shift{modifiers, held};
   if (action == maLeftDown && held.testFlag(Qt::RightButton)) {
     DoMouseAction(maLeftDown, button, cell, shift);
     action = maSpecial;
@@ -365,13 +368,14 @@ void TEckView::AutoScrollTick() {
     ReleaseCapture();
     return;
   }
-  const QPoint widgetPos = mapFromGlobal(mouse->ScreenPos);
-  MakePointVisible(widgetPos, mouse->ScreenPos);
-  // Over a cell, the move the scrolling causes is a move onto a new cell and
-  // must be dispatched.
-  TPoint cell = WidgetToBitmap(widgetPos);
-  if (PointToCell(cell))
-    moveCheckPending_ = false;
+  MakePointVisible(mapFromGlobal(mouse->ScreenPos), mouse->ScreenPos);
+  // The window system reports no move when the view scrolls under a mouse
+  // that stands still; the cell that came under the pointer is reported
+  // here instead, so a stroke goes on over the cells scrolling past. A move
+  // the scrolling may still cause at the same place is then stale.
+  const Qt::MouseButton button = (mouse->Buttons & Qt::LeftButton) ? Qt::LeftButton : Qt::RightButton;
+  DispatchAt(TMouseKind::Move, button, mapFromGlobal(mouse->ScreenPos), mouse->Buttons,
+             QGuiApplication::keyboardModifiers());
 }
 
 void TEckView::hideEvent(QHideEvent* event) {

@@ -190,6 +190,8 @@ protected:
 private:
   enum class TMouseKind { Down, Up, Move };
   void Dispatch(TMouseKind kind, Qt::MouseButton button, const QMouseEvent& event);
+  void DispatchAt(TMouseKind kind, Qt::MouseButton button, QPoint widgetPos, Qt::MouseButtons held,
+                  Qt::KeyboardModifiers modifiers);
   void TakeCapture();
   void ReleaseCapture();
   void AutoScrollTick();
