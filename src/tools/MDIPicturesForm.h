@@ -139,6 +139,8 @@ private:
   void SetUpCellUnitFields();
 
   // Selectors.
+  void SetUpSelectorHelp();
+  void ShowGroup(const TSelectionFile& groups, TMultiSelView& groupSel, TMultiSelView& selector);
   void TerGroupSelCurPosChanged();
   void ObjGroupSelCurPosChanged();
   bool PickInGroups(const TSelectionFile& file, TMultiSelView& groupSel, TMultiSelView& selector,
