@@ -221,6 +221,8 @@ void TUtilityForm::OKButtonClick() {
     return;
   view_->RedrawAll();
   view_->update();
+  if (frame_)
+    frame_->MissionReplaced(view_);
 }
 
 void TUtilityForm::ShowPreview() {

@@ -191,6 +191,12 @@ void TMDIMain::MissDestroyed(TMDIMiss* window) {
 
 void TMDIMain::MissCurPos() { UpdateStatusBar(); }
 
+void TMDIMain::MissionReplaced(TMissView* view) {
+  for (TMDIMiss* w : MissionWindows())
+    if (w->MissView() == view)
+      w->MissionReplaced();
+}
+
 void TMDIMain::GenMapOpened() { GenerateMapItem->setChecked(true); }
 
 void TMDIMain::GenMapClosed() {

@@ -48,6 +48,7 @@ public:
   void MissCreated(TMDIMiss* window) override;
   void MissDestroyed(TMDIMiss* window) override;
   void MissCurPos() override;
+  void MissionReplaced(TMissView* view) override;
   void GenMapOpened() override;
   void GenMapClosed() override;
   TPaletteApi* Palette() override { return paletteApi_; }

@@ -77,8 +77,15 @@ void TMDIMiss::SetActive(bool value) {
 
 void TMDIMiss::ClearWithFilter() {
   missView_->ClearFiltered();
-  if (isActive_ && missView_->FilterOn(mfShopMarks) && frame_ && frame_->Palette())
-    frame_->Palette()->SetCurrentShop(missView_->CursorCell().Shop);
+  MissionReplaced();
+}
+
+void TMDIMiss::MissionReplaced() {
+  if (!frame_)
+    return;
+  if (isActive_ && frame_->Palette())
+    frame_->Palette()->RefreshFromMission();
+  frame_->MissCurPos();
 }
 
 void TMDIMiss::SetMissSize(int32_t width, int32_t height) { missView_->SetGridSize({width, height}); }

@@ -35,6 +35,9 @@ public:
   void SaveAs(const std::string& fileName) { missView_->SaveMissionAs(fileName); }
   void SetActive(bool value);
   void ClearWithFilter();
+  // Everything shown about the mission is read from it again: the palette's
+  // panes while the window is current, and the frame's status bar.
+  void MissionReplaced();
   void SetMissSize(int32_t width, int32_t height);
   void UpdateCaption();
   // The window came to the front; a mission not yet read or sized does not

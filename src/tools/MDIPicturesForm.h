@@ -80,6 +80,7 @@ public:
   void DetachMissionView() override;
   void EnableShopCreation() override;
   void RefreshOwnerNames() override;
+  void RefreshFromMission() override;
 
   TMissView* FollowedView() const { return view_; }
   int16_t CurrentShop() const { return curShop_; }

@@ -3,12 +3,19 @@
 #include <set>
 #include <utility>
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
 #include "hexmap/HexGeometry.h"
+#include "shell/DLGUtility.h"
 #include "shell/FrameFixture.h"
+#include "shell/StatusPanels.h"
 #include "tools/COMPMultiSelView.h"
+#include "tools/COMPSpinEdit.h"
 #include "tools/MDIPicturesForm.h"
 #include "views/COMPMissView.h"
 
@@ -82,6 +89,65 @@ TEST_F(MapEditing, AQuickStrokePaintsEveryCellBetweenTheMovesItReported) {
   }
   EXPECT_LE(painted.size(), 12u);
   EXPECT_TRUE(ShowsCurrentMission(map));
+}
+
+void RightClickOn(TEckView& view, TPoint cell) {
+  QTest::mousePress(&view, Qt::RightButton, Qt::NoModifier, CentreOf(view, cell));
+  QTest::mouseRelease(&view, Qt::RightButton, Qt::NoModifier, CentreOf(view, cell));
+}
+
+QStringList Items(const QComboBox& box) {
+  QStringList items;
+  for (int i = 0; i < box.count(); ++i)
+    items << box.itemText(i);
+  return items;
+}
+
+TEST_F(MapEditing, ClearWithFilterLeavesNothingShownOfWhatItCleared) {
+  Start();
+  auto* palette = dynamic_cast<TMDIPictures*>(frame->Palette());
+  TMDIMiss* w = frame->OpenMissionFile(SampleMission("clear.dat"));
+  TMissView& map = *w->MissView();
+
+  // The unit under the cursor: shown in the status bar and on the Vehicle page.
+  RightClickOn(map, {5, 4});
+  EXPECT_EQ(frame->StatusPanels()->VehPanel->text(), UnitPanelText(0x0203));
+  EXPECT_TRUE(palette->IsAI->isEnabled());
+  frame->ClearFilterItem->trigger();  // terrain, objects and units of the map
+  ASSERT_EQ(map.Mission().Cells[4][5].Vehicle, NoUnit);
+  EXPECT_EQ(frame->StatusPanels()->VehPanel->text(), UnitPanelText(0xFFFF));
+  EXPECT_FALSE(palette->IsAI->isEnabled());
+
+  // The shop under the cursor, with shops in the filter.
+  RightClickOn(map, {6, 6});
+  palette->PageControl->setCurrentIndex(TMDIPictures::pgShop);
+  ASSERT_EQ(Items(*palette->ShopNameCombo).size(), 1);
+  EXPECT_TRUE(palette->PriorityEdit->isEnabled());
+  frame->FilterActions[mfShopMarks]->trigger();
+  ASSERT_TRUE(map.FilterOn(mfShopMarks));
+  frame->ClearFilterItem->trigger();
+  ASSERT_EQ(map.Mission().Cells[6][6].Shop, -1);
+  EXPECT_TRUE(Items(*palette->ShopNameCombo).isEmpty());
+  EXPECT_FALSE(palette->PriorityEdit->isEnabled());
+  // A new shop is the only one.
+  QTest::mouseClick(palette->ShopButton, Qt::LeftButton);
+  ASSERT_NE(map.Mission().Cells[6][6].Shop, -1);
+  EXPECT_EQ(Items(*palette->ShopNameCombo).size(), 1)
+      << Items(*palette->ShopNameCombo).join(", ").toStdString();
+}
+
+TEST_F(MapEditing, ATransferredMapIsShownInTheStatusBar) {
+  Start();
+  TMDIMiss* w = frame->NewMissionWindow(24, 16);
+  RightClickOn(*w->MissView(), {3, 3});
+  EXPECT_EQ(frame->StatusPanels()->TerPanel->text(), PartPanelText("Ter: ", 0xFFFF));
+  frame->ToggleGenerator();
+  ASSERT_NE(frame->Generator(), nullptr);
+  QTest::mouseClick(frame->Generator()->GenerateButton, Qt::LeftButton);
+  QTest::mouseClick(frame->Generator()->OKButton, Qt::LeftButton);
+  const int16_t terrain = w->Mission().Cells[3][3].Terrain;
+  ASSERT_NE(terrain, -1);
+  EXPECT_EQ(frame->StatusPanels()->TerPanel->text(), PartPanelText("Ter: ", static_cast<uint16_t>(terrain)));
 }
 
 }  // namespace
