@@ -85,7 +85,7 @@ bool TMDIMain::StartupIdle() {
   startupDone_ = true;
   for (const std::string& error : startupErrors_)
     if (graphicsUi_.Warning)
-      graphicsUi_.Warning(ToQString(error) + QStringLiteral(".\nThe editor goes on without it."));
+      graphicsUi_.Warning(MessageToQString(error) + QStringLiteral(".\nThe editor goes on without it."));
   QApplication::setOverrideCursor(Qt::WaitCursor);
   bool ok = CheckGameGraphics(config_, graphicsUi_);
   QApplication::restoreOverrideCursor();
@@ -98,8 +98,8 @@ bool TMDIMain::StartupIdle() {
   TPaletteWindow palette = CreatePaletteWindow(GamePictures(), config_.ProgramDir, mdi_);
   paletteWindow_ = palette.Window;
   paletteApi_ = palette.Api;
-  if (!palette.SetupError.empty() && graphicsUi_.Warning)
-    graphicsUi_.Warning(ToQString(palette.SetupError));
+  if (!palette.SetupError.isEmpty() && graphicsUi_.Warning)
+    graphicsUi_.Warning(palette.SetupError);
   return true;
 }
 

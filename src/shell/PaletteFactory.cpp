@@ -18,7 +18,7 @@ TPaletteWindow CreatePaletteWindow(const TPictureSets& sets, const std::string& 
   QRect r = area->viewport()->rect();
   sub->move(std::max(0, r.width() - sub->width()), 0);
   sub->show();
-  return {sub, palette, FromQString(palette->SetupError())};
+  return {sub, palette, palette->SetupError()};
 }
 
 } // namespace vh

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <string>
 
 #include "graphics/PictureSets.h"
@@ -14,7 +16,7 @@ class TPaletteApi;
 struct TPaletteWindow {
   QWidget* Window = nullptr;  // the MDI sub-window holding the palette
   TPaletteApi* Api = nullptr;
-  std::string SetupError;     // selection files that could not be read
+  QString SetupError;         // selection files that could not be read
 };
 
 // Creates the palette window inside the frame's MDI area, beside where the

@@ -91,7 +91,7 @@ void TMDIPictures::ReadSelectionFiles(const std::string& programDir) {
       groups = TSelectionFile{};
       if (!setupError_.isEmpty())
         setupError_ += QLatin1Char('\n');
-      setupError_ += ToQString(e.what());
+      setupError_ += MessageToQString(e.what());
     }
     groupSel.SetPage(groups.GroupIndex);
     ShowGroup(groups, groupSel, selector);

@@ -1,5 +1,7 @@
 // The palette's picture selectors driven with the mouse: group choice,
 // multi-selection, the unit page and picking.
+#include <filesystem>
+
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QMdiArea>
@@ -327,6 +329,13 @@ TEST_F(TPaletteSelectors, MissingAndShortSelectionFilesLeaveAUsablePalette) {
   EXPECT_EQ(page, 0);
   EXPECT_EQ(value, 0xFFFF);
   EXPECT_FALSE(p.PickPicture(5, 5, 0xFFFF));
+
+  // A program directory whose name is no ASCII is named as it is.
+  const std::string umlautDir = other.File("Pr\xC3\xBC" "fung");  // UTF-8, as the file system has it
+  std::filesystem::create_directories(umlautDir);
+  TMDIPictures named(Sets(), umlautDir);
+  EXPECT_TRUE(named.SetupError().contains(QString::fromUtf8("Pr\u00FCfung/terrain.sel")))
+      << named.SetupError().toStdString();
 
   // One good file is enough for its own page.
   WriteFile(other.File("terrain.sel"), SelectionFileBytes(SampleTerrain()));
