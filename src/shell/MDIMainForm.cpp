@@ -251,6 +251,7 @@ void TMDIMain::EnableMissionCommands(bool enable) {
     a->setEnabled(enable);
   GridFilter->setEnabled(enable);
   DFNrCounter->setEnabled(enable);
+  DFNrLabel->setEnabled(enable);
   if (enable)
     return;
   // Without a mission every filter button is released.

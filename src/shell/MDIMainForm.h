@@ -79,6 +79,7 @@ public:
   std::array<QAction*, MissFilterBitCount> FilterActions{};  // by filter bit
   QAction* GridFilter = nullptr;
   QSpinBox* DFNrCounter = nullptr;
+  QLabel* DFNrLabel = nullptr;
   QAction *FileNewItem = nullptr, *FileOpenItem = nullptr, *FileSaveItem = nullptr, *FileSaveAsItem = nullptr,
           *FileSaveBmpItem = nullptr, *FileOptionsItem = nullptr, *FileExitItem = nullptr;
   QAction *DFLayerItem = nullptr, *ClearFilterItem = nullptr, *SettingsItem = nullptr, *GenerateMapItem = nullptr;

@@ -348,9 +348,14 @@ void TEckView::TakeCapture() {
   captured_ = true;
   autoScrollTimer_.start();
   // A top-level window is brought to the front by the window system itself;
-  // an MDI child window is the frame's business, so it is raised here.
-  if (QWidget* owner = CaptionOwner(); owner && !owner->isWindow())
-    owner->raise();
+  // an MDI child window is the frame's business, so it is raised here. The
+  // caption owner may be a widget inside the child window: the child window
+  // itself is what has to come up.
+  for (QWidget* w = this; w && !w->isWindow(); w = w->parentWidget())
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+      sub->raise();
+      break;
+    }
 }
 
 void TEckView::ReleaseCapture() {

@@ -6,7 +6,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -148,6 +151,37 @@ TEST_F(MapEditing, ATransferredMapIsShownInTheStatusBar) {
   const int16_t terrain = w->Mission().Cells[3][3].Terrain;
   ASSERT_NE(terrain, -1);
   EXPECT_EQ(frame->StatusPanels()->TerPanel->text(), PartPanelText("Ter: ", static_cast<uint16_t>(terrain)));
+}
+
+TEST_F(MapEditing, APressOnAMapBringsItsWindowToTheFront) {
+  Start();
+  TMDIMiss* a = frame->NewMissionWindow(24, 16);
+  TMDIMiss* b = frame->NewMissionWindow(24, 16);
+  auto* subA = qobject_cast<QMdiSubWindow*>(a->parentWidget());
+  auto* subB = qobject_cast<QMdiSubWindow*>(b->parentWidget());
+  ASSERT_TRUE(subA && subB);
+  subA->setGeometry(0, 0, 300, 300);
+  subB->setGeometry(40, 40, 300, 300);
+  subB->raise();
+  ASSERT_EQ(frame->MdiArea()->subWindowList(QMdiArea::StackingOrder).last(), subB);
+  // A cell of a's map that b does not cover.
+  const QPoint at = CentreOf(*a->MissView(), {0, 0});
+  QTest::mousePress(a->MissView(), Qt::RightButton, Qt::NoModifier, at);
+  QTest::mouseRelease(a->MissView(), Qt::RightButton, Qt::NoModifier, at);
+  EXPECT_EQ(frame->MdiArea()->subWindowList(QMdiArea::StackingOrder).last(), subA);
+}
+
+TEST_F(MapEditing, TheLayerNumberLabelIsDisabledWithoutAMission) {
+  Start();
+  ASSERT_NE(frame->DFNrLabel, nullptr);
+  EXPECT_FALSE(frame->DFNrLabel->isEnabled());
+  TMDIMiss* w = frame->NewMissionWindow(24, 16);
+  EXPECT_TRUE(frame->DFNrLabel->isEnabled());
+  EXPECT_TRUE(frame->DFNrCounter->isEnabled());
+  w->SetDiscardOnClose();
+  qobject_cast<QMdiSubWindow*>(w->parentWidget())->close();
+  test::FlushDeletes();
+  EXPECT_FALSE(frame->DFNrLabel->isEnabled());
 }
 
 }  // namespace
