@@ -6,6 +6,9 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -55,6 +58,15 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
   roughnessLabel->setBuddy(RoughnessEdit);
   GenerateButton = new QPushButton(QStringLiteral("&Generate"), this);
   GenerateButton->setObjectName("GenerateButton");
+  // Seeds from the clock are the milliseconds of the day: nine digits make
+  // every one of them again.
+  SeedEdit = new QLineEdit(this);
+  SeedEdit->setObjectName("SeedEdit");
+  SeedEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), SeedEdit));
+  SeedEdit->setPlaceholderText(QStringLiteral("from the clock"));
+  SeedEdit->setToolTip(QStringLiteral("The same seed makes the same landscape again; empty: from the clock"));
+  auto* seedLabel = new QLabel(QStringLiteral("S&eed"), this);
+  seedLabel->setBuddy(SeedEdit);
 
   auto* typeBox = new QGroupBox(QStringLiteral("Terrain Type"), this);
   auto* light = new QRadioButton(QStringLiteral("L&ightgreen"), typeBox);
@@ -110,6 +122,10 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
   roughRow->addWidget(roughnessLabel);
   roughRow->addWidget(RoughnessEdit);
   left->addLayout(roughRow);
+  auto* seedRow = new QHBoxLayout;
+  seedRow->addWidget(seedLabel);
+  seedRow->addWidget(SeedEdit);
+  left->addLayout(seedRow);
   left->addWidget(GenerateButton);
   left->addWidget(typeBox);
   left->addWidget(optionsBox);
@@ -210,7 +226,12 @@ void TUtilityForm::GenerateButtonClick() {
   if (!generator_.Attached())
     return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  generator_.Generate();
+  if (SeedEdit->text().isEmpty()) {
+    generator_.Generate();
+    SeedEdit->setPlaceholderText(QStringLiteral("from the clock; last %1").arg(generator_.LastSeed()));
+  } else {
+    generator_.GenerateFromSeed(SeedEdit->text().toUInt());
+  }
   ShowPreview();
   QApplication::restoreOverrideCursor();
   OKButton->setEnabled(true);
@@ -229,8 +250,12 @@ void TUtilityForm::ShowPreview() {
   const TPreview& p = generator_.Preview();
   if (p.Width <= 0 || p.Height <= 0) {
     Image->setPixmap(QPixmap());
+    Image->setFixedSize(kPreviewMaxWidth + 2, kPreviewMaxHeight + 2);
     return;
   }
+  // The frame hugs the picture; maps smaller than the largest leave no
+  // empty panel beside or below it.
+  Image->setFixedSize(p.Width + 2, p.Height + 2);
   QImage image(p.Pixels.data(), p.Width, p.Height, p.Stride, QImage::Format_Indexed8);
   QList<QRgb> colours;
   for (const TPaletteEntry& c : GamePictures().GamePalette)

@@ -8,6 +8,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QMdiArea;
 class QPushButton;
 class QSpinBox;
@@ -37,6 +38,7 @@ public:
 
   QSpinBox* RoughnessEdit = nullptr;
   QPushButton* GenerateButton = nullptr;
+  QLineEdit* SeedEdit = nullptr;  // empty: a seed from the clock
   QButtonGroup* TerrainType = nullptr;
   QCheckBox* TexturedCheckBox = nullptr;
   std::array<QSpinBox*, 3> BorderEdits{};  // BorderEdit0 .. BorderEdit2

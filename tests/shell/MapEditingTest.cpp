@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -182,6 +183,34 @@ TEST_F(MapEditing, TheLayerNumberLabelIsDisabledWithoutAMission) {
   qobject_cast<QMdiSubWindow*>(w->parentWidget())->close();
   test::FlushDeletes();
   EXPECT_FALSE(frame->DFNrLabel->isEnabled());
+}
+
+TEST_F(MapEditing, TheSeedMakesALandscapeAgainAndThePreviewFrameFitsIt) {
+  Start();
+  frame->NewMissionWindow(24, 16);
+  frame->ToggleGenerator();
+  TUtilityForm& g = *frame->Generator();
+  const auto generate = [&] {
+    QTest::mouseClick(g.GenerateButton, Qt::LeftButton);
+    return g.Generator().Preview().Pixels;
+  };
+  // Empty: from the clock, and the seed it took is offered.
+  const auto fromClock = generate();
+  const QString last = QString::number(g.Generator().LastSeed());
+  EXPECT_TRUE(g.SeedEdit->placeholderText().endsWith(last)) << g.SeedEdit->placeholderText().toStdString();
+  QTest::keyClicks(g.SeedEdit, last);
+  EXPECT_EQ(generate(), fromClock);
+  g.SeedEdit->clear();
+  QTest::keyClicks(g.SeedEdit, "12345x678");  // digits only
+  EXPECT_EQ(g.SeedEdit->text(), "12345678");
+  const auto seeded = generate();
+  EXPECT_EQ(generate(), seeded);
+  EXPECT_NE(seeded, fromClock);
+
+  const TPreview& p = g.Generator().Preview();
+  ASSERT_GT(p.Width, 0);
+  EXPECT_EQ(g.Image->size(), QSize(p.Width + 2, p.Height + 2));
+  EXPECT_EQ(g.Image->contentsRect().size(), QSize(p.Width, p.Height));
 }
 
 }  // namespace
