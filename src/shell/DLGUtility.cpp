@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "config/IniFile.h"
 #include "graphics/PictureSets.h"
 #include "shell/MissFrame.h"
 #include "views/COMPMissView.h"
@@ -176,13 +177,54 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
 }
 
 TUtilityForm::~TUtilityForm() {
+  RememberSettings();
   if (frame_)
     frame_->GenMapClosed();
+}
+
+void TUtilityForm::SetIniPath(const std::string& path) {
+  iniPath_ = path;
+  const TIniFile ini(path);
+  remembered_ = ParseGeneratorSettings([&ini](const std::string& key) -> std::optional<std::string> {
+    // No text a key can hold: the key is missing.
+    const std::string missing(1, '\n');
+    std::string v = ini.ReadString(GeneratorSettingsSection, key, missing);
+    return v == missing ? std::nullopt : std::optional<std::string>(v);
+  });
+  if (!remembered_)
+    return;
+  SeedEdit->setText(QString::fromStdString(remembered_->Seed));
+  if (view_ && !view_->Generator.Generated) {
+    ApplySettings(*remembered_, view_->Generator);
+    LoadControls();
+    ShowPreview();
+  }
+}
+
+// Settings are a convenience: a file that cannot be written costs nothing
+// but them, and the window closes all the same.
+void TUtilityForm::RememberSettings() {
+  if (iniPath_.empty() || !generator_.Attached())
+    return;
+  try {
+    TIniFile ini(iniPath_);
+    for (const auto& [key, value] : GeneratorSettingKeys(SettingsOf(generator_.State(), SeedEdit->text().toStdString())))
+      ini.WriteString(GeneratorSettingsSection, key, value);
+    ini.Save();
+  } catch (const std::exception&) {
+  }
 }
 
 void TUtilityForm::SetView(TMissView* view) {
   if (!view || view == view_)
     return;
+  RememberSettings();
+  if (remembered_ && !view->Generator.Generated) {
+    remembered_->Seed = SeedEdit->text().toStdString();
+    if (generator_.Attached())
+      remembered_ = SettingsOf(generator_.State(), remembered_->Seed);
+    ApplySettings(*remembered_, view->Generator);
+  }
   view_ = view;
   generator_.SetView(&view->Generator, &view->Mission());
   LoadControls();

@@ -3,6 +3,10 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+#include <string>
+
+#include "generator/GeneratorSettings.h"
 #include "generator/MapGenerator.h"
 
 class QButtonGroup;
@@ -27,6 +31,9 @@ public:
   static TUtilityForm* Create(TMissFrame* frame, QMdiArea* area);
   ~TUtilityForm() override;
 
+  // Where the window keeps its settings between runs; they are read now and
+  // given to every mission whose generator has not made a landscape yet.
+  void SetIniPath(const std::string& path);
   void SetView(TMissView* view);
   TMissView* View() const { return view_; }
   const TMapGenerator& Generator() const { return generator_; }
@@ -52,8 +59,12 @@ private:
   void ApplyBorderLimits();
   void ShowPreview();
 
+  void RememberSettings();
+
   TMissFrame* frame_;
   QPointer<TMissView> view_;
+  std::string iniPath_;
+  std::optional<TGeneratorSettings> remembered_;
   TMapGenerator generator_;
   bool updating_ = false;
 };

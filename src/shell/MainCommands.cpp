@@ -188,6 +188,7 @@ void TMDIMain::ToggleGenerator() {
   }
   generator_ = TUtilityForm::Create(this, mdi_);
   generator_->SetView(CurrentView());
+  generator_->SetIniPath(config_.IniPath());
 }
 
 void TMDIMain::FilterClick(int bit, bool down) {

@@ -3,6 +3,7 @@
 #include <set>
 #include <utility>
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "config/IniFile.h"
 #include "hexmap/HexGeometry.h"
 #include "shell/DLGUtility.h"
 #include "shell/FrameFixture.h"
@@ -211,6 +213,42 @@ TEST_F(MapEditing, TheSeedMakesALandscapeAgainAndThePreviewFrameFitsIt) {
   ASSERT_GT(p.Width, 0);
   EXPECT_EQ(g.Image->size(), QSize(p.Width + 2, p.Height + 2));
   EXPECT_EQ(g.Image->contentsRect().size(), QSize(p.Width, p.Height));
+}
+
+TEST_F(MapEditing, TheGeneratorWindowRemembersItsSettingsInTheIniFile) {
+  WriteIni("[General]\r\nVarnholtDir=" + gameDir +
+           "\r\n[Generator]\r\nRoughness=150\r\nTerrainType=1\r\nTextured=1\r\nBorder0=50\r\n"
+           "Border1=80\r\nBorder2=130\r\nSeed=4242\r\n");
+  Start();
+  TMDIMiss* w = frame->NewMissionWindow(24, 16);
+  frame->ToggleGenerator();
+  TUtilityForm* g = frame->Generator();
+  EXPECT_EQ(g->RoughnessEdit->value(), 150);
+  EXPECT_EQ(g->TerrainType->checkedId(), 1);
+  EXPECT_TRUE(g->TexturedCheckBox->isChecked());
+  EXPECT_EQ(g->BorderEdits[0]->value(), 50);
+  EXPECT_EQ(g->BorderEdits[1]->value(), 80);
+  EXPECT_EQ(g->BorderEdits[2]->value(), 130);
+  EXPECT_EQ(g->SeedEdit->text(), "4242");
+  EXPECT_EQ(w->MissView()->Generator.Roughness, 150);
+
+  g->RoughnessEdit->selectAll();
+  QTest::keyClicks(g->RoughnessEdit, "170");
+  g->SeedEdit->clear();
+  QTest::keyClicks(g->SeedEdit, "77");
+  QTest::mouseClick(g->CancelButton, Qt::LeftButton);
+  test::FlushDeletes();
+  ASSERT_EQ(frame->Generator(), nullptr);
+  const TIniFile ini(programDir + "vhedit.ini");
+  EXPECT_EQ(ini.ReadInteger("Generator", "Roughness", 0), 170);
+  EXPECT_EQ(ini.ReadString("Generator", "Seed", ""), "77");
+  EXPECT_EQ(ini.ReadInteger("Generator", "Border2", 0), 130);
+  EXPECT_EQ(ini.ReadString("General", "VarnholtDir", ""), gameDir);
+
+  // The next window starts from there.
+  frame->ToggleGenerator();
+  EXPECT_EQ(frame->Generator()->SeedEdit->text(), "77");
+  EXPECT_EQ(frame->Generator()->RoughnessEdit->value(), 170);
 }
 
 }  // namespace
