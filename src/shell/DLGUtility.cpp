@@ -7,12 +7,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -63,7 +63,8 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
   // every one of them again.
   SeedEdit = new QLineEdit(this);
   SeedEdit->setObjectName("SeedEdit");
-  SeedEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), SeedEdit));
+  SeedEdit->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), SeedEdit));
   SeedEdit->setPlaceholderText(QStringLiteral("from the clock"));
   SeedEdit->setToolTip(QStringLiteral("The same seed makes the same landscape again; empty: from the clock"));
   auto* seedLabel = new QLabel(QStringLiteral("S&eed"), this);
@@ -208,7 +209,8 @@ void TUtilityForm::RememberSettings() {
     return;
   try {
     TIniFile ini(iniPath_);
-    for (const auto& [key, value] : GeneratorSettingKeys(SettingsOf(generator_.State(), SeedEdit->text().toStdString())))
+    for (const auto& [key, value] :
+         GeneratorSettingKeys(SettingsOf(generator_.State(), SeedEdit->text().toStdString())))
       ini.WriteString(GeneratorSettingsSection, key, value);
     ini.Save();
   } catch (const std::exception&) {

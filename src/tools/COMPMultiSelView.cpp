@@ -51,7 +51,8 @@ void TMultiSelView::GetCellPicture(TPoint cell, THexPicture& picture) const {
   const int16_t entry = InSelGrid(cell) ? page_.At(cell) : int16_t{-1};
   picture = LibraryPicture(Sets(), library_, entry);
   if (entry == -1 && EraserOnEmpty)
-    DrawEraserSign(picture, PaletteIndexOf(EraserInk), PaletteIndexOf(EraserSleeve), PaletteIndexOf(EraserRubber));
+    DrawEraserSign(picture, PaletteIndexOf(EraserInk), PaletteIndexOf(EraserSleeve),
+                   PaletteIndexOf(EraserRubber));
   if (multi_.Selected(cell))
     OverlayPicture(picture, Sets().EdgeCombos[multi_.Border(cell)], 0);
 }

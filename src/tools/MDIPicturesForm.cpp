@@ -157,8 +157,8 @@ void TMDIPictures::SetUpSelectorHelp() {
       return erase;
     const uint16_t unit = UnitValue(entry, VehOwnerComboBox->currentIndex());
     const int owner = unit >> 8;
-    const QString ownerText = owner < VehOwnerComboBox->count() ? VehOwnerComboBox->itemText(owner)
-                                                                 : QStringLiteral("neutral");
+    const QString ownerText =
+        owner < VehOwnerComboBox->count() ? VehOwnerComboBox->itemText(owner) : QStringLiteral("neutral");
     return QStringLiteral("Unit type %1\nOwner: %2").arg(entry).arg(ownerText);
   };
 }
