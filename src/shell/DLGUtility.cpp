@@ -272,7 +272,7 @@ void TUtilityForm::GenerateButtonClick() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (SeedEdit->text().isEmpty()) {
     generator_.Generate();
-    SeedEdit->setPlaceholderText(QStringLiteral("from the clock; last %1").arg(generator_.LastSeed()));
+    SeedEdit->setPlaceholderText(QStringLiteral("clock, last %1").arg(generator_.LastSeed()));
   } else {
     generator_.GenerateFromSeed(SeedEdit->text().toUInt());
   }
