@@ -20,6 +20,7 @@
 #include "shell/DLGUtility.h"
 #include "shell/FrameFixture.h"
 #include "shell/StatusPanels.h"
+#include "shell/VhApplication.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/COMPSpinEdit.h"
 #include "tools/MDIPicturesForm.h"
@@ -29,6 +30,7 @@ namespace vh {
 namespace {
 
 using MapEditing = test::FrameFixture;
+namespace fs = std::filesystem;
 
 QPoint CentreOf(const TEckView& view, TPoint cell) {
   TPoint p = view.CellToPoint(cell);
@@ -249,6 +251,20 @@ TEST_F(MapEditing, TheGeneratorWindowRemembersItsSettingsInTheIniFile) {
   frame->ToggleGenerator();
   EXPECT_EQ(frame->Generator()->SeedEdit->text(), "77");
   EXPECT_EQ(frame->Generator()->RoughnessEdit->value(), 170);
+}
+
+TEST_F(MapEditing, AnErrorNamesAPathWithUmlautsAsTheFileSystemHasIt) {
+  Start();
+  const std::string dir = gameDir + "K\xC3\xBCste";  // UTF-8, the file system's encoding
+  fs::create_directories(dir);
+  TMission m;
+  m.SetSize({8, 8});
+  m.SaveAs(dir + "/x.dat");  // with its names file
+  WriteWholeFile(dir + "/x.dat", ByteStream(300, 'x'));
+  QString text;
+  test::AnswerNextMessageBox(QMessageBox::Ok, &text);
+  EXPECT_FALSE(RunCommand(frame, [&] { frame->OpenMissionFile(dir + "/x.dat"); }));
+  EXPECT_TRUE(text.contains(QString::fromUtf8("K\u00FCste/x.dat"))) << text.toStdString();
 }
 
 }  // namespace
