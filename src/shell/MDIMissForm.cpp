@@ -131,7 +131,9 @@ void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftStat
   if (!paint.Multi && paint.Page > 2)
     return;  // the shop page paints nothing
   const bool first = action == maLeftDown;
-  if (first || !strokeCell_) {
+  // A stroke whose press fell beside the cells has no cell to go on from.
+  const bool sameStroke = strokeCell_ && strokeCapture_ == missView_->CaptureCount();
+  if (first || !sameStroke) {
     PaintCell(paint, first, cell);
   } else {
     // Move events arrive only now and then during a quick drag: the cells
@@ -143,6 +145,7 @@ void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftStat
         PaintCell(paint, false, line[i]);
   }
   strokeCell_ = cell;
+  strokeCapture_ = missView_->CaptureCount();
 }
 
 void TMDIMiss::PaintCell(const TStrokePaint& paint, bool first, TPoint cell) {

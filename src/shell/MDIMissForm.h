@@ -82,6 +82,7 @@ private:
   bool isActive_ = false;
   bool discardOnClose_ = false;
   std::optional<TPoint> strokeCell_;  // the stroke's cell painted last
+  uint32_t strokeCapture_ = 0;        // the view's capture it belongs to
 };
 
 } // namespace vh

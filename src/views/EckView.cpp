@@ -346,6 +346,7 @@ void TEckView::DispatchAt(TMouseKind kind, Qt::MouseButton button, QPoint widget
 
 void TEckView::TakeCapture() {
   captured_ = true;
+  ++captureCount_;
   autoScrollTimer_.start();
   // A top-level window is brought to the front by the window system itself;
   // an MDI child window is the frame's business, so it is raised here. The

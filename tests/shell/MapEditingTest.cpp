@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -97,6 +98,25 @@ TEST_F(MapEditing, AQuickStrokePaintsEveryCellBetweenTheMovesItReported) {
   }
   EXPECT_LE(painted.size(), 12u);
   EXPECT_TRUE(ShowsCurrentMission(map));
+
+  // The next stroke starts beside the cells (the map's corner belongs to no
+  // cell): it does not go on from where the last one ended. The events go
+  // straight to the map, wherever it is scrolled to.
+  const size_t before2 = painted.size();
+  const auto send = [&map](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at) {
+    QMouseEvent event(type, QPointF(at), QPointF(map.mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&map, &event);
+  };
+  const QPoint corner = map.BitmapToWidget(map.CellToPoint({0, 0}));
+  send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, corner);
+  send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, CentreOf(map, {4, 14}));
+  send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CentreOf(map, {4, 14}));
+  EXPECT_EQ(map.Mission().Cells[14][4].Terrain, terrain);
+  int count = 0;
+  for (int y = 0; y < map.Rows(); ++y)
+    for (int x = 0; x < map.Cols(); ++x)
+      count += map.Mission().Cells[y][x].Terrain == terrain && !before.count({x, y});
+  EXPECT_EQ(count, static_cast<int>(before2) + 1);
 }
 
 void RightClickOn(TEckView& view, TPoint cell) {
