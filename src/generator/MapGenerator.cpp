@@ -99,6 +99,7 @@ void TMapGenerator::GenerateFromSeed(uint32_t seed) {
 }
 
 void TMapGenerator::GenerateWithCurrentSeed() {
+  lastSeed_ = Rng().Seed;
   GenerateHeights(*state_, mapWidth_, mapHeight_);
   state_->Generated = true;
   Reclassify();

@@ -52,6 +52,8 @@ public:
 
   // A new height field from the clock-seeded generator.
   void Generate();
+  // The seed of the last height field made, to make it again.
+  uint32_t LastSeed() const { return lastSeed_; }
   // A new height field from a given seed, for reproducible maps and tests.
   void GenerateFromSeed(uint32_t seed);
   // Builds the coasts and writes the terrain into the mission; false when
@@ -69,6 +71,7 @@ private:
   int32_t mapHeight_ = 0;
   TCellCodes codes_{};
   TPreview preview_;
+  uint32_t lastSeed_ = 0;
 };
 
 }  // namespace vh

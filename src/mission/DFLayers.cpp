@@ -101,7 +101,9 @@ void ReadDFChunks(TMission& m, ByteReader& file, const TDFDirectory& dir) {
       throw ERangeError("Mission " + file.Source() + ": change layer entry " + std::to_string(n) +
                         " out of range 0..31");
     int64_t len = static_cast<int64_t>(dir.Lengths[n]) - 4;
-    if (len < 0 || len % DFRecordSize != 0)
+    // An empty layer copies nothing, so where its offset points does not
+    // matter, even beyond the end of the file.
+    if (len <= 0 || len % DFRecordSize != 0)
       continue;
     file.Seek(dir.Offsets[n]);
     auto bytes = file.Bytes(static_cast<size_t>(len));

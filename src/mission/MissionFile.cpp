@@ -96,8 +96,11 @@ void ReadShops(TMission& m, ByteReader& in, const TShopNames& names) {
     int16_t kind = GetI16(r, 0);
     if (kind != 1 && kind != 2)
       continue;
-    TMissionCell& cell = m.Cell(CellOfCode(GetU16(r, 2), in.Source(), where.c_str()));
+    const auto cellOfRecord = [&]() -> TMissionCell& {
+      return m.Cell(CellOfCode(GetU16(r, 2), in.Source(), where.c_str()));
+    };
     if (kind == 2) {
+      TMissionCell& cell = cellOfRecord();
       TAIPointRec ai;
       ai.AI1231 = std::all_of(r.begin() + 18, r.begin() + 50, [](uint8_t b) { return b == 0xFF; }) ? 1 : 0;
       ai.AI0A = GetU16(r, 10);
@@ -116,10 +119,12 @@ void ReadShops(TMission& m, ByteReader& in, const TShopNames& names) {
       TVehContentRec rec;
       for (int i = 0; i < 8; ++i)
         rec.Units[i] = GetI16(r, 18 + 2 * i);
+      // An empty cargo record is ignored before its position is looked at:
+      // it places nothing, wherever it claims to lie.
       if (std::all_of(rec.Units.begin(), rec.Units.end(), [](int16_t u) { return u == -1; }))
         continue;
+      cellOfRecord().VehContent = v++;
       m.VehContents.emplace_back(rec);
-      cell.VehContent = v++;
       continue;
     }
     TArrShop shop;
@@ -147,6 +152,7 @@ void ReadShops(TMission& m, ByteReader& in, const TShopNames& names) {
     uint8_t owner = MaskToSide(r[64]);
     shop.Owner = owner == NoSide ? NeutralSide : owner;
     shop.Name = LookupName(names, static_cast<int16_t>(s + 2), NamesTypeShop);
+    TMissionCell& cell = cellOfRecord();
     m.Shops.emplace_back(std::move(shop));
     cell.Shop = s++;
   }
@@ -156,6 +162,10 @@ void ReadMap(TMission& m, ByteReader& in, const TDFDirectory& dir) {
   size_t start = in.Pos();
   ExpectTag(in, "MAP\0", 4);
   int64_t end = dir.Count != 0 ? static_cast<int64_t>(dir.Offsets[0]) - 4 : static_cast<int64_t>(in.Size());
+  // An empty first layer whose offset lies beyond the file marks no chunk
+  // the map could end at; the file's end does.
+  if (dir.Count != 0 && dir.Lengths[0] == 4 && end > static_cast<int64_t>(in.Size()))
+    end = static_cast<int64_t>(in.Size());
   int64_t length = end - static_cast<int64_t>(start);
   if (length < 4 || (length - 4) % MapRecordSize != 0)
     throw ENoMissionFile(in.Source());

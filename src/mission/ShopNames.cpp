@@ -3,6 +3,8 @@
 #include <cctype>
 #include <charconv>
 #include <cstdio>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <string_view>
 
@@ -104,7 +106,7 @@ TShopNames ParseShopNames(std::span<const uint8_t> file, const std::string& sour
 TShopNames ReadShopNames(const std::string& path, std::vector<int>* skippedLines) {
   std::ifstream in(path, std::ios::binary);
   if (!in)
-    throw EInOutError("Cannot open shop name file \"" + path + "\"");
+    throw EInOutError("Cannot open shop name file \"" + path + "\": " + std::strerror(errno));
   ByteStream data;
   char block[4096];
   while (in.read(block, sizeof block) || in.gcount() > 0) {

@@ -6,13 +6,17 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "config/IniFile.h"
 #include "graphics/PictureSets.h"
 #include "shell/MissFrame.h"
 #include "views/COMPMissView.h"
@@ -56,6 +60,16 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
   roughnessLabel->setBuddy(RoughnessEdit);
   GenerateButton = new QPushButton(QStringLiteral("&Generate"), this);
   GenerateButton->setObjectName("GenerateButton");
+  // Seeds from the clock are the milliseconds of the day: nine digits make
+  // every one of them again.
+  SeedEdit = new QLineEdit(this);
+  SeedEdit->setObjectName("SeedEdit");
+  SeedEdit->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), SeedEdit));
+  SeedEdit->setPlaceholderText(QStringLiteral("from the clock"));
+  SeedEdit->setToolTip(QStringLiteral("The same seed makes the same landscape again; empty: from the clock"));
+  auto* seedLabel = new QLabel(QStringLiteral("S&eed"), this);
+  seedLabel->setBuddy(SeedEdit);
 
   auto* typeBox = new QGroupBox(QStringLiteral("Terrain Type"), this);
   auto* light = new QRadioButton(QStringLiteral("L&ightgreen"), typeBox);
@@ -111,6 +125,10 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
   roughRow->addWidget(roughnessLabel);
   roughRow->addWidget(RoughnessEdit);
   left->addLayout(roughRow);
+  auto* seedRow = new QHBoxLayout;
+  seedRow->addWidget(seedLabel);
+  seedRow->addWidget(SeedEdit);
+  left->addLayout(seedRow);
   left->addWidget(GenerateButton);
   left->addWidget(typeBox);
   left->addWidget(optionsBox);
@@ -161,13 +179,55 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
 }
 
 TUtilityForm::~TUtilityForm() {
+  RememberSettings();
   if (frame_)
     frame_->GenMapClosed();
+}
+
+void TUtilityForm::SetIniPath(const std::string& path) {
+  iniPath_ = path;
+  const TIniFile ini(path);
+  remembered_ = ParseGeneratorSettings([&ini](const std::string& key) -> std::optional<std::string> {
+    // No text a key can hold: the key is missing.
+    const std::string missing(1, '\n');
+    std::string v = ini.ReadString(GeneratorSettingsSection, key, missing);
+    return v == missing ? std::nullopt : std::optional<std::string>(v);
+  });
+  if (!remembered_)
+    return;
+  SeedEdit->setText(QString::fromStdString(remembered_->Seed));
+  if (view_ && !view_->Generator.Generated) {
+    ApplySettings(*remembered_, view_->Generator);
+    LoadControls();
+    ShowPreview();
+  }
+}
+
+// Settings are a convenience: a file that cannot be written costs nothing
+// but them, and the window closes all the same.
+void TUtilityForm::RememberSettings() {
+  if (iniPath_.empty() || !generator_.Attached())
+    return;
+  try {
+    TIniFile ini(iniPath_);
+    for (const auto& [key, value] :
+         GeneratorSettingKeys(SettingsOf(generator_.State(), SeedEdit->text().toStdString())))
+      ini.WriteString(GeneratorSettingsSection, key, value);
+    ini.Save();
+  } catch (const std::exception&) {
+  }
 }
 
 void TUtilityForm::SetView(TMissView* view) {
   if (!view || view == view_)
     return;
+  RememberSettings();
+  if (remembered_ && !view->Generator.Generated) {
+    remembered_->Seed = SeedEdit->text().toStdString();
+    if (generator_.Attached())
+      remembered_ = SettingsOf(generator_.State(), remembered_->Seed);
+    ApplySettings(*remembered_, view->Generator);
+  }
   view_ = view;
   generator_.SetView(&view->Generator, &view->Mission());
   LoadControls();
@@ -211,7 +271,12 @@ void TUtilityForm::GenerateButtonClick() {
   if (!generator_.Attached())
     return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  generator_.Generate();
+  if (SeedEdit->text().isEmpty()) {
+    generator_.Generate();
+    SeedEdit->setPlaceholderText(QStringLiteral("clock, last %1").arg(generator_.LastSeed()));
+  } else {
+    generator_.GenerateFromSeed(SeedEdit->text().toUInt());
+  }
   ShowPreview();
   QApplication::restoreOverrideCursor();
   OKButton->setEnabled(true);
@@ -222,14 +287,20 @@ void TUtilityForm::OKButtonClick() {
     return;
   view_->RedrawAll();
   view_->update();
+  if (frame_)
+    frame_->MissionReplaced(view_);
 }
 
 void TUtilityForm::ShowPreview() {
   const TPreview& p = generator_.Preview();
   if (p.Width <= 0 || p.Height <= 0) {
     Image->setPixmap(QPixmap());
+    Image->setFixedSize(kPreviewMaxWidth + 2, kPreviewMaxHeight + 2);
     return;
   }
+  // The frame hugs the picture; maps smaller than the largest leave no
+  // empty panel beside or below it.
+  Image->setFixedSize(p.Width + 2, p.Height + 2);
   QImage image(p.Pixels.data(), p.Width, p.Height, p.Stride, QImage::Format_Indexed8);
   QList<QRgb> colours;
   for (const TPaletteEntry& c : GamePictures().GamePalette)

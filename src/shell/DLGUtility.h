@@ -3,11 +3,16 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+#include <string>
+
+#include "generator/GeneratorSettings.h"
 #include "generator/MapGenerator.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QMdiArea;
 class QPushButton;
 class QSpinBox;
@@ -27,6 +32,9 @@ public:
   static TUtilityForm* Create(TMissFrame* frame, QWidget* owner);
   ~TUtilityForm() override;
 
+  // Where the window keeps its settings between runs; they are read now and
+  // given to every mission whose generator has not made a landscape yet.
+  void SetIniPath(const std::string& path);
   void SetView(TMissView* view);
   TMissView* View() const { return view_; }
   const TMapGenerator& Generator() const { return generator_; }
@@ -38,6 +46,7 @@ public:
 
   QSpinBox* RoughnessEdit = nullptr;
   QPushButton* GenerateButton = nullptr;
+  QLineEdit* SeedEdit = nullptr;  // empty: a seed from the clock
   QButtonGroup* TerrainType = nullptr;
   QCheckBox* TexturedCheckBox = nullptr;
   std::array<QSpinBox*, 3> BorderEdits{};  // BorderEdit0 .. BorderEdit2
@@ -51,8 +60,12 @@ private:
   void ApplyBorderLimits();
   void ShowPreview();
 
+  void RememberSettings();
+
   TMissFrame* frame_;
   QPointer<TMissView> view_;
+  std::string iniPath_;
+  std::optional<TGeneratorSettings> remembered_;
   TMapGenerator generator_;
   bool updating_ = false;
 };

@@ -45,7 +45,7 @@ bool CheckGameGraphics(TConfig& config, const TGraphicsCheckUi& ui) {
       LoadGraphicsFrom(config);
       return true;
     } catch (const std::exception& e) {
-      ui.Message(GraphicsMissingText + PathToQString(config.GameDir), ToQString(e.what()));
+      ui.Message(GraphicsMissingText + PathToQString(config.GameDir), MessageToQString(e.what()));
     }
     if (!ui.Options(config))
       return false;

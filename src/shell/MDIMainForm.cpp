@@ -106,7 +106,7 @@ bool TMDIMain::StartupIdle() {
   startupDone_ = true;
   for (const std::string& error : startupErrors_)
     if (graphicsUi_.Warning)
-      graphicsUi_.Warning(ToQString(error) + QStringLiteral(".\nThe editor goes on without it."));
+      graphicsUi_.Warning(MessageToQString(error) + QStringLiteral(".\nThe editor goes on without it."));
   QApplication::setOverrideCursor(Qt::WaitCursor);
   bool ok = CheckGameGraphics(config_, graphicsUi_);
   QApplication::restoreOverrideCursor();
@@ -226,6 +226,12 @@ void TMDIMain::MissDestroyed(TMDIMiss* window) {
 
 void TMDIMain::MissCurPos() { UpdateStatusBar(); }
 
+void TMDIMain::MissionReplaced(TMissView* view) {
+  for (TMDIMiss* w : MissionWindows())
+    if (w->MissView() == view)
+      w->MissionReplaced();
+}
+
 void TMDIMain::GenMapOpened() { GenerateMapItem->setChecked(true); }
 
 void TMDIMain::GenMapClosed() {
@@ -283,6 +289,7 @@ void TMDIMain::EnableMissionCommands(bool enable) {
     a->setEnabled(enable);
   GridFilter->setEnabled(enable);
   DFNrCounter->setEnabled(enable);
+  DFNrLabel->setEnabled(enable);
   if (enable)
     return;
   // Without a mission every filter button is released.

@@ -63,6 +63,7 @@ public:
   void MissCreated(TMDIMiss* window) override;
   void MissDestroyed(TMDIMiss* window) override;
   void MissCurPos() override;
+  void MissionReplaced(TMissView* view) override;
   void GenMapOpened() override;
   void GenMapClosed() override;
   void MissCaptionChanged(TMDIMiss* window) override;
@@ -120,6 +121,7 @@ public:
   std::array<QAction*, MissFilterBitCount> FilterActions{};  // by filter bit
   QAction* GridFilter = nullptr;
   QSpinBox* DFNrCounter = nullptr;
+  QLabel* DFNrLabel = nullptr;
   QAction *FileNewItem = nullptr, *FileOpenItem = nullptr, *FileSaveItem = nullptr, *FileSaveAsItem = nullptr,
           *FileSaveBmpItem = nullptr, *FileOptionsItem = nullptr, *FileExitItem = nullptr;
   QAction *DFLayerItem = nullptr, *ClearFilterItem = nullptr, *SettingsItem = nullptr, *GenerateMapItem = nullptr;

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "shell/MissFrame.h"
+#include "hexmap/HexLine.h"
 #include "tools/Cp1252.h"
 #include "views/PaletteApi.h"
 
@@ -91,8 +92,15 @@ void TMDIMiss::SetActive(bool value) {
 
 void TMDIMiss::ClearWithFilter() {
   missView_->ClearFiltered();
-  if (isActive_ && missView_->FilterOn(mfShopMarks) && frame_ && frame_->Palette())
-    frame_->Palette()->SetCurrentShop(missView_->CursorCell().Shop);
+  MissionReplaced();
+}
+
+void TMDIMiss::MissionReplaced() {
+  if (!frame_)
+    return;
+  if (isActive_ && frame_->Palette())
+    frame_->Palette()->RefreshFromMission();
+  frame_->MissCurPos();
 }
 
 void TMDIMiss::SetMissSize(int32_t width, int32_t height) { missView_->SetGridSize({width, height}); }
@@ -175,24 +183,42 @@ void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftStat
   if (button != Qt::LeftButton || (shift.Buttons & Qt::RightButton) || !frame_ || !frame_->Palette())
     return;
   TPaletteApi& palette = *frame_->Palette();
-  uint8_t page = 0;
-  uint16_t value = 0xFFFF;
-  palette.GetSelectedPicture(page, value);
-  bool first = action == maLeftDown;
-  TMultiSelection selection;
-  if (palette.GetMultiSelection(selection)) {
-    missView_->PasteGroup(first, cell, selection, page);
+  TStrokePaint paint;
+  palette.GetSelectedPicture(paint.Page, paint.Value);
+  paint.Multi = palette.GetMultiSelection(paint.Selection);
+  if (!paint.Multi && paint.Page > 2)
+    return;  // the shop page paints nothing
+  const bool first = action == maLeftDown;
+  // A stroke whose press fell beside the cells has no cell to go on from.
+  const bool sameStroke = strokeCell_ && strokeCapture_ == missView_->CaptureCount();
+  if (first || !sameStroke) {
+    PaintCell(paint, first, cell);
+  } else {
+    // Move events arrive only now and then during a quick drag: the cells
+    // the mouse crossed in between are painted too, so that a road or a
+    // river drawn in one go has no gaps.
+    const std::vector<TPoint> line = HexLine(*strokeCell_, cell);
+    for (size_t i = 1; i < line.size(); ++i)
+      if (missView_->IsInGrid(line[i]))
+        PaintCell(paint, false, line[i]);
+  }
+  strokeCell_ = cell;
+  strokeCapture_ = missView_->CaptureCount();
+}
+
+void TMDIMiss::PaintCell(const TStrokePaint& paint, bool first, TPoint cell) {
+  if (paint.Multi) {
+    missView_->PasteGroup(first, cell, paint.Selection, paint.Page);
     return;
   }
-  if (page > 2)
-    return;  // the shop page paints nothing
-  bool changed = missView_->SetCellValue(first, cell, value, page);
-  if (changed && cell == missView_->CursorPos()) {
-    missView_->RedrawCell(cell);
-    if (isActive_) {
-      TMissionCell c = missView_->CursorCell();
-      palette.ShowCellUnit(c.VehContent, c.Vehicle != NoUnit || c.VehOwner != NoSide, c.AIPoint);
-    }
+  if (!missView_->SetCellValue(first, cell, paint.Value, paint.Page))
+    return;
+  // Also cells off the cursor: the cursor's move redraws only the cell it
+  // lands on, not those filled in on the way.
+  missView_->RedrawCell(cell);
+  if (cell == missView_->CursorPos() && isActive_ && frame_ && frame_->Palette()) {
+    TMissionCell c = missView_->CursorCell();
+    frame_->Palette()->ShowCellUnit(c.VehContent, c.Vehicle != NoUnit || c.VehOwner != NoSide, c.AIPoint);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 #include <string>
 
 #include "views/COMPMissView.h"
@@ -39,6 +40,9 @@ public:
   void SaveAs(const std::string& fileName) { missView_->SaveMissionAs(fileName); }
   void SetActive(bool value);
   void ClearWithFilter();
+  // Everything shown about the mission is read from it again: the palette's
+  // panes while the window is current, and the frame's status bar.
+  void MissionReplaced();
   void SetMissSize(int32_t width, int32_t height);
   // The file name, "[*]" while there are unsaved changes, the full path as
   // tooltip.
@@ -71,6 +75,14 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  // What the palette offered when a stroke's event arrived.
+  struct TStrokePaint {
+    uint8_t Page = 0;
+    uint16_t Value = 0xFFFF;
+    bool Multi = false;
+    TMultiSelection Selection;
+  };
+  void PaintCell(const TStrokePaint& paint, bool first, TPoint cell);
 
   TMissFrame* frame_;
   QScrollArea* scroll_;
@@ -78,6 +90,8 @@ private:
   QTimer timer_;
   bool isActive_ = false;
   bool discardOnClose_ = false;
+  std::optional<TPoint> strokeCell_;  // the stroke's cell painted last
+  uint32_t strokeCapture_ = 0;        // the view's capture it belongs to
 };
 
 } // namespace vh

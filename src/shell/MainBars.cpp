@@ -215,10 +215,10 @@ void TMDIMain::CreateToolBar() {
   ToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
   ToolBar->addAction(FilterActions[mfBaseMap]);
   ToolBar->addAction(FilterActions[mfDFLayer]);
-  auto* nrLabel = new QLabel(QStringLiteral(" Nr. "), ToolBar);
-  nrLabel->setObjectName("NrLabel");
-  nrLabel->setToolTip(QStringLiteral("DF Layer"));
-  ToolBar->addWidget(nrLabel);
+  DFNrLabel = new QLabel(QStringLiteral(" Nr. "), ToolBar);
+  DFNrLabel->setObjectName("NrLabel");
+  DFNrLabel->setToolTip(QStringLiteral("DF Layer"));
+  ToolBar->addWidget(DFNrLabel);
   DFNrCounter = new QSpinBox(ToolBar);
   DFNrCounter->setObjectName("DFNrCounter");
   DFNrCounter->setRange(0, DFLayerCount - 1);

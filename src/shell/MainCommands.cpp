@@ -272,6 +272,7 @@ void TMDIMain::ToggleGenerator() {
   }
   generator_ = TUtilityForm::Create(this, this);
   generator_->SetView(CurrentView());
+  generator_->SetIniPath(config_.IniPath());
 }
 
 void TMDIMain::FilterClick(int bit, bool down) {

@@ -134,8 +134,8 @@ void TMDIMain::CreatePaletteDock() {
       paletteDock_->setGeometry(ClampToScreens(layout_.Palette, ScreenAreas()));
   }
   paletteDock_->setVisible(layout_.PaletteShown);
-  if (!palette.SetupError.empty() && graphicsUi_.Warning)
-    graphicsUi_.Warning(ToQString(palette.SetupError));
+  if (!palette.SetupError.isEmpty() && graphicsUi_.Warning)
+    graphicsUi_.Warning(palette.SetupError);
 }
 
 void TMDIMain::WriteLayout(TIniFile& ini) const {

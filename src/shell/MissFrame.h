@@ -21,6 +21,8 @@ public:
   virtual void MissCreated(TMDIMiss* window) = 0;
   virtual void MissDestroyed(TMDIMiss* window) = 0;
   virtual void MissCurPos() = 0;
+  // The view's mission changed as a whole, outside its window.
+  virtual void MissionReplaced(TMissView* view) = 0;
   virtual void GenMapOpened() = 0;
   virtual void GenMapClosed() = 0;
 

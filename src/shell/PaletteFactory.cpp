@@ -7,7 +7,7 @@ namespace vh {
 
 TPaletteWindow CreatePaletteWindow(const TPictureSets& sets, const std::string& programDir, QWidget* owner) {
   auto* palette = new TMDIPictures(sets, programDir, owner);
-  return {palette, palette, FromQString(palette->SetupError())};
+  return {palette, palette, palette->SetupError()};
 }
 
 } // namespace vh

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <string>
 
 #include "graphics/PictureSets.h"
@@ -13,7 +15,7 @@ class TPaletteApi;
 struct TPaletteWindow {
   QWidget* Window = nullptr;  // the palette itself
   TPaletteApi* Api = nullptr;
-  std::string SetupError;     // selection files that could not be read
+  QString SetupError;         // selection files that could not be read
 };
 
 // Creates the palette, owned by `owner`, for the frame to dock.

@@ -44,9 +44,7 @@ void ShowErrorText(QWidget* parent, const QString& message) {
 }
 
 void ShowError(QWidget* parent, const std::exception& error) {
-  // Our messages are code page 1252 (they quote the model's texts); paths
-  // in them are plain ASCII in practice.
-  ShowErrorText(parent, ToQString(error.what()));
+  ShowErrorText(parent, MessageToQString(error.what()));
 }
 
 } // namespace vh

@@ -1,6 +1,18 @@
 #include "tools/COMPMultiSelView.h"
 
+#include <QHelpEvent>
+#include <QToolTip>
+
 namespace vh {
+
+namespace {
+
+// Quiet colours: a page of a few pictures has many empty cells.
+const QColor EraserInk(90, 90, 90);
+const QColor EraserSleeve(150, 150, 160);
+const QColor EraserRubber(170, 110, 110);
+
+} // namespace
 
 const THexPicture& LibraryPicture(const TPictureSets& sets, TPictureLibrary library, int number) {
   if (number == -1)
@@ -38,6 +50,9 @@ int16_t TMultiSelView::CurrentValue() const {
 void TMultiSelView::GetCellPicture(TPoint cell, THexPicture& picture) const {
   const int16_t entry = InSelGrid(cell) ? page_.At(cell) : int16_t{-1};
   picture = LibraryPicture(Sets(), library_, entry);
+  if (entry == -1 && EraserOnEmpty)
+    DrawEraserSign(picture, PaletteIndexOf(EraserInk), PaletteIndexOf(EraserSleeve),
+                   PaletteIndexOf(EraserRubber));
   if (multi_.Selected(cell))
     OverlayPicture(picture, Sets().EdgeCombos[multi_.Border(cell)], 0);
 }
@@ -47,6 +62,22 @@ bool TMultiSelView::MoveCursor(TPoint cell) {
     return false;
   if (FollowCursor(multi_, CursorPos()) == TCursorFollow::Dropped)
     RedrawAll();
+  return true;
+}
+
+bool TMultiSelView::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip || !CellToolTip)
+    return TEckView::event(event);
+  auto* help = static_cast<QHelpEvent*>(event);
+  TPoint cell = WidgetToBitmap(help->pos());
+  QString text;
+  if (PointToCell(cell))
+    text = CellToolTip(cell, page_.At(cell));
+  if (text.isEmpty())
+    return TEckView::event(event);
+  const TPoint o = CellToPoint(cell);
+  const QRect area(BitmapToWidget(o), QSize(HexSize, HexSize));
+  QToolTip::showText(help->globalPos(), text, this, area);
   return true;
 }
 

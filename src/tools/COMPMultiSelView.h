@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "tools/SelectionPages.h"
 #include "views/EckView.h"
@@ -28,6 +29,11 @@ public:
   explicit TMultiSelView(const TPictureSets& sets, QWidget* parent = nullptr);
 
   bool AllowMultiSel = false;
+  // Empty cells show the eraser sign: their value erases what is painted.
+  bool EraserOnEmpty = false;
+  // The tooltip of a cell with its page entry; without it, or for an empty
+  // text, the control's own tooltip shows.
+  std::function<QString(TPoint cell, int16_t entry)> CellToolTip;
 
   // Copies the page in, drops the multi-selection and redraws.
   void SetPage(const TSelectionPage& page);
@@ -47,6 +53,9 @@ public:
   bool MoveCursor(TPoint cell) override;
   void DoMouseAction(TMouseActionItem action, Qt::MouseButton button, TPoint cell,
                      TShiftState shift) override;
+
+protected:
+  bool event(QEvent* event) override;
 
 private:
   TSelectionPage page_;

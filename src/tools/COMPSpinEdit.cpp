@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace vh {
 
 namespace {
@@ -24,7 +26,11 @@ TSpinEdit::TSpinEdit(int minValue, int maxValue, int maxLength, QWidget* parent)
   setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
   const int digits = fontMetrics().horizontalAdvance(QString(maxLength, QLatin1Char('0')));
   setFixedWidth(digits + 40);
-  connect(lineEdit(), &QLineEdit::textChanged, this, [this] { emit Changed(Value()); });
+  connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+    const int v = Value();
+    if (v >= min_ && v <= max_)
+      emit Changed(v);
+  });
   connect(this, &QSpinBox::editingFinished, this, &TSpinEdit::LimitToRange);
 }
 
@@ -36,6 +42,30 @@ int TSpinEdit::Value() const {
 
 void TSpinEdit::SetValue(int value) {
   setValue(value);
+}
+
+// The box itself accepts every number of MaxLength digits, so stepping is
+// held to the limits here.
+void TSpinEdit::stepBy(int steps) {
+  const int from = std::clamp(Value(), min_, max_);
+  const int to = std::clamp(from + steps, min_, max_);
+  if (to == Value())
+    return;
+  // The box writes the stepped text with the editor's signals blocked.
+  QSpinBox::stepBy(to - value());
+  emit Changed(Value());
+}
+
+QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
+  if (isReadOnly())
+    return StepNone;
+  const int v = Value();
+  StepEnabled e = StepNone;
+  if (v < max_)
+    e |= StepUpEnabled;
+  if (v > min_)
+    e |= StepDownEnabled;
+  return e;
 }
 
 void TSpinEdit::LimitToRange() {

@@ -5,10 +5,12 @@
 namespace vh {
 
 // A number field with arrows that takes as many digits as its width allows
-// (MaxLength) and reports every change of its text, also a number beyond
-// its limits: it is brought into MinValue..MaxValue only when it loses the
-// focus, which reports the limited number again. Text that is not a number
-// counts as MinValue, so an emptied field reports it.
+// (MaxLength) and reports every change of its text that is a number within
+// MinValue..MaxValue. A number beyond the limits may stand in the field
+// while it is typed; it is not reported and is brought into the limits
+// when the field loses the focus, which reports the limited number. Text
+// that is not a number counts as MinValue, so an emptied field reports it.
+// The arrows, keys and wheel step only within the limits.
 class TSpinEdit : public QSpinBox {
   Q_OBJECT
 
@@ -27,6 +29,10 @@ public:
 
 signals:
   void Changed(int value);
+
+protected:
+  void stepBy(int steps) override;
+  StepEnabled stepEnabled() const override;
 
 private:
   void LimitToRange();

@@ -1,6 +1,7 @@
 #include "tools/Cp1252.h"
 
 #include <QList>
+#include <QStringDecoder>
 
 #include <array>
 
@@ -41,6 +42,12 @@ std::string FromQString(const QString& text) {
   for (const uint c : text.toUcs4())
     out.push_back(FromUnicode(c));
   return out;
+}
+
+QString MessageToQString(const std::string& message) {
+  QStringDecoder decode(QStringDecoder::System, QStringDecoder::Flag::Stateless);
+  QString text = decode(QByteArrayView(message.data(), static_cast<qsizetype>(message.size())));
+  return decode.hasError() ? ToQString(message) : text;
 }
 
 }  // namespace vh

@@ -13,6 +13,11 @@ QString ToQString(const std::string& cp1252);
 // Characters code page 1252 cannot hold become '?'.
 std::string FromQString(const QString& text);
 
+// The text of an error message. Messages name files by their paths, in the
+// file system's encoding; a message that is no valid text of it quotes the
+// model and is read as code page 1252.
+QString MessageToQString(const std::string& message);
+
 // Paths are the file system's own bytes, not code page 1252.
 inline QString PathToQString(const std::string& path) { return QFile::decodeName(path.c_str()); }
 inline std::string PathFromQString(const QString& path) { return QFile::encodeName(path).toStdString(); }

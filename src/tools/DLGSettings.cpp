@@ -331,8 +331,15 @@ bool RunMissionSettings(QWidget* parent, TMission& m) {
   form.LoadFrom(m);
   if (form.exec() != QDialog::Accepted)
     return false;
+  const auto edited = [](const TMission& x) {
+    return std::make_tuple(x.MissionName, x.Allies, x.CompPlayers, x.MissUsage, x.StartWeather, x.Players,
+                           x.SaveNames, x.StdProd, x.NextMission);
+  };
+  const auto before = edited(m);
   form.StoreTo(m);
-  m.NoteChange();
+  // OK on an unchanged dialog leaves the mission as saved.
+  if (edited(m) != before)
+    m.NoteChange();
   return true;
 }
 

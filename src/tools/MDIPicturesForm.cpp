@@ -52,6 +52,7 @@ TMDIPictures::TMDIPictures(const TPictureSets& sets, const std::string& programD
   }
   TerSelector->AllowMultiSel = true;
   ObjSelector->AllowMultiSel = true;
+  SetUpSelectorHelp();
   TerGroupSel->OnCurPosChanged = [this](TEckView*) { TerGroupSelCurPosChanged(); };
   ObjGroupSel->OnCurPosChanged = [this](TEckView*) { ObjGroupSelCurPosChanged(); };
   ReadSelectionFiles(programDir);
@@ -90,10 +91,10 @@ void TMDIPictures::ReadSelectionFiles(const std::string& programDir) {
       groups = TSelectionFile{};
       if (!setupError_.isEmpty())
         setupError_ += QLatin1Char('\n');
-      setupError_ += ToQString(e.what());
+      setupError_ += MessageToQString(e.what());
     }
     groupSel.SetPage(groups.GroupIndex);
-    selector.SetPage(groups.GroupAt(groupSel.CursorPos()));
+    ShowGroup(groups, groupSel, selector);
   };
   read(TerrainSelFile, terrainGroups_, *TerGroupSel, *TerSelector);
   read(ObjectSelFile, objectGroups_, *ObjGroupSel, *ObjSelector);
@@ -135,12 +136,49 @@ bool TMDIPictures::eventFilter(QObject* watched, QEvent* event) {
 
 // --- Selectors -----------------------------------------------------------------
 
+void TMDIPictures::SetUpSelectorHelp() {
+  for (TMultiSelView* s : {TerSelector, ObjSelector, VehSelector})
+    s->EraserOnEmpty = true;
+  const QString erase = QStringLiteral("Erase");
+  for (TMultiSelView* s : {TerGroupSel, ObjGroupSel}) {
+    s->setToolTip(QStringLiteral("Groups"));
+    s->CellToolTip = [](TPoint, int16_t entry) {
+      return entry == -1 ? QString() : QStringLiteral("Groups\nPicture %1").arg(entry);
+    };
+  }
+  for (TMultiSelView* s : {TerSelector, ObjSelector}) {
+    s->setToolTip(QStringLiteral("Pictures of the group"));
+    s->CellToolTip = [erase](TPoint, int16_t entry) {
+      return entry == -1 ? erase : QStringLiteral("Pictures of the group\nPicture %1").arg(entry);
+    };
+  }
+  VehSelector->CellToolTip = [this, erase](TPoint, int16_t entry) {
+    if (entry == -1)
+      return erase;
+    const uint16_t unit = UnitValue(entry, VehOwnerComboBox->currentIndex());
+    const int owner = unit >> 8;
+    const QString ownerText =
+        owner < VehOwnerComboBox->count() ? VehOwnerComboBox->itemText(owner) : QStringLiteral("neutral");
+    return QStringLiteral("Unit type %1\nOwner: %2").arg(entry).arg(ownerText);
+  };
+}
+
+// A new group starts on its first picture: a cursor left on a place the
+// group leaves empty would erase with the next stroke. An empty group keeps
+// the cursor, there is nothing better to offer.
+void TMDIPictures::ShowGroup(const TSelectionFile& groups, TMultiSelView& groupSel, TMultiSelView& selector) {
+  const TSelectionPage& page = groups.GroupAt(groupSel.CursorPos());
+  selector.SetPage(page);
+  if (const auto first = FirstPictureCell(page))
+    selector.MoveCursor(*first);
+}
+
 void TMDIPictures::TerGroupSelCurPosChanged() {
-  TerSelector->SetPage(terrainGroups_.GroupAt(TerGroupSel->CursorPos()));
+  ShowGroup(terrainGroups_, *TerGroupSel, *TerSelector);
 }
 
 void TMDIPictures::ObjGroupSelCurPosChanged() {
-  ObjSelector->SetPage(objectGroups_.GroupAt(ObjGroupSel->CursorPos()));
+  ShowGroup(objectGroups_, *ObjGroupSel, *ObjSelector);
 }
 
 void TMDIPictures::GetSelectedPicture(uint8_t& page, uint16_t& value) {

@@ -80,6 +80,7 @@ public:
   void DetachMissionView() override;
   void EnableShopCreation() override;
   void RefreshOwnerNames() override;
+  void RefreshFromMission() override;
 
   TMissView* FollowedView() const { return view_; }
   int16_t CurrentShop() const { return curShop_; }
@@ -139,6 +140,8 @@ private:
   void SetUpCellUnitFields();
 
   // Selectors.
+  void SetUpSelectorHelp();
+  void ShowGroup(const TSelectionFile& groups, TMultiSelView& groupSel, TMultiSelView& selector);
   void TerGroupSelCurPosChanged();
   void ObjGroupSelCurPosChanged();
   bool PickInGroups(const TSelectionFile& file, TMultiSelView& groupSel, TMultiSelView& selector,

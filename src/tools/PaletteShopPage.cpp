@@ -207,6 +207,17 @@ void TMDIPictures::AttachMissionView(TMissView* view) {
   RefreshOwnerNames();
 }
 
+void TMDIPictures::RefreshFromMission() {
+  if (!view_)
+    return;
+  FillShopNameList();
+  const TMissionCell cell = view_->CursorCell();
+  SetCurrentShop(cell.Shop);
+  ShopNameCombo->setCurrentIndex(ShopListPosition(curShop_));
+  ShowCellUnit(cell.VehContent, (cell.VehOwner << 8 | cell.Vehicle) != 0xFFFF, cell.AIPoint);
+  RefreshOwnerNames();
+}
+
 void TMDIPictures::DetachMissionView() {
   view_ = nullptr;
   SetCurrentShop(-1);

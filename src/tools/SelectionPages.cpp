@@ -127,6 +127,30 @@ TCursorFollow FollowCursor(TMultiSelState& state, TPoint cursor) {
   return TCursorFollow::Dropped;
 }
 
+std::optional<TPoint> FirstPictureCell(const TSelectionPage& page) {
+  for (int32_t y = 0; y < SelRows; ++y)
+    for (int32_t x = 0; x < SelCols; ++x)
+      if (page.At({x, y}) != -1)
+        return TPoint{x, y};
+  return std::nullopt;
+}
+
+void DrawEraserSign(THexPicture& picture, uint8_t ink, uint8_t sleeve, uint8_t rubber) {
+  // The block leans 45 degrees: u runs along it from lower left to upper
+  // right, v across it, both in units of half a pixel times the square root
+  // of two around the cell's centre.
+  for (int r = 0; r < HexSize; ++r) {
+    for (int c = 0; c < HexSize; ++c) {
+      const int dx = 2 * c - (HexSize - 1), dy = 2 * r - (HexSize - 1);
+      const int u = dx - dy, v = dx + dy;
+      if (u < -22 || u > 22 || v < -10 || v > 10)
+        continue;
+      const bool edge = u < -17 || u > 17 || v < -5 || v > 5;
+      picture.At(r, c) = edge ? ink : u < -4 ? rubber : sleeve;
+    }
+  }
+}
+
 std::optional<TPickPlace> FindPicture(const TSelectionFile& file, TPoint groupCursor, TPoint pictureCursor,
                                       int16_t value) {
   if (InSelGrid(groupCursor)) {

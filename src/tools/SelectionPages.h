@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/ByteIO.h"
+#include "graphics/HexPicture.h"
 #include "mission/Mission.h"
 #include "hexmap/MultiSelection.h"
 
@@ -62,6 +63,14 @@ TSelectionFile ReadSelectionFile(const std::string& path);
 // `dir` + `fileName`, with a separator when `dir` lacks one, and the case of
 // an existing file's letters.
 std::string SelectionFilePath(const std::string& dir, const std::string& fileName);
+
+// The first cell with a picture, row by row; nothing on an empty page.
+std::optional<TPoint> FirstPictureCell(const TSelectionPage& page);
+
+// Draws the sign of an empty selector cell, whose value erases: a leaning
+// eraser outlined in `ink`, its sleeve and its rubber end in colours of
+// their own.
+void DrawEraserSign(THexPicture& picture, uint8_t ink, uint8_t sleeve, uint8_t rubber);
 
 // --- Units -------------------------------------------------------------------
 

@@ -300,8 +300,11 @@ void TEckView::Dispatch(TMouseKind kind, Qt::MouseButton button, const QMouseEve
   const QPoint widgetPos = event.position().toPoint();
   if (autoScrollTimer_.isActive())
     MakePointVisible(widgetPos, event.globalPosition().toPoint());
+  DispatchAt(kind, button, widgetPos, event.buttons(), event.modifiers());
+}
 
-  const Qt::MouseButtons held = event.buttons();
+void TEckView::DispatchAt(TMouseKind kind, Qt::MouseButton button, QPoint widgetPos, Qt::MouseButtons held,
+                          Qt::KeyboardModifiers modifiers) {
   TMouseActionItem action = maNone;
   switch (kind) {
   case TMouseKind::Down:
@@ -333,7 +336,7 @@ void TEckView::Dispatch(TMouseKind kind, Qt::MouseButton button, const QMouseEve
   TPoint cell = WidgetToBitmap(widgetPos);
   if (!PointToCell(cell))
     return;
-  const TShiftState shift{event.modifiers(), held};
+  const TShiftState shift{modifiers, held};
   if (action == maLeftDown && held.testFlag(Qt::RightButton)) {
     DoMouseAction(maLeftDown, button, cell, shift);
     action = maSpecial;
@@ -343,11 +346,17 @@ void TEckView::Dispatch(TMouseKind kind, Qt::MouseButton button, const QMouseEve
 
 void TEckView::TakeCapture() {
   captured_ = true;
+  ++captureCount_;
   autoScrollTimer_.start();
   // A top-level window is brought to the front by the window system itself;
-  // an MDI child window is the frame's business, so it is raised here.
-  if (QWidget* owner = CaptionOwner(); owner && !owner->isWindow())
-    owner->raise();
+  // an MDI child window is the frame's business, so it is raised here. The
+  // caption owner may be a widget inside the child window: the child window
+  // itself is what has to come up.
+  for (QWidget* w = this; w && !w->isWindow(); w = w->parentWidget())
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+      sub->raise();
+      break;
+    }
 }
 
 void TEckView::ReleaseCapture() {
@@ -365,13 +374,14 @@ void TEckView::AutoScrollTick() {
     ReleaseCapture();
     return;
   }
-  const QPoint widgetPos = mapFromGlobal(mouse->ScreenPos);
-  MakePointVisible(widgetPos, mouse->ScreenPos);
-  // Over a cell, the move the scrolling causes is a move onto a new cell and
-  // must be dispatched.
-  TPoint cell = WidgetToBitmap(widgetPos);
-  if (PointToCell(cell))
-    moveCheckPending_ = false;
+  MakePointVisible(mapFromGlobal(mouse->ScreenPos), mouse->ScreenPos);
+  // The window system reports no move when the view scrolls under a mouse
+  // that stands still; the cell that came under the pointer is reported
+  // here instead, so a stroke goes on over the cells scrolling past. A move
+  // the scrolling may still cause at the same place is then stale.
+  const Qt::MouseButton button = (mouse->Buttons & Qt::LeftButton) ? Qt::LeftButton : Qt::RightButton;
+  DispatchAt(TMouseKind::Move, button, mapFromGlobal(mouse->ScreenPos), mouse->Buttons,
+             QGuiApplication::keyboardModifiers());
 }
 
 void TEckView::hideEvent(QHideEvent* event) {

@@ -151,6 +151,9 @@ public:
   // The view holds the mouse between a press of the left or right button and
   // the release of the last of the two; it scrolls automatically meanwhile.
   bool HasCapture() const { return captured_; }
+  // Counts the captures taken: each is one stroke of the mouse, also one
+  // whose press fell beside the cells.
+  uint32_t CaptureCount() const { return captureCount_; }
 
 protected:
   virtual void DoMakePointInView(int32_t x, int32_t y, bool center);
@@ -190,6 +193,8 @@ protected:
 private:
   enum class TMouseKind { Down, Up, Move };
   void Dispatch(TMouseKind kind, Qt::MouseButton button, const QMouseEvent& event);
+  void DispatchAt(TMouseKind kind, Qt::MouseButton button, QPoint widgetPos, Qt::MouseButtons held,
+                  Qt::KeyboardModifiers modifiers);
   void TakeCapture();
   void ReleaseCapture();
   void AutoScrollTick();
@@ -205,6 +210,7 @@ private:
   bool showGrid_ = false;
 
   bool captured_ = false;
+  uint32_t captureCount_ = 0;
   QTimer autoScrollTimer_;
   bool moveCheckPending_ = false;
   QPoint savedScreenPos_;

@@ -27,6 +27,9 @@ public:
   virtual void SetCurrentShop(int16_t shopIndex) = 0;
   virtual void ShowCellUnit(int16_t vehContent, bool hasUnit, int16_t aiPoint) = 0;
   virtual void RefreshOwnerNames() = 0;
+  // The followed mission changed as a whole (cleared, a generated map
+  // transferred): shop list, shop and cell panes are read from it again.
+  virtual void RefreshFromMission() = 0;
 };
 
 } // namespace vh

@@ -216,6 +216,41 @@ TEST(MissionFileRead, PositionBeyondTheGridIsARangeError) {
   EXPECT_THROW(Parse(b.Build()), ERangeError);
 }
 
+TEST(MissionFileRead, RecordsThatPlaceNothingLoadWhereverTheyPoint) {
+  MissionBytes b;
+  // An empty cargo record beyond the grid: skipped, the next record still
+  // counts from 0.
+  b.Shop = {ContentRecord(64 * 64 + 5, {-1, -1, -1, -1, -1, -1, -1, -1}, 0x01),
+            ContentRecord(PosCode(2, 1), {3, -1, -1, -1, -1, -1, -1, -1}, 0x01)};
+  b.Layers = {LayerRecord(PosCode(1, 1), 4, -2, 0xFF, 0xFF), ByteStream{}, ByteStream{}};
+  ByteStream file = b.Build();
+  // The empty layers' offsets point past the end of the file.
+  PutU32(file, 22 + 4 * 1, static_cast<uint32_t>(file.size() + 100));
+  PutU32(file, 22 + 4 * 2, 0x7FFFFFF0u);
+  TMission m = Parse(file);
+  ASSERT_EQ(m.VehContents.size(), 1u);
+  EXPECT_EQ(m.Cells[1][2].VehContent, 0);
+  EXPECT_EQ(m.VehContents[0]->Units[0], 3);
+  EXPECT_EQ(m.DFCells[1][1].Terrain, 4);
+  EXPECT_TRUE(m.DFLayers[1].empty());
+  EXPECT_TRUE(m.DFLayers[2].empty());
+
+  // An empty first layer beyond the file: the map runs to the file's end.
+  MissionBytes c;
+  c.Order = {"MISS", "ACTN", "SHOP", "DF", "MAP"};
+  c.Layers = {ByteStream{}};
+  c.MapBody = ByteStream(MapRecordSize, 7);
+  ByteStream second = c.Build();
+  PutU32(second, 22, static_cast<uint32_t>(second.size() + 64));
+  TMission n = Parse(second);
+  EXPECT_EQ(n.MapRecords, ByteStream(MapRecordSize, 7));
+  EXPECT_TRUE(n.DFLayers[0].empty());
+
+  // A cargo record with a unit still has to lie on the grid.
+  b.Shop = {ContentRecord(64 * 64 + 5, {3, -1, -1, -1, -1, -1, -1, -1}, 0x01)};
+  EXPECT_THROW(Parse(b.Build()), ERangeError);
+}
+
 TEST(MissionFileRead, ToleratedAnomaliesAreReportedAndLoadGoesOn) {
   CollectingSink sink;
   ScopedAnomalySink scope(&sink);

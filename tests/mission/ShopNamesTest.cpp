@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -33,18 +35,17 @@ TEST(ShopNamesPath, BesideTheMissionOrInTheTextDirectory) {
 }
 
 TEST(ShopNamesParse, AcceptsOnlyWellFormedEntries) {
-  TShopNames t = Parse(
-      "\r\n"
-      "#0001:0024{}\r\n"
-      "#0001:0024{ no closing brace\r\n"
-      "   #0002:0016{Harbour}  \t\r\n"
-      "#0003:0016{a}b}\n"
-      "#00x4:0016{bad key}\r"
-      "#0005;0016{bad colon}\r\n"
-      "#0006:0016[bad brace}\r\n"
-      "#0007:0016{}\r\n"
-      "garbage\r\n"
-      "#0008:0016{after nul}\0#0009:0016{never seen}\r\n");
+  TShopNames t = Parse("\r\n"
+                       "#0001:0024{}\r\n"
+                       "#0001:0024{ no closing brace\r\n"
+                       "   #0002:0016{Harbour}  \t\r\n"
+                       "#0003:0016{a}b}\n"
+                       "#00x4:0016{bad key}\r"
+                       "#0005;0016{bad colon}\r\n"
+                       "#0006:0016[bad brace}\r\n"
+                       "#0007:0016{}\r\n"
+                       "garbage\r\n"
+                       "#0008:0016{after nul}\0#0009:0016{never seen}\r\n");
   ASSERT_EQ(t.size(), 5u);
   EXPECT_EQ(t[0], (TShopNameItem{1, 24, ""}));
   EXPECT_EQ(t[1], (TShopNameItem{2, 16, "Harbour"}));
@@ -81,7 +82,8 @@ TEST(ShopNamesParse, ShortFilesAreReadErrors) {
 }
 
 TEST(ShopNamesParse, CompressedFileGivesTheSameTableAsPlainText) {
-  std::string text = "\r\n#0000:0000{Intro|Red|3|Blue|5}\r\n#0001:0024{Der Br\x81" "ckenkopf}\r\n";
+  std::string text = "\r\n#0000:0000{Intro|Red|3|Blue|5}\r\n#0001:0024{Der Br\x81"
+                     "ckenkopf}\r\n";
   for (int i = 0; i < 40; ++i)
     text += "#" + std::string(i + 2 < 10 ? "000" : "00") + std::to_string(i + 2) + ":0016{Depot " +
             std::to_string(i) + "}\r\n";
@@ -131,16 +133,19 @@ TEST(ShopNamesWrite, FileHoldsExactlyTheEditorsLines) {
   TMission m;
   m.SetSize({8, 8});
   m.MissionText = "Intro";
-  m.MissionName = "Br\xFC" "cke";
+  m.MissionName = "Br\xFC"
+                  "cke";
   m.NewShop({0, 0});
   m.NewShop({1, 0});
   m.NewShop({2, 0});
   m.DeleteShop({1, 0});
-  m.GetShop(2)->Name = "Gro\xDF" "e M\xFChle";
+  m.GetShop(2)->Name = "Gro\xDF"
+                       "e M\xFChle";
   ByteStream bytes = ShopNamesFileBytes(m);
-  EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
-            "\r\n#0000:0000{Intro}\r\n#0001:0024{Br\x81" "cke}\r\n#0002:0016{Shop Nr. 0}\r\n"
-            "#0003:0016{Gro\xDF" "e M\x81hle}\r\n");
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "\r\n#0000:0000{Intro}\r\n#0001:0024{Br\x81"
+                                                     "cke}\r\n#0002:0016{Shop Nr. 0}\r\n"
+                                                     "#0003:0016{Gro\xDF"
+                                                     "e M\x81hle}\r\n");
 
   m.SaveNames = true;
   for (int i = 0; i < 7; ++i)
@@ -157,7 +162,8 @@ TEST(ShopNamesWrite, RoundTripThroughAFileKeepsNamesAndPlayers) {
   m.SetSize({8, 8});
   m.NamesFileName = (dir / "m.txt").string();
   m.MissionText = "Text with {braces}";
-  m.MissionName = "\xC4rger \xDC" "ber \xD6l";
+  m.MissionName = "\xC4rger \xDC"
+                  "ber \xD6l";
   m.SaveNames = true;
   m.Players[6] = {"Neutral \xE4", 14};
   m.NewShop({0, 0});
@@ -174,13 +180,23 @@ TEST(ShopNamesWrite, RoundTripThroughAFileKeepsNamesAndPlayers) {
   EXPECT_EQ(ReadWholeFile(m.NamesFileName)[0], '\r');
 }
 
-TEST(ShopNamesRead, MissingFileNamesTheFile) {
-  try {
-    ReadShopNames("/nonexistent/dir/names.txt");
-    FAIL() << "no error";
-  } catch (const EInOutError& e) {
-    EXPECT_NE(std::string(e.what()).find("/nonexistent/dir/names.txt"), std::string::npos);
-  }
+TEST(ShopNamesRead, AFileThatCannotBeOpenedIsNamedWithTheSystemsReason) {
+  const auto message = [](const std::string& path) {
+    try {
+      ReadShopNames(path);
+    } catch (const EInOutError& e) {
+      return std::string(e.what());
+    }
+    ADD_FAILURE() << "no error for " << path;
+    return std::string();
+  };
+  EXPECT_EQ(message("/nonexistent/dir/names.txt"),
+            "Cannot open shop name file \"/nonexistent/dir/names.txt\": " +
+                std::string(std::strerror(ENOENT)));
+  test::TempDir dir;
+  WriteWholeFile(dir.File("plain"), ByteStream{'x'});
+  const std::string below = dir.File("plain") + "/names.txt";
+  EXPECT_EQ(message(below), "Cannot open shop name file \"" + below + "\": " + std::strerror(ENOTDIR));
 }
 
 TEST(CodePage, OnlyTheSixLettersAreConverted) {
@@ -195,5 +211,5 @@ TEST(CodePage, OnlyTheSixLettersAreConverted) {
   EXPECT_EQ(WinToDos("\xFC\xE4\xC4\xF6\xD6\xDC\xDF"), "\x81\x84\x8E\x94\x99\x9A\xDF");
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -36,6 +36,14 @@ int main(int argc, char** argv) {
   rich.MapBody = ByteStream(40, 0x11);
   rich.Layers = {ByteStream{1, 0, 5, 0, 0xFE, 0xFF, 0xFF, 0xFF}, ByteStream{}, ByteStream{2, 0, 0xFF, 0xFF, 0xFF, 0xFF, 3, 4}};
   put("mission_reader", "rich_4x3", rich.Build());
+  // Records that place nothing, wherever they point: an empty cargo record
+  // beyond the grid and an empty layer whose offset lies past the file.
+  test::MissionBytes tolerated;
+  tolerated.Shop = {test::ContentRecord(64 * 64 + 1, {-1, -1, -1, -1, -1, -1, -1, -1}, 1)};
+  tolerated.Layers = {ByteStream{}, ByteStream{}};
+  ByteStream forged = tolerated.Build();
+  PutU32(forged, 22 + 4, static_cast<uint32_t>(forged.size() + 40));
+  put("mission_reader", "tolerated", forged);
 
   std::string names = "\r\n#0000:0000{Intro|Red|3|Blue|5}\r\n#0001:0024{Name}\r\n#0002:0016{Sh\x81p}\r\n";
   ByteStream plain(names.begin(), names.end());

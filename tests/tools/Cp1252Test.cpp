@@ -33,4 +33,13 @@ TEST(Cp1252Test, CharactersTheCodePageLacksBecomeQuestionMarks) {
 }
 
 }  // namespace
+TEST(Cp1252Test, MessagesReadPathsAsTheFileSystemWritesThem) {
+  // A path in UTF-8, the file system's encoding here.
+  EXPECT_EQ(MessageToQString("Cannot open file \"/home/k\xC3\xBCste/miss.dat\""),
+            QString::fromUtf8("Cannot open file \"/home/k\u00FCste/miss.dat\""));
+  // Text that is no UTF-8 quotes the model: code page 1252.
+  EXPECT_EQ(MessageToQString("Shop \"K\xFCste \x80\""), QString::fromUtf8("Shop \"K\u00FCste \u20AC\""));
+  EXPECT_EQ(MessageToQString("plain"), "plain");
+}
+
 }  // namespace vh

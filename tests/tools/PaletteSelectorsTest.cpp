@@ -1,9 +1,13 @@
 // The palette's picture selectors driven with the mouse: group choice,
 // multi-selection, the unit page and picking.
+#include <filesystem>
+
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabWidget>
+#include <QToolTip>
 
 #include "tools/COMPMultiSelView.h"
 #include "tools/PaletteFixture.h"
@@ -43,10 +47,19 @@ TEST_F(TPaletteSelectors, PagesCaptionsAndStartState) {
   EXPECT_EQ(palette->VehSelector->Page(), UnitSelectionPage());
   EXPECT_EQ(palette->VehOwnerComboBox->currentIndex(), 0);
 
-  // Cells show their pictures, empty cells the background hexagon.
+  // Cells show their pictures. Empty cells of the selectors that paint show
+  // the eraser sign, those of the group selectors the background hexagon.
   EXPECT_EQ(ShownCell(*palette->TerSelector, {2, 2}), InsideOnly(Sets().Part(10)));
-  EXPECT_EQ(ShownCell(*palette->TerSelector, {5, 5}), InsideOnly(Sets().BackgroundHex));
   EXPECT_EQ(ShownCell(*palette->VehSelector, {5, 0}), InsideOnly(Sets().Unit(5)));
+  THexPicture eraser = Sets().BackgroundHex;
+  const TMultiSelView& t = *palette->TerSelector;
+  DrawEraserSign(eraser, t.PaletteIndexOf({90, 90, 90}), t.PaletteIndexOf({150, 150, 160}),
+                 t.PaletteIndexOf({170, 110, 110}));
+  EXPECT_NE(eraser, Sets().BackgroundHex);
+  EXPECT_EQ(ShownCell(*palette->TerSelector, {5, 5}), InsideOnly(eraser));
+  EXPECT_EQ(ShownCell(*palette->ObjSelector, {5, 5}), InsideOnly(eraser));
+  EXPECT_EQ(ShownCell(*palette->VehSelector, NoUnitCell), InsideOnly(eraser));
+  EXPECT_EQ(ShownCell(*palette->TerGroupSel, {5, 5}), InsideOnly(Sets().BackgroundHex));
 }
 
 TEST_F(TPaletteSelectors, GroupChoiceLoadsThePageOfThatPosition) {
@@ -55,19 +68,31 @@ TEST_F(TPaletteSelectors, GroupChoiceLoadsThePageOfThatPosition) {
   RightClick(pictures, {5, 4});
   ASSERT_EQ(pictures.CursorPos(), (TPoint{5, 4}));
 
-  RightClick(groups, {1, 0}); // groups count row by row: page 1
+  RightClick(groups, {1, 0});  // groups count row by row: page 1
   EXPECT_EQ(pictures.Page(), SampleTerrain().Groups[1]);
-  EXPECT_EQ(pictures.CursorPos(), (TPoint{5, 4})); // the picture cursor stays
-  EXPECT_EQ(pictures.CurrentValue(), 21);
   EXPECT_EQ(ShownCell(pictures, {5, 4}).At(12, 12), InsideOnly(Sets().Part(21)).At(12, 12));
+  // The picture cursor goes to the group's first picture, never onto a
+  // place the new group leaves empty.
+  EXPECT_EQ(pictures.CursorPos(), (TPoint{0, 0}));
+  EXPECT_EQ(pictures.CurrentValue(), 20);
+  RightClick(pictures, {5, 4});
 
-  RightClick(groups, {0, 1}); // page 12, not 2
+  RightClick(groups, {0, 1});  // page 12, not 2
   EXPECT_EQ(pictures.Page(), SampleTerrain().Groups[12]);
-  EXPECT_EQ(pictures.CurrentValue(), -1);
+  EXPECT_EQ(pictures.CurrentValue(), 30);
 
-  // A position without an icon still loads its (empty) page.
+  // Row by row: the first picture of group 27 is (4, 0), not (10, 1).
+  RightClick(*palette->ObjSelector, {8, 5});
+  RightClick(*palette->ObjGroupSel, {3, 2});
+  EXPECT_EQ(palette->ObjSelector->CursorPos(), (TPoint{4, 0}));
+  EXPECT_EQ(palette->ObjSelector->CurrentValue(), 300);
+
+  // A position without an icon still loads its (empty) page; the cursor
+  // has nowhere better to go.
+  RightClick(pictures, {7, 3});
   RightClick(groups, {9, 4});
   EXPECT_EQ(pictures.Page(), TSelectionPage{});
+  EXPECT_EQ(pictures.CursorPos(), (TPoint{7, 3}));
 
   // The object page has its own groups.
   RightClick(*palette->ObjGroupSel, {3, 2});
@@ -79,6 +104,41 @@ TEST_F(TPaletteSelectors, GroupChoiceLoadsThePageOfThatPosition) {
   EXPECT_EQ(groups.CursorPos(), (TPoint{9, 4}));
 }
 
+// The text the control shows when the mouse rests on a cell.
+QString ToolTipAt(TEckView& view, TPoint cell) {
+  QToolTip::hideText();
+  const QPoint at = CellCentre(view, cell);
+  QHelpEvent help(QEvent::ToolTip, at, view.mapToGlobal(at));
+  QApplication::sendEvent(&view, &help);
+  return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+TEST_F(TPaletteSelectors, ToolTipsNameTheSelectorsPicturesUnitsAndTheEraser) {
+  EXPECT_EQ(ToolTipAt(*palette->TerGroupSel, {1, 0}), "Groups\nPicture 20");
+  EXPECT_EQ(ToolTipAt(*palette->TerGroupSel, {9, 4}), "Groups");
+  EXPECT_EQ(ToolTipAt(*palette->ObjGroupSel, {3, 2}), "Groups\nPicture 300");
+  EXPECT_EQ(ToolTipAt(*palette->TerSelector, {2, 2}), "Pictures of the group\nPicture 10");
+  EXPECT_EQ(ToolTipAt(*palette->TerSelector, {5, 5}), "Erase");
+  EXPECT_EQ(ToolTipAt(*palette->ObjSelector, {1, 2}), "Pictures of the group\nPicture 201");
+  EXPECT_EQ(ToolTipAt(*palette->VehSelector, NoUnitCell), "Erase");
+  ShowPage(TMDIPictures::pgVehicle);
+  palette->VehOwnerComboBox->setCurrentIndex(2);
+  const QString third = palette->VehOwnerComboBox->itemText(2);
+  EXPECT_EQ(ToolTipAt(*palette->VehSelector, {5, 0}), "Unit type 5\nOwner: " + third);
+  // Type 53 is always neutral.
+  EXPECT_EQ(ToolTipAt(*palette->VehSelector, {5, 4}), "Unit type 53\nOwner: neutral");
+  QToolTip::hideText();
+}
+
+// Erasing stays possible, chosen on purpose.
+TEST_F(TPaletteSelectors, TheEraserIsChosenLikeAPicture) {
+  RightClick(*palette->TerSelector, {5, 5});
+  uint8_t page = 0;
+  uint16_t value = 0;
+  palette->GetSelectedPicture(page, value);
+  EXPECT_EQ(value, 0xFFFF);
+}
+
 TEST_F(TPaletteSelectors, SelectedValuesOfEachPage) {
   uint8_t page = 99;
   uint16_t value = 0x1234;
@@ -88,7 +148,7 @@ TEST_F(TPaletteSelectors, SelectedValuesOfEachPage) {
   EXPECT_EQ(value, 12);
   RightClick(*palette->TerSelector, {9, 0});
   palette->GetSelectedPicture(page, value);
-  EXPECT_EQ(value, 0xFFFF); // an empty cell paints "none"
+  EXPECT_EQ(value, 0xFFFF);  // an empty cell paints "none"
 
   ShowPage(1);
   RightClick(*palette->ObjSelector, {1, 2});
@@ -102,7 +162,7 @@ TEST_F(TPaletteSelectors, SelectedValuesOfEachPage) {
   palette->GetSelectedPicture(page, value);
   EXPECT_EQ(page, 2);
   EXPECT_EQ(value, 0x0205);
-  RightClick(*palette->VehSelector, {5, 4}); // type 53 is always neutral
+  RightClick(*palette->VehSelector, {5, 4});  // type 53 is always neutral
   palette->GetSelectedPicture(page, value);
   EXPECT_EQ(value, 0x0635);
   for (int owner = 0; owner < 6; ++owner) {
@@ -159,7 +219,7 @@ TEST_F(TPaletteSelectors, MultiSelectionOfAConnectedRegionAndAnIsolatedCell) {
   EXPECT_EQ(pictures.MultiSel().Border({6, 2}), 0x3F);
   THexPicture isolated = Sets().Part(14);
   OverlayPicture(isolated, Sets().EdgeCombos[0x3F], 0);
-  OverlayPicture(isolated, Sets().CursorPictures[0], 0); // the right press put the cursor there
+  OverlayPicture(isolated, Sets().CursorPictures[0], 0);  // the right press put the cursor there
   EXPECT_EQ(ShownCell(pictures, {6, 2}), InsideOnly(isolated));
   EXPECT_EQ(ShownCell(pictures, {3, 2}), InsideOnly(Sets().Part(11)));
 
@@ -270,6 +330,13 @@ TEST_F(TPaletteSelectors, MissingAndShortSelectionFilesLeaveAUsablePalette) {
   EXPECT_EQ(value, 0xFFFF);
   EXPECT_FALSE(p.PickPicture(5, 5, 0xFFFF));
 
+  // A program directory whose name is no ASCII is named as it is.
+  const std::string umlautDir = other.File("Pr\xC3\xBC" "fung");  // UTF-8, as the file system has it
+  std::filesystem::create_directories(umlautDir);
+  TMDIPictures named(Sets(), umlautDir);
+  EXPECT_TRUE(named.SetupError().contains(QString::fromUtf8("Pr\u00FCfung/terrain.sel")))
+      << named.SetupError().toStdString();
+
   // One good file is enough for its own page.
   WriteFile(other.File("terrain.sel"), SelectionFileBytes(SampleTerrain()));
   TMDIPictures half(Sets(), other.Path());
@@ -295,5 +362,5 @@ TEST_F(TPaletteSelectors, ClosingTheToolWindowMinimisesIt) {
   EXPECT_TRUE(palette->isMinimized());
 }
 
-} // namespace
-} // namespace vh::test
+}  // namespace
+}  // namespace vh::test

@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QWheelEvent>
 #include <QTimer>
 
 #include "tools/COMPContentView.h"
@@ -236,10 +239,12 @@ TEST_F(TPaletteShop, FieldEditsGoStraightIntoTheShop) {
   EXPECT_EQ(shop.Material, 999);
   EXPECT_EQ(shop.MP, 7);
 
-  // Four digits allow more than the limit until the field is left.
+  // Four digits allow more than the limit while typing, but only numbers
+  // within the limits reach the shop; leaving the field limits it.
   palette->PriorityEdit->selectAll();
   QTest::keyClicks(palette->PriorityEdit, "9999");
-  EXPECT_EQ(shop.Priority, 9999);
+  EXPECT_EQ(palette->PriorityEdit->text(), "9999");
+  EXPECT_EQ(shop.Priority, 999);
   QTest::keyClick(palette->PriorityEdit, Qt::Key_Return);
   EXPECT_EQ(shop.Priority, 1000);
   EXPECT_EQ(palette->PriorityEdit->text(), "1000");
@@ -316,6 +321,71 @@ TEST_F(TPaletteShop, ContentAndProductionThroughTheirDialogsAndClearButtons) {
   EXPECT_EQ(shop.Produce, TArrShop{}.Produce);
   EXPECT_EQ(M().ChangeCount, changes + 2);
   EXPECT_TRUE(palette->ShopContent->IsEmpty());
+}
+
+// Every way of stepping a number stays within its field's limits.
+TEST_F(TPaletteShop, ArrowKeysButtonsAndTheWheelStopAtTheLimits) {
+  MoveMapCursor({1, 1});
+  TArrShop& shop = *M().GetShop(0);
+  TSpinEdit& priority = *palette->PriorityEdit;
+  priority.setFocus();
+  priority.selectAll();
+  QTest::keyClicks(&priority, "999");
+  ASSERT_EQ(shop.Priority, 999);
+  QTest::keyClick(&priority, Qt::Key_Up);
+  QTest::keyClick(&priority, Qt::Key_Up);
+  QTest::keyClick(&priority, Qt::Key_PageUp);
+  EXPECT_EQ(priority.text(), "1000");
+  EXPECT_EQ(shop.Priority, 1000);
+
+  // The arrow buttons.
+  QStyleOptionSpinBox option;
+  option.initFrom(&priority);
+  option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+  option.frame = priority.hasFrame();
+  option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+  const QRect up = priority.style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, &priority);
+  const QRect down =
+      priority.style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxDown, &priority);
+  QTest::mouseClick(&priority, Qt::LeftButton, Qt::NoModifier, up.center());
+  EXPECT_EQ(shop.Priority, 1000);
+  EXPECT_EQ(priority.text(), "1000");
+
+  // The wheel, upwards.
+  const auto turnWheel = [](QWidget& w, int delta) {
+    const QPointF at(w.rect().center());
+    QWheelEvent wheel(at, QPointF(w.mapToGlobal(at.toPoint())), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &wheel);
+  };
+  turnWheel(priority, 120);
+  EXPECT_EQ(shop.Priority, 1000);
+  EXPECT_EQ(priority.text(), "1000");
+
+  // Downwards to the lower limit and past it.
+  QTest::mouseClick(&priority, Qt::LeftButton, Qt::NoModifier, down.center());
+  EXPECT_EQ(shop.Priority, 999);
+  TSpinEdit& ep = *palette->EPEdit;
+  ep.setFocus();
+  ep.selectAll();
+  QTest::keyClicks(&ep, "1");
+  QTest::keyClick(&ep, Qt::Key_Down);
+  QTest::keyClick(&ep, Qt::Key_Down);
+  QTest::keyClick(&ep, Qt::Key_PageDown);
+  EXPECT_EQ(ep.text(), "0");
+  EXPECT_EQ(shop.EP, 0);
+  turnWheel(ep, -120);
+  EXPECT_EQ(shop.EP, 0);
+  EXPECT_EQ(ep.text(), "0");
+
+  // A number typed beyond the limit, then stepped: from the limit.
+  priority.setFocus();
+  priority.selectAll();
+  QTest::keyClicks(&priority, "5000");
+  EXPECT_EQ(shop.Priority, 500);
+  QTest::keyClick(&priority, Qt::Key_Down);
+  EXPECT_EQ(shop.Priority, 999);
+  EXPECT_EQ(priority.text(), "999");
 }
 
 } // namespace

@@ -254,6 +254,24 @@ TEST_F(SettingsTest, OkWritesTheEditedControlsIntoTheMission) {
   EXPECT_EQ(m.ChangeCount, changes + 1);
 }
 
+TEST_F(SettingsTest, OkWithoutAChangeLeavesTheMissionUnmodified) {
+  TMission m = SampleMission();
+  m.CompPlayers &= 0x3F;  // bits 6 and 7 are cleared on OK, a change of its own
+  const auto before = Settings(m);
+  const uint64_t changes = m.ChangeCount;
+  ASSERT_TRUE(RunWith(m, [](TSettingsForm& f) { QTest::mouseClick(f.OKButton, Qt::LeftButton); }));
+  EXPECT_EQ(Settings(m), before);
+  EXPECT_EQ(m.ChangeCount, changes);
+  // A change typed and taken back is no change either.
+  ASSERT_TRUE(RunWith(m, [](TSettingsForm& f) {
+    const QString name = f.NameEdit->text();
+    QTest::keyClicks(f.NameEdit, "x");
+    f.NameEdit->setText(name);
+    QTest::mouseClick(f.OKButton, Qt::LeftButton);
+  }));
+  EXPECT_EQ(m.ChangeCount, changes);
+}
+
 TEST_F(SettingsTest, CancelLeavesTheMissionUntouched) {
   for (int i = 0; i < SideCount; ++i)
     StdPlayers[i] = {"Preset", 1};

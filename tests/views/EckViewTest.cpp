@@ -9,6 +9,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPaintEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include "ViewTestSupport.h"
@@ -332,7 +334,7 @@ TEST_F(EckView, AutomaticScrollingFollowsTheMouseWhileCaptured) {
   EXPECT_EQ(scrollRequests.size(), after);
 }
 
-TEST_F(EckView, AScrollOntoACellLetsTheNextMoveThrough) {
+TEST_F(EckView, AScrollUnderAStillMouseReportsTheCellBeneathIt) {
   SendMouse(*view, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, Centre({0, 0}));
   SendMouse(*view, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, Centre({1, 1}));
   // The mouse stands on a cell when the timer scrolls.
@@ -340,9 +342,66 @@ TEST_F(EckView, AScrollOntoACellLetsTheNextMoveThrough) {
   const size_t before = scrollRequests.size();
   ASSERT_TRUE(QTest::qWaitFor([&] { return scrollRequests.size() > before; }, 2000));
   view->Mouse.reset();  // no more ticks that matter
+  ASSERT_GE(actions.size(), 3u);
+  EXPECT_EQ(actions[2].Action, maLeftMove);
+  EXPECT_EQ(actions[2].Cell, (TPoint{1, 1}));
+  EXPECT_EQ(actions[2].Buttons, Qt::LeftButton);
+  // A move the scrolling causes at the same place has been reported already.
+  const size_t reported = actions.size();
   SendMouse(*view, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, Centre({1, 1}));
+  EXPECT_EQ(actions.size(), reported);
   SendMouse(*view, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, Centre({1, 1}));
-  EXPECT_EQ(Kinds(), (std::vector<TMouseActionItem>{maLeftDown, maLeftMove, maLeftMove}));
+}
+
+// The view in a scrolling window, as in a mission window: a stroke dragged
+// past the window's lower edge, the mouse then held still there.
+TEST(EckViewScrolling, AStrokeHeldPastTheEdgeGoesOnOverTheCellsScrollingUnderTheMouse) {
+  QScrollArea area;
+  area.setFrameShape(QFrame::NoFrame);
+  area.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  area.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  auto* view = new TTestGrid;
+  view->SetGridSize({8, 30});
+  view->RedrawAll();
+  area.setWidget(view);
+  area.resize(150, 150);
+  std::vector<TRecordedAction> actions;
+  test::RecordAllActions(*view, actions);
+  view->OnMakePointInView = [&](TEckView*, int32_t, int32_t y, bool) {
+    QScrollBar* v = area.verticalScrollBar();
+    const int h = area.viewport()->height();
+    if (y >= v->value() + h)
+      v->setValue(y - h);
+  };
+  area.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+
+  const TPoint o = view->CellToPoint({3, 4});
+  const QPoint start = view->BitmapToWidget({o.x + 12, o.y + 12});
+  QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, start);
+  // 20 pixels below the window; the mouse does not move any more.
+  const QPoint still = area.viewport()->mapToGlobal(QPoint(start.x(), area.viewport()->height() + 20));
+  view->Mouse = TTestGrid::TMouseState{still, Qt::LeftButton};
+  const auto moves = [&] {
+    std::vector<TPoint> cells;
+    for (const auto& a : actions)
+      if (a.Action == maLeftMove && (cells.empty() || !(cells.back() == a.Cell)))
+        cells.push_back(a.Cell);
+    return cells;
+  };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return moves().size() >= 3; }, 3000));
+  view->Mouse.reset();
+  const std::vector<TPoint> cells = moves();
+  for (size_t i = 1; i < cells.size(); ++i) {
+    EXPECT_EQ(cells[i].x, 3);
+    EXPECT_GT(cells[i].y, cells[i - 1].y) << "the stroke follows the scrolling downwards";
+  }
+  // The last cell reported is the one under the mouse now.
+  TPoint under = view->WidgetToBitmap(view->mapFromGlobal(still));
+  ASSERT_TRUE(view->PointToCell(under));
+  EXPECT_EQ(cells.back(), under);
+  EXPECT_GT(area.verticalScrollBar()->value(), 0);
+  QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, start);
 }
 
 TEST_F(EckView, AScrollBesideTheCellsKeepsTheMoveCheck) {
