@@ -80,6 +80,9 @@ TConfig ReadConfig(const std::string& programDir, const TPlatformDirs& platform)
   c.TxtFilesDir = ini.ReadString("General", "TxtFilesDir", "GER");
   c.ToolBar = ini.ReadBool("General", "ToolBar", true);
   c.StatusBar = ini.ReadBool("General", "StatusBar", true);
+  // A negative figure is a slip, not a wish for no history.
+  const long undoLimit = ini.ReadInteger("General", "UndoLimit", static_cast<long>(DefaultUndoLimit));
+  c.UndoLimit = undoLimit < 0 ? DefaultUndoLimit : static_cast<size_t>(undoLimit);
   for (int i = 0; i < SideCount; ++i) {
     std::string n = std::to_string(i);
     TPlayerInfo& p = c.StdPlayers[i];

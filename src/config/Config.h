@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "mission/History.h"
 #include "mission/Mission.h"
 
 namespace vh {
@@ -25,6 +26,9 @@ struct TConfig {
   std::string TxtFilesDir = "GER";
   bool ToolBar = true;
   bool StatusBar = true;
+  // Steps each mission window's history keeps; 0 keeps all. Only read: the
+  // key is there for those who need another figure.
+  size_t UndoLimit = DefaultUndoLimit;
   TPlayers StdPlayers;
 
   std::string IniPath() const { return ProgramDir + IniFileName; }

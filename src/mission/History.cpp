@@ -12,13 +12,27 @@ namespace vh {
 namespace {
 
 // Heap bytes a recorded value holds beyond its own size.
-size_t HeapBytes(const TMissionCell&) { return 0; }
-size_t HeapBytes(const TDFCell&) { return 0; }
-size_t HeapBytes(const ByteStream& s) { return s.capacity(); }
-size_t HeapBytes(const std::string& s) { return s.capacity() > 15 ? s.capacity() + 1 : 0; }
-size_t HeapBytes(const std::optional<TArrShop>& s) { return s ? HeapBytes(s->Name) : 0; }
-size_t HeapBytes(const std::optional<TVehContentRec>&) { return 0; }
-size_t HeapBytes(const std::optional<TAIPointRec>&) { return 0; }
+size_t HeapBytes(const TMissionCell&) {
+  return 0;
+}
+size_t HeapBytes(const TDFCell&) {
+  return 0;
+}
+size_t HeapBytes(const ByteStream& s) {
+  return s.capacity();
+}
+size_t HeapBytes(const std::string& s) {
+  return s.capacity() > 15 ? s.capacity() + 1 : 0;
+}
+size_t HeapBytes(const std::optional<TArrShop>& s) {
+  return s ? HeapBytes(s->Name) : 0;
+}
+size_t HeapBytes(const std::optional<TVehContentRec>&) {
+  return 0;
+}
+size_t HeapBytes(const std::optional<TAIPointRec>&) {
+  return 0;
+}
 
 // Values of one kind of record that a step changed, by key.
 template <class K, class V> struct TChanges {
@@ -96,17 +110,17 @@ struct TSettingsState {
 
 // Compares in place, so that a step that leaves the settings alone copies nothing.
 bool SameSettings(const TMission& a, const TMission& b) {
-  return a.Width == b.Width && a.Height == b.Height && a.MissUsage == b.MissUsage && a.SaveNames == b.SaveNames &&
-         a.CompPlayers == b.CompPlayers && a.MissByte15 == b.MissByte15 && a.StartWeather == b.StartWeather &&
-         a.NextMission == b.NextMission && a.Allies == b.Allies && a.StdProd == b.StdProd &&
-         a.MissHeader == b.MissHeader && a.Players == b.Players && a.MissionText == b.MissionText &&
-         a.MissionName == b.MissionName && a.MapRecords == b.MapRecords;
+  return a.Width == b.Width && a.Height == b.Height && a.MissUsage == b.MissUsage &&
+         a.SaveNames == b.SaveNames && a.CompPlayers == b.CompPlayers && a.MissByte15 == b.MissByte15 &&
+         a.StartWeather == b.StartWeather && a.NextMission == b.NextMission && a.Allies == b.Allies &&
+         a.StdProd == b.StdProd && a.MissHeader == b.MissHeader && a.Players == b.Players &&
+         a.MissionText == b.MissionText && a.MissionName == b.MissionName && a.MapRecords == b.MapRecords;
 }
 
 TSettingsState SettingsOf(const TMission& m) {
-  return {m.MissHeader, m.Width,       m.Height,     m.MissUsage,  m.MissionText, m.MissionName,
-          m.SaveNames,  m.StdProd,     m.CompPlayers, m.Allies,    m.MissByte15,  m.StartWeather,
-          m.Players,    m.NextMission, m.MapRecords};
+  return {m.MissHeader,  m.Width,        m.Height,  m.MissUsage,   m.MissionText,
+          m.MissionName, m.SaveNames,    m.StdProd, m.CompPlayers, m.Allies,
+          m.MissByte15,  m.StartWeather, m.Players, m.NextMission, m.MapRecords};
 }
 
 void ApplySettings(TMission& m, const TSettingsState& s) {
@@ -160,7 +174,7 @@ template <class T> bool ApplySlots(TSlotList<T>& list, const TSlotChanges<T>& c,
   return true;
 }
 
-} // namespace
+}  // namespace
 
 struct TStep {
   std::string Name, MergeKey;
@@ -211,8 +225,8 @@ struct TStep {
 namespace {
 
 template <class Cell, size_t N>
-void DiffGrid(const std::array<std::array<Cell, N>, N>& before, const std::array<std::array<Cell, N>, N>& after,
-              TChanges<uint16_t, Cell>& out) {
+void DiffGrid(const std::array<std::array<Cell, N>, N>& before,
+              const std::array<std::array<Cell, N>, N>& after, TChanges<uint16_t, Cell>& out) {
   // The cell structs have no padding, so whole rows compare as bytes.
   static_assert(std::has_unique_object_representations_v<Cell>);
   for (size_t y = 0; y < N; ++y) {
@@ -238,18 +252,22 @@ void Diff(const TMission& before, const TMission& after, TStep& s) {
   DiffSlots(before.VehContents, after.VehContents, s.Cargo);
   DiffSlots(before.AIPoints, after.AIPoints, s.AIPoints);
   if (!SameSettings(before, after))
-    s.Settings = std::make_unique<std::pair<TSettingsState, TSettingsState>>(SettingsOf(before), SettingsOf(after));
+    s.Settings =
+        std::make_unique<std::pair<TSettingsState, TSettingsState>>(SettingsOf(before), SettingsOf(after));
   s.Cells.Shrink();
   s.DFCells.Shrink();
 }
 
-void NoteCell(TStepEffect& e, uint16_t index) { e.Cells.push_back(index); }
+void NoteCell(TStepEffect& e, uint16_t index) {
+  e.Cells.push_back(index);
+}
 
 // Changes cells of a layer that is not in the working grid in its stored
 // stream. The whole grid is written back, not only the map's present size:
 // a map made smaller keeps the records beyond it, as the stream it came
 // from did.
-void EditStoredLayer(ByteStream& stream, const std::vector<uint16_t>& keys, const std::vector<TDFCell>& cells) {
+void EditStoredLayer(ByteStream& stream, const std::vector<uint16_t>& keys,
+                     const std::vector<TDFCell>& cells) {
   auto grid = std::make_unique<TDFGrid>();
   for (auto& row : *grid)
     row.fill(NoChangeDFCell);
@@ -331,7 +349,7 @@ void ApplyStep(TMission& m, const TStep& s, bool forward, TStepEffect& e) {
   }
 }
 
-} // namespace
+}  // namespace
 
 TMissionHistory::TMissionHistory(TMission& mission, size_t limit)
     : mission_(mission), baseline_(mission), baselineCount_(mission.ChangeCount), limit_(limit) {}
@@ -405,8 +423,8 @@ bool TMissionHistory::End() {
   ApplyStep(baseline_, *step, true, ignored);
 
   TStep* top = pos_ > 0 ? steps_[pos_ - 1].get() : nullptr;
-  if (keyed && mergeOpen_ && top && pos_ == steps_.size() && saved_ != pos_ && top->MergeKey == step->MergeKey &&
-      top->CanMerge(*step)) {
+  if (keyed && mergeOpen_ && top && pos_ == steps_.size() && saved_ != pos_ &&
+      top->MergeKey == step->MergeKey && top->CanMerge(*step)) {
     top->Merge(*step);
     if (top->Empty()) {
       steps_.pop_back();
@@ -429,8 +447,12 @@ bool TMissionHistory::End() {
   return true;
 }
 
-bool TMissionHistory::CanUndo() const { return pos_ > 0 || mission_.ChangeCount != baselineCount_ || open_; }
-bool TMissionHistory::CanRedo() const { return pos_ < steps_.size(); }
+bool TMissionHistory::CanUndo() const {
+  return pos_ > 0 || mission_.ChangeCount != baselineCount_ || open_;
+}
+bool TMissionHistory::CanRedo() const {
+  return pos_ < steps_.size();
+}
 
 std::string TMissionHistory::UndoName() const {
   if (open_)
@@ -440,9 +462,13 @@ std::string TMissionHistory::UndoName() const {
   return pos_ > 0 ? steps_[pos_ - 1]->Name : std::string();
 }
 
-std::string TMissionHistory::RedoName() const { return CanRedo() ? steps_[pos_]->Name : std::string(); }
+std::string TMissionHistory::RedoName() const {
+  return CanRedo() ? steps_[pos_]->Name : std::string();
+}
 
-const std::string& TMissionHistory::StepName(size_t i) const { return steps_.at(i)->Name; }
+const std::string& TMissionHistory::StepName(size_t i) const {
+  return steps_.at(i)->Name;
+}
 
 size_t TMissionHistory::StepCells(size_t i) const {
   const TStep& s = *steps_.at(i);
@@ -483,7 +509,8 @@ TStepEffect TMissionHistory::GoTo(size_t position) {
   std::sort(effect.Cells.begin(), effect.Cells.end());
   effect.Cells.erase(std::unique(effect.Cells.begin(), effect.Cells.end()), effect.Cells.end());
   std::sort(effect.ObjectCells.begin(), effect.ObjectCells.end());
-  effect.ObjectCells.erase(std::unique(effect.ObjectCells.begin(), effect.ObjectCells.end()), effect.ObjectCells.end());
+  effect.ObjectCells.erase(std::unique(effect.ObjectCells.begin(), effect.ObjectCells.end()),
+                           effect.ObjectCells.end());
   mission_.NoteChange();
   baseline_ = mission_;
   baselineCount_ = mission_.ChangeCount;
@@ -493,7 +520,7 @@ TStepEffect TMissionHistory::GoTo(size_t position) {
 }
 
 void TMissionHistory::MarkSaved() {
-  End();
+  open_ = false;
   // A save rewrites derived values (shop positions, the working layer's
   // stream); they are no step of their own.
   baseline_ = mission_;
@@ -514,4 +541,4 @@ size_t TMissionHistory::MemoryUse() const {
   return n;
 }
 
-} // namespace vh
+}  // namespace vh

@@ -29,10 +29,8 @@ struct TStepEffect {
   bool Records = false;               // shops, cargo or AI points
   bool Settings = false;              // size, players, texts and the other settings
   bool SizeChanged = false;
-  bool OtherLayers = false;           // change layers that are not shown
-  bool Empty() const {
-    return Cells.empty() && !Records && !Settings && !OtherLayers;
-  }
+  bool OtherLayers = false;  // change layers that are not shown
+  bool Empty() const { return Cells.empty() && !Records && !Settings && !OtherLayers; }
 };
 
 struct TStep;
@@ -87,7 +85,8 @@ public:
   // replaced by new steps.
   std::optional<size_t> SavedPosition() const { return saved_; }
 
-  // The mission as it is now is saved (the open step is closed first).
+  // The mission as it is now is saved. End() the open step before saving:
+  // what changed since the last boundary counts as saved, not as a step.
   void MarkSaved();
   // The mission differs from its saved state: as the history knows it, or by
   // changes not yet recorded as a step.
@@ -133,4 +132,4 @@ private:
   TMissionHistory* history_;
 };
 
-} // namespace vh
+}  // namespace vh

@@ -153,9 +153,15 @@ void TMDIMain::MissActivate(TMDIMiss* window) {
     generator_->SetView(window->MissView());
   MirrorView(window->MissView());
   UpdateStatusBar();
+  UpdateEditActions();
 }
 
-void TMDIMain::MissCreated(TMDIMiss*) {
+void TMDIMain::MissCreated(TMDIMiss* window) {
+  window->MissView()->History().SetLimit(config_.UndoLimit);
+  connect(window, &TMDIMiss::HistoryChanged, this, [this, window] {
+    if (window == activeMiss_)
+      UpdateEditActions();
+  });
   if (missCount_++ == 0) {
     if (paletteApi_)
       paletteApi_->EnableShopCreation();
@@ -169,6 +175,7 @@ void TMDIMain::MissDestroyed(TMDIMiss* window) {
     return;
   if (--missCount_ == 0) {
     activeMiss_ = nullptr;
+    UpdateEditActions();
     if (paletteApi_)
       paletteApi_->DetachMissionView();
     if (generator_)

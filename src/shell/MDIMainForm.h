@@ -25,6 +25,7 @@ class TMainStatusBar;
 class TMDIMiss;
 class TMissView;
 class TUtilityForm;
+class THistoryDock;
 
 // The editor's one top-level window: the MDI area with the mission windows,
 // the palette and the map generator; the menu, the filter tool bar and the
@@ -72,6 +73,7 @@ public:
   QWidget* PaletteWindow() const { return paletteWindow_; }
   TUtilityForm* Generator() const { return generator_; }
   TMainStatusBar* StatusPanels() const { return status_; }
+  THistoryDock* HistoryDock() const { return historyDock_; }
   std::vector<TMDIMiss*> MissionWindows() const;  // in child-list order
 
   // Tool bar and menu items, named as the user sees them.
@@ -82,7 +84,8 @@ public:
           *FileSaveBmpItem = nullptr, *FileOptionsItem = nullptr, *FileExitItem = nullptr;
   QAction *DFLayerItem = nullptr, *ClearFilterItem = nullptr, *SettingsItem = nullptr, *GenerateMapItem = nullptr;
   QAction *TileItem = nullptr, *CascadeItem = nullptr, *ArrangeIconsItem = nullptr, *AboutItem = nullptr;
-  QMenu *ViewMenu = nullptr, *MissionMenu = nullptr, *WindowMenu = nullptr;
+  QAction *EditUndoItem = nullptr, *EditRedoItem = nullptr, *EditHistoryItem = nullptr;
+  QMenu *EditMenu = nullptr, *ViewMenu = nullptr, *MissionMenu = nullptr, *WindowMenu = nullptr;
   QToolBar* ToolBar = nullptr;
 
   // The view the tool bar and the palette follow.
@@ -95,6 +98,10 @@ protected:
 private:
   void CreateMenus();
   void CreateToolBar();
+  // The Edit menu, its tool bar buttons and the history window (MainEdit.cpp).
+  void CreateEditMenu();
+  void AddEditButtons();
+  void UpdateEditActions();
   void SetToolBarIcons();
   void EnableMissionCommands(bool enable);
   void MirrorView(TMissView* view);
@@ -124,6 +131,7 @@ private:
   QPointer<QWidget> paletteWindow_;
   TPaletteApi* paletteApi_ = nullptr;
   TUtilityForm* generator_ = nullptr;
+  THistoryDock* historyDock_ = nullptr;
   TMDIMiss* activeMiss_ = nullptr;
   int missCount_ = 0;
   bool startupOK_ = false;

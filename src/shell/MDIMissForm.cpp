@@ -41,6 +41,11 @@ TMDIMiss::TMDIMiss(TMissFrame* frame, const TPictureSets& sets, QWidget* parent)
     MakePointInView(x, y, center);
   };
   missView_->OnFileNameChanged = [this](TEckView*) { UpdateCaption(); };
+  missView_->OnStrokeEnd = [this](TEckView*) { EndStroke(); };
+  missView_->History().OnChanged = [this] {
+    setWindowModified(missView_->IsModified());
+    emit HistoryChanged();
+  };
 
   timer_.setInterval(375);
   connect(&timer_, &QTimer::timeout, missView_, &TMissView::NextCursorPhase);
@@ -75,7 +80,10 @@ void TMDIMiss::SetActive(bool value) {
 }
 
 void TMDIMiss::ClearWithFilter() {
-  missView_->ClearFiltered();
+  {
+    TEditStep step(&missView_->History(), "Clear with Filter");
+    missView_->ClearFiltered();
+  }
   if (isActive_ && missView_->FilterOn(mfShopMarks) && frame_ && frame_->Palette())
     frame_->Palette()->SetCurrentShop(missView_->CursorCell().Shop);
 }
@@ -84,7 +92,8 @@ void TMDIMiss::SetMissSize(int32_t width, int32_t height) { missView_->SetGridSi
 
 void TMDIMiss::UpdateCaption() {
   const std::string& name = Mission().FileName;
-  setWindowTitle(name.empty() ? QStringLiteral("noname") : PathToQString(name));
+  setWindowTitle((name.empty() ? QStringLiteral("noname") : PathToQString(name)) + QStringLiteral("[*]"));
+  setWindowModified(missView_->IsModified());
 }
 
 void TMDIMiss::Activated() {
@@ -122,7 +131,10 @@ void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftStat
   palette.GetSelectedPicture(page, value);
   bool first = action == maLeftDown;
   TMultiSelection selection;
-  if (palette.GetMultiSelection(selection)) {
+  const bool paste = palette.GetMultiSelection(selection);
+  if (first)
+    missView_->History().Begin(StrokeStepName(page, paste));
+  if (paste) {
     missView_->PasteGroup(first, cell, selection, page);
     return;
   }
@@ -137,6 +149,34 @@ void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftStat
     }
   }
 }
+
+std::string TMDIMiss::StrokeStepName(uint8_t page, bool paste) {
+  static const char* const kinds[] = {"Terrain", "Objects", "Units"};
+  return std::string(paste ? "Paste " : "Paint ") + (page < 3 ? kinds[page] : "");
+}
+
+void TMDIMiss::EndStroke() {
+  if (missView_->History().InStep())
+    missView_->History().End();
+}
+
+void TMDIMiss::ShowUndone(const TStepEffect& effect) {
+  if (!isActive_ || !frame_ || !frame_->Palette())
+    return;
+  // The palette shows the restored records of the cell under the cursor,
+  // which stays where it is.
+  TPaletteApi& palette = *frame_->Palette();
+  palette.DetachMissionView();
+  palette.AttachMissionView(missView_);
+  palette.EnableShopCreation();
+  if (effect.Settings)
+    palette.RefreshOwnerNames();
+  frame_->MissCurPos();
+}
+
+void TMDIMiss::Undo() { ShowUndone(missView_->Undo()); }
+void TMDIMiss::Redo() { ShowUndone(missView_->Redo()); }
+void TMDIMiss::GoToStep(size_t position) { ShowUndone(missView_->GoToStep(position)); }
 
 void TMDIMiss::Pick() {
   if (!isActive_ || !frame_ || !frame_->Palette())

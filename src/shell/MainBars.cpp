@@ -79,6 +79,7 @@ void TMDIMain::CreateMenus() {
   FileOptionsItem = command(file, QStringLiteral("O&ptions..."), &TMDIMain::FileOptionsItemClick);
   FileExitItem = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
   FileExitItem->setShortcut(Qt::ALT | Qt::Key_X);
+  CreateEditMenu();
 
   // The filter items are the tool bar's own actions, so menu check marks
   // and buttons can never disagree.
@@ -204,6 +205,7 @@ void TMDIMain::CreateToolBar() {
     ToolBar->addAction(FilterActions[bit]);
   ToolBar->addSeparator();
   ToolBar->addAction(GridFilter);
+  AddEditButtons();
 }
 
 void TMDIMain::SetToolBarIcons() {

@@ -9,9 +9,8 @@
 namespace vh {
 
 TMissView::TMissView(const TPictureSets& sets, QWidget* parent)
-    : TEckView(sets, parent), mission_(std::make_unique<TMission>()) {
-  MarkSaved();
-}
+    : TEckView(sets, parent), mission_(std::make_unique<TMission>()),
+      history_(std::make_unique<TMissionHistory>(*mission_)) {}
 
 TMissView::~TMissView() = default;
 
@@ -40,7 +39,7 @@ void TMissView::OpenMission(const std::string& fileName) {
   auto loaded = std::make_unique<TMission>();
   loaded->LoadFromFile(fileName);
   *mission_ = std::move(*loaded);
-  MarkSaved();
+  history_->Reset();
   DoFileNameChanged();
   SetGridSize({mission_->Width, mission_->Height});
   RedrawAll();
@@ -48,18 +47,20 @@ void TMissView::OpenMission(const std::string& fileName) {
 
 void TMissView::StartNewMission(TPoint size) {
   mission_->SetSize(size);
-  MarkSaved();
+  history_->Reset();
   DoFileNameChanged();
   SetGridSize(size);
   RedrawAll();
 }
 
 void TMissView::SaveMission() {
+  history_->End();
   mission_->SaveToFile();
   MarkSaved();
 }
 
 void TMissView::SaveMissionAs(const std::string& fileName) {
+  history_->End();
   mission_->SaveAs(fileName);
   MarkSaved();
   DoFileNameChanged();

@@ -274,5 +274,5 @@ TEST_F(HistoryTest, OnChangedFollowsEveryChangeOfTheSteps) {
   EXPECT_EQ(calls, 4);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -85,7 +85,9 @@ TEST_F(Frame, NewMissionEnablesTheCommandsAndShowsNoname) {
   EXPECT_EQ(frame->ActiveMiss(), w);
   EXPECT_TRUE(w->IsActive());
   EXPECT_TRUE(w->Timer().isActive());
-  EXPECT_EQ(w->windowTitle(), "noname");
+  // "[*]" marks where unsaved changes show.
+  EXPECT_EQ(w->windowTitle(), "noname[*]");
+  EXPECT_FALSE(w->isWindowModified());
   EXPECT_EQ(w->Mission().Width, 24);
   EXPECT_TRUE(frame->FileSaveItem->isEnabled());
   EXPECT_TRUE(frame->ViewMenu->isEnabled());
@@ -98,14 +100,14 @@ TEST_F(Frame, OpenEditSaveAsAndReopenKeepsTheChanges) {
   Start();
   std::string path = SampleMission("miss010.dat");
   TMDIMiss* w = frame->OpenMissionFile(path);
-  EXPECT_EQ(w->windowTitle().toStdString(), path);
+  EXPECT_EQ(w->windowTitle().toStdString(), path + "[*]");
   EXPECT_EQ(frame->ActiveMiss(), w);
   EXPECT_FALSE(w->MissView()->IsModified());
   w->MissView()->SetCellValue(true, {1, 1}, 42, 0);
   EXPECT_TRUE(w->MissView()->IsModified());
   std::string copy = gameDir + "MIS/miss011.dat";
   frame->SaveMissionAs(w, copy);
-  EXPECT_EQ(w->windowTitle().toStdString(), copy);
+  EXPECT_EQ(w->windowTitle().toStdString(), copy + "[*]");
   EXPECT_FALSE(w->MissView()->IsModified());
   EXPECT_TRUE(fs::exists(gameDir + "GER/miss011.txt"));
   TMDIMiss* again = frame->OpenMissionFile(copy);

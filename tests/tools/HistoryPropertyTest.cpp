@@ -88,7 +88,8 @@ private:
     for (int n = Int(1, 8); n > 0; --n) {
       uint16_t value = 0;
       if (kind == pkUnit)
-        value = Int(0, 3) == 0 ? NoUnitCode : UnitCode(static_cast<uint8_t>(Int(0, 6)), static_cast<uint8_t>(Int(0, 63)));
+        value = Int(0, 3) == 0 ? NoUnitCode
+                               : UnitCode(static_cast<uint8_t>(Int(0, 6)), static_cast<uint8_t>(Int(0, 63)));
       else
         value = static_cast<uint16_t>(Int(0, 4) == 0 ? -1 : Int(0, kind == pkTerrain ? 60 : 1300));
       cells.emplace_back(Cell(), value);
@@ -208,7 +209,7 @@ private:
     std::array<int16_t, 16> content;
     for (int16_t& c : content)
       c = static_cast<int16_t>(Int(0, 3) == 0 ? Int(0, 63) : -1);
-    static const char* const names[] = {"Shop Name", "Shop Owner", "Shop Type", "Energy", "Material",
+    static const char* const names[] = {"Shop Name", "Shop Owner", "Shop Type", "Energy",  "Material",
                                         "EP",        "MP",         "Priority",  "Content", "Production"};
     // Typing goes into one of few fields, so that runs of them merge.
     return {names[field], "shop " + std::to_string(k % 3) + " " + names[field], [=](TMission& m) {
@@ -245,7 +246,8 @@ private:
                 AssignField(m, shop->Content, content);
                 break;
               default:
-                AssignField(m, shop->Produce, std::array<int16_t, 4>{content[0], content[1], content[2], content[3]});
+                AssignField(m, shop->Produce,
+                            std::array<int16_t, 4>{content[0], content[1], content[2], content[3]});
               }
             }};
   }
@@ -361,7 +363,8 @@ bool RunStep(TMissionHistory& h, TMission& m, const TOp& op, size_t index, TStep
   return true;
 }
 
-ByteStream Replay(const TMission& start, const std::vector<TOp>& ops, const TStepModel& model, size_t position) {
+ByteStream Replay(const TMission& start, const std::vector<TOp>& ops, const TStepModel& model,
+                  size_t position) {
   TMission m = start;
   for (size_t g = 0; g < position; ++g)
     for (size_t i : model.Groups[g])
@@ -453,7 +456,9 @@ TEST(HistoryProperty, RandomUndoRedoAgreesWithReplayingTheEditsFromScratch) {
 }
 
 // Heap bytes in use, as the C library counts them.
-long long HeapInUse() { return static_cast<long long>(mallinfo2().uordblks); }
+long long HeapInUse() {
+  return static_cast<long long>(mallinfo2().uordblks);
+}
 
 TEST(HistoryMemory, TenThousandSingleCellStepsStayUnderTwentyMegabytes) {
   TMission m;
@@ -463,8 +468,8 @@ TEST(HistoryMemory, TenThousandSingleCellStepsStayUnderTwentyMegabytes) {
   int16_t strokeObject = 0;
   for (int i = 0; i < 10000; ++i) {
     h.Begin("Paint Terrain");
-    ApplyCellValue(m, DefaultMissFilter, true, {i % 64, (i / 64) % 64}, static_cast<uint16_t>(i % 50 + 1), pkTerrain,
-                   strokeObject);
+    ApplyCellValue(m, DefaultMissFilter, true, {i % 64, (i / 64) % 64}, static_cast<uint16_t>(i % 50 + 1),
+                   pkTerrain, strokeObject);
     h.End();
   }
   ASSERT_EQ(h.Count(), 10000u);
@@ -490,5 +495,5 @@ TEST(HistoryMemory, AFullMapTransferStepStaysUnder200Kilobytes) {
   EXPECT_LT(HeapInUse() - heapBefore, 200ll * 1024);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh
