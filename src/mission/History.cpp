@@ -472,7 +472,15 @@ const std::string& TMissionHistory::StepName(size_t i) const {
 
 size_t TMissionHistory::StepCells(size_t i) const {
   const TStep& s = *steps_.at(i);
-  return s.Cells.Keys.size() + s.DFCells.Keys.size();
+  // A shop, cargo or AI point only fills in an index of its cell: that is
+  // no painted cell.
+  size_t n = s.DFCells.Keys.size();
+  for (size_t k = 0; k < s.Cells.Keys.size(); ++k) {
+    const TMissionCell &a = s.Cells.Before[k], &b = s.Cells.After[k];
+    if (a.Terrain != b.Terrain || a.Obj != b.Obj || a.Vehicle != b.Vehicle || a.VehOwner != b.VehOwner)
+      ++n;
+  }
+  return n;
 }
 
 TStepEffect TMissionHistory::Apply(size_t index, bool forward, TStepEffect effect) {

@@ -79,7 +79,8 @@ public:
   size_t Position() const { return pos_; }
   size_t Count() const { return steps_.size(); }
   const std::string& StepName(size_t i) const;
-  // Cells the step changed, in the base map and the change layers.
+  // Cells whose terrain, object or unit the step changed, in the base map
+  // and the change layers.
   size_t StepCells(size_t i) const;
   // The position whose state was last saved; none when it fell off or was
   // replaced by new steps.

@@ -71,6 +71,7 @@ TEST_F(HistoryTest, UndoDuringAnOpenStepClosesItFirst) {
 TEST_F(HistoryTest, TypingIntoOneFieldMergesUntilFocusMovesOrTheKeyChanges) {
   m.NewShop({2, 2});
   h->Commit("New Shop");
+  EXPECT_EQ(h->StepCells(0), 0u);  // no cell looks different
   for (int16_t v : {1, 12, 123}) {
     m.GetShop(0)->Energy = v;
     EXPECT_TRUE(h->Commit("Energy", "shop 0 Energy"));

@@ -228,6 +228,25 @@ TEST_F(UndoFixture, EachWindowHasItsOwnHistoryAndTheHistoryWindowGoesToARow) {
   EXPECT_EQ(frame->EditRedoItem->text(), "&Redo Paint Terrain");
 }
 
+TEST_F(UndoFixture, CursorPicksFiltersAndLayersAreNoSteps) {
+  StartShown();
+  TMDIMiss* w = frame->OpenMissionFile(gameDir + "MIS/miss001.dat");
+  TMissView& map = *w->MissView();
+  RightClick(map, {7, 7});
+  QPoint at = CentreOf(map, {4, 4});
+  Mouse(map, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, at);
+  Mouse(map, QEvent::MouseButtonPress, Qt::LeftButton, Qt::RightButton | Qt::LeftButton, at);
+  Mouse(map, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::RightButton, at);
+  Mouse(map, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, at);
+  frame->FilterActions[mfDFLayer]->trigger();
+  frame->SelectDFLayer(3);
+  frame->SelectDFLayer(0);
+  frame->FilterActions[mfObjects]->trigger();
+  EXPECT_EQ(map.History().Count(), 0u);
+  EXPECT_FALSE(frame->EditUndoItem->isEnabled());
+  EXPECT_FALSE(map.IsModified());
+}
+
 TEST_F(UndoFixture, TheEditMenuStandsBetweenFileAndView) {
   StartShown();
   QStringList menus;
