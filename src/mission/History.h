@@ -93,7 +93,8 @@ public:
   // changes not yet recorded as a step.
   bool IsModified() const;
 
-  // Bytes the steps hold, with their bookkeeping.
+  // Bytes the steps hold, with the history's own fixed part (its copy of
+  // the mission's grids, some 75 KB).
   size_t MemoryUse() const;
 
   // Called after every change of the steps, the position or the saved mark.

@@ -416,7 +416,7 @@ TEST(HistoryProperty, RandomUndoRedoAgreesWithReplayingTheEditsFromScratch) {
   std::vector<ByteStream> states{SavedBytes(m)};
   ByteStream saved = states[0];
   int edits = 0, undos = 0, redos = 0;
-  for (int action = 0; action < 3000; ++action) {
+  for (int action = 0; action < 6000; ++action) {
     const int roll = maker.Int(0, 99);
     if (roll < 55) {
       ops.push_back(maker.Make());
@@ -449,9 +449,9 @@ TEST(HistoryProperty, RandomUndoRedoAgreesWithReplayingTheEditsFromScratch) {
       ASSERT_EQ(now, Replay(start, ops, model, h.Position())) << "action " << action;
     }
   }
-  EXPECT_GT(edits, 1000);
-  EXPECT_GT(undos, 300);
-  EXPECT_GT(redos, 200);
+  EXPECT_GT(edits, 2000);
+  EXPECT_GT(undos, 600);
+  EXPECT_GT(redos, 400);
   EXPECT_EQ(SavedBytes(m), Replay(start, ops, model, h.Position()));
 }
 
@@ -473,6 +473,8 @@ TEST(HistoryMemory, TenThousandSingleCellStepsStayUnderTwentyMegabytes) {
     h.End();
   }
   ASSERT_EQ(h.Count(), 10000u);
+  RecordProperty("history_bytes", std::to_string(h.MemoryUse()));
+  RecordProperty("heap_bytes", std::to_string(HeapInUse() - heapBefore));
   EXPECT_LT(h.MemoryUse(), 20u << 20);
   EXPECT_LT(HeapInUse() - heapBefore, 20ll << 20);
 }
@@ -491,6 +493,8 @@ TEST(HistoryMemory, AFullMapTransferStepStaysUnder200Kilobytes) {
   h.End();
   ASSERT_EQ(h.Count(), 1u);
   EXPECT_EQ(h.StepCells(0), 64u * 64u);
+  RecordProperty("history_bytes", std::to_string(h.MemoryUse()));
+  RecordProperty("heap_bytes", std::to_string(HeapInUse() - heapBefore));
   EXPECT_LT(h.MemoryUse(), 200u * 1024u);
   EXPECT_LT(HeapInUse() - heapBefore, 200ll * 1024);
 }
