@@ -150,17 +150,19 @@ size_t SettingsBytes(const TSettingsState& s) {
 
 template <class T>
 void DiffSlots(const TSlotList<T>& before, const TSlotList<T>& after, TSlotChanges<T>& out) {
-  out.SizeBefore = static_cast<uint32_t>(before.size());
-  out.SizeAfter = static_cast<uint32_t>(after.size());
-  const size_t n = std::max(before.size(), after.size());
-  for (size_t i = 0; i < n; ++i) {
-    const std::optional<T>* b = i < before.size() ? &before[i] : nullptr;
-    const std::optional<T>* a = i < after.size() ? &after[i] : nullptr;
-    static const std::optional<T> none;
-    if (b && a && *b == *a)
-      continue;
-    out.Slots.Add(static_cast<uint16_t>(i), b ? *b : none, a ? *a : none);
-  }
+  static const std::optional<T> none;
+  const size_t nb = before.size(), na = after.size(), common = std::min(nb, na);
+  out.SizeBefore = static_cast<uint32_t>(nb);
+  out.SizeAfter = static_cast<uint32_t>(na);
+  const std::optional<T>* b = before.data();
+  const std::optional<T>* a = after.data();
+  for (size_t i = 0; i < common; ++i)
+    if (!(b[i] == a[i]))
+      out.Slots.Add(static_cast<uint16_t>(i), b[i], a[i]);
+  for (size_t i = common; i < nb; ++i)
+    out.Slots.Add(static_cast<uint16_t>(i), b[i], none);
+  for (size_t i = common; i < na; ++i)
+    out.Slots.Add(static_cast<uint16_t>(i), none, a[i]);
 }
 
 template <class T> bool ApplySlots(TSlotList<T>& list, const TSlotChanges<T>& c, bool forward) {
