@@ -88,6 +88,9 @@ TConfig ReadConfig(const TLocations& locations, const TPlatformDirs& platform) {
   c.StatusBar = ini.ReadBool("General", "StatusBar", true);
   c.AutosaveSeconds = static_cast<int>(std::clamp(ini.ReadInteger("General", "AutosaveSeconds", 120), 0L, 86400L));
   c.RecoveryDir = ini.ReadString("General", "RecoveryDir", "");
+  // A negative figure is a slip, not a wish for no history.
+  const long undoLimit = ini.ReadInteger("General", "UndoLimit", static_cast<long>(DefaultUndoLimit));
+  c.UndoLimit = undoLimit < 0 ? DefaultUndoLimit : static_cast<size_t>(undoLimit);
   for (int i = 0; i < SideCount; ++i) {
     std::string n = std::to_string(i);
     TPlayerInfo& p = c.StdPlayers[i];

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "config/Installation.h"
+#include "mission/History.h"
 #include "mission/Mission.h"
 
 namespace vh {
@@ -28,6 +29,9 @@ struct TConfig {
   std::string TxtFilesDir = "GER";
   bool ToolBar = true;
   bool StatusBar = true;
+  // Steps each mission window's history keeps; 0 keeps all. Only read: the
+  // key is there for those who need another figure.
+  size_t UndoLimit = DefaultUndoLimit;
   TPlayers StdPlayers;
   // Unsaved missions are copied into the recovery folder this often; 0: never.
   int AutosaveSeconds = 120;

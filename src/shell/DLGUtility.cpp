@@ -283,8 +283,13 @@ void TUtilityForm::GenerateButtonClick() {
 }
 
 void TUtilityForm::OKButtonClick() {
-  if (!view_ || !generator_.Transfer())
+  if (!view_)
     return;
+  {
+    TEditStep step(&view_->History(), "Transfer Map");
+    if (!generator_.Transfer())
+      return;
+  }
   view_->RedrawAll();
   view_->update();
   if (frame_)

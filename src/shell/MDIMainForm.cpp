@@ -182,9 +182,15 @@ void TMDIMain::MissActivate(TMDIMiss* window) {
   MirrorView(window->MissView());
   UpdateStatusBar();
   ProblemsDock->SetView(window->MissView());
+  UpdateEditActions();
 }
 
-void TMDIMain::MissCreated(TMDIMiss*) {
+void TMDIMain::MissCreated(TMDIMiss* window) {
+  window->MissView()->History().SetLimit(config_.UndoLimit);
+  connect(window, &TMDIMiss::HistoryChanged, this, [this, window] {
+    if (window == activeMiss_)
+      UpdateEditActions();
+  });
   if (missCount_++ == 0) {
     if (paletteApi_)
       paletteApi_->EnableShopCreation();
@@ -204,6 +210,7 @@ void TMDIMain::MissDestroyed(TMDIMiss* window) {
     UpdateTitle();
     status_->ShowPointerCell(std::nullopt, 0, 0, 0);
     ProblemsDock->SetView(nullptr);
+    UpdateEditActions();
     if (paletteApi_)
       paletteApi_->DetachMissionView();
     if (generator_)

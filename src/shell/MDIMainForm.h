@@ -33,6 +33,7 @@ class TMDIMiss;
 class TProblemsDock;
 class TMissView;
 class TUtilityForm;
+class THistoryDock;
 
 // The editor's one top-level window: the MDI area with the mission windows,
 // the palette and the map generator; the menu, the filter tool bar and the
@@ -115,6 +116,7 @@ public:
   TUtilityForm* Generator() const { return generator_; }
   TMainStatusBar* StatusPanels() const { return status_; }
   TAutosave* Autosave() const { return autosave_; }
+  THistoryDock* HistoryDock() const { return historyDock_; }
   std::vector<TMDIMiss*> MissionWindows() const;  // in child-list order
 
   // Tool bar and menu items, named as the user sees them.
@@ -130,7 +132,8 @@ public:
   QAction *TileItem = nullptr, *CascadeItem = nullptr, *ArrangeIconsItem = nullptr, *AboutItem = nullptr;
   QAction *FileCloseItem = nullptr, *MouseKeysItem = nullptr;
   QAction *ToolBarItem = nullptr, *StatusBarItem = nullptr, *PaletteItem = nullptr;
-  QMenu *FileMenu = nullptr, *ViewMenu = nullptr, *MissionMenu = nullptr, *WindowMenu = nullptr;
+  QAction *EditUndoItem = nullptr, *EditRedoItem = nullptr, *EditHistoryItem = nullptr;
+  QMenu *FileMenu = nullptr, *EditMenu = nullptr, *ViewMenu = nullptr, *MissionMenu = nullptr, *WindowMenu = nullptr;
   QMenu* RecentFilesMenu = nullptr;
   QToolBar* ToolBar = nullptr;
 
@@ -158,6 +161,10 @@ private:
   void ShowMouseAndKeys();
   void CreateMenus();
   void CreateToolBar();
+  // The Edit menu, its tool bar buttons and the history window (MainEdit.cpp).
+  void CreateEditMenu();
+  void AddEditButtons();
+  void UpdateEditActions();
   void SetToolBarIcons();
   void EnableMissionCommands(bool enable);
   void MirrorView(TMissView* view);
@@ -194,6 +201,7 @@ private:
   TPaletteApi* paletteApi_ = nullptr;
   TUtilityForm* generator_ = nullptr;
   TAutosave* autosave_ = nullptr;
+  THistoryDock* historyDock_ = nullptr;
   TMDIMiss* activeMiss_ = nullptr;
   int missCount_ = 0;
   bool startupOK_ = false;

@@ -48,6 +48,11 @@ TMDIMiss::TMDIMiss(TMissFrame* frame, const TPictureSets& sets, QWidget* parent)
   // The pointer's cell goes to the status bar while the mouse is over the map.
   missView_->setMouseTracking(true);
   missView_->installEventFilter(this);
+  missView_->OnStrokeEnd = [this](TEckView*) { EndStroke(); };
+  missView_->History().OnChanged = [this] {
+    RefreshModified();
+    emit HistoryChanged();
+  };
 
   timer_.setInterval(375);
   connect(&timer_, &QTimer::timeout, missView_, &TMissView::NextCursorPhase);
@@ -91,7 +96,10 @@ void TMDIMiss::SetActive(bool value) {
 }
 
 void TMDIMiss::ClearWithFilter() {
-  missView_->ClearFiltered();
+  {
+    TEditStep step(&missView_->History(), "Clear with Filter");
+    missView_->ClearFiltered();
+  }
   MissionReplaced();
 }
 
@@ -189,6 +197,9 @@ void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftStat
   if (!paint.Multi && paint.Page > 2)
     return;  // the shop page paints nothing
   const bool first = action == maLeftDown;
+  // One stroke, one step: also when its press fell beside the cells.
+  if (first || !missView_->History().InStep())
+    missView_->History().Begin(StrokeStepName(paint.Page, paint.Multi));
   // A stroke whose press fell beside the cells has no cell to go on from.
   const bool sameStroke = strokeCell_ && strokeCapture_ == missView_->CaptureCount();
   if (first || !sameStroke) {
@@ -221,6 +232,34 @@ void TMDIMiss::PaintCell(const TStrokePaint& paint, bool first, TPoint cell) {
     frame_->Palette()->ShowCellUnit(c.VehContent, c.Vehicle != NoUnit || c.VehOwner != NoSide, c.AIPoint);
   }
 }
+
+std::string TMDIMiss::StrokeStepName(uint8_t page, bool paste) {
+  static const char* const kinds[] = {"Terrain", "Objects", "Units"};
+  return std::string(paste ? "Paste " : "Paint ") + (page < 3 ? kinds[page] : "");
+}
+
+void TMDIMiss::EndStroke() {
+  if (missView_->History().InStep())
+    missView_->History().End();
+}
+
+void TMDIMiss::ShowUndone(const TStepEffect& effect) {
+  if (!isActive_ || !frame_ || !frame_->Palette())
+    return;
+  // The palette shows the restored records of the cell under the cursor,
+  // which stays where it is.
+  TPaletteApi& palette = *frame_->Palette();
+  palette.DetachMissionView();
+  palette.AttachMissionView(missView_);
+  palette.EnableShopCreation();
+  if (effect.Settings)
+    palette.RefreshOwnerNames();
+  frame_->MissCurPos();
+}
+
+void TMDIMiss::Undo() { ShowUndone(missView_->Undo()); }
+void TMDIMiss::Redo() { ShowUndone(missView_->Redo()); }
+void TMDIMiss::GoToStep(size_t position) { ShowUndone(missView_->GoToStep(position)); }
 
 void TMDIMiss::Pick() {
   if (!isActive_ || !frame_ || !frame_->Palette())

@@ -66,9 +66,20 @@ public:
   void Pick();
   void CursorFollowUp();
 
+  // Undo and redo of this window's own history; the palette follows.
+  void Undo();
+  void Redo();
+  void GoToStep(size_t position);
+  // The step a stroke of the palette's page makes.
+  static std::string StrokeStepName(uint8_t page, bool paste);
+
   // Whether the window may close: asks about unsaved changes (and saves
   // when the user wants that).
   bool ConfirmClose();
+
+signals:
+  // Steps were added, undone, redone or saved.
+  void HistoryChanged();
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -83,6 +94,8 @@ private:
     TMultiSelection Selection;
   };
   void PaintCell(const TStrokePaint& paint, bool first, TPoint cell);
+  void EndStroke();
+  void ShowUndone(const TStepEffect& effect);
 
   TMissFrame* frame_;
   QScrollArea* scroll_;

@@ -102,6 +102,7 @@ void TMDIMain::CreateMenus() {
   // Shortcuts work while the focus is in a floating palette or the generator.
   for (QAction* a : file->actions())
     a->setShortcutContext(Qt::ApplicationShortcut);
+  CreateEditMenu();
 
   // The filter items are the tool bar's own actions, so menu check marks
   // and buttons can never disagree.
@@ -237,6 +238,7 @@ void TMDIMain::CreateToolBar() {
     ToolBar->addAction(FilterActions[bit]);
   ToolBar->addSeparator();
   ToolBar->addAction(GridFilter);
+  AddEditButtons();
 }
 
 void TMDIMain::SetToolBarIcons() {

@@ -261,7 +261,13 @@ void TMDIMain::DFLayerItemClick() {
 void TMDIMain::SettingsItemClick() {
   if (!activeMiss_)
     return;
-  if (RunMissionSettings(this, activeMiss_->Mission()) && paletteApi_)
+  bool accepted = false;
+  {
+    // Only a change becomes a step: OK on untouched fields leaves none.
+    TEditStep step(&activeMiss_->MissView()->History(), "Settings");
+    accepted = RunMissionSettings(this, activeMiss_->Mission());
+  }
+  if (accepted && paletteApi_)
     paletteApi_->RefreshOwnerNames();
 }
 

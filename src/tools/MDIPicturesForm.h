@@ -161,7 +161,7 @@ private:
   void ShopNameEditChange(const QString& text);
   void OwnerComboBoxChange(int item);
   void TypeComboBoxChange(int item);
-  template <class T> void StoreShopNumber(T TArrShop::*field, int value);
+  template <class T> void StoreShopNumber(T TArrShop::*field, int value, const char* stepName);
   void ShopContentChange();
   void ShopProduceChange();
   void ContentEditButClick();

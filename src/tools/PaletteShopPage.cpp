@@ -19,6 +19,16 @@
 #include "tools/PaletteEdits.h"
 #include "views/COMPMissView.h"
 
+namespace {
+
+// Each palette edit is one step of the mission window's history.
+vh::TMissionHistory* HistoryOf(vh::TMissView* view) { return view ? &view->History() : nullptr; }
+
+// Typing into one field of one shop becomes one step.
+std::string FieldKey(int16_t shop, const char* field) { return "shop " + std::to_string(shop) + " " + field; }
+
+} // namespace
+
 namespace vh {
 
 namespace {
@@ -141,13 +151,13 @@ QWidget* TMDIPictures::BuildShopPage() {
   connect(ShopNameEdit, &QLineEdit::textChanged, this, &TMDIPictures::ShopNameEditChange);
   connect(OwnerComboBox, &QComboBox::activated, this, &TMDIPictures::OwnerComboBoxChange);
   connect(TypeComboBox, &QComboBox::activated, this, &TMDIPictures::TypeComboBoxChange);
-  connect(EnergyEdit, &TSpinEdit::Changed, this, [this](int v) { StoreShopNumber(&TArrShop::Energy, v); });
-  connect(EPEdit, &TSpinEdit::Changed, this, [this](int v) { StoreShopNumber(&TArrShop::EP, v); });
+  connect(EnergyEdit, &TSpinEdit::Changed, this, [this](int v) { StoreShopNumber(&TArrShop::Energy, v, "Energy"); });
+  connect(EPEdit, &TSpinEdit::Changed, this, [this](int v) { StoreShopNumber(&TArrShop::EP, v, "EP"); });
   connect(MaterialEdit, &TSpinEdit::Changed, this,
-          [this](int v) { StoreShopNumber(&TArrShop::Material, v); });
-  connect(MPEdit, &TSpinEdit::Changed, this, [this](int v) { StoreShopNumber(&TArrShop::MP, v); });
+          [this](int v) { StoreShopNumber(&TArrShop::Material, v, "Material"); });
+  connect(MPEdit, &TSpinEdit::Changed, this, [this](int v) { StoreShopNumber(&TArrShop::MP, v, "MP"); });
   connect(PriorityEdit, &TSpinEdit::Changed, this,
-          [this](int v) { StoreShopNumber(&TArrShop::Priority, v); });
+          [this](int v) { StoreShopNumber(&TArrShop::Priority, v, "Priority"); });
   ShopContent->OnChange = [this](TEckView*) { ShopContentChange(); };
   ShopProduce->OnChange = [this](TEckView*) { ShopProduceChange(); };
   connect(ContentEditBut, &QPushButton::clicked, this, &TMDIPictures::ContentEditButClick);
@@ -341,6 +351,7 @@ void TMDIPictures::ShopButtonClick() {
   if (!m)
     return;
   const TPoint cursor = view_->CursorPos();
+  TEditStep step(HistoryOf(view_), curShop_ == -1 ? "New Shop" : "Delete Shop");
   if (curShop_ == -1) {
     // A cell holds one shop: one already there is shown, not replaced.
     const int16_t there = m->Cell(cursor).Shop;
@@ -392,6 +403,7 @@ void TMDIPictures::ShopNameEditChange(const QString& text) {
   const int position = ShopListPosition(curShop_);
   if (position != -1)
     ShopNameCombo->setItemText(position, ToQString(ShopListText(curShop_, name)));
+  TEditStep step(HistoryOf(view_), "Shop Name", FieldKey(curShop_, "Name"));
   AssignField(*Mission(), shop->Name, name);
   ShopNameCombo->setCurrentIndex(position);
 }
@@ -402,6 +414,7 @@ void TMDIPictures::OwnerComboBoxChange(int item) {
     return;
   // The map draws a shop in its owner's colours.
   TPoint at;
+  TEditStep step(HistoryOf(view_), "Shop Owner");
   if (AssignField(*Mission(), shop->Owner, item) && Mission()->FindShop(curShop_, at))
     view_->RedrawCell(at);
 }
@@ -410,24 +423,30 @@ void TMDIPictures::TypeComboBoxChange(int item) {
   TArrShop* shop = Shop();
   if (updating_ || !shop || item < 0)
     return;
+  TEditStep step(HistoryOf(view_), "Shop Type");
   AssignField(*Mission(), shop->ShopType, item);
 }
 
-template <class T> void TMDIPictures::StoreShopNumber(T TArrShop::*field, int value) {
+template <class T> void TMDIPictures::StoreShopNumber(T TArrShop::*field, int value, const char* stepName) {
   TArrShop* shop = Shop();
   if (updating_ || !shop)
     return;
+  TEditStep step(HistoryOf(view_), stepName, FieldKey(curShop_, stepName));
   AssignField(*Mission(), shop->*field, value);
 }
 
 void TMDIPictures::ShopContentChange() {
-  if (TArrShop* shop = Shop(); shop && !updating_)
+  if (TArrShop* shop = Shop(); shop && !updating_) {
+    TEditStep step(HistoryOf(view_), "Shop Content");
     AssignField(*Mission(), shop->Content, ShopContent->Slots());
+  }
 }
 
 void TMDIPictures::ShopProduceChange() {
-  if (TArrShop* shop = Shop(); shop && !updating_)
+  if (TArrShop* shop = Shop(); shop && !updating_) {
+    TEditStep step(HistoryOf(view_), "Shop Production");
     AssignField(*Mission(), shop->Produce, ShopProduce->Slots());
+  }
 }
 
 void TMDIPictures::ContentEditButClick() {

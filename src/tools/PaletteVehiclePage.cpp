@@ -17,6 +17,13 @@
 #include "tools/PaletteEdits.h"
 #include "views/COMPMissView.h"
 
+namespace {
+
+// Each palette edit is one step of the mission window's history.
+vh::TMissionHistory* HistoryOf(vh::TMissView* view) { return view ? &view->History() : nullptr; }
+
+} // namespace
+
 namespace vh {
 
 QWidget* TMDIPictures::BuildVehiclePage() {
@@ -191,6 +198,7 @@ void TMDIPictures::VehContentMouseAction0(TMouseActionItem action, TPoint cell) 
   const bool wasEmpty = VehContent->IsEmpty();
   if (!VehContent->SetSlot(cell, VehSelector->CurrentValue()))
     return;
+  TEditStep step(HistoryOf(view_), "Cargo");
   const TCargoWrite write =
       StoreCargo(*m, view_->CursorPos(), curContent_, wasEmpty, VehContent->UnitSlots());
   if (write.Created)
@@ -204,6 +212,7 @@ void TMDIPictures::VehContentClearButtonClick() {
   if (curContent_ == -1 || !m)
     return;
   VehContent->Clear(true);
+  TEditStep step(HistoryOf(view_), "Cargo");
   m->DeleteVehContent(view_->CursorPos());
   curContent_ = -1;
   RedrawCursorCell();
@@ -215,6 +224,7 @@ void TMDIPictures::IsAIClick(bool checked) {
   TMission* m = Mission();
   if (!m)
     return;
+  TEditStep step(HistoryOf(view_), checked ? "New AI Point" : "Delete AI Point");
   if (curAIPoint_ == -1 && checked) {
     const auto n = static_cast<int16_t>(m->NewAIPoint(view_->CursorPos()));
     ShowCellUnit(curContent_, unitShown_, n);
@@ -231,6 +241,8 @@ void TMDIPictures::AIValueChange(int which, int value) {
   TAIPointRec* p = m ? m->GetAIPoint(curAIPoint_) : nullptr;
   if (updating_ || !p)
     return;
+  TEditStep step(HistoryOf(view_), "AI Point",
+                 "AI point " + std::to_string(curAIPoint_) + " value " + std::to_string(which));
   StoreAIValue(*m, *p, static_cast<TAIValue>(which), value);
 }
 
@@ -250,8 +262,10 @@ void TMDIPictures::AIValueEditDone(int which) {
 void TMDIPictures::AI1231Click(bool checked) {
   TMission* m = Mission();
   TAIPointRec* p = m ? m->GetAIPoint(curAIPoint_) : nullptr;
-  if (p)
+  if (p) {
+    TEditStep step(HistoryOf(view_), "AI Point");
     AssignField(*m, p->AI1231, checked ? 1 : 0);
+  }
 }
 
 } // namespace vh

@@ -9,9 +9,8 @@
 namespace vh {
 
 TMissView::TMissView(const TPictureSets& sets, QWidget* parent)
-    : TEckView(sets, parent), mission_(std::make_unique<TMission>()) {
-  MarkSaved();
-}
+    : TEckView(sets, parent), mission_(std::make_unique<TMission>()),
+      history_(std::make_unique<TMissionHistory>(*mission_)) {}
 
 TMissView::~TMissView() = default;
 
@@ -40,9 +39,10 @@ void TMissView::OpenMission(const std::string& fileName, bool defaultNames) {
   auto loaded = std::make_unique<TMission>();
   loaded->LoadFromFile(fileName, defaultNames);
   *mission_ = std::move(*loaded);
-  MarkSaved();
+  history_->Reset();
+  // Opened with default shop names: the names file on disk is still missing.
   if (defaultNames)
-    mission_->NoteChange();
+    history_->MarkUnsaved();
   DoFileNameChanged();
   SetGridSize({mission_->Width, mission_->Height});
   RedrawAll();
@@ -50,18 +50,20 @@ void TMissView::OpenMission(const std::string& fileName, bool defaultNames) {
 
 void TMissView::StartNewMission(TPoint size) {
   mission_->SetSize(size);
-  MarkSaved();
+  history_->Reset();
   DoFileNameChanged();
   SetGridSize(size);
   RedrawAll();
 }
 
 void TMissView::SaveMission() {
+  history_->End();
   mission_->SaveToFile();
   MarkSaved();
 }
 
 void TMissView::SaveMissionAs(const std::string& fileName) {
+  history_->End();
   mission_->SaveAs(fileName);
   MarkSaved();
   DoFileNameChanged();
@@ -73,7 +75,7 @@ void TMissView::OpenRecoveryCopy(const std::string& copyFile, const std::string&
   mission_->FileName = originalFile;
   mission_->NamesFileName = originalNamesFile;
   // What is on disk under the original name is not this state.
-  savedChangeCount_ = ~mission_->ChangeCount;
+  history_->MarkUnsaved();
   DoFileNameChanged();
 }
 

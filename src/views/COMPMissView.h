@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "mission/History.h"
 #include "mission/Mission.h"
 #include "generator/Generator.h"
 #include "hexmap/CellEditing.h"
@@ -54,8 +55,21 @@ public:
   void OpenRecoveryCopy(const std::string& copyFile, const std::string& originalFile,
                         const std::string& originalNamesFile);
   void DoFileNameChanged();
-  // The mission changed since it was opened, started or last saved.
-  bool IsModified() const { return mission_->ChangeCount != savedChangeCount_; }
+  // The mission differs from what was opened, started or last saved, as the
+  // window's history knows it.
+  bool IsModified() const { return history_->IsModified(); }
+
+  // --- Undo and redo ------------------------------------------------------------
+  // The steps of this window; a new, opened or failed mission starts empty.
+  TMissionHistory& History() { return *history_; }
+  const TMissionHistory& History() const { return *history_; }
+  // Each redraws what the steps changed and leaves the cursor where it is.
+  TStepEffect Undo();
+  TStepEffect Redo();
+  TStepEffect GoToStep(size_t position);
+  // Redraws the cells a step changed, their neighbours where line objects
+  // join, and the whole map when the size or the settings changed.
+  void ShowStepEffect(const TStepEffect& effect);
 
   // --- Filters ---------------------------------------------------------------
   uint16_t Filter() const { return filter_; }
@@ -96,11 +110,11 @@ public:
 
 private:
   void RedrawMarked(const std::vector<bool>& marked);
-  void MarkSaved() { savedChangeCount_ = mission_->ChangeCount; }
+  void MarkSaved() { history_->MarkSaved(); }
 
   std::unique_ptr<TMission> mission_;
+  std::unique_ptr<TMissionHistory> history_;
   uint16_t filter_ = DefaultMissFilter;
-  uint64_t savedChangeCount_ = 0;
 };
 
 // The settings of the mission window's map: the cursor follows both buttons,

@@ -360,8 +360,11 @@ void TEckView::TakeCapture() {
 }
 
 void TEckView::ReleaseCapture() {
+  const bool wasCaptured = captured_;
   captured_ = false;
   autoScrollTimer_.stop();
+  if (wasCaptured && OnStrokeEnd)
+    OnStrokeEnd(this);
 }
 
 void TEckView::AutoScrollTick() {

@@ -89,6 +89,7 @@ public:
   QColor DisBackground{8, 48, 16};
 
   TNotifyEvent OnCurPosChanged;
+  TNotifyEvent OnStrokeEnd;  // the buttons of a press that began on the view are up
   TMyMouseEvent OnMouseAction0;
   TMyMouseEvent OnMouseAction1;
   TMakePointInViewEvent OnMakePointInView;

@@ -35,6 +35,18 @@ TEST_F(ConfigTest, DefaultsWithoutAnyIniFile) {
   EXPECT_TRUE(c.StatusBar);
   EXPECT_EQ(c.StdPlayers[6], TPlayerInfo{});
   EXPECT_EQ(c.IniPath(), programDir + "vhedit.ini");
+  EXPECT_EQ(c.UndoLimit, 1000u);
+}
+
+TEST_F(ConfigTest, UndoLimitZeroMeansNoLimitAndNonsenseTheDefault) {
+  WriteIni("[General]\r\nUndoLimit=0\r\n");
+  EXPECT_EQ(ReadConfig(programDir, {}).UndoLimit, 0u);
+  WriteIni("[General]\r\nUndoLimit=25\r\n");
+  EXPECT_EQ(ReadConfig(programDir, {}).UndoLimit, 25u);
+  WriteIni("[General]\r\nUndoLimit=-3\r\n");
+  EXPECT_EQ(ReadConfig(programDir, {}).UndoLimit, 1000u);
+  WriteIni("[General]\r\nUndoLimit=many\r\n");
+  EXPECT_EQ(ReadConfig(programDir, {}).UndoLimit, 1000u);
 }
 
 TEST_F(ConfigTest, ValuesFromTheIniFile) {

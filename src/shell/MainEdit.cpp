@@ -1,0 +1,89 @@
+// The frame's Edit menu: undo and redo of the current mission window's
+// history, its tool bar buttons and the history window.
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "shell/HistoryDock.h"
+#include "shell/MDIMainForm.h"
+#include "shell/MDIMissForm.h"
+#include "shell/VhApplication.h"
+
+namespace vh {
+
+void TMDIMain::CreateEditMenu() {
+  EditMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+  EditUndoItem = EditMenu->addAction(QStringLiteral("&Undo"));
+  EditUndoItem->setObjectName("EditUndoItem");
+  EditUndoItem->setShortcut(QKeySequence::Undo);
+  EditUndoItem->setIconText(QStringLiteral("Undo"));
+  connect(EditUndoItem, &QAction::triggered, this, [this] {
+    RunCommand(this, [&] {
+      if (activeMiss_)
+        activeMiss_->Undo();
+    });
+  });
+  EditRedoItem = EditMenu->addAction(QStringLiteral("&Redo"));
+  EditRedoItem->setObjectName("EditRedoItem");
+  // Both customs, whatever the platform's own redo key is.
+  EditRedoItem->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  EditRedoItem->setIconText(QStringLiteral("Redo"));
+  connect(EditRedoItem, &QAction::triggered, this, [this] {
+    RunCommand(this, [&] {
+      if (activeMiss_)
+        activeMiss_->Redo();
+    });
+  });
+  EditMenu->addSeparator();
+  EditHistoryItem = EditMenu->addAction(QStringLiteral("&History"));
+  EditHistoryItem->setObjectName("EditHistoryItem");
+
+  historyDock_ = new THistoryDock(this);
+  addDockWidget(Qt::RightDockWidgetArea, historyDock_);
+  historyDock_->hide();
+  historyDock_->OnGoTo = [this](size_t position) {
+    RunCommand(this, [&] {
+      if (activeMiss_)
+        activeMiss_->GoToStep(position);
+    });
+  };
+  connect(EditHistoryItem, &QAction::triggered, this, [this] {
+    historyDock_->show();
+    historyDock_->raise();
+  });
+
+  // Typing into a field merges into one step only while the field keeps the focus.
+  connect(qApp, &QApplication::focusChanged, this, [this] {
+    if (activeMiss_)
+      activeMiss_->MissView()->History().BreakMerge();
+  });
+  UpdateEditActions();
+}
+
+void TMDIMain::AddEditButtons() {
+  ToolBar->addSeparator();
+  ToolBar->addAction(EditUndoItem);
+  ToolBar->addAction(EditRedoItem);
+}
+
+void TMDIMain::UpdateEditActions() {
+  const TMissionHistory* h = activeMiss_ ? &activeMiss_->MissView()->History() : nullptr;
+  const bool canUndo = h && h->CanUndo(), canRedo = h && h->CanRedo();
+  const QString undoName = canUndo ? QString::fromStdString(h->UndoName()) : QString();
+  const QString redoName = canRedo ? QString::fromStdString(h->RedoName()) : QString();
+  EditUndoItem->setText(canUndo ? QStringLiteral("&Undo ") + undoName : QStringLiteral("&Undo"));
+  EditRedoItem->setText(canRedo ? QStringLiteral("&Redo ") + redoName : QStringLiteral("&Redo"));
+  EditUndoItem->setToolTip(canUndo ? QStringLiteral("Undo ") + undoName : QStringLiteral("Undo"));
+  EditRedoItem->setToolTip(canRedo ? QStringLiteral("Redo ") + redoName : QStringLiteral("Redo"));
+  EditUndoItem->setEnabled(canUndo);
+  EditRedoItem->setEnabled(canRedo);
+  if (activeMiss_)
+    activeMiss_->setWindowModified(activeMiss_->MissView()->IsModified());
+  if (historyDock_)
+    historyDock_->ShowHistory(h);
+}
+
+}  // namespace vh
