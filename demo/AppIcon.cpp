@@ -16,7 +16,8 @@ namespace vh::demo {
 Picture AppEmblem() {
   const PictureSets sets = PictureSets::Build();
   int terrain = 0;
-  for (int16_t cell : TerrainGroups().at(0).Cells)
+  const auto groups = TerrainGroups();  // a range over a temporary's member would dangle
+  for (int16_t cell : groups.at(0).Cells)
     if (cell >= 0) {
       terrain = cell;
       break;
