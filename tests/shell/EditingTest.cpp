@@ -12,6 +12,7 @@
 
 #include "shell/DLGUtility.h"
 #include "shell/FrameFixture.h"
+#include "shell/MapMouse.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/DLGSettings.h"
 #include "tools/MDIPicturesForm.h"
@@ -21,38 +22,13 @@
 namespace vh {
 namespace {
 
+using test::CentreOf;
+using test::Mouse;
+using test::RightClick;
+using test::Stroke;
+
 using Editing = test::FrameFixture;
 using test::FlushDeletes;
-
-void Mouse(QWidget& w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint pos) {
-  QMouseEvent event(type, QPointF(pos), QPointF(w.mapToGlobal(pos)), button, held, Qt::NoModifier);
-  QApplication::sendEvent(&w, &event);
-}
-
-QPoint CentreOf(const TEckView& view, TPoint cell) {
-  TPoint p = view.CellToPoint(cell);
-  return view.BitmapToWidget({p.x + 12, p.y + 12});
-}
-
-// A right click: moves a view's cursor (selectors and map alike).
-void RightClick(TEckView& view, TPoint cell) {
-  QPoint at = CentreOf(view, cell);
-  Mouse(view, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, at);
-  Mouse(view, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, at);
-}
-
-// A left-button stroke over `cells`, as the user paints.
-void Stroke(TEckView& view, std::initializer_list<TPoint> cells) {
-  bool first = true;
-  QPoint last;
-  for (TPoint c : cells) {
-    last = CentreOf(view, c);
-    Mouse(view, first ? QEvent::MouseButtonPress : QEvent::MouseMove, first ? Qt::LeftButton : Qt::NoButton,
-          Qt::LeftButton, last);
-    first = false;
-  }
-  Mouse(view, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, last);
-}
 
 TEST_F(Editing, PaintingAndAShopMadeWithTheMouseSurviveSaveAndReopen) {
   Start();

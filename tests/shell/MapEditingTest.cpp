@@ -20,6 +20,7 @@
 #include "hexmap/HexGeometry.h"
 #include "shell/DLGUtility.h"
 #include "shell/FrameFixture.h"
+#include "shell/MapMouse.h"
 #include "shell/StatusPanels.h"
 #include "shell/VhApplication.h"
 #include "tools/COMPMultiSelView.h"
@@ -30,13 +31,13 @@
 namespace vh {
 namespace {
 
+using test::CentreOf;
+using test::Mouse;
+using test::RightClick;
+using test::Stroke;
+
 using MapEditing = test::FrameFixture;
 namespace fs = std::filesystem;
-
-QPoint CentreOf(const TEckView& view, TPoint cell) {
-  TPoint p = view.CellToPoint(cell);
-  return view.BitmapToWidget({p.x + 12, p.y + 12});
-}
 
 // Whatever the view shows equals the map drawn afresh.
 bool ShowsCurrentMission(TMissView& map) {

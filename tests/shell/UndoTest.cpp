@@ -17,6 +17,7 @@
 
 #include "shell/DLGUtility.h"
 #include "shell/FrameFixture.h"
+#include "shell/MapMouse.h"
 #include "shell/HistoryDock.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/DLGSettings.h"
@@ -26,33 +27,10 @@
 namespace vh {
 namespace {
 
-void Mouse(QWidget& w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint pos) {
-  QMouseEvent event(type, QPointF(pos), QPointF(w.mapToGlobal(pos)), button, held, Qt::NoModifier);
-  QApplication::sendEvent(&w, &event);
-}
-
-QPoint CentreOf(const TEckView& view, TPoint cell) {
-  TPoint p = view.CellToPoint(cell);
-  return view.BitmapToWidget({p.x + 12, p.y + 12});
-}
-
-void RightClick(TEckView& view, TPoint cell) {
-  QPoint at = CentreOf(view, cell);
-  Mouse(view, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, at);
-  Mouse(view, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, at);
-}
-
-void Stroke(TEckView& view, std::initializer_list<TPoint> cells) {
-  bool first = true;
-  QPoint last;
-  for (TPoint c : cells) {
-    last = CentreOf(view, c);
-    Mouse(view, first ? QEvent::MouseButtonPress : QEvent::MouseMove, first ? Qt::LeftButton : Qt::NoButton,
-          Qt::LeftButton, last);
-    first = false;
-  }
-  Mouse(view, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, last);
-}
+using test::CentreOf;
+using test::Mouse;
+using test::RightClick;
+using test::Stroke;
 
 class UndoFixture : public test::FrameFixture {
 protected:
