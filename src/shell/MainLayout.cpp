@@ -70,7 +70,8 @@ TFrameLayout TFrameLayout::Read(const TIniFile& ini) {
   l.PaletteFloating = ini.ReadBool(kSection, "PaletteFloating", false);
   l.PaletteLeft = ini.ReadString(kSection, "PaletteSide", "right") == "left";
   l.PaletteShown = ini.ReadBool(kSection, "PaletteShown", true);
-  l.Zoom = NearestZoomLevel(static_cast<int>(std::clamp(ini.ReadInteger("General", "Zoom", 100), 0L, 100000L)));
+  l.Zoom =
+      NearestZoomLevel(static_cast<int>(std::clamp(ini.ReadInteger("General", "Zoom", 100), 0L, 100000L)));
   l.Overview = ini.ReadBool("General", "Overview", false);
   return l;
 }

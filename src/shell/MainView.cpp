@@ -23,17 +23,21 @@ void TMDIMain::CreateZoomItems() {
   };
   // Ctrl+= is Ctrl++ without reaching for Shift on most keyboards.
   QList<QKeySequence> zoomInKeys = QKeySequence::keyBindings(QKeySequence::ZoomIn);
-  for (const QKeySequence& k : {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+  for (const QKeySequence& k :
+       {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
     if (!zoomInKeys.contains(k))
       zoomInKeys.append(k);
   QList<QKeySequence> zoomOutKeys = QKeySequence::keyBindings(QKeySequence::ZoomOut);
   if (!zoomOutKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Minus)))
     zoomOutKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-  ZoomInItem = item("ZoomInItem", QStringLiteral("Zoom &In"), zoomInKeys, [](TMapNavigator& n) { n.ZoomIn(); });
-  ZoomOutItem = item("ZoomOutItem", QStringLiteral("Zoom &Out"), zoomOutKeys, [](TMapNavigator& n) { n.ZoomOut(); });
-  ActualSizeItem = item("ActualSizeItem", QStringLiteral("&Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
-                        [](TMapNavigator& n) { n.SetZoom(100); });
-  FitWindowItem = item("FitWindowItem", QStringLiteral("&Fit Window"), {}, [](TMapNavigator& n) { n.FitWindow(); });
+  ZoomInItem =
+      item("ZoomInItem", QStringLiteral("Zoom &In"), zoomInKeys, [](TMapNavigator& n) { n.ZoomIn(); });
+  ZoomOutItem =
+      item("ZoomOutItem", QStringLiteral("Zoom &Out"), zoomOutKeys, [](TMapNavigator& n) { n.ZoomOut(); });
+  ActualSizeItem = item("ActualSizeItem", QStringLiteral("&Actual Size"),
+                        {QKeySequence(Qt::CTRL | Qt::Key_0)}, [](TMapNavigator& n) { n.SetZoom(100); });
+  FitWindowItem =
+      item("FitWindowItem", QStringLiteral("&Fit Window"), {}, [](TMapNavigator& n) { n.FitWindow(); });
 }
 
 void TMDIMain::CreateOverviewDock() {
@@ -62,4 +66,4 @@ void TMDIMain::MissViewMoved(TMDIMiss* window) {
   overview_->SetView(window->MissView(), window->Navigator());
 }
 
-} // namespace vh
+}  // namespace vh

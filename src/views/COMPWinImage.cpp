@@ -53,7 +53,8 @@ TPoint TWinImage::WidgetToBitmap(QPoint p) const {
 QRect TWinImage::BitmapRectToWidget(TPoint origin, TPoint size) const {
   // Widened to every widget pixel that shows a part of the rectangle.
   const QPoint topLeft = BitmapToWidget(origin);
-  const QPoint end(CeilDiv(int64_t{origin.x + size.x} * zoom_, 100), CeilDiv(int64_t{origin.y + size.y} * zoom_, 100));
+  const QPoint end(CeilDiv(int64_t{origin.x + size.x} * zoom_, 100),
+                   CeilDiv(int64_t{origin.y + size.y} * zoom_, 100));
   return {topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())};
 }
 
@@ -116,10 +117,11 @@ void TWinImage::paintEvent(QPaintEvent* event) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ < 100);
   const QRect bitmapRect(0, 0, bitmap_.Width, bitmap_.Height);
   for (const QRect& r : event->region()) {
-    const QRect src = QRect(QPoint(FloorDiv(int64_t{r.left()} * 100, zoom_), FloorDiv(int64_t{r.top()} * 100, zoom_)),
-                            QPoint(CeilDiv(int64_t{r.right() + 1} * 100, zoom_) - 1,
-                                   CeilDiv(int64_t{r.bottom() + 1} * 100, zoom_) - 1))
-                          .intersected(bitmapRect);
+    const QRect src =
+        QRect(QPoint(FloorDiv(int64_t{r.left()} * 100, zoom_), FloorDiv(int64_t{r.top()} * 100, zoom_)),
+              QPoint(CeilDiv(int64_t{r.right() + 1} * 100, zoom_) - 1,
+                     CeilDiv(int64_t{r.bottom() + 1} * 100, zoom_) - 1))
+            .intersected(bitmapRect);
     if (src.isEmpty())
       continue;
     if (zoom_ == 100) {

@@ -70,8 +70,10 @@ void TMapNavigator::SetZoom(int percent, std::optional<QPoint> anchor) {
   // the resize, which a hidden control gets only when shown.
   QResizeEvent resize(image_->size(), image_->size());
   QCoreApplication::sendEvent(image_, &resize);
-  scroll_->horizontalScrollBar()->setValue(static_cast<int>(std::lround(bitmapAt.x() * percent / 100.0)) - at.x());
-  scroll_->verticalScrollBar()->setValue(static_cast<int>(std::lround(bitmapAt.y() * percent / 100.0)) - at.y());
+  scroll_->horizontalScrollBar()->setValue(static_cast<int>(std::lround(bitmapAt.x() * percent / 100.0)) -
+                                           at.x());
+  scroll_->verticalScrollBar()->setValue(static_cast<int>(std::lround(bitmapAt.y() * percent / 100.0)) -
+                                         at.y());
   emit ZoomChanged(percent);
   emit ViewMoved();
 }

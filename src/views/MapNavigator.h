@@ -63,7 +63,7 @@ private:
 
   QScrollArea* scroll_;
   TWinImage* image_;
-  int wheelZoomDelta_ = 0;  // Ctrl+wheel steps not yet a whole notch
+  int wheelZoomDelta_ = 0;         // Ctrl+wheel steps not yet a whole notch
   std::optional<QPoint> panFrom_;  // screen position of the middle-button drag
 };
 

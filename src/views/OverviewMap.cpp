@@ -79,10 +79,10 @@ void TOverviewMap::ScalePart(const QRect& bitmapRect) {
   const double s = small_.width() / static_cast<double>(image_->MapBitmap().Width);
   const QRect full(0, 0, image_->MapBitmap().Width, image_->MapBitmap().Height);
   // The small pixels the change touches, and the bitmap part they show.
-  const QRect target = QRectF(bitmapRect.x() * s, bitmapRect.y() * s, bitmapRect.width() * s,
-                              bitmapRect.height() * s)
-                           .toAlignedRect()
-                           .intersected(small_.rect());
+  const QRect target =
+      QRectF(bitmapRect.x() * s, bitmapRect.y() * s, bitmapRect.width() * s, bitmapRect.height() * s)
+          .toAlignedRect()
+          .intersected(small_.rect());
   if (target.isEmpty())
     return;
   const QRectF source(target.x() / s, target.y() / s, target.width() / s, target.height() / s);

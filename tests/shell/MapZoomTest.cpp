@@ -38,7 +38,8 @@ TEST_F(MapZoom, AStrokeAt200PercentPaintsTheCellsUnderThePointer) {
   ASSERT_EQ(map.Zoom(), 200);
   EXPECT_EQ(frame->StatusPanels()->ZoomPanel->text(), "200%");
   palette->PageControl->setCurrentIndex(TMDIPictures::pgTerrain);
-  QTest::mousePress(palette->TerSelector, Qt::RightButton, Qt::NoModifier, CentreOf(*palette->TerSelector, {3, 0}));
+  QTest::mousePress(palette->TerSelector, Qt::RightButton, Qt::NoModifier,
+                    CentreOf(*palette->TerSelector, {3, 0}));
   QTest::mouseRelease(palette->TerSelector, Qt::RightButton, Qt::NoModifier,
                       CentreOf(*palette->TerSelector, {3, 0}));
   const int16_t terrain = palette->TerSelector->CurrentValue();

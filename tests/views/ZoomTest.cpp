@@ -80,7 +80,8 @@ TEST(Zoom, ClicksHitTheSameCellsAtEveryZoom) {
     SCOPED_TRACE(zoom);
     g.navigator->SetZoom(zoom);
     ASSERT_EQ(g.grid->Zoom(), zoom);
-    EXPECT_EQ(g.grid->size(), QSize(g.grid->MapBitmap().Width * zoom / 100, g.grid->MapBitmap().Height * zoom / 100));
+    EXPECT_EQ(g.grid->size(),
+              QSize(g.grid->MapBitmap().Width * zoom / 100, g.grid->MapBitmap().Height * zoom / 100));
     for (int i = 0; i < 12; ++i)
       for (TPoint cell : {TPoint{i, 4}, TPoint{5, i % 10}}) {
         const TPoint origin = g.grid->CellToPoint(cell);
@@ -183,6 +184,22 @@ TEST(Zoom, PaintingEnlargesPixelsWithoutBlurring) {
       for (int x = 0; x < bitmap.width(); x += 5)
         ASSERT_EQ(shot.pixel(static_cast<int>(x * s + s - 1), static_cast<int>(y * s)), bitmap.pixel(x, y))
             << zoom << " " << x << "," << y;
+  }
+}
+
+TEST(Zoom, OnADoubleDensityScreenEachPixelIsASharpSquare) {
+  ZoomedGrid g({4, 4});
+  for (int zoom : {100, 200}) {
+    g.navigator->SetZoom(zoom);
+    QImage screen(g.grid->size() * 2, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(2);
+    g.grid->render(&screen);
+    const QImage& bitmap = g.grid->MapImage();
+    const int s = 2 * zoom / 100;
+    for (int y = 0; y < bitmap.height(); y += 2)
+      for (int x = 0; x < bitmap.width(); x += 3)
+        for (QPoint d : {QPoint(0, 0), QPoint(s - 1, s - 1), QPoint(s - 1, 0)})
+          ASSERT_EQ(screen.pixel(x * s + d.x(), y * s + d.y()), bitmap.pixel(x, y)) << zoom << " " << x << "," << y;
   }
 }
 
