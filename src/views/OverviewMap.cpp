@@ -67,9 +67,8 @@ void TOverviewMap::Rescale() {
   }
   // At the device's resolution, so that the small map is as sharp as the
   // screen allows.
-  const qreal dpr = devicePixelRatioF();
-  small_ = QImage(size * dpr, QImage::Format_RGB32);
-  small_.setDevicePixelRatio(dpr);
+  // Kept in device pixels and drawn into the map's rectangle one to one.
+  small_ = QImage(size * devicePixelRatioF(), QImage::Format_RGB32);
   ScalePart(QRect(0, 0, image_->MapBitmap().Width, image_->MapBitmap().Height));
 }
 
@@ -88,15 +87,11 @@ void TOverviewMap::ScalePart(const QRect& bitmapRect) {
   const QRectF source(target.x() / s, target.y() / s, target.width() / s, target.height() / s);
   const QRect copied = source.toAlignedRect().adjusted(-1, -1, 1, 1).intersected(full);
   const QImage part = image_->MapImage().copy(copied).convertToFormat(QImage::Format_RGB32);
-  QImage unscaled = small_;
-  unscaled.setDevicePixelRatio(1);
-  QPainter painter(&unscaled);
+  QPainter painter(&small_);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.setClipRect(target);
   painter.drawImage(QRectF(copied.x() * s, copied.y() * s, copied.width() * s, copied.height() * s), part);
   painter.end();
-  small_ = unscaled;
-  small_.setDevicePixelRatio(devicePixelRatioF());
   ++scaledParts_;
 }
 
@@ -106,7 +101,7 @@ void TOverviewMap::paintEvent(QPaintEvent*) {
   if (small_.isNull() || !image_)
     return;
   const QRectF map = MapRect();
-  painter.drawImage(map.topLeft(), small_);
+  painter.drawImage(map, small_);
   const QRectF outline = VisibleOutline();
   if (outline.isEmpty())
     return;
