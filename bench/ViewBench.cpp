@@ -1,6 +1,9 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
+
+#include <QImage>
 
 #include <QApplication>
 
@@ -51,6 +54,43 @@ void BM_FilterSwitch(benchmark::State& state) {
   state.counters["cells"] = drawn;
 }
 BENCHMARK(BM_FilterSwitch)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
+
+// One paint event of a 1600 x 1000 viewport over the middle of the map at
+// the zoom in percent.
+void BM_PaintViewport(benchmark::State& state) {
+  auto view = FullView();
+  view->RedrawAll();
+  view->SetZoom(static_cast<int>(state.range(0)));
+  QImage screen(1600, 1000, QImage::Format_RGB32);
+  const QRect shown(QPoint(std::max(0, view->width() / 2 - 800), std::max(0, view->height() / 2 - 500)),
+                    QSize(1600, 1000));
+  for (auto _ : state) {
+    view->render(&screen, QPoint(), QRegion(shown), QWidget::RenderFlags());
+    benchmark::DoNotOptimize(screen.constBits());
+  }
+}
+BENCHMARK(BM_PaintViewport)->Arg(100)->Arg(400)->Arg(50)->Unit(benchmark::kMillisecond);
+
+// Painting one cell at 400 %: the model change, the cell's redraw and the
+// repaint of its rectangle on the screen.
+void BM_PaintOneCell400(benchmark::State& state) {
+  auto view = FullView();
+  view->RedrawAll();
+  view->SetZoom(400);
+  QImage screen(24 * 4, 24 * 4, QImage::Format_RGB32);
+  int i = 0;
+  for (auto _ : state) {
+    const vh::TPoint cell{20 + (i & 7), 20 + ((i >> 3) & 7)};
+    view->SetCellValue(true, cell, static_cast<uint16_t>(i & 15), 0);
+    view->RedrawCell(cell);
+    const vh::TPoint origin = view->CellToPoint(cell);
+    const QRect r(view->BitmapToWidget(origin), QSize(24 * 4, 24 * 4));
+    view->render(&screen, QPoint(), QRegion(r), QWidget::RenderFlags());
+    benchmark::DoNotOptimize(screen.constBits());
+    ++i;
+  }
+}
+BENCHMARK(BM_PaintOneCell400)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

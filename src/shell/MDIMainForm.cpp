@@ -22,6 +22,7 @@
 #include "shell/StatusPanels.h"
 #include "shell/VhApplication.h"
 #include "tools/Cp1252.h"
+#include "views/OverviewMap.h"
 #include "views/PaletteApi.h"
 
 namespace vh {
@@ -120,6 +121,7 @@ bool TMDIMain::StartupIdle() {
   openDir_ = saveDir_ = PathToQString(config_.GameDir + "MIS");
   SetToolBarIcons();
   CreatePaletteDock();
+  CreateOverviewDock();
   StartAutosave();
   OfferRecovery();
   OpenFiles(std::exchange(startupFiles_, {}));
@@ -181,12 +183,14 @@ void TMDIMain::MissActivate(TMDIMiss* window) {
     generator_->SetView(window->MissView());
   MirrorView(window->MissView());
   UpdateStatusBar();
+  MissViewMoved(window);
   ProblemsDock->SetView(window->MissView());
   UpdateEditActions();
 }
 
 void TMDIMain::MissCreated(TMDIMiss* window) {
   window->MissView()->History().SetLimit(config_.UndoLimit);
+  window->Navigator()->SetZoom(layout_.Zoom);
   connect(window, &TMDIMiss::HistoryChanged, this, [this, window] {
     if (window == activeMiss_)
       UpdateEditActions();
@@ -210,6 +214,7 @@ void TMDIMain::MissDestroyed(TMDIMiss* window) {
     UpdateTitle();
     status_->ShowPointerCell(std::nullopt, 0, 0, 0);
     ProblemsDock->SetView(nullptr);
+    overview_->SetView(nullptr, nullptr);
     UpdateEditActions();
     if (paletteApi_)
       paletteApi_->DetachMissionView();
@@ -286,7 +291,8 @@ void TMDIMain::UpdateStatusBar() {
 void TMDIMain::EnableMissionCommands(bool enable) {
   // The View menu's bar and window items work without a mission.
   for (QAction* a : ViewMenu->actions())
-    if (a != ToolBarItem && a != StatusBarItem && a != PaletteItem)
+    if (a != ToolBarItem && a != StatusBarItem && a != PaletteItem &&
+        (!overviewDock_ || a != overviewDock_->toggleViewAction()))
       a->setEnabled(enable);
   MissionMenu->setEnabled(enable);
   for (QAction* a : {FileSaveItem, FileSaveAsItem, FileSaveBmpItem, DFLayerItem, ClearFilterItem, SettingsItem,

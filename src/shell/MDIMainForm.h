@@ -34,6 +34,7 @@ class TProblemsDock;
 class TMissView;
 class TUtilityForm;
 class THistoryDock;
+class TOverviewMap;
 
 // The editor's one top-level window: the MDI area with the mission windows,
 // the palette and the map generator; the menu, the filter tool bar and the
@@ -69,6 +70,7 @@ public:
   void GenMapClosed() override;
   void MissCaptionChanged(TMDIMiss* window) override;
   void MissPointerCell(TMDIMiss* window, std::optional<TPoint> cell) override;
+  void MissViewMoved(TMDIMiss* window) override;
   TPaletteApi* Palette() override { return paletteApi_; }
   bool SaveWindow(TMDIMiss* window) override;
 
@@ -98,6 +100,8 @@ public:
 
   // --- Layout (MainLayout.cpp) -------------------------------------------
   QDockWidget* PaletteDock() const { return paletteDock_; }
+  QDockWidget* OverviewDock() const { return overviewDock_; }
+  TOverviewMap* Overview() const { return overview_; }
   // Shows the frame where it was last time (maximized by default).
   void ShowWithLayout();
   // Frame and palette geometry and which windows are shown, from [Layout].
@@ -131,6 +135,7 @@ public:
   TProblemsDock* ProblemsDock = nullptr;
   QAction *TileItem = nullptr, *CascadeItem = nullptr, *ArrangeIconsItem = nullptr, *AboutItem = nullptr;
   QAction *FileCloseItem = nullptr, *MouseKeysItem = nullptr;
+  QAction *ZoomInItem = nullptr, *ZoomOutItem = nullptr, *ActualSizeItem = nullptr, *FitWindowItem = nullptr;
   QAction *ToolBarItem = nullptr, *StatusBarItem = nullptr, *PaletteItem = nullptr;
   QAction *EditUndoItem = nullptr, *EditRedoItem = nullptr, *EditHistoryItem = nullptr;
   QMenu *FileMenu = nullptr, *EditMenu = nullptr, *ViewMenu = nullptr, *MissionMenu = nullptr, *WindowMenu = nullptr;
@@ -153,6 +158,8 @@ protected:
 
 private:
   void CreateBarItems();
+  void CreateZoomItems();
+  void CreateOverviewDock();
   void CreatePaletteDock();
   void ReadRecentFiles(const TIniFile& ini);
   void WriteRecentFiles(TIniFile& ini) const;
@@ -211,6 +218,8 @@ private:
   QString openDir_, saveDir_, bmpDir_;
   QStringList recentFiles_, startupFiles_;
   QDockWidget* paletteDock_ = nullptr;
+  QDockWidget* overviewDock_ = nullptr;
+  TOverviewMap* overview_ = nullptr;
   bool paletteShown_ = true;
   TFrameLayout layout_;
 };

@@ -32,6 +32,11 @@ TMDIMiss::TMDIMiss(TMissFrame* frame, const TPictureSets& sets, QWidget* parent)
   ApplyMissionWindowSettings(*missView_);
   missView_->SetCaptionOwner(this);
   scroll_->setWidget(missView_);
+  navigator_ = new TMapNavigator(scroll_, missView_, this);
+  connect(navigator_, &TMapNavigator::ViewMoved, this, [this] {
+    if (frame_)
+      frame_->MissViewMoved(this);
+  });
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(scroll_);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "views/COMPMissView.h"
+#include "views/MapNavigator.h"
 
 class QScrollArea;
 
@@ -23,6 +24,7 @@ public:
   ~TMDIMiss() override;
 
   TMissView* MissView() { return missView_; }
+  TMapNavigator* Navigator() { return navigator_; }
   const TMissView* MissView() const { return missView_; }
   TMission& Mission() { return missView_->Mission(); }
   bool IsActive() const { return isActive_; }
@@ -100,6 +102,7 @@ private:
   TMissFrame* frame_;
   QScrollArea* scroll_;
   TMissView* missView_;
+  TMapNavigator* navigator_;
   QTimer timer_;
   bool isActive_ = false;
   bool discardOnClose_ = false;

@@ -150,6 +150,7 @@ void TMDIMain::CreateMenus() {
   ClearFilterItem = ViewMenu->addAction(QStringLiteral("&Clear with Filter"));
   ViewMenu->addSeparator();
   CreateBarItems();
+  CreateZoomItems();
   connect(ClearFilterItem, &QAction::triggered, this, [this] {
     RunCommand(this, [&] {
       if (activeMiss_)

@@ -2,6 +2,8 @@
 // the positions kept in vhedit.ini from one start to the next.
 #include "shell/MainLayout.h"
 
+#include "views/MapNavigator.h"
+
 #include <QAction>
 #include <QDockWidget>
 #include <QGuiApplication>
@@ -68,6 +70,9 @@ TFrameLayout TFrameLayout::Read(const TIniFile& ini) {
   l.PaletteFloating = ini.ReadBool(kSection, "PaletteFloating", false);
   l.PaletteLeft = ini.ReadString(kSection, "PaletteSide", "right") == "left";
   l.PaletteShown = ini.ReadBool(kSection, "PaletteShown", true);
+  l.Zoom =
+      NearestZoomLevel(static_cast<int>(std::clamp(ini.ReadInteger("General", "Zoom", 100), 0L, 100000L)));
+  l.Overview = ini.ReadBool("General", "Overview", false);
   return l;
 }
 
@@ -78,6 +83,8 @@ void TFrameLayout::Write(TIniFile& ini) const {
   ini.WriteBool(kSection, "PaletteFloating", PaletteFloating);
   ini.WriteString(kSection, "PaletteSide", PaletteLeft ? "left" : "right");
   ini.WriteBool(kSection, "PaletteShown", PaletteShown);
+  ini.WriteString("General", "Zoom", std::to_string(Zoom));
+  ini.WriteBool("General", "Overview", Overview);
 }
 
 QRect ClampToScreens(const QRect& rect, const QList<QRect>& screens) {
@@ -149,6 +156,8 @@ void TMDIMain::WriteLayout(TIniFile& ini) const {
     if (l.PaletteFloating)
       l.Palette = paletteDock_->geometry();
   }
+  if (overviewDock_)
+    l.Overview = !overviewDock_->isHidden();
   l.Write(ini);
 }
 

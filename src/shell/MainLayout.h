@@ -15,6 +15,10 @@ struct TFrameLayout {
   bool PaletteFloating = false;
   bool PaletteLeft = false;
   bool PaletteShown = true;
+  // Kept in [General]: the zoom new mission windows start with (the one
+  // chosen last) and whether the overview window shows.
+  int Zoom = 100;
+  bool Overview = false;
 
   static TFrameLayout Read(const TIniFile& ini);
   void Write(TIniFile& ini) const;

@@ -30,6 +30,8 @@ public:
   virtual void MissCaptionChanged(TMDIMiss*) {}
   // The cell under the mouse pointer, or none when it left the map.
   virtual void MissPointerCell(TMDIMiss*, std::optional<TPoint>) {}
+  // The window's zoom or the part of its map in view changed.
+  virtual void MissViewMoved(TMDIMiss*) {}
 
   // The palette the mission windows paint with; null until start-up made it.
   virtual TPaletteApi* Palette() = 0;

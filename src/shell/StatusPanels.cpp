@@ -61,6 +61,11 @@ TMainStatusBar::TMainStatusBar(QWidget* parent) : QStatusBar(parent) {
   PointerPanel->setObjectName("PointerPanel");
   PointerPanel->setToolTip(QStringLiteral("The cell under the mouse pointer"));
   addWidget(PointerPanel, 1);
+  ZoomPanel = label("ZoomPanel", QStringLiteral("400%"));
+  ZoomPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  ZoomPanel->setToolTip(QStringLiteral("Zoom"));
+  addPermanentWidget(ZoomPanel);
+  ShowZoom(100);
   SetSimple(true);
 }
 
@@ -68,7 +73,7 @@ void TMainStatusBar::SetSimple(bool simple) {
   simple_ = simple;
   for (QWidget* w : {static_cast<QWidget*>(PosPanel), static_cast<QWidget*>(TerPanel),
                      static_cast<QWidget*>(ObjPanel), static_cast<QWidget*>(VehPanel),
-                     static_cast<QWidget*>(PointerPanel)})
+                     static_cast<QWidget*>(PointerPanel), static_cast<QWidget*>(ZoomPanel)})
     w->setVisible(!simple);
 }
 
@@ -77,6 +82,10 @@ void TMainStatusBar::ShowCell(TPoint pos, uint16_t terrain, uint16_t obj, uint16
   TerPanel->setText(PartPanelText("Ter: ", terrain));
   ObjPanel->setText(PartPanelText("Obj: ", obj));
   VehPanel->setText(UnitPanelText(unit));
+}
+
+void TMainStatusBar::ShowZoom(int percent) {
+  ZoomPanel->setText(QString::number(percent) + QLatin1Char('%'));
 }
 
 } // namespace vh

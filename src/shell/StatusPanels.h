@@ -45,6 +45,9 @@ public:
   QLabel* ObjPanel = nullptr;
   QLabel* VehPanel = nullptr;
   QLabel* PointerPanel = nullptr;
+  QLabel* ZoomPanel = nullptr;
+  // The current mission window's zoom in percent.
+  void ShowZoom(int percent);
 
 private:
   bool simple_ = false;

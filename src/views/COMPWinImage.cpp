@@ -1,6 +1,7 @@
 #include "views/COMPWinImage.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -16,17 +17,44 @@ TWinImage::TWinImage(const TPalette& palette, QWidget* parent) : QWidget(parent)
   RebuildImage();
 }
 
+namespace {
+
+// Rounds towards minus infinity, so that the pixel left of 0 is -1.
+int FloorDiv(int64_t a, int64_t b) {
+  int64_t q = a / b;
+  if ((a % b != 0) && ((a < 0) != (b < 0)))
+    --q;
+  return static_cast<int>(q);
+}
+
+int CeilDiv(int64_t a, int64_t b) {
+  return -FloorDiv(-a, b);
+}
+
+}  // namespace
+
+void TWinImage::SetZoom(int percent) {
+  percent = std::max(1, percent);
+  if (percent == zoom_)
+    return;
+  zoom_ = percent;
+  setFixedSize(sizeHint());
+  update();
+}
+
 QPoint TWinImage::BitmapToWidget(TPoint p) const {
-  return {p.x, p.y};
+  return {FloorDiv(int64_t{p.x} * zoom_, 100), FloorDiv(int64_t{p.y} * zoom_, 100)};
 }
 
 TPoint TWinImage::WidgetToBitmap(QPoint p) const {
-  return {p.x(), p.y()};
+  return {FloorDiv(int64_t{p.x()} * 100, zoom_), FloorDiv(int64_t{p.y()} * 100, zoom_)};
 }
 
 QRect TWinImage::BitmapRectToWidget(TPoint origin, TPoint size) const {
+  // Widened to every widget pixel that shows a part of the rectangle.
   const QPoint topLeft = BitmapToWidget(origin);
-  const QPoint end = BitmapToWidget({origin.x + size.x, origin.y + size.y});
+  const QPoint end(CeilDiv(int64_t{origin.x + size.x} * zoom_, 100),
+                   CeilDiv(int64_t{origin.y + size.y} * zoom_, 100));
   return {topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())};
 }
 
@@ -36,8 +64,7 @@ uint8_t TWinImage::PaletteIndexOf(const QColor& colour) const {
 }
 
 QSize TWinImage::sizeHint() const {
-  const QPoint end = BitmapToWidget({bitmap_.Width, bitmap_.Height});
-  return {end.x(), end.y()};
+  return BitmapRectToWidget({0, 0}, {bitmap_.Width, bitmap_.Height}).size();
 }
 
 void TWinImage::ResizeBitmap(TPoint size, uint8_t fill) {
@@ -45,15 +72,23 @@ void TWinImage::ResizeBitmap(TPoint size, uint8_t fill) {
   RebuildImage();
   setFixedSize(sizeHint());
   update();
+  emit BitmapChanged(QRect());
 }
 
 void TWinImage::FillBitmap(uint8_t fill) {
   std::fill(bitmap_.Pixels.begin(), bitmap_.Pixels.end(), fill);
   update();
+  emit BitmapChanged(QRect());
 }
 
 void TWinImage::InvalidateBitmapRect(TPoint origin, TPoint size) {
   update(BitmapRectToWidget(origin, size));
+  emit BitmapChanged(QRect(origin.x, origin.y, size.x, size.y));
+}
+
+void TWinImage::InvalidateWholeBitmap() {
+  update();
+  emit BitmapChanged(QRect());
 }
 
 void TWinImage::RebuildImage() {
@@ -74,10 +109,28 @@ void TWinImage::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), palette().color(backgroundRole()));
     return;
   }
+  // Only the exposed pixels are scaled, never the whole bitmap: each exposed
+  // rectangle is widened to whole bitmap pixels, which are copied out and
+  // drawn stretched; the painter's clip keeps the widening off the screen.
+  // Enlargements by whole multiples stay crisp without smoothing; a
+  // reduction may smooth.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ < 100);
+  const QRect bitmapRect(0, 0, bitmap_.Width, bitmap_.Height);
   for (const QRect& r : event->region()) {
-    const TPoint from = WidgetToBitmap(r.topLeft());
-    const TPoint to = WidgetToBitmap(r.bottomRight() + QPoint(1, 1));
-    painter.drawImage(r, image_, QRect(from.x, from.y, to.x - from.x, to.y - from.y));
+    const QRect src =
+        QRect(QPoint(FloorDiv(int64_t{r.left()} * 100, zoom_), FloorDiv(int64_t{r.top()} * 100, zoom_)),
+              QPoint(CeilDiv(int64_t{r.right() + 1} * 100, zoom_) - 1,
+                     CeilDiv(int64_t{r.bottom() + 1} * 100, zoom_) - 1))
+            .intersected(bitmapRect);
+    if (src.isEmpty())
+      continue;
+    if (zoom_ == 100) {
+      painter.drawImage(src.topLeft(), image_, src);
+      continue;
+    }
+    const QRectF target(src.x() * zoom_ / 100.0, src.y() * zoom_ / 100.0, src.width() * zoom_ / 100.0,
+                        src.height() * zoom_ / 100.0);
+    painter.drawImage(target, image_.copy(src).convertToFormat(QImage::Format_RGB32));
   }
 }
 

@@ -28,7 +28,15 @@ public:
   // resize of MapBitmap.
   const QImage& MapImage() const { return image_; }
 
+  // The zoom in percent; the control grows or shrinks with it and the bitmap
+  // stays as it is. Whole multiples show every pixel as a crisp square.
+  int Zoom() const { return zoom_; }
+  void SetZoom(int percent);  // 1 or more
+
+  // Widget position of the bitmap pixel's top-left corner.
   QPoint BitmapToWidget(TPoint p) const;
+  // The bitmap pixel under a widget position; positions left of or above the
+  // bitmap give negative pixels, never pixel 0.
   TPoint WidgetToBitmap(QPoint p) const;
   // The widget area that shows the bitmap rectangle at `origin` of `size`.
   QRect BitmapRectToWidget(TPoint origin, TPoint size) const;
@@ -38,12 +46,18 @@ public:
 
   QSize sizeHint() const override;
 
+signals:
+  // The bitmap changed in this rectangle; a null rectangle for the whole of
+  // it, also when its size changed.
+  void BitmapChanged(const QRect& bitmapRect);
+
 protected:
   TIndexedImage& MutableBitmap() { return bitmap_; }
   // Resizes MapBitmap, fills it with `fill` and fits the control to it.
   void ResizeBitmap(TPoint size, uint8_t fill);
   void FillBitmap(uint8_t fill);
   void InvalidateBitmapRect(TPoint origin, TPoint size);
+  void InvalidateWholeBitmap();
 
   void paintEvent(QPaintEvent* event) override;
 
@@ -54,6 +68,7 @@ private:
   QList<QRgb> colourTable_;
   TIndexedImage bitmap_;
   QImage image_;
+  int zoom_ = 100;
 };
 
 }  // namespace vh

@@ -155,7 +155,7 @@ void TEckView::RedrawAll() {
       gauge.Step(1);
     }
   }
-  update();
+  InvalidateWholeBitmap();
 }
 
 void TEckView::NextCursorPhase() {
