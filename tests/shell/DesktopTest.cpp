@@ -403,8 +403,9 @@ TEST_F(Desktop, ViewMenuSwitchesTheBarsAndTheToolBarExplainsItself) {
   frame->StatusBarItem->trigger();
   EXPECT_TRUE(frame->Config().StatusBar);
   for (QAction* a : frame->ToolBar->actions()) {
-    if (!a->isSeparator())
+    if (!a->isSeparator()) {
       EXPECT_FALSE(frame->ToolBar->widgetForAction(a)->toolTip().isEmpty()) << a->text().toStdString();
+    }
   }
 }
 
