@@ -157,6 +157,7 @@ void TMDIMain::CreateMenus() {
     });
   });
 
+  CreateToolsMenu();
   MissionMenu = menuBar()->addMenu(QStringLiteral("&Mission"));
   SettingsItem = command(MissionMenu, QStringLiteral("&Settings..."), &TMDIMain::SettingsItemClick);
   MissionMenu->addSeparator();
@@ -239,6 +240,7 @@ void TMDIMain::CreateToolBar() {
   ToolBar->addSeparator();
   ToolBar->addAction(GridFilter);
   AddEditButtons();
+  CreateToolsBar();
 }
 
 void TMDIMain::SetToolBarIcons() {
