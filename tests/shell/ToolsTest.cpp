@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPixmap>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -67,6 +68,13 @@ uint16_t ChooseTerrain(TMDIPictures& palette, TPoint at) {
   return value;
 }
 
+// With VH_SCREENSHOT_DIR set, the map as the screen shows it, for a look.
+void Screenshot(QWidget& map, const char* name) {
+  const QString dir = qEnvironmentVariable("VH_SCREENSHOT_DIR");
+  if (!dir.isEmpty())
+    map.grab(QRect(0, 0, 700, 400) & map.rect()).save(dir + "/" + name);
+}
+
 CellSet Set(const std::vector<TPoint>& cells) {
   CellSet s;
   for (TPoint c : cells)
@@ -94,6 +102,7 @@ TEST_F(Tools, BrushLineAndFillWithTheMouseChangeExactlyTheirCellsInTheSavedFile)
   EXPECT_EQ(frame->BrushLabel->text().trimmed(), "Brush: 7");
   Hover(map, {10, 10});
   EXPECT_EQ(Set(map.OverlayCells()), Set(BrushCells({10, 10}, 1, grid)));
+  Screenshot(map, "brush-outline.png");
   EXPECT_EQ(map.Mission().Cells, *before) << "the outline is not painted into the map";
 
   // A click with the 7-cell brush.
@@ -115,6 +124,7 @@ TEST_F(Tools, BrushLineAndFillWithTheMouseChangeExactlyTheirCellsInTheSavedFile)
   DragTo(map, {30, 9});
   const std::vector<TPoint> line = BrushPathCells(HexLine({20, 4}, {30, 9}), 1, grid);
   EXPECT_EQ(Set(map.OverlayCells()), Set(line));
+  Screenshot(map, "line-preview.png");
   EXPECT_NE(map.Mission().Cells[9][30].Terrain == static_cast<int16_t>(first) &&
                 map.Mission().Cells[4][20].Terrain == static_cast<int16_t>(first) &&
                 map.Mission().Cells[6][25].Terrain == static_cast<int16_t>(first),
@@ -133,6 +143,7 @@ TEST_F(Tools, BrushLineAndFillWithTheMouseChangeExactlyTheirCellsInTheSavedFile)
   EXPECT_TRUE(std::includes(region.begin(), region.end(), blot.begin(), blot.end()));
   Press(map, {10, 11});
   Release(map, {10, 11});
+  Screenshot(map, "fill.png");
 
   // Three steps, one each.
   const TMissionHistory& history = map.History();
