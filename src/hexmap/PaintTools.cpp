@@ -11,7 +11,9 @@ namespace vh {
 
 namespace {
 
-size_t Index(TPoint p) { return static_cast<size_t>(p.y) * MaxMapSize + static_cast<size_t>(p.x); }
+size_t Index(TPoint p) {
+  return static_cast<size_t>(p.y) * MaxMapSize + static_cast<size_t>(p.x);
+}
 
 bool InBounds(TPoint p, TPoint gridSize) {
   // The grid is never larger than the mission's arrays, whatever is asked.

@@ -13,7 +13,9 @@ namespace vh {
 
 // Brush sizes by radius: 1, 7 and 19 cells.
 constexpr int MaxBrushRadius = 2;
-constexpr int BrushCellCount(int radius) { return 1 + 3 * radius * (radius + 1); }
+constexpr int BrushCellCount(int radius) {
+  return 1 + 3 * radius * (radius + 1);
+}
 
 // The cells at most `radius` steps from `centre` that lie inside
 // `gridSize`: the centre first (when inside), then ring by ring outwards.

@@ -24,7 +24,8 @@ QString BrushText(int radius) {
 void TMDIMain::CreateToolsMenu() {
   ToolsMenu = menuBar()->addMenu(QStringLiteral("&Tools"));
   auto* modes = new QActionGroup(this);
-  auto mode = [this, modes](const QString& text, const char* name, Qt::Key key, TToolMode m, const QString& hint) {
+  auto mode = [this, modes](const QString& text, const char* name, Qt::Key key, TToolMode m,
+                            const QString& hint) {
     QAction* a = ToolsMenu->addAction(text);
     a->setObjectName(name);
     a->setCheckable(true);

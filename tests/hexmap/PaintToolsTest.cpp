@@ -119,8 +119,8 @@ TEST_F(FillRegions, ARingBoundsTheFillOnEvenAndOddColumns) {
         At(c).Terrain = 9;
     const Cells inside = FillRegionOf(m, DefaultMissFilter, centre, pkTerrain, {30, 30});
     EXPECT_EQ(AsSet(inside), AsSet(BrushCells(centre, 1, {30, 30})));
-    const Cells ring = FillRegionOf(m, DefaultMissFilter, Neighbour(Neighbour(centre, dirUp), dirUp), pkTerrain,
-                                    {30, 30});
+    const Cells ring =
+        FillRegionOf(m, DefaultMissFilter, Neighbour(Neighbour(centre, dirUp), dirUp), pkTerrain, {30, 30});
     EXPECT_EQ(ring.size(), 12u) << "the ring itself is connected";
     const Cells outsideRing = FillRegionOf(m, DefaultMissFilter, {0, 0}, pkTerrain, {30, 30});
     EXPECT_EQ(outsideRing.size(), 900u - 19u);

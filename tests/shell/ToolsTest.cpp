@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QPixmap>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QTabWidget>
 #include <QTest>
 #include <algorithm>
