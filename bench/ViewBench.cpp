@@ -9,6 +9,7 @@
 
 #include "BenchMissions.h"
 #include "support/FakeGraphics.h"
+#include "hexmap/PaintTools.h"
 #include "views/COMPMissView.h"
 
 namespace {
@@ -91,6 +92,27 @@ void BM_PaintOneCell400(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PaintOneCell400)->Unit(benchmark::kMicrosecond);
+
+// A fill of the whole 64 x 64 map, terrain alternating between two
+// pictures so that every fill changes all 4,096 cells: the region, the
+// writes, the redraw and the undo step.
+void BM_FillWholeMap(benchmark::State& state) {
+  auto view = std::make_unique<vh::TMissView>(Sets());
+  vh::ApplyMissionWindowSettings(*view);
+  view->StartNewMission({64, 64});
+  uint16_t terrain = 1;
+  size_t changed = 0;
+  for (auto _ : state) {
+    terrain = terrain == 1 ? 2 : 1;
+    view->History().Begin("Fill Terrain");
+    const auto cells = vh::FillRegionOf(view->Mission(), view->Filter(), {30, 30}, vh::pkTerrain, view->GridSize());
+    changed = view->PaintCells(cells, true, terrain, vh::pkTerrain).size();
+    view->History().End();
+    benchmark::DoNotOptimize(view->MapBitmap().Pixels.data());
+  }
+  state.counters["cells"] = static_cast<double>(changed);
+}
+BENCHMARK(BM_FillWholeMap)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -72,6 +72,9 @@ public:
   void MissPointerCell(TMDIMiss* window, std::optional<TPoint> cell) override;
   void MissViewMoved(TMDIMiss* window) override;
   TPaletteApi* Palette() override { return paletteApi_; }
+  TPaintTool PaintTool() const override { return paintTool_; }
+  // Chooses the tool and the brush (radius 0..2) for all mission windows.
+  void SetPaintTool(TPaintTool tool);
   bool SaveWindow(TMDIMiss* window) override;
 
   // --- Commands, after their dialogs ----------------------------------------
@@ -141,6 +144,12 @@ public:
   QMenu *FileMenu = nullptr, *EditMenu = nullptr, *ViewMenu = nullptr, *MissionMenu = nullptr, *WindowMenu = nullptr;
   QMenu* RecentFilesMenu = nullptr;
   QToolBar* ToolBar = nullptr;
+  // The painting tools (MainTools.cpp).
+  QMenu* ToolsMenu = nullptr;
+  QToolBar* ToolsBar = nullptr;
+  QAction *PaintToolItem = nullptr, *LineToolItem = nullptr, *FillToolItem = nullptr;
+  QAction *BrushSmallerItem = nullptr, *BrushLargerItem = nullptr;
+  QLabel* BrushLabel = nullptr;
 
   // The view the tool bar and the palette follow.
   TMissView* CurrentView() const;
@@ -168,6 +177,8 @@ private:
   void ShowMouseAndKeys();
   void CreateMenus();
   void CreateToolBar();
+  void CreateToolsMenu();
+  void CreateToolsBar();
   // The Edit menu, its tool bar buttons and the history window (MainEdit.cpp).
   void CreateEditMenu();
   void AddEditButtons();
@@ -200,6 +211,7 @@ private:
   void FilterClick(int bit, bool down);
 
   TConfig config_;
+  TPaintTool paintTool_;
   TGraphicsCheckUi graphicsUi_;
   std::vector<std::string> startupErrors_;
   QMdiArea* mdi_ = nullptr;

@@ -8,11 +8,13 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "shell/MissFrame.h"
 #include "hexmap/HexLine.h"
+#include "hexmap/PaintTools.h"
 #include "tools/Cp1252.h"
 #include "views/PaletteApi.h"
 
@@ -54,6 +56,10 @@ TMDIMiss::TMDIMiss(TMissFrame* frame, const TPictureSets& sets, QWidget* parent)
   missView_->setMouseTracking(true);
   missView_->installEventFilter(this);
   missView_->OnStrokeEnd = [this](TEckView*) { EndStroke(); };
+  // Only while a line is dragged: Escape means nothing else to the map.
+  cancelLine_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  cancelLine_->setEnabled(false);
+  connect(cancelLine_, &QShortcut::activated, this, &TMDIMiss::CancelLine);
   missView_->History().OnChanged = [this] {
     RefreshModified();
     emit HistoryChanged();
@@ -152,9 +158,11 @@ bool TMDIMiss::eventFilter(QObject* watched, QEvent* event) {
     bool inGrid = missView_->PointToCell(cell);
     if (frame_)
       frame_->MissPointerCell(this, inGrid ? std::optional<TPoint>(cell) : std::nullopt);
+    ShowPointer(inGrid ? std::optional<TPoint>(cell) : std::nullopt);
     break;
   }
   case QEvent::Leave:
+    ShowPointer(std::nullopt);
     if (frame_)
       frame_->MissPointerCell(this, std::nullopt);
     break;
@@ -192,31 +200,74 @@ void TMDIMiss::MakePointInView(int32_t x, int32_t y, bool center) {
     v->setValue(y - ht);
 }
 
-void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftState shift, TPoint cell) {
-  if (button != Qt::LeftButton || (shift.Buttons & Qt::RightButton) || !frame_ || !frame_->Palette())
-    return;
+TPaintTool TMDIMiss::Tool() const { return frame_ ? frame_->PaintTool() : TPaintTool{}; }
+
+bool TMDIMiss::ReadPalette(TStrokePaint& paint) const {
+  if (!frame_ || !frame_->Palette())
+    return false;
   TPaletteApi& palette = *frame_->Palette();
-  TStrokePaint paint;
   palette.GetSelectedPicture(paint.Page, paint.Value);
   paint.Multi = palette.GetMultiSelection(paint.Selection);
-  if (!paint.Multi && paint.Page > 2)
-    return;  // the shop page paints nothing
+  return paint.Multi || paint.Page <= 2;  // the shop page paints nothing
+}
+
+std::vector<TPoint> TMDIMiss::LineCells(TPoint to) const {
+  return BrushPathCells(HexLine(*lineStart_, to), Tool().BrushRadius, missView_->GridSize());
+}
+
+void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftState shift, TPoint cell) {
+  if (button != Qt::LeftButton || (shift.Buttons & Qt::RightButton))
+    return;
+  TStrokePaint paint;
+  if (!ReadPalette(paint))
+    return;
   const bool first = action == maLeftDown;
+  const TPaintTool tool = Tool();
+  // A palette block pastes as it always did, whatever the tool.
+  if (!paint.Multi && tool.Mode == TToolMode::Line) {
+    if (first && !(shift.Keys & Qt::ShiftModifier)) {
+      lineStart_ = cell;
+      linePaint_ = paint;
+      cancelLine_->setEnabled(true);
+    }
+    if (!lineStart_)
+      return;
+    lineEnd_ = cell;
+    missView_->SetOverlay(LineCells(cell), true);
+    return;
+  }
+  if (!paint.Multi && tool.Mode == TToolMode::Fill) {
+    // Only the click counts; Shift stays free for selecting.
+    if (!first || (shift.Keys & Qt::ShiftModifier))
+      return;
+    missView_->History().Begin(ToolStepName(tool.Mode, paint.Page));
+    PaintCells(paint, FillRegionOf(Mission(), missView_->Filter(), cell, paint.Page, missView_->GridSize()), true);
+    return;
+  }
   // One stroke, one step: also when its press fell beside the cells.
   if (first || !missView_->History().InStep())
     missView_->History().Begin(StrokeStepName(paint.Page, paint.Multi));
   // A stroke whose press fell beside the cells has no cell to go on from.
   const bool sameStroke = strokeCell_ && strokeCapture_ == missView_->CaptureCount();
+  const int radius = paint.Multi ? 0 : tool.BrushRadius;
   if (first || !sameStroke) {
-    PaintCell(paint, first, cell);
+    if (paint.Multi)
+      PaintCell(paint, first, cell);
+    else
+      PaintCells(paint, BrushCells(cell, radius, missView_->GridSize()), first);
   } else {
     // Move events arrive only now and then during a quick drag: the cells
     // the mouse crossed in between are painted too, so that a road or a
     // river drawn in one go has no gaps.
-    const std::vector<TPoint> line = HexLine(*strokeCell_, cell);
-    for (size_t i = 1; i < line.size(); ++i)
-      if (missView_->IsInGrid(line[i]))
-        PaintCell(paint, false, line[i]);
+    std::vector<TPoint> line = HexLine(*strokeCell_, cell);
+    line.erase(line.begin());
+    if (paint.Multi) {
+      for (TPoint p : line)
+        if (missView_->IsInGrid(p))
+          PaintCell(paint, false, p);
+    } else {
+      PaintCells(paint, BrushPathCells(line, radius, missView_->GridSize()), false);
+    }
   }
   strokeCell_ = cell;
   strokeCapture_ = missView_->CaptureCount();
@@ -227,15 +278,44 @@ void TMDIMiss::PaintCell(const TStrokePaint& paint, bool first, TPoint cell) {
     missView_->PasteGroup(first, cell, paint.Selection, paint.Page);
     return;
   }
-  if (!missView_->SetCellValue(first, cell, paint.Value, paint.Page))
-    return;
-  // Also cells off the cursor: the cursor's move redraws only the cell it
-  // lands on, not those filled in on the way.
-  missView_->RedrawCell(cell);
-  if (cell == missView_->CursorPos() && isActive_ && frame_ && frame_->Palette()) {
+  PaintCells(paint, {cell}, first);
+}
+
+void TMDIMiss::PaintCells(const TStrokePaint& paint, const std::vector<TPoint>& cells, bool first) {
+  const std::vector<TPoint> changed = missView_->PaintCells(cells, first, paint.Value, paint.Page);
+  const TPoint cursor = missView_->CursorPos();
+  if (std::find(changed.begin(), changed.end(), cursor) != changed.end() && isActive_ && frame_ &&
+      frame_->Palette()) {
     TMissionCell c = missView_->CursorCell();
     frame_->Palette()->ShowCellUnit(c.VehContent, c.Vehicle != NoUnit || c.VehOwner != NoSide, c.AIPoint);
   }
+}
+
+void TMDIMiss::ShowPointer(std::optional<TPoint> cell) {
+  pointerCell_ = cell;
+  if (lineStart_)
+    return;  // the line's preview stays until the release
+  if (!cell) {
+    missView_->ClearOverlay();
+    return;
+  }
+  const TPaintTool tool = Tool();
+  const int radius = tool.Mode == TToolMode::Fill ? 0 : tool.BrushRadius;
+  missView_->SetOverlay(BrushCells(*cell, radius, missView_->GridSize()), false);
+}
+
+void TMDIMiss::PaintToolChanged() {
+  CancelLine();
+  ShowPointer(pointerCell_);
+}
+
+void TMDIMiss::CancelLine() {
+  if (!lineStart_)
+    return;
+  lineStart_.reset();
+  cancelLine_->setEnabled(false);
+  missView_->ClearOverlay();
+  ShowPointer(pointerCell_);
 }
 
 std::string TMDIMiss::StrokeStepName(uint8_t page, bool paste) {
@@ -243,7 +323,23 @@ std::string TMDIMiss::StrokeStepName(uint8_t page, bool paste) {
   return std::string(paste ? "Paste " : "Paint ") + (page < 3 ? kinds[page] : "");
 }
 
+std::string TMDIMiss::ToolStepName(TToolMode mode, uint8_t page) {
+  static const char* const kinds[] = {"Terrain", "Objects", "Units"};
+  const char* verb = mode == TToolMode::Line ? "Line " : mode == TToolMode::Fill ? "Fill " : "Paint ";
+  return std::string(verb) + (page < 3 ? kinds[page] : "");
+}
+
 void TMDIMiss::EndStroke() {
+  if (lineStart_) {
+    const std::vector<TPoint> cells = LineCells(lineEnd_);
+    const TStrokePaint paint = linePaint_;
+    lineStart_.reset();
+    cancelLine_->setEnabled(false);
+    missView_->ClearOverlay();
+    missView_->History().Begin(ToolStepName(TToolMode::Line, paint.Page));
+    PaintCells(paint, cells, true);
+    ShowPointer(pointerCell_);
+  }
   if (missView_->History().InStep())
     missView_->History().End();
 }

@@ -4,11 +4,14 @@
 #include <QWidget>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "shell/MissFrame.h"
 #include "views/COMPMissView.h"
 #include "views/MapNavigator.h"
 
 class QScrollArea;
+class QShortcut;
 
 namespace vh {
 
@@ -68,12 +71,19 @@ public:
   void Pick();
   void CursorFollowUp();
 
+  // The tool changed: the marks on the map follow it.
+  void PaintToolChanged();
+  // Drops the line being dragged; nothing is painted on release.
+  void CancelLine();
+  bool DraggingLine() const { return lineStart_.has_value(); }
+
   // Undo and redo of this window's own history; the palette follows.
   void Undo();
   void Redo();
   void GoToStep(size_t position);
   // The step a stroke of the palette's page makes.
   static std::string StrokeStepName(uint8_t page, bool paste);
+  static std::string ToolStepName(TToolMode mode, uint8_t page);
 
   // Whether the window may close: asks about unsaved changes (and saves
   // when the user wants that).
@@ -96,6 +106,11 @@ private:
     TMultiSelection Selection;
   };
   void PaintCell(const TStrokePaint& paint, bool first, TPoint cell);
+  void PaintCells(const TStrokePaint& paint, const std::vector<TPoint>& cells, bool first);
+  bool ReadPalette(TStrokePaint& paint) const;
+  TPaintTool Tool() const;
+  std::vector<TPoint> LineCells(TPoint to) const;
+  void ShowPointer(std::optional<TPoint> cell);
   void EndStroke();
   void ShowUndone(const TStepEffect& effect);
 
@@ -108,6 +123,11 @@ private:
   bool discardOnClose_ = false;
   std::optional<TPoint> strokeCell_;  // the stroke's cell painted last
   uint32_t strokeCapture_ = 0;        // the view's capture it belongs to
+  std::optional<TPoint> lineStart_;   // the press cell of the line being dragged
+  TPoint lineEnd_{0, 0};              // where the line ends for now
+  TStrokePaint linePaint_;
+  QShortcut* cancelLine_ = nullptr;
+  std::optional<TPoint> pointerCell_;  // the map cell under the pointer
 };
 
 } // namespace vh

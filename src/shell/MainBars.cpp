@@ -158,6 +158,7 @@ void TMDIMain::CreateMenus() {
     });
   });
 
+  CreateToolsMenu();
   MissionMenu = menuBar()->addMenu(QStringLiteral("&Mission"));
   SettingsItem = command(MissionMenu, QStringLiteral("&Settings..."), &TMDIMain::SettingsItemClick);
   MissionMenu->addSeparator();
@@ -240,6 +241,7 @@ void TMDIMain::CreateToolBar() {
   ToolBar->addSeparator();
   ToolBar->addAction(GridFilter);
   AddEditButtons();
+  CreateToolsBar();
 }
 
 void TMDIMain::SetToolBarIcons() {

@@ -15,6 +15,8 @@ const char kMouseAndKeys[] = R"(
 <table cellspacing="4">
 <tr><td><b>Left click</b></td><td>Paint the palette's picture into the cell (terrain, object or unit).</td></tr>
 <tr><td><b>Left drag</b></td><td>Paint a stroke; past the window's edge the map scrolls.</td></tr>
+<tr><td><b>B</b>, <b>L</b>, <b>F</b></td><td>Tools: Paint along the drag, a straight Line from press to release (Escape drops it), Fill the connected cells like the clicked one.</td></tr>
+<tr><td><b>[</b>, <b>]</b></td><td>A smaller or larger brush: 1, 7 or 19 cells.</td></tr>
 <tr><td><b>Right click</b>, <b>right drag</b></td><td>Move the cursor (the blinking cell) without painting.</td></tr>
 <tr><td><b>Left click while the right button is held</b></td><td>Pick the cell's picture into the palette.</td></tr>
 <tr><td><b>Shop page</b></td><td>Painting does nothing; "New" makes a shop at the cursor.</td></tr>

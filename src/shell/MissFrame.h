@@ -10,6 +10,14 @@ class TMDIMiss;
 class TMissView;
 class TPaletteApi;
 
+// How the left button paints: cell by cell along the drag, a straight line
+// from press to release, or the connected region of the clicked cell.
+enum class TToolMode { Paint, Line, Fill };
+struct TPaintTool {
+  TToolMode Mode = TToolMode::Paint;
+  int BrushRadius = 0;  // 0, 1, 2: a brush of 1, 7 or 19 cells
+};
+
 // The six notifications child windows send their frame. They are plain
 // calls, so the frame has handled each before the sender goes on: after a
 // mission window's creation returns it is counted, after OpenFile returns it
@@ -35,6 +43,8 @@ public:
 
   // The palette the mission windows paint with; null until start-up made it.
   virtual TPaletteApi* Palette() = 0;
+  // The painting tool chosen in the frame.
+  virtual TPaintTool PaintTool() const { return {}; }
   // Saves the window's mission as the frame's Save command does (asking for
   // a name when it has none); false when the user cancelled or it failed.
   virtual bool SaveWindow(TMDIMiss* window) = 0;

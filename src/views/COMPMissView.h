@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "mission/History.h"
 #include "mission/Mission.h"
@@ -107,6 +108,11 @@ public:
   // anchor on `cell` and redraws them, and around an object block the cells
   // whose line joins it may change.
   void PasteGroup(bool first, TPoint cell, const TMultiSelection& selection, int kind);
+  // Writes one value into each cell of `cells` as SetCellValue does, the
+  // first of them counting as a stroke's first cell when `first`. Redraws
+  // once each the cells whose shown layer changed and the neighbours of
+  // changed objects; returns the changed cells.
+  std::vector<TPoint> PaintCells(const std::vector<TPoint>& cells, bool first, uint16_t value, int kind);
 
 private:
   void RedrawMarked(const std::vector<bool>& marked);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <initializer_list>
 #include <optional>
+#include <vector>
 
 #include <QColor>
 #include <QPointer>
@@ -152,6 +153,13 @@ public:
   // The view holds the mouse between a press of the left or right button and
   // the release of the last of the two; it scrolls automatically meanwhile.
   bool HasCapture() const { return captured_; }
+
+  // Cells marked on the screen only, never in the bitmap: the outer edges of
+  // their hexagons, with the cells tinted when `tinted`. A brush following
+  // the pointer or a line about to be drawn.
+  void SetOverlay(std::vector<TPoint> cells, bool tinted);
+  void ClearOverlay() { SetOverlay({}, false); }
+  const std::vector<TPoint>& OverlayCells() const { return overlay_; }
   // Counts the captures taken: each is one stroke of the mouse, also one
   // whose press fell beside the cells.
   uint32_t CaptureCount() const { return captureCount_; }
@@ -185,6 +193,7 @@ protected:
   // can be read.
   virtual std::optional<TMouseState> ReadMouse() const;
 
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -209,6 +218,9 @@ private:
   int cursorPhase_ = 0;
   bool hasCursor_ = true;
   bool showGrid_ = false;
+
+  std::vector<TPoint> overlay_;
+  bool overlayTinted_ = false;
 
   bool captured_ = false;
   uint32_t captureCount_ = 0;

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPixmap>
 #include <QTest>
 
 #include "ViewTestSupport.h"
@@ -227,6 +228,99 @@ TEST_F(MissViewEditing, TheScreenShowsTheBitmap) {
     }
   if (const char* dir = std::getenv("VH_PREVIEW_DIR"))
     shot.save(QString::fromLocal8Bit(dir) + "/missview.png");
+}
+
+}  // namespace
+}  // namespace vh
+
+namespace vh {
+namespace {
+
+// The brush writes each of its cells as one cell of a stroke: the same
+// mission and the same picture as painting them one by one, and only the
+// changed cells and the neighbours of changed objects are drawn.
+class BrushPainting : public ::testing::Test {
+protected:
+  std::unique_ptr<test::TCountingMissView> brush = std::make_unique<test::TCountingMissView>();
+  std::unique_ptr<test::TCountingMissView> single = std::make_unique<test::TCountingMissView>();
+  void SetUp() override {
+    for (auto* v : {brush.get(), single.get()}) {
+      v->StartNewMission({10, 10});
+      v->Mission().Cells[4][4].Obj = 90;  // a road beside the brush
+      v->Mission().DFCells[2][2].Obj = 40;
+      v->Mission().DFCells[2][3].Terrain = 7;
+      v->RedrawAll();
+      v->Drawn.clear();
+    }
+  }
+  void Compare() {
+    EXPECT_TRUE(brush->Mission().Cells == single->Mission().Cells);
+    EXPECT_TRUE(brush->Mission().DFCells == single->Mission().DFCells);
+    EXPECT_EQ(brush->MapBitmap().Pixels, single->MapBitmap().Pixels);
+    EXPECT_EQ(brush->MapBitmap().Pixels, test::ExpectedMap(*brush).Pixels);
+  }
+};
+
+TEST_F(BrushPainting, ObjectsIntoTheBaseMapJoinLinesAsSingleCellsDo) {
+  const Cells cells{{3, 3}, {3, 2}, {4, 3}, {3, 4}, {2, 3}};
+  const Cells changed = brush->PaintCells(cells, true, 90, pkObject);
+  for (size_t i = 0; i < cells.size(); ++i)
+    if (single->SetCellValue(i == 0, cells[i], 90, pkObject))
+      single->RedrawCell(cells[i]);
+  EXPECT_EQ(changed.size(), cells.size());
+  Compare();
+  // Each drawn once, the cells and their neighbours only.
+  std::set<std::pair<int, int>> drawn;
+  for (TPoint c : brush->Drawn)
+    EXPECT_TRUE(drawn.insert({c.x, c.y}).second) << c.x << ", " << c.y << " drawn twice";
+  for (TPoint c : brush->Drawn) {
+    int distance = 9;
+    for (TPoint p : cells)
+      distance = std::min(distance, std::abs(c.x - p.x) + std::abs(c.y - p.y));
+    EXPECT_LE(distance, 2);
+  }
+}
+
+TEST_F(BrushPainting, TheFirstCellDecidesTheObjectOfAStrokeIntoAChangeLayer) {
+  for (auto* v : {brush.get(), single.get()})
+    v->SetFilter(mfDFLayer, true);
+  // Erasing objects from a cell with an object change makes the stroke
+  // undo object changes; the same must hold for all cells of the brush.
+  const Cells cells{{2, 2}, {3, 2}, {2, 1}, {1, 2}, {3, 3}};
+  brush->PaintCells(cells, true, static_cast<uint16_t>(-1), pkObject);
+  for (size_t i = 0; i < cells.size(); ++i)
+    if (single->SetCellValue(i == 0, cells[i], static_cast<uint16_t>(-1), pkObject))
+      single->RedrawCell(cells[i]);
+  Compare();
+  EXPECT_EQ(brush->Mission().DFCells[2][2].Obj, -2);
+  EXPECT_EQ(brush->Mission().DFCells[2][3].Obj, -1) << "a terrain change keeps stating an object";
+  // The brush passing the same cells again in the stroke changes nothing.
+  brush->Drawn.clear();
+  EXPECT_TRUE(brush->PaintCells(cells, false, static_cast<uint16_t>(-1), pkObject).empty());
+  EXPECT_TRUE(brush->Drawn.empty());
+}
+
+}  // namespace
+}  // namespace vh
+
+namespace vh {
+namespace {
+
+TEST(MapOverlay, IsDrawnOnTheScreenButNeverIntoTheBitmap) {
+  test::TCountingMissView view;
+  view.StartNewMission({10, 10});
+  view.RedrawAll();
+  const auto bitmap = view.MapBitmap().Pixels;
+  const QImage plain = view.grab().toImage();
+  view.SetOverlay({{3, 3}, {3, 4}}, true);
+  EXPECT_EQ(view.MapBitmap().Pixels, bitmap);
+  const QImage marked = view.grab().toImage();
+  EXPECT_NE(marked, plain);
+  // Outside the marked cells the screen is as before.
+  const TPoint far = view.CellToPoint({8, 8});
+  EXPECT_EQ(marked.copy(far.x, far.y, 24, 24), plain.copy(far.x, far.y, 24, 24));
+  view.ClearOverlay();
+  EXPECT_EQ(view.grab().toImage(), plain);
 }
 
 }  // namespace

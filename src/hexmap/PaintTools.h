@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "mission/Mission.h"
+
+// The cells that the painting tools cover: a hexagonal brush, a straight
+// line drawn with that brush, and the connected region a fill reaches.
+
+namespace vh {
+
+// Brush sizes by radius: 1, 7 and 19 cells.
+constexpr int MaxBrushRadius = 2;
+constexpr int BrushCellCount(int radius) {
+  return 1 + 3 * radius * (radius + 1);
+}
+
+// The cells at most `radius` steps from `centre` that lie inside
+// `gridSize`: the centre first (when inside), then ring by ring outwards.
+std::vector<TPoint> BrushCells(TPoint centre, int radius, TPoint gridSize);
+
+// The cells a brush of `radius` covers along `path`, each once, in the order
+// the brush first reaches them.
+std::vector<TPoint> BrushPathCells(const std::vector<TPoint>& path, int radius, TPoint gridSize);
+
+// The cells connected to `start` through neighbours for which `same` holds,
+// inside `gridSize`; `start` first, then nearer cells before farther ones.
+// Empty when `start` lies outside the grid.
+std::vector<TPoint> FillRegion(TPoint start, TPoint gridSize, const std::function<bool(TPoint)>& same);
+
+// What the layer a stroke paints into shows of `kind` (TPaintKind) at
+// `cell`: the current change layer when `filter` shows it, else the base
+// map. Terrain and objects are picture numbers (-1 none), units a UnitCode.
+int32_t PaintedLayerValue(const TMission& mission, uint16_t filter, TPoint cell, int kind);
+
+// The fill region of `kind` from `start`: cells showing the same value as
+// `start` in the painted layer.
+std::vector<TPoint> FillRegionOf(const TMission& mission, uint16_t filter, TPoint start, int kind,
+                                 TPoint gridSize);
+
+}  // namespace vh
