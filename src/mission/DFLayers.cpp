@@ -24,11 +24,11 @@ void TMission::StoreDFLayer() {
   DFLayers[DFNr] = DFGridRecords();
 }
 
-ByteStream TMission::DFGridRecords() const {
+ByteStream DFRecordsOf(const TDFGrid& grid, int32_t width, int32_t height) {
   ByteStream s;
-  for (int32_t y = 0; y < Height; ++y)
-    for (int32_t x = 0; x < Width; ++x) {
-      const TDFCell& c = DFCells[y][x];
+  for (int32_t y = 0; y < height; ++y)
+    for (int32_t x = 0; x < width; ++x) {
+      const TDFCell& c = grid[static_cast<size_t>(y)][static_cast<size_t>(x)];
       if (!c.IsChange())
         continue;
       AppendU16(s, PosCode(x, y));
@@ -39,6 +39,8 @@ ByteStream TMission::DFGridRecords() const {
     }
   return s;
 }
+
+ByteStream TMission::DFGridRecords() const { return DFRecordsOf(DFCells, Width, Height); }
 
 void TMission::LoadDFLayer(uint8_t nr) {
   CheckLayerNr(nr);

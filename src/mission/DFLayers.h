@@ -17,6 +17,10 @@ struct TDFDirectory {
   std::array<int32_t, DFLayerCount> Lengths{};  // length of tag plus records
 };
 
+// The change records of `grid` within `width` x `height`, in row order: the
+// stream a layer keeps.
+ByteStream DFRecordsOf(const TDFGrid& grid, int32_t width, int32_t height);
+
 // Appends one chunk per non-empty layer stream to `file` (whose size is the
 // current file position), numbered densely from "DF00"; with no changes at all
 // the standard layer is written as "DF00". Fills `dir`.

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/Errors.h"
+#include "mission/DFLayers.h"
 
 namespace vh {
 
@@ -285,18 +286,7 @@ void EditStoredLayer(ByteStream& stream, const std::vector<uint16_t>& keys,
   }
   for (size_t i = 0; i < keys.size(); ++i)
     (*grid)[keys[i] / MaxMapSize][keys[i] % MaxMapSize] = cells[i];
-  stream.clear();
-  for (int32_t y = 0; y < MaxMapSize; ++y)
-    for (int32_t x = 0; x < MaxMapSize; ++x) {
-      const TDFCell& c = (*grid)[static_cast<size_t>(y)][static_cast<size_t>(x)];
-      if (!c.IsChange())
-        continue;
-      AppendU16(stream, PosCode(x, y));
-      AppendI16(stream, c.Terrain);
-      AppendI16(stream, c.Obj);
-      AppendU8(stream, c.Vehicle);
-      AppendU8(stream, SideToMask(c.VehOwner));
-    }
+  stream = DFRecordsOf(*grid, MaxMapSize, MaxMapSize);
 }
 
 // Brings `m` from one side of the step to the other.

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <optional>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -189,6 +190,9 @@ private:
   void ApplyBarVisibility();
   void LoadStdData();
   QMdiSubWindow* AddMissionWindow(TMDIMiss* window);
+  // A new mission window filled by `read`; when that raises, the window goes
+  // and the error is passed on.
+  TMDIMiss* ReadIntoNewWindow(const std::function<void(TMDIMiss&)>& read);
   void StartAutosave();
   // Shows "Recover Missions" when an editor that did not end normally left
   // recovery copies.

@@ -108,6 +108,23 @@ void TMDIMain::ActivateWindow(TMDIMiss* window) {
   MissActivate(window);
 }
 
+TMDIMiss* TMDIMain::ReadIntoNewWindow(const std::function<void(TMDIMiss&)>& read) {
+  auto* window = new TMDIMiss(this, GamePictures());
+  QMdiSubWindow* sub = AddMissionWindow(window);
+  try {
+    read(*window);
+  } catch (...) {
+    // A window without its mission is of no use: it goes once the error is known.
+    window->SetDiscardOnClose();
+    sub->close();
+    throw;
+  }
+  FitToMap(sub);
+  if (paletteApi_)
+    paletteApi_->RefreshOwnerNames();
+  return window;
+}
+
 TMDIMiss* TMDIMain::OpenMissionFile(const std::string& fileName) {
   // The same file in two windows would have the last save win.
   if (TMDIMiss* open = FindMissionWindow(fileName)) {
@@ -124,19 +141,7 @@ TMDIMiss* TMDIMain::OpenMissionFile(const std::string& fileName) {
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     defaultNames = answer == QMessageBox::Yes;
   }
-  auto* window = new TMDIMiss(this, GamePictures());
-  QMdiSubWindow* sub = AddMissionWindow(window);
-  try {
-    window->OpenFile(fileName, defaultNames);
-  } catch (...) {
-    // A window without its mission is of no use: it goes once the error is known.
-    window->SetDiscardOnClose();
-    sub->close();
-    throw;
-  }
-  FitToMap(sub);
-  if (paletteApi_)
-    paletteApi_->RefreshOwnerNames();
+  TMDIMiss* window = ReadIntoNewWindow([&](TMDIMiss& w) { w.OpenFile(fileName, defaultNames); });
   openDir_ = DirOf(PathToQString(fileName));
   AddRecentFile(fileName);
   return window;

@@ -1,6 +1,5 @@
 // The frame's side of autosave: starting it, offering the copies an editor
 // left when it did not end normally, and restoring them.
-#include <QMdiSubWindow>
 #include <QStatusBar>
 
 #include "shell/Autosave.h"
@@ -51,18 +50,9 @@ void TMDIMain::OfferRecovery() {
 }
 
 TMDIMiss* TMDIMain::RestoreRecoveryCopy(const TRecoveryCopy& copy) {
-  auto* window = new TMDIMiss(this, GamePictures());
-  QMdiSubWindow* sub = AddMissionWindow(window);
-  try {
-    window->OpenRecoveryCopy(copy.MissionPath(), copy.Info.OriginalPath, copy.Info.OriginalNamesPath);
-  } catch (...) {
-    window->SetDiscardOnClose();
-    sub->close();
-    throw;
-  }
-  window->UpdateCaption();
-  if (paletteApi_)
-    paletteApi_->RefreshOwnerNames();
+  TMDIMiss* window = ReadIntoNewWindow([&](TMDIMiss& w) {
+    w.OpenRecoveryCopy(copy.MissionPath(), copy.Info.OriginalPath, copy.Info.OriginalNamesPath);
+  });
   if (window == activeMiss_ && copy.Info.DFLayer != window->Mission().DFNr)
     SelectDFLayer(copy.Info.DFLayer);
   return window;

@@ -6,17 +6,12 @@
 #include "mission/History.h"
 #include "mission/MissionFile.h"
 #include "mission/ShopNames.h"
+#include "support/SavedBytes.h"
 
 namespace vh {
 namespace {
 
-// What saving would write, without touching the mission itself.
-ByteStream SavedBytes(const TMission& m) {
-  TMission copy = m;
-  ByteStream bytes = BuildMissionFile(copy);
-  AppendBytes(bytes, ShopNamesFileBytes(copy));
-  return bytes;
-}
+using test::SavedBytes;
 
 struct HistoryTest : ::testing::Test {
   TMission m;

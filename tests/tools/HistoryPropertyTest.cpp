@@ -16,17 +16,13 @@
 #include "mission/History.h"
 #include "mission/MissionFile.h"
 #include "mission/ShopNames.h"
+#include "support/SavedBytes.h"
 #include "tools/PaletteEdits.h"
 
 namespace vh {
 namespace {
 
-ByteStream SavedBytes(const TMission& m) {
-  TMission copy = m;
-  ByteStream bytes = BuildMissionFile(copy);
-  AppendBytes(bytes, ShopNamesFileBytes(copy));
-  return bytes;
-}
+using test::SavedBytes;
 
 using TEdit = std::function<void(TMission&)>;
 struct TOp {
