@@ -67,4 +67,38 @@ TIndexedImage RenderMission(const TPictureSets& sets, const TMission& mission, c
   return map;
 }
 
+TCellsPicture RenderCells(const TPictureSets& sets, const TMission& mission, uint16_t filter,
+                          const std::vector<TPoint>& cells, const THexGeometry& geometry) {
+  TCellsPicture result;
+  std::vector<TPoint> drawn;
+  TPoint low{0, 0}, high{0, 0};
+  for (TPoint c : cells) {
+    if (!IsInGrid(c, {MaxMapSize, MaxMapSize}))
+      continue;
+    const TPoint o = geometry.CellToPoint(c);
+    if (drawn.empty()) {
+      low = o;
+      high = o;
+    }
+    low = {std::min(low.x, o.x), std::min(low.y, o.y)};
+    high = {std::max(high.x, o.x), std::max(high.y, o.y)};
+    drawn.push_back(c);
+  }
+  if (drawn.empty())
+    return result;
+  result.Origin = low;
+  result.Image.Resize(high.x - low.x + HexSize, high.y - low.y + HexSize, TransparentKey);
+  result.Coverage.Resize(result.Image.Width, result.Image.Height, 0);
+  const THexPicture inside = THexPicture::Filled(1);
+  THexPicture picture;
+  for (TPoint c : drawn) {
+    GetCellPicture(sets, mission, filter, c, picture);
+    const TPoint o = geometry.CellToPoint(c);
+    const TPoint at{o.x - low.x, o.y - low.y};
+    PutCellPicture(result.Image, at, picture, sets.HexMaskBitmap);
+    PutCellPicture(result.Coverage, at, inside, sets.HexMaskBitmap);
+  }
+  return result;
+}
+
 } // namespace vh

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "graphics/IndexedImage.h"
 #include "graphics/PictureSets.h"
@@ -50,5 +51,16 @@ void DrawCell(const TPictureSets& sets, const TMission& mission, const TMapDrawO
 void RenderMission(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options,
                    TIndexedImage& map);
 TIndexedImage RenderMission(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options);
+
+// Some cells as the map shows them under `filter` (no grid, no cursor), in
+// the smallest image that holds them, each where `geometry` puts it.
+struct TCellsPicture {
+  TIndexedImage Image;
+  TIndexedImage Coverage;  // 1 on the pixels inside the cells' outlines, else 0
+  TPoint Origin;           // the map pixel of the image's top-left corner
+};
+// Cells outside the 64 x 64 grid are left out.
+TCellsPicture RenderCells(const TPictureSets& sets, const TMission& mission, uint16_t filter,
+                          const std::vector<TPoint>& cells, const THexGeometry& geometry = MissionMapGeometry);
 
 } // namespace vh

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "base/FileUtil.h"
+#include "hexmap/MapBlock.h"
+#include "hexmap/MissionPicture.h"
 #include "support/MissionBytes.h"
 #include "support/TPWMEncoder.h"
 
@@ -17,7 +19,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   fs::path dir = argv[1];
-  for (const char* sub : {"mission_reader", "shop_names", "tpwm_decoder"})
+  for (const char* sub : {"mission_reader", "shop_names", "tpwm_decoder", "map_block"})
     fs::create_directories(dir / sub);
   auto put = [&](const char* sub, const std::string& name, const ByteStream& bytes) {
     WriteWholeFile((dir / sub / name).string(), bytes);
@@ -54,5 +56,20 @@ int main(int argc, char** argv) {
   std::string rep(300, 'a');
   ByteStream reps = test::CompressTPWM(ByteStream(rep.begin(), rep.end()));
   put("tpwm_decoder", "repeat", ByteStream(reps.begin() + 4, reps.end()));
+
+  // A block of a few cells with a unit, its cargo and AI point and a shop.
+  TMission m;
+  m.SetSize({8, 8});
+  for (int x = 0; x < 3; ++x)
+    m.Cells[2][x] = TMissionCell{static_cast<int16_t>(x + 1), 90, 3, 1, -1, -1, -1};
+  m.NewVehContent({1, 2});
+  m.NewAIPoint({1, 2});
+  m.NewShop({2, 2});
+  TCellSet cells;
+  for (int x = 0; x < 3; ++x)
+    cells.Add({x, 2});
+  put("map_block", "three_cells", EncodeBlock(CopyBlock(m, DefaultMissFilter | FilterBit(mfShopMarks), cells)));
+  m.DFCells[2][1] = TDFCell{4, -2, 5, 2};
+  put("map_block", "change_layer", EncodeBlock(CopyBlock(m, DefaultMissFilter | FilterBit(mfDFLayer), cells)));
   return 0;
 }
