@@ -170,8 +170,11 @@ TMissView* TMDIMain::CurrentView() const { return activeMiss_ ? activeMiss_->Mis
 void TMDIMain::MissActivate(TMDIMiss* window) {
   if (window == activeMiss_ || tearingDown_)
     return;
-  if (activeMiss_)
+  if (activeMiss_) {
+    // A block follows the pointer only in the window it was pasted into.
+    activeMiss_->CancelPaste();
     activeMiss_->SetActive(false);
+  }
   activeMiss_ = window;
   UpdateTitle();
   if (!window)

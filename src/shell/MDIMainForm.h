@@ -72,6 +72,7 @@ public:
   void MissCaptionChanged(TMDIMiss* window) override;
   void MissPointerCell(TMDIMiss* window, std::optional<TPoint> cell) override;
   void MissViewMoved(TMDIMiss* window) override;
+  void MissSelectionChanged(TMDIMiss* window) override;
   TPaletteApi* Palette() override { return paletteApi_; }
   TPaintTool PaintTool() const override { return paintTool_; }
   // Chooses the tool and the brush (radius 0..2) for all mission windows.
@@ -142,6 +143,8 @@ public:
   QAction *ZoomInItem = nullptr, *ZoomOutItem = nullptr, *ActualSizeItem = nullptr, *FitWindowItem = nullptr;
   QAction *ToolBarItem = nullptr, *StatusBarItem = nullptr, *PaletteItem = nullptr;
   QAction *EditUndoItem = nullptr, *EditRedoItem = nullptr, *EditHistoryItem = nullptr;
+  QAction *EditCutItem = nullptr, *EditCopyItem = nullptr, *EditPasteItem = nullptr, *EditDeleteItem = nullptr,
+          *EditSelectAllItem = nullptr, *EditMirrorHItem = nullptr, *EditMirrorVItem = nullptr;
   QMenu *FileMenu = nullptr, *EditMenu = nullptr, *ViewMenu = nullptr, *MissionMenu = nullptr, *WindowMenu = nullptr;
   QMenu* RecentFilesMenu = nullptr;
   QToolBar* ToolBar = nullptr;
@@ -184,6 +187,19 @@ private:
   void CreateEditMenu();
   void AddEditButtons();
   void UpdateEditActions();
+  // Cut, copy, paste, delete, select all and mirroring (MainClipboard.cpp).
+  void CreateClipboardActions();
+  void UpdateClipboardActions();
+  bool CopySelectionToClipboard();
+  void EditCutItemClick();
+  void EditCopyItemClick();
+  void EditPasteItemClick();
+  void EditDeleteItemClick();
+  void EditSelectAllItemClick();
+  void EditMirrorHItemClick();
+  void EditMirrorVItemClick();
+  // Escape drops what the current mission window is in the middle of.
+  void EscapeKey();
   void SetToolBarIcons();
   void EnableMissionCommands(bool enable);
   void MirrorView(TMissView* view);

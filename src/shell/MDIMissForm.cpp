@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -56,10 +55,6 @@ TMDIMiss::TMDIMiss(TMissFrame* frame, const TPictureSets& sets, QWidget* parent)
   missView_->setMouseTracking(true);
   missView_->installEventFilter(this);
   missView_->OnStrokeEnd = [this](TEckView*) { EndStroke(); };
-  // Only while a line is dragged: Escape means nothing else to the map.
-  cancelLine_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  cancelLine_->setEnabled(false);
-  connect(cancelLine_, &QShortcut::activated, this, &TMDIMiss::CancelLine);
   missView_->History().OnChanged = [this] {
     RefreshModified();
     emit HistoryChanged();
@@ -122,7 +117,11 @@ void TMDIMiss::MissionReplaced() {
   frame_->MissCurPos();
 }
 
-void TMDIMiss::SetMissSize(int32_t width, int32_t height) { missView_->SetGridSize({width, height}); }
+void TMDIMiss::SetMissSize(int32_t width, int32_t height) {
+  missView_->SetGridSize({width, height});
+  if (selection_.KeepInside(missView_->GridSize()))
+    SetSelection(selection_);
+}
 
 void TMDIMiss::UpdateCaption() {
   const std::string& name = Mission().FileName;
@@ -148,6 +147,8 @@ void TMDIMiss::RefreshModified() {
 bool TMDIMiss::eventFilter(QObject* watched, QEvent* event) {
   if (watched != missView_)
     return QWidget::eventFilter(watched, event);
+  if (SelectionEvent(event))
+    return true;
   switch (event->type()) {
   case QEvent::Paint:
     // Every edit of the map repaints the cells it touched.
@@ -228,7 +229,6 @@ void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftStat
     if (first && !(shift.Keys & Qt::ShiftModifier)) {
       lineStart_ = cell;
       linePaint_ = paint;
-      cancelLine_->setEnabled(true);
     }
     if (!lineStart_)
       return;
@@ -295,6 +295,18 @@ void TMDIMiss::ShowPointer(std::optional<TPoint> cell) {
   pointerCell_ = cell;
   if (lineStart_)
     return;  // the line's preview stays until the release
+  if (paste_) {
+    // The block stays where the pointer left the map.
+    if (cell && *cell != pasteAt_) {
+      pasteAt_ = *cell;
+      ShowPaste();
+    }
+    return;
+  }
+  if (selectDrag_) {
+    missView_->ClearOverlay();
+    return;
+  }
   if (!cell) {
     missView_->ClearOverlay();
     return;
@@ -313,7 +325,6 @@ void TMDIMiss::CancelLine() {
   if (!lineStart_)
     return;
   lineStart_.reset();
-  cancelLine_->setEnabled(false);
   missView_->ClearOverlay();
   ShowPointer(pointerCell_);
 }
@@ -334,7 +345,6 @@ void TMDIMiss::EndStroke() {
     const std::vector<TPoint> cells = LineCells(lineEnd_);
     const TStrokePaint paint = linePaint_;
     lineStart_.reset();
-    cancelLine_->setEnabled(false);
     missView_->ClearOverlay();
     missView_->History().Begin(ToolStepName(TToolMode::Line, paint.Page));
     PaintCells(paint, cells, true);
@@ -345,6 +355,8 @@ void TMDIMiss::EndStroke() {
 }
 
 void TMDIMiss::ShowUndone(const TStepEffect& effect) {
+  if (selection_.KeepInside(missView_->GridSize()))
+    SetSelection(selection_);
   if (!isActive_ || !frame_ || !frame_->Palette())
     return;
   // The palette shows the restored records of the cell under the cursor,

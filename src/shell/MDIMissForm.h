@@ -6,12 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "hexmap/CellSelection.h"
+#include "hexmap/MapBlock.h"
 #include "shell/MissFrame.h"
 #include "views/COMPMissView.h"
 #include "views/MapNavigator.h"
 
 class QScrollArea;
-class QShortcut;
 
 namespace vh {
 
@@ -85,6 +86,36 @@ public:
   static std::string StrokeStepName(uint8_t page, bool paste);
   static std::string ToolStepName(TToolMode mode, uint8_t page);
 
+  // --- Selecting, cutting, copying and pasting (MissSelection.cpp) --------
+  // Shift + left drag selects the cells whose centres the rectangle holds,
+  // Ctrl + Shift + drag adds to them; a plain click drops the selection.
+  const TCellSet& Selection() const { return selection_; }
+  void SetSelection(const TCellSet& cells);
+  void SelectAll();
+  // What the map shows on the selected cells; empty when nothing is
+  // selected or no layer is shown.
+  TMapBlock CopySelection() const;
+  // Empties what the map shows on the selected cells as one step `stepName`;
+  // false when nothing changed.
+  bool DeleteSelection(const std::string& stepName);
+  // What the map shows on the selected cells as a picture, transparent
+  // around them; null when nothing is selected.
+  QImage SelectionImage() const;
+  // Shows `block` under the pointer until a left click places it or Escape
+  // drops it; false (nothing happens) when the map shows no layer to paste
+  // into.
+  bool StartPaste(TMapBlock block);
+  bool Pasting() const { return paste_.has_value(); }
+  const TMapBlock* PasteBlock() const { return paste_ ? &*paste_ : nullptr; }
+  TPoint PasteAnchor() const { return pasteAt_; }
+  void MirrorPaste(bool horizontally);
+  void CancelPaste();
+  // Places the block being pasted with its anchor on `cell`, one step.
+  void PlacePaste(TPoint cell);
+  // Drops the line being dragged, else the block being pasted, else the
+  // selection; false when there was none of them.
+  bool Escape();
+
   // Whether the window may close: asks about unsaved changes (and saves
   // when the user wants that).
   bool ConfirmClose();
@@ -113,6 +144,11 @@ private:
   void ShowPointer(std::optional<TPoint> cell);
   void EndStroke();
   void ShowUndone(const TStepEffect& effect);
+  // Mouse events for selecting and pasting; true when they are used up.
+  bool SelectionEvent(QEvent* event);
+  void DragSelection(TPoint pixel);
+  void ShowPaste();
+  void SelectionChanged();
 
   TMissFrame* frame_;
   QScrollArea* scroll_;
@@ -126,8 +162,15 @@ private:
   std::optional<TPoint> lineStart_;   // the press cell of the line being dragged
   TPoint lineEnd_{0, 0};              // where the line ends for now
   TStrokePaint linePaint_;
-  QShortcut* cancelLine_ = nullptr;
   std::optional<TPoint> pointerCell_;  // the map cell under the pointer
+  TCellSet selection_;
+  struct TSelectDrag {
+    TPoint From;      // bitmap pixel of the press
+    TCellSet Before;  // what stays selected besides the rectangle
+  };
+  std::optional<TSelectDrag> selectDrag_;
+  std::optional<TMapBlock> paste_;
+  TPoint pasteAt_{0, 0};  // the anchor's cell while pasting
 };
 
 } // namespace vh

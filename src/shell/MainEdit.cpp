@@ -1,9 +1,11 @@
 // The frame's Edit menu: undo and redo of the current mission window's
-// history, its tool bar buttons and the history window.
+// history, its tool bar buttons and the history window; the clipboard's
+// commands are in MainClipboard.cpp.
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolBar>
 
 #include "shell/HistoryDock.h"
@@ -38,6 +40,8 @@ void TMDIMain::CreateEditMenu() {
     });
   });
   EditMenu->addSeparator();
+  CreateClipboardActions();
+  EditMenu->addSeparator();
   EditHistoryItem = EditMenu->addAction(QStringLiteral("&History"));
   EditHistoryItem->setObjectName("EditHistoryItem");
 
@@ -60,6 +64,10 @@ void TMDIMain::CreateEditMenu() {
     if (activeMiss_)
       activeMiss_->MissView()->History().BreakMerge();
   });
+  // One Escape for the whole frame: it drops the line, paste or selection
+  // of the current mission window, whichever widget has the focus.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &TMDIMain::EscapeKey);
   UpdateEditActions();
 }
 
@@ -84,6 +92,7 @@ void TMDIMain::UpdateEditActions() {
     activeMiss_->setWindowModified(activeMiss_->MissView()->IsModified());
   if (historyDock_)
     historyDock_->ShowHistory(h);
+  UpdateClipboardActions();
 }
 
 }  // namespace vh

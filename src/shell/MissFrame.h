@@ -18,7 +18,7 @@ struct TPaintTool {
   int BrushRadius = 0;  // 0, 1, 2: a brush of 1, 7 or 19 cells
 };
 
-// The six notifications child windows send their frame. They are plain
+// The notifications child windows send their frame. They are plain
 // calls, so the frame has handled each before the sender goes on: after a
 // mission window's creation returns it is counted, after OpenFile returns it
 // is current.
@@ -40,6 +40,8 @@ public:
   virtual void MissPointerCell(TMDIMiss*, std::optional<TPoint>) {}
   // The window's zoom or the part of its map in view changed.
   virtual void MissViewMoved(TMDIMiss*) {}
+  // The window's selection changed, or it began or ended pasting a block.
+  virtual void MissSelectionChanged(TMDIMiss*) {}
 
   // The palette the mission windows paint with; null until start-up made it.
   virtual TPaletteApi* Palette() = 0;

@@ -61,6 +61,10 @@ TMainStatusBar::TMainStatusBar(QWidget* parent) : QStatusBar(parent) {
   PointerPanel->setObjectName("PointerPanel");
   PointerPanel->setToolTip(QStringLiteral("The cell under the mouse pointer"));
   addWidget(PointerPanel, 1);
+  SelectionPanel = new QLabel(this);
+  SelectionPanel->setObjectName("SelectionPanel");
+  SelectionPanel->setToolTip(QStringLiteral("Cells selected (Shift + drag; Escape drops them)"));
+  addPermanentWidget(SelectionPanel);
   ZoomPanel = label("ZoomPanel", QStringLiteral("400%"));
   ZoomPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   ZoomPanel->setToolTip(QStringLiteral("Zoom"));
@@ -75,6 +79,7 @@ void TMainStatusBar::SetSimple(bool simple) {
                      static_cast<QWidget*>(ObjPanel), static_cast<QWidget*>(VehPanel),
                      static_cast<QWidget*>(PointerPanel), static_cast<QWidget*>(ZoomPanel)})
     w->setVisible(!simple);
+  SelectionPanel->setVisible(!simple && !SelectionPanel->text().isEmpty());
 }
 
 void TMainStatusBar::ShowCell(TPoint pos, uint16_t terrain, uint16_t obj, uint16_t unit) {
@@ -82,6 +87,13 @@ void TMainStatusBar::ShowCell(TPoint pos, uint16_t terrain, uint16_t obj, uint16
   TerPanel->setText(PartPanelText("Ter: ", terrain));
   ObjPanel->setText(PartPanelText("Obj: ", obj));
   VehPanel->setText(UnitPanelText(unit));
+}
+
+void TMainStatusBar::ShowSelection(size_t cells) {
+  SelectionPanel->setText(cells == 0 ? QString()
+                                     : cells == 1 ? QStringLiteral("Selected: 1 cell")
+                                                  : QStringLiteral("Selected: %1 cells").arg(cells));
+  SelectionPanel->setVisible(!simple_ && cells != 0);
 }
 
 void TMainStatusBar::ShowZoom(int percent) {

@@ -46,6 +46,9 @@ public:
   QLabel* VehPanel = nullptr;
   QLabel* PointerPanel = nullptr;
   QLabel* ZoomPanel = nullptr;
+  QLabel* SelectionPanel = nullptr;
+  // "Selected: N cells"; nothing while none are.
+  void ShowSelection(size_t cells);
   // The current mission window's zoom in percent.
   void ShowZoom(int percent);
 

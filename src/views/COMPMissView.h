@@ -113,6 +113,15 @@ public:
   // once each the cells whose shown layer changed and the neighbours of
   // changed objects; returns the changed cells.
   std::vector<TPoint> PaintCells(const std::vector<TPoint>& cells, bool first, uint16_t value, int kind);
+  // Redraws the cells an edit of many cells changed and their neighbours,
+  // whose line joins may have changed with them.
+  void RedrawEdited(const std::vector<TPoint>& cells);
+  // What `cells` show in `mission` (the view's own or another) under this
+  // view's filter and layout, transparent around them; `origin` gets the
+  // bitmap pixel of its top-left corner.
+  QImage CellsImage(const TMission& mission, const std::vector<TPoint>& cells, TPoint& origin) const;
+  // Marks a bitmap area for repainting.
+  void InvalidateBitmapArea(TPoint origin, TPoint size) { InvalidateBitmapRect(origin, size); }
 
 private:
   void RedrawMarked(const std::vector<bool>& marked);

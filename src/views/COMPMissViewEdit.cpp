@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "hexmap/MapRenderer.h"
 #include "views/COMPMissView.h"
 
 namespace vh {
@@ -16,17 +17,54 @@ bool TMissView::SetCellValue(bool first, TPoint cell, uint16_t value, int kind) 
   return result.ShownLayerChanged;
 }
 
+namespace {
+
+// Collects the cells an edit touched and redraws them at the end, with one
+// region to repaint: a fill or a paste touches thousands of cells.
+class TCellRedraw {
+public:
+  explicit TCellRedraw(TMissView& view) : view_(view), marked_(MaxMapSize * MaxMapSize, false) {}
+  void Mark(TPoint p) {
+    if (!view_.IsInGrid(p))
+      return;
+    marked_[Index(p)] = true;
+    low_ = {std::min(low_.x, p.x), std::min(low_.y, p.y)};
+    high_ = {std::max(high_.x, p.x), std::max(high_.y, p.y)};
+  }
+  // The neighbours' line pictures join the cell's object.
+  void MarkNeighbours(TPoint p) {
+    for (int d = 0; d < DirectionCount; ++d)
+      Mark(Neighbour(p, d));
+  }
+  void Flush() {
+    if (high_.x < 0)
+      return;
+    for (int32_t y = low_.y; y <= high_.y; ++y)
+      for (int32_t x = low_.x; x <= high_.x; ++x)
+        if (marked_[Index({x, y})])
+          view_.DrawCell({x, y});
+    // Odd columns sit half a cell lower: half a cell more each way covers both.
+    const TPoint from = view_.CellToPoint(low_), to = view_.CellToPoint(high_);
+    const int32_t space = view_.HexSpace();
+    const TPoint origin{from.x, std::max(0, from.y - HexSize / 2 - space)};
+    view_.InvalidateBitmapArea(origin,
+                               {to.x + HexSize - origin.x, to.y + HexSize + HexSize / 2 + space - origin.y});
+    high_ = {-1, -1};
+  }
+
+private:
+  static size_t Index(TPoint p) { return static_cast<size_t>(p.y * MaxMapSize + p.x); }
+  TMissView& view_;
+  std::vector<bool> marked_;
+  TPoint low_{MaxMapSize, MaxMapSize}, high_{-1, -1};
+};
+
+}  // namespace
+
 std::vector<TPoint> TMissView::PaintCells(const std::vector<TPoint>& cells, bool first, uint16_t value,
                                           int kind) {
-  const auto index = [](TPoint p) { return static_cast<size_t>(p.y * MaxMapSize + p.x); };
-  std::vector<bool> redraw(MaxMapSize * MaxMapSize, false);
+  TCellRedraw redraw(*this);
   std::vector<TPoint> changed;
-  TPoint low{MaxMapSize, MaxMapSize}, high{-1, -1};
-  const auto mark = [&](TPoint p) {
-    redraw[index(p)] = true;
-    low = {std::min(low.x, p.x), std::min(low.y, p.y)};
-    high = {std::max(high.x, p.x), std::max(high.y, p.y)};
-  };
   for (size_t i = 0; i < cells.size(); ++i) {
     const TPoint cell = cells[i];
     if (!IsInGrid(cell))
@@ -35,25 +73,38 @@ std::vector<TPoint> TMissView::PaintCells(const std::vector<TPoint>& cells, bool
         ApplyCellValue(Mission(), Filter(), first && i == 0, cell, value, kind, DFStrokeObject);
     if (result.ShownLayerChanged) {
       changed.push_back(cell);
-      mark(cell);
+      redraw.Mark(cell);
     }
     if (result.ObjectChanged)
-      for (int d = 0; d < DirectionCount; ++d)
-        if (const TPoint n = Neighbour(cell, d); IsInGrid(n))
-          mark(n);
+      redraw.MarkNeighbours(cell);
   }
-  if (high.x < 0)
-    return changed;
-  // A fill touches thousands of cells: one region to repaint, not one each.
-  for (int32_t y = low.y; y <= high.y; ++y)
-    for (int32_t x = low.x; x <= high.x; ++x)
-      if (redraw[index({x, y})])
-        DrawCell({x, y});
-  // Odd columns sit half a cell lower: half a cell more each way covers both.
-  const TPoint from = CellToPoint({low.x, low.y}), to = CellToPoint({high.x, high.y});
-  const TPoint origin{from.x, std::max(0, from.y - HexSize / 2 - HexSpace())};
-  InvalidateBitmapRect(origin, {to.x + HexSize - origin.x, to.y + HexSize + HexSize / 2 + HexSpace() - origin.y});
+  redraw.Flush();
   return changed;
+}
+
+void TMissView::RedrawEdited(const std::vector<TPoint>& cells) {
+  TCellRedraw redraw(*this);
+  for (TPoint c : cells) {
+    redraw.Mark(c);
+    redraw.MarkNeighbours(c);
+  }
+  redraw.Flush();
+}
+
+QImage TMissView::CellsImage(const TMission& mission, const std::vector<TPoint>& cells, TPoint& origin) const {
+  const TCellsPicture picture = RenderCells(Sets(), mission, Filter(), cells, THexGeometry{Style(), HexSpace()});
+  origin = picture.Origin;
+  QImage image(picture.Image.Width, picture.Image.Height, QImage::Format_ARGB32_Premultiplied);
+  for (int32_t y = 0; y < picture.Image.Height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    const uint8_t* index = picture.Image.Row(y);
+    const uint8_t* inside = picture.Coverage.Row(y);
+    for (int32_t x = 0; x < picture.Image.Width; ++x) {
+      const TPaletteEntry& e = Palette()[index[x]];
+      line[x] = inside[x] ? qRgb(e.Red, e.Green, e.Blue) : qRgba(0, 0, 0, 0);
+    }
+  }
+  return image;
 }
 
 void TMissView::PasteGroup(bool /*first*/, TPoint cell, const TMultiSelection& selection, int kind) {

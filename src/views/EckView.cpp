@@ -142,60 +142,9 @@ void TEckView::RedrawCell(TPoint cell) {
   InvalidateCell(cell);
 }
 
-void TEckView::SetOverlay(std::vector<TPoint> cells, bool tinted) {
-  if (cells == overlay_ && tinted == overlayTinted_)
-    return;
-  // Both the old and the new marks must go through the screen again.
-  const auto bounds = [this](const std::vector<TPoint>& list) {
-    QRect r;
-    for (TPoint c : list)
-      r |= BitmapRectToWidget(CellToPoint(c), {HexSize, HexSize});
-    return r.adjusted(-2, -2, 2, 2);
-  };
-  QRect dirty = overlay_.empty() ? QRect() : bounds(overlay_);
-  overlay_ = std::move(cells);
-  overlayTinted_ = tinted;
-  if (!overlay_.empty())
-    dirty |= bounds(overlay_);
-  if (!dirty.isEmpty())
-    update(dirty);
-}
-
 void TEckView::paintEvent(QPaintEvent* event) {
   TWinImage::paintEvent(event);
-  if (overlay_.empty())
-    return;
-  // The corners of a cell's hexagon in its 24 x 24 square, from the upper
-  // left one clockwise; edge d runs from corner d to corner d + 1 and faces
-  // direction d.
-  static constexpr std::array<TPoint, 6> corners{
-      TPoint{8, 0}, TPoint{16, 0}, TPoint{24, 12}, TPoint{16, 24}, TPoint{8, 24}, TPoint{0, 12}};
-  const auto inOverlay = [this](TPoint c) { return std::find(overlay_.begin(), overlay_.end(), c) != overlay_.end(); };
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  QVector<QLineF> edges;
-  for (TPoint c : overlay_) {
-    const TPoint o = CellToPoint(c);
-    const auto at = [&](int k) {
-      return QPointF(BitmapToWidget({o.x + corners[static_cast<size_t>(k)].x, o.y + corners[static_cast<size_t>(k)].y}));
-    };
-    if (overlayTinted_) {
-      QPolygonF hexagon;
-      for (int k = 0; k < 6; ++k)
-        hexagon << at(k);
-      painter.setPen(Qt::NoPen);
-      painter.setBrush(QColor(255, 255, 255, 70));
-      painter.drawPolygon(hexagon);
-    }
-    for (int d = 0; d < DirectionCount; ++d)
-      if (!inOverlay(Neighbour(c, d)))
-        edges.append(QLineF(at(d), at((d + 1) % 6)));
-  }
-  // Dark under light: visible on snow as well as on water.
-  painter.setPen(QPen(QColor(0, 0, 0, 200), 3));
-  painter.drawLines(edges);
-  painter.setPen(QPen(QColor(255, 255, 120), 1));
-  painter.drawLines(edges);
+  PaintMarks(event->rect());
 }
 
 void TEckView::RedrawNeighbours(TPoint cell) {

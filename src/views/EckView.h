@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QColor>
+#include <QImage>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include "graphics/HexPicture.h"
 #include "graphics/PictureSets.h"
 #include "views/COMPWinImage.h"
+#include "hexmap/CellSelection.h"
 #include "hexmap/HexGeometry.h"
 
 namespace vh {
@@ -160,6 +162,14 @@ public:
   void SetOverlay(std::vector<TPoint> cells, bool tinted);
   void ClearOverlay() { SetOverlay({}, false); }
   const std::vector<TPoint>& OverlayCells() const { return overlay_; }
+  // Cells the user selected, tinted on the screen only.
+  void SetHighlight(const TCellSet& cells);
+  const TCellSet& Highlight() const { return highlight_; }
+  // A picture over the map with its top-left corner on a bitmap pixel, a
+  // little transparent: a block about to be pasted. A null image: none.
+  void SetPreview(QImage image, TPoint bitmapOrigin);
+  const QImage& Preview() const { return preview_; }
+  TPoint PreviewOrigin() const { return previewOrigin_; }
   // Counts the captures taken: each is one stroke of the mouse, also one
   // whose press fell beside the cells.
   uint32_t CaptureCount() const { return captureCount_; }
@@ -209,6 +219,9 @@ private:
   void ReleaseCapture();
   void AutoScrollTick();
   void ResizeToGrid();
+  // Draws preview, highlight and overlay over the exposed part (EckViewMarks.cpp).
+  void PaintMarks(const QRect& exposed);
+  QRect CellsWidgetBounds(const std::vector<TPoint>& cells) const;
   uint8_t CurrentBackgroundIndex() const;
 
   const TPictureSets& sets_;
@@ -221,6 +234,9 @@ private:
 
   std::vector<TPoint> overlay_;
   bool overlayTinted_ = false;
+  TCellSet highlight_;
+  QImage preview_;
+  TPoint previewOrigin_{0, 0};
 
   bool captured_ = false;
   uint32_t captureCount_ = 0;

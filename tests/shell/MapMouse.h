@@ -10,8 +10,9 @@
 
 namespace vh::test {
 
-inline void Mouse(QWidget& w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint pos) {
-  QMouseEvent event(type, QPointF(pos), QPointF(w.mapToGlobal(pos)), button, held, Qt::NoModifier);
+inline void Mouse(QWidget& w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint pos,
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QMouseEvent event(type, QPointF(pos), QPointF(w.mapToGlobal(pos)), button, held, modifiers);
   QApplication::sendEvent(&w, &event);
 }
 

@@ -1,0 +1,241 @@
+// Selecting, cutting, copying, deleting and pasting map cells through the
+// real windows: mouse events with the keys held, the Edit menu's shortcuts
+// and the clipboard.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QTest>
+
+#include "hexmap/PaintTools.h"
+#include "shell/FrameFixture.h"
+#include "shell/MapMouse.h"
+#include "shell/StatusPanels.h"
+#include "views/COMPMissView.h"
+
+namespace vh {
+namespace {
+
+using test::CentreOf;
+using test::Mouse;
+
+class ClipboardFixture : public test::FrameFixture {
+protected:
+  void StartShown() {
+    Start();
+    ASSERT_TRUE(started);
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    QApplication::clipboard()->clear();
+  }
+  void Activate(TMDIMiss* w) {
+    frame->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
+  }
+  // A key as the user presses it on the map: the frame's shortcuts see it.
+  static void Key(TMissView& map, int key, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
+    map.setFocus();
+    QTest::keyClick(&map, static_cast<Qt::Key>(key), mods);
+  }
+  // A left drag from one cell's centre to another's with `mods` held.
+  static void Drag(TMissView& map, TPoint from, TPoint to, Qt::KeyboardModifiers mods) {
+    const QPoint a = CentreOf(map, from), b = CentreOf(map, to);
+    Mouse(map, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, a, mods);
+    Mouse(map, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, (a + b) / 2, mods);
+    Mouse(map, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, b, mods);
+    Mouse(map, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, b, mods);
+  }
+  static void Hover(TMissView& map, TPoint cell) {
+    Mouse(map, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, CentreOf(map, cell));
+  }
+  static void Click(TMissView& map, TPoint cell) {
+    Mouse(map, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, CentreOf(map, cell));
+    Mouse(map, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CentreOf(map, cell));
+  }
+  static TCellSet Rect(const TMissView& map, TPoint from, TPoint to) {
+    const auto centre = [&](TPoint c) {
+      TPoint o = map.CellToPoint(c);
+      return TPoint{o.x + 12, o.y + 12};
+    };
+    return CellsInRect(THexGeometry{map.Style(), map.HexSpace()}, centre(from), centre(to), map.GridSize());
+  }
+};
+
+TEST_F(ClipboardFixture, ShiftDragSelectsCtrlShiftAddsAndAPlainClickOrEscapeDrops) {
+  StartShown();
+  TMDIMiss* w = frame->OpenMissionFile(gameDir + "MIS/miss001.dat");
+  TMissView& map = *w->MissView();
+  const TMission before = map.Mission();
+  const TIndexedImage bitmap = map.MapBitmap();
+  EXPECT_FALSE(frame->EditCopyItem->isEnabled());
+
+  // From an odd column and from an even one.
+  Drag(map, {5, 4}, {9, 8}, Qt::ShiftModifier);
+  EXPECT_EQ(w->Selection(), Rect(map, {5, 4}, {9, 8}));
+  EXPECT_EQ(map.Highlight(), w->Selection());
+  Drag(map, {20, 14}, {16, 10}, Qt::ShiftModifier | Qt::ControlModifier);
+  TCellSet both = Rect(map, {5, 4}, {9, 8});
+  both.Add(Rect(map, {16, 10}, {20, 14}));
+  EXPECT_EQ(w->Selection(), both);
+  EXPECT_EQ(frame->StatusPanels()->SelectionPanel->text().toStdString(), "Selected: " + std::to_string(both.Count()) + " cells");
+  EXPECT_TRUE(frame->EditCopyItem->isEnabled());
+  EXPECT_TRUE(frame->EditCutItem->isEnabled());
+  // Selecting is no edit: nothing painted, nothing in the bitmap.
+  EXPECT_TRUE(map.Mission().Cells == before.Cells);
+  EXPECT_TRUE(map.MapBitmap().Pixels == bitmap.Pixels);
+  EXPECT_FALSE(map.IsModified());
+  EXPECT_EQ(map.CaptureCount(), 0u) << "no stroke began";
+
+  // A plain click only drops the selection.
+  Click(map, {30, 30});
+  EXPECT_TRUE(w->Selection().Empty());
+  EXPECT_TRUE(map.Highlight().Empty());
+  EXPECT_TRUE(map.Mission().Cells == before.Cells);
+  EXPECT_TRUE(frame->StatusPanels()->SelectionPanel->text().isEmpty());
+
+  Key(map, Qt::Key_A);
+  EXPECT_EQ(w->Selection().Count(), static_cast<size_t>(map.Cols() * map.Rows()));
+  Key(map, Qt::Key_Escape, Qt::NoModifier);
+  EXPECT_TRUE(w->Selection().Empty());
+  EXPECT_FALSE(frame->EditDeleteItem->isEnabled());
+}
+
+TEST_F(ClipboardFixture, CopyInOneWindowPasteIntoAnotherSaveAndFindTheCells) {
+  StartShown();
+  TMDIMiss* a = frame->OpenMissionFile(gameDir + "MIS/miss001.dat");
+  const std::string targetPath = gameDir + "MIS/miss002.dat";
+  TMDIMiss* b = frame->OpenMissionFile(targetPath);
+  Activate(a);
+  TMissView& from = *a->MissView();
+  frame->FilterActions[mfShopMarks]->trigger();  // shops go along
+  // Around the mission's first shop.
+  TPoint shop;
+  ASSERT_TRUE(from.Mission().FindShop(0, shop));
+  const TPoint low{std::max(0, shop.x - 3), std::max(0, shop.y - 3)};
+  Drag(from, low, {std::min(from.Cols() - 1, low.x + 6), std::min(from.Rows() - 1, low.y + 6)}, Qt::ShiftModifier);
+  const TCellSet selected = a->Selection();
+  ASSERT_GT(selected.Count(), 30u);
+  Key(from, Qt::Key_C);
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  ASSERT_TRUE(data && data->hasFormat(MapBlockMimeType));
+  EXPECT_FALSE(qvariant_cast<QImage>(data->imageData()).isNull()) << "a picture for image programs";
+  EXPECT_FALSE(from.IsModified());
+
+  Activate(b);
+  TMissView& to = *b->MissView();
+  const TMission before = to.Mission();
+  const TIndexedImage bitmap = to.MapBitmap();
+  Hover(to, {20, 20});
+  Key(to, Qt::Key_V);
+  ASSERT_TRUE(b->Pasting());
+  EXPECT_TRUE(frame->EditMirrorHItem->isEnabled());
+  Hover(to, {21, 18});  // an odd column: the block still keeps its shape
+  EXPECT_EQ(b->PasteAnchor(), (TPoint{21, 18}));
+  EXPECT_FALSE(to.Preview().isNull());
+  EXPECT_TRUE(to.MapBitmap().Pixels == bitmap.Pixels) << "the preview stays off the bitmap";
+  EXPECT_TRUE(to.Mission().Cells == before.Cells) << "nothing is pasted before the click";
+
+  Click(to, {21, 18});
+  EXPECT_FALSE(b->Pasting());
+  EXPECT_TRUE(to.Preview().isNull());
+  EXPECT_EQ(to.History().Count(), 1u);
+  EXPECT_EQ(frame->EditUndoItem->text().toStdString(), "&Undo Paste");
+  EXPECT_EQ(b->PasteBlock(), nullptr);
+
+  // Saved, the file holds the source's cells where the block landed.
+  Key(to, Qt::Key_S);
+  TMission saved;
+  saved.LoadFromFile(targetPath);
+  const TMission& source = from.Mission();
+  const TMapBlock block = CopyBlock(source, from.Filter(), selected);
+  const std::vector<TPoint> landed = BlockTargets(block, {21, 18});
+  size_t shops = 0;
+  for (size_t i = 0; i < landed.size(); ++i) {
+    const TPoint s = selected.Cells()[i], t = landed[i];
+    if (!saved.InMap(t))
+      continue;
+    const TMissionCell &got = saved.Cells[t.y][t.x], &want = source.Cells[s.y][s.x];
+    EXPECT_EQ(got.Terrain, want.Terrain) << t.x << "," << t.y;
+    EXPECT_EQ(got.Obj, want.Obj) << t.x << "," << t.y;
+    EXPECT_EQ(UnitCode(got), UnitCode(want)) << t.x << "," << t.y;
+    EXPECT_EQ(got.Shop != -1, want.Shop != -1) << t.x << "," << t.y;
+    if (want.Shop != -1 && got.Shop != -1) {
+      ++shops;
+      EXPECT_EQ(saved.GetShop(got.Shop)->Name, source.GetShop(want.Shop)->Name);
+    }
+  }
+  EXPECT_GT(shops, 0u);
+}
+
+TEST_F(ClipboardFixture, CutAndDeleteAreOneStepEachAndUndoGivesEverythingBack) {
+  StartShown();
+  TMDIMiss* w = frame->OpenMissionFile(gameDir + "MIS/miss001.dat");
+  TMissView& map = *w->MissView();
+  const TMission before = map.Mission();
+  Drag(map, {10, 10}, {16, 16}, Qt::ShiftModifier);
+  Key(map, Qt::Key_X);
+  EXPECT_EQ(map.History().Count(), 1u);
+  EXPECT_EQ(frame->EditUndoItem->text().toStdString(), "&Undo Cut");
+  for (TPoint c : w->Selection().Cells())
+    EXPECT_EQ(map.Mission().Cells[c.y][c.x].Terrain, -1);
+  EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasFormat(MapBlockMimeType));
+  Key(map, Qt::Key_Z);
+  EXPECT_TRUE(map.Mission().Cells == before.Cells);
+  EXPECT_TRUE(map.Mission().Shops == before.Shops);
+  EXPECT_TRUE(map.Mission().VehContents == before.VehContents);
+  EXPECT_FALSE(map.IsModified());
+
+  Key(map, Qt::Key_Delete, Qt::NoModifier);
+  EXPECT_EQ(frame->EditUndoItem->text().toStdString(), "&Undo Delete");
+  EXPECT_FALSE(map.Mission().Cells == before.Cells);
+  Key(map, Qt::Key_Z);
+  EXPECT_TRUE(map.Mission().Cells == before.Cells);
+
+  // Pasted back where it came from and undone: one step, and all as it was.
+  Hover(map, {3, 18});
+  Key(map, Qt::Key_V);
+  ASSERT_TRUE(w->Pasting());
+  Key(map, Qt::Key_H, Qt::NoModifier);
+  Key(map, Qt::Key_Escape, Qt::NoModifier);
+  EXPECT_FALSE(w->Pasting());
+  EXPECT_FALSE(w->Selection().Empty()) << "Escape dropped the paste, not yet the selection";
+  Key(map, Qt::Key_V);
+  ASSERT_TRUE(w->Pasting());
+  Click(map, {3, 18});
+  EXPECT_FALSE(map.Mission().Cells == before.Cells);
+  EXPECT_EQ(frame->EditUndoItem->text().toStdString(), "&Undo Paste");
+  Key(map, Qt::Key_Z);
+  EXPECT_TRUE(map.Mission().Cells == before.Cells);
+}
+
+TEST_F(ClipboardFixture, ForeignOrDamagedClipboardDataIsRefusedAndChangesNothing) {
+  StartShown();
+  TMDIMiss* w = frame->OpenMissionFile(gameDir + "MIS/miss001.dat");
+  TMissView& map = *w->MissView();
+  const TMission before = map.Mission();
+  Hover(map, {10, 10});
+
+  QApplication::clipboard()->setText("just some text");
+  Key(map, Qt::Key_V);
+  EXPECT_FALSE(w->Pasting());
+
+  // Our type, but cut short, or written by another version.
+  Drag(map, {10, 10}, {12, 12}, Qt::ShiftModifier);
+  Key(map, Qt::Key_C);
+  const QByteArray good = QApplication::clipboard()->mimeData()->data(MapBlockMimeType);
+  for (QByteArray bad : {good.left(good.size() - 3), QByteArray(good).replace(4, 1, "\x07"), QByteArray("VHMB")}) {
+    auto* data = new QMimeData;
+    data->setData(MapBlockMimeType, bad);
+    QApplication::clipboard()->setMimeData(data);
+    Key(map, Qt::Key_V);
+    EXPECT_FALSE(w->Pasting());
+  }
+  EXPECT_TRUE(map.Mission().Cells == before.Cells);
+  EXPECT_EQ(map.History().Count(), 0u);
+}
+
+}  // namespace
+}  // namespace vh
