@@ -3,131 +3,29 @@
 // mouse and key events.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
-#include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "base/FileUtil.h"
 #include "mission/Mission.h"
-#include "support/TempDir.h"
+#include "shell/EditorEndToEnd.h"
 
 namespace vh {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using test::WaitFor;
 
-// A child process with extra environment; `fd3` (when not -1) becomes its
-// descriptor 3.
-pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>& env, int fd3 = -1) {
-  pid_t pid = fork();
-  if (pid != 0)
-    return pid;
-  for (const std::string& e : env)
-    putenv(const_cast<char*>(e.c_str()));
-  if (fd3 >= 0 && fd3 != 3) {
-    dup2(fd3, 3);
-    close(fd3);
-  }
-  int null = open("/dev/null", O_RDWR);
-  dup2(null, 0);
-  std::vector<char*> argv;
-  for (const std::string& a : args)
-    argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  execvp(argv[0], argv.data());
-  _exit(127);
-}
-
-void Stop(pid_t& pid, int sig = SIGKILL) {
-  if (pid <= 0)
-    return;
-  kill(pid, sig);
-  waitpid(pid, nullptr, 0);
-  pid = -1;
-}
-
-// The standard output of a shell command.
-std::string Capture(const std::string& command) {
-  std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buf[256];
-    while (size_t n = fread(buf, 1, sizeof buf, p))
-      out.append(buf, n);
-    pclose(p);
-  }
-  while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
-    out.pop_back();
-  return out;
-}
-
-bool WaitFor(const std::function<bool()>& ready, std::chrono::milliseconds limit) {
-  auto end = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < end) {
-    if (ready())
-      return true;
-    std::this_thread::sleep_for(100ms);
-  }
-  return ready();
-}
-
-class RecoveryEndToEnd : public ::testing::Test {
+class RecoveryEndToEnd : public test::EditorEndToEnd {
 protected:
   void SetUp() override {
-    const fs::path demo = VH_DEMO_BIN;
-    fs::create_directories(programDir);
-    for (const char* f : {"TOOLS.DAT", "terrain.sel", "objekt.sel", "stdmiss.dat", "stddf00.dat"})
-      fs::copy_file(demo / f, programDir + "/" + f);
-    fs::copy(demo / "VarnholtDemo", gameDir, fs::copy_options::recursive);
-    std::string ini = "[General]\r\nVarnholtDir=" + gameDir + "/\r\nAutosaveSeconds=2\r\nRecoveryDir=" +
-                      recoveryDir + "\r\n";
-    WriteWholeFile(iniFile, ByteStream(ini.begin(), ini.end()));
+    EditorEndToEnd::SetUp();
+    iniFile = WriteIni("test.ini", "AutosaveSeconds=2\r\nRecoveryDir=" + recoveryDir + "\r\n");
     original = ReadWholeFile(mission);
-
-    // A display of its own: Xvfb picks a free number and writes it to fd 3.
-    int pipeFds[2];
-    ASSERT_EQ(pipe(pipeFds), 0);
-    xvfb = Spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}, {}, pipeFds[1]);
-    close(pipeFds[1]);
-    // Read up to the newline, and keep the pipe open: Xvfb may write the
-    // number and the newline apart, and dies on a pipe closed between them.
-    displayFd = pipeFds[0];
-    char c = 0;
-    while (read(displayFd, &c, 1) == 1 && c != '\n')
-      display += c;
-    ASSERT_FALSE(display.empty()) << "Xvfb did not start";
-    display = ":" + display;
   }
-  void TearDown() override {
-    Stop(editor);
-    Stop(xvfb, SIGTERM);
-    if (displayFd >= 0)
-      close(displayFd);
-  }
-
-  void StartEditor(const std::vector<std::string>& files) {
-    std::vector<std::string> args{VHEDIT_EXE, "--ini", iniFile};
-    args.insert(args.end(), files.begin(), files.end());
-    fs::create_directories(tmp.File("run"));
-    fs::permissions(tmp.File("run"), fs::perms::owner_all);
-    editor = Spawn(args, {"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb", "HOME=" + tmp.Path(),
-                          "XDG_RUNTIME_DIR=" + tmp.File("run")});
-  }
-  std::string X(const std::string& args) { return Capture("DISPLAY=" + display + " xdotool " + args + " 2>/dev/null"); }
-  // The id of the first visible window whose title matches.
-  std::string WindowNamed(const std::string& pattern) {
-    std::string ids = X("search --onlyvisible --name '" + pattern + "'");
-    return ids.substr(0, ids.find('\n'));
-  }
+  void StartEditor(const std::vector<std::string>& files) { editor = EditorEndToEnd::StartEditor(iniFile, files); }
   std::vector<fs::path> RecoveryCopies() {
     std::vector<fs::path> found;
     std::error_code ec;
@@ -137,14 +35,11 @@ protected:
     return found;
   }
 
-  test::TempDir tmp;
-  std::string programDir = tmp.File("prog"), gameDir = tmp.File("game"), recoveryDir = tmp.File("Recovery");
-  std::string iniFile = tmp.File("test.ini");
+  std::string recoveryDir = tmp.File("Recovery");
+  std::string iniFile;
   std::string mission = gameDir + "/MIS/miss001.dat";
   ByteStream original;
-  std::string display;
-  pid_t xvfb = -1, editor = -1;
-  int displayFd = -1;
+  size_t editor = 0;
 };
 
 TEST_F(RecoveryEndToEnd, PaintedCellsSurviveAKilledEditor) {
@@ -178,7 +73,7 @@ TEST_F(RecoveryEndToEnd, PaintedCellsSurviveAKilledEditor) {
   ASSERT_FALSE(changed.empty()) << "the stroke painted nothing";
   EXPECT_EQ(ReadWholeFile(mission), original);
 
-  Stop(editor, SIGKILL);
+  StopEditor(editor, SIGKILL);
   StartEditor({});
   std::string dialogId;
   ASSERT_TRUE(WaitFor([&] { return !(dialogId = WindowNamed("Recover Missions")).empty(); }, 20s));
