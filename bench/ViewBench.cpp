@@ -9,6 +9,7 @@
 
 #include "BenchMissions.h"
 #include "support/FakeGraphics.h"
+#include "hexmap/MapBlock.h"
 #include "hexmap/PaintTools.h"
 #include "views/COMPMissView.h"
 
@@ -113,5 +114,52 @@ void BM_FillWholeMap(benchmark::State& state) {
   state.counters["cells"] = static_cast<double>(changed);
 }
 BENCHMARK(BM_FillWholeMap)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// What one move of the pointer costs while a block of the whole 64 x 64 map
+// is being pasted: the block pasted into a copy of the mission and drawn as
+// the preview picture.
+void BM_PastePreviewWholeMap(benchmark::State& state) {
+  auto view = FullView();
+  const vh::TMapBlock block = vh::CopyBlock(view->Mission(), view->Filter(), vh::AllCells({64, 64}));
+  std::vector<vh::TPoint> cells;
+  vh::TPoint origin;
+  int32_t x = 30;
+  for (auto _ : state) {
+    x = x == 30 ? 31 : 30;  // both column parities
+    QImage preview = view->BlockPreview(block, {x, 32}, cells, origin);
+    benchmark::DoNotOptimize(preview.constBits());
+  }
+  state.counters["cells"] = static_cast<double>(cells.size());
+}
+BENCHMARK(BM_PastePreviewWholeMap)->Unit(benchmark::kMillisecond);
+
+// Placing a block of the whole map into it, with the redraw, and copying it.
+void BM_CopyAndPlaceWholeMap(benchmark::State& state) {
+  auto view = FullView();
+  const vh::TCellSet all = vh::AllCells({64, 64});
+  for (auto _ : state) {
+    const vh::TMapBlock block = vh::CopyBlock(view->Mission(), view->Filter(), all);
+    view->RedrawEdited(vh::PlaceBlock(view->Mission(), view->Filter(), block, {33, 31}).Cells);
+    benchmark::DoNotOptimize(view->MapBitmap().Pixels.data());
+  }
+}
+BENCHMARK(BM_CopyAndPlaceWholeMap)->Unit(benchmark::kMillisecond);
+
+// A paint event of a 1600 x 1000 viewport with every cell selected.
+void BM_PaintViewportAllSelected(benchmark::State& state) {
+  auto view = FullView();
+  view->RedrawAll();
+  view->SetHighlight(vh::AllCells({64, 64}));
+  QImage screen(1600, 1000, QImage::Format_RGB32);
+  for (auto _ : state) {
+    view->render(&screen, QPoint(), QRegion(QRect(0, 0, 1600, 1000)), QWidget::RenderFlags());
+    benchmark::DoNotOptimize(screen.constBits());
+  }
+}
+BENCHMARK(BM_PaintViewportAllSelected)->Unit(benchmark::kMillisecond);
 
 }  // namespace

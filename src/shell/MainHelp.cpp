@@ -20,6 +20,8 @@ const char kMouseAndKeys[] = R"(
 <tr><td><b>Right click</b>, <b>right drag</b></td><td>Move the cursor (the blinking cell) without painting.</td></tr>
 <tr><td><b>Left click while the right button is held</b></td><td>Pick the cell's picture into the palette.</td></tr>
 <tr><td><b>Shop page</b></td><td>Painting does nothing; "New" makes a shop at the cursor.</td></tr>
+<tr><td><b>Shift + left drag</b></td><td>Select the cells whose centres lie in the rectangle; with <b>Ctrl + Shift</b> add them to the selection. A plain click or Escape drops the selection.</td></tr>
+<tr><td><b>While pasting</b></td><td>The block follows the pointer; a left click places it, Escape drops it, <b>H</b> and <b>V</b> mirror it.</td></tr>
 <tr><td><b>Pointer over the map</b></td><td>The status bar shows the cell under the pointer beside the cursor cell.</td></tr>
 </table>
 <h3>Keys</h3>
@@ -29,6 +31,9 @@ const char kMouseAndKeys[] = R"(
 <tr><td><b>Ctrl+S</b>, <b>F2</b></td><td>Save</td></tr>
 <tr><td><b>Ctrl+Shift+S</b></td><td>Save As</td></tr>
 <tr><td><b>Ctrl+W</b>, <b>Ctrl+F4</b></td><td>Close the mission window</td></tr>
+<tr><td><b>Ctrl+Z</b>, <b>Ctrl+Y</b></td><td>Undo, Redo</td></tr>
+<tr><td><b>Ctrl+X</b>, <b>Ctrl+C</b>, <b>Ctrl+V</b>, <b>Del</b></td><td>Cut, copy, paste and delete the selected cells: what the map shows of the shown layer (terrain, objects, units with their cargo and AI points, and shops while "Shop" is down)</td></tr>
+<tr><td><b>Ctrl+A</b></td><td>Select the whole map</td></tr>
 <tr><td><b>Ctrl+Shift+E</b></td><td>Show or hide the Edit Window (the palette)</td></tr>
 <tr><td><b>Ctrl+Q</b>, <b>Alt+X</b></td><td>Exit</td></tr>
 <tr><td><b>F1</b></td><td>This page</td></tr>

@@ -3,7 +3,6 @@
 // this window knows what is selected and where a block goes.
 #include <QApplication>
 #include <QMouseEvent>
-#include <memory>
 
 #include "shell/MDIMissForm.h"
 #include "views/PaletteApi.h"
@@ -122,14 +121,9 @@ void TMDIMiss::ShowPaste() {
     missView_->SetPreview({}, {0, 0});
     return;
   }
-  std::vector<TPoint> cells = BlockTargets(*paste_, pasteAt_);
-  std::erase_if(cells, [this](TPoint c) { return !missView_->IsInGrid(c); });
-  // The preview is the block pasted into a copy of the mission, so that it
-  // shows the line joins and owner colours it will have there.
-  auto scratch = std::make_unique<TMission>(Mission());
-  PlaceBlock(*scratch, missView_->Filter(), *paste_, pasteAt_);
+  std::vector<TPoint> cells;
   TPoint origin;
-  QImage image = missView_->CellsImage(*scratch, cells, origin);
+  QImage image = missView_->BlockPreview(*paste_, pasteAt_, cells, origin);
   missView_->SetPreview(std::move(image), origin);
   missView_->SetOverlay(std::move(cells), false);
 }

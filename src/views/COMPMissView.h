@@ -9,6 +9,7 @@
 #include "mission/Mission.h"
 #include "generator/Generator.h"
 #include "hexmap/CellEditing.h"
+#include "hexmap/MapBlock.h"
 #include "views/EckView.h"
 #include "hexmap/MissionPicture.h"
 #include "hexmap/MultiSelection.h"
@@ -120,6 +121,10 @@ public:
   // view's filter and layout, transparent around them; `origin` gets the
   // bitmap pixel of its top-left corner.
   QImage CellsImage(const TMission& mission, const std::vector<TPoint>& cells, TPoint& origin) const;
+  // The picture of `block` pasted with its anchor on `anchor`, as it would
+  // look there (line joins and owner colours included); `cells` gets the map
+  // cells it covers, `origin` the bitmap pixel of the picture's corner.
+  QImage BlockPreview(const TMapBlock& block, TPoint anchor, std::vector<TPoint>& cells, TPoint& origin) const;
   // Marks a bitmap area for repainting.
   void InvalidateBitmapArea(TPoint origin, TPoint size) { InvalidateBitmapRect(origin, size); }
 

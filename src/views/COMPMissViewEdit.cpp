@@ -1,6 +1,7 @@
 // Painting into the map of a TMissView: one cell at a time or a whole block.
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "hexmap/MapRenderer.h"
@@ -105,6 +106,17 @@ QImage TMissView::CellsImage(const TMission& mission, const std::vector<TPoint>&
     }
   }
   return image;
+}
+
+QImage TMissView::BlockPreview(const TMapBlock& block, TPoint anchor, std::vector<TPoint>& cells,
+                               TPoint& origin) const {
+  cells = BlockTargets(block, anchor);
+  std::erase_if(cells, [this](TPoint c) { return !IsInGrid(c); });
+  // The block pasted into a copy of the mission shows how it joins its
+  // new neighbours.
+  auto scratch = std::make_unique<TMission>(Mission());
+  PlaceBlock(*scratch, Filter(), block, anchor);
+  return CellsImage(*scratch, cells, origin);
 }
 
 void TMissView::PasteGroup(bool /*first*/, TPoint cell, const TMultiSelection& selection, int kind) {

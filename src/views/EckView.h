@@ -235,6 +235,7 @@ private:
   std::vector<TPoint> overlay_;
   bool overlayTinted_ = false;
   TCellSet highlight_;
+  QImage highlightCell_;  // the tint of one selected cell at the present zoom
   QImage preview_;
   TPoint previewOrigin_{0, 0};
 

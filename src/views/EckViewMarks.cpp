@@ -19,6 +19,17 @@ namespace {
 constexpr std::array<TPoint, 6> HexCorners{TPoint{8, 0},  TPoint{16, 0}, TPoint{24, 12},
                                            TPoint{16, 24}, TPoint{8, 24}, TPoint{0, 12}};
 
+// The selection's tint on the pixels inside a cell's outline, at the size a
+// cell has on the screen.
+QImage TintedHexagon(QSize size) {
+  QImage cell(HexSize, HexSize, QImage::Format_ARGB32_Premultiplied);
+  const QRgb tint = qPremultiply(qRgba(70, 150, 255, 90));
+  for (int row = 0; row < HexSize; ++row)
+    for (int col = 0; col < HexSize; ++col)
+      cell.setPixel(col, row, InsideHexOutline(row, col) ? tint : 0);
+  return size == cell.size() ? cell : cell.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 }  // namespace
 
 QRect TEckView::CellsWidgetBounds(const std::vector<TPoint>& cells) const {
@@ -111,12 +122,15 @@ void TEckView::PaintMarks(const QRect& exposed) {
   };
 
   if (!highlight_.Empty()) {
+    // One tinted hexagon picture, blitted onto each cell: thousands of
+    // polygons drawn one by one would cost a paint event dearly.
+    const QRect square = BitmapRectToWidget({0, 0}, {HexSize, HexSize});
+    if (highlightCell_.size() != square.size())
+      highlightCell_ = TintedHexagon(square.size());
     const std::vector<TPoint> cells = highlight_.Cells();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(70, 150, 255, 90));
     for (TPoint c : cells)
       if (visible(c))
-        painter.drawPolygon(hexagon(c));
+        painter.drawImage(BitmapRectToWidget(CellToPoint(c), {HexSize, HexSize}).topLeft(), highlightCell_);
     outline(cells, [this](TPoint c) { return highlight_.Contains(c); }, QColor(150, 210, 255));
   }
 
