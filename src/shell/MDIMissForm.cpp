@@ -60,6 +60,8 @@ TMDIMiss::TMDIMiss(TMissFrame* frame, const TPictureSets& sets, QWidget* parent)
     emit HistoryChanged();
   };
 
+  selectScroll_.setInterval(100);
+  connect(&selectScroll_, &QTimer::timeout, this, &TMDIMiss::SelectScrollTick);
   timer_.setInterval(375);
   connect(&timer_, &QTimer::timeout, missView_, &TMissView::NextCursorPhase);
   // Edits that draw nothing (shop names, settings) are seen by the next tick.

@@ -147,6 +147,8 @@ private:
   // Mouse events for selecting and pasting; true when they are used up.
   bool SelectionEvent(QEvent* event);
   void DragSelection(TPoint pixel);
+  // While selecting, a pointer held beyond the window's edge scrolls the map.
+  void SelectScrollTick();
   void ShowPaste();
   void SelectionChanged();
 
@@ -169,6 +171,7 @@ private:
     TCellSet Before;  // what stays selected besides the rectangle
   };
   std::optional<TSelectDrag> selectDrag_;
+  QTimer selectScroll_;
   std::optional<TMapBlock> paste_;
   TPoint pasteAt_{0, 0};  // the anchor's cell while pasting
 };

@@ -2,7 +2,9 @@
 // and pasting blocks of them. The frame moves blocks through the clipboard;
 // this window knows what is selected and where a block goes.
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
+#include <QScrollArea>
 
 #include "shell/MDIMissForm.h"
 #include "views/PaletteApi.h"
@@ -33,6 +35,7 @@ bool TMDIMiss::SelectionEvent(QEvent* event) {
       selectDrag_ = TSelectDrag{pixel, (e->modifiers() & Qt::ControlModifier) ? selection_ : TCellSet{}};
       missView_->ClearOverlay();
       DragSelection(pixel);
+      selectScroll_.start();
       return true;
     }
     if (e->modifiers() == Qt::NoModifier && !selection_.Empty()) {
@@ -51,6 +54,7 @@ bool TMDIMiss::SelectionEvent(QEvent* event) {
       return false;
     DragSelection(pixel);
     selectDrag_.reset();
+    selectScroll_.stop();
     ShowPointer(pointerCell_);
     return true;
   }
@@ -61,6 +65,21 @@ void TMDIMiss::DragSelection(TPoint pixel) {
   cells.Add(CellsInRect(THexGeometry{missView_->Style(), missView_->HexSpace()}, selectDrag_->From, pixel,
                         missView_->GridSize()));
   SetSelection(cells);
+}
+
+void TMDIMiss::SelectScrollTick() {
+  if (!selectDrag_) {
+    selectScroll_.stop();
+    return;
+  }
+  // The window system reports no move while the map scrolls under a
+  // pointer that stands still: the rectangle follows the pointer here.
+  const QPoint screen = QCursor::pos();
+  if (scroll_->viewport()->rect().contains(scroll_->viewport()->mapFromGlobal(screen)))
+    return;
+  const QPoint at = missView_->mapFromGlobal(screen);
+  MakePointInView(at.x(), at.y(), false);
+  DragSelection(missView_->WidgetToBitmap(at));
 }
 
 void TMDIMiss::SetSelection(const TCellSet& cells) {

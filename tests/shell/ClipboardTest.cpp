@@ -8,6 +8,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include "hexmap/PaintTools.h"
@@ -101,6 +103,35 @@ TEST_F(ClipboardFixture, ShiftDragSelectsCtrlShiftAddsAndAPlainClickOrEscapeDrop
   Key(map, Qt::Key_Escape, Qt::NoModifier);
   EXPECT_TRUE(w->Selection().Empty());
   EXPECT_FALSE(frame->EditDeleteItem->isEnabled());
+}
+
+TEST_F(ClipboardFixture, APointerHeldBelowTheWindowWhileSelectingScrollsTheMap) {
+  StartShown();
+  TMDIMiss* w = frame->NewMissionWindow(64, 64);
+  TMissView& map = *w->MissView();
+  w->Navigator()->SetZoom(400);
+  auto* scroll = w->findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  QScrollBar* v = scroll->verticalScrollBar();
+  v->setValue(0);
+  ASSERT_GT(v->maximum(), 0);
+  const QPoint press = CentreOf(map, {1, 1});
+  Mouse(map, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, press, Qt::ShiftModifier);
+  // One move to below the window's lower edge, then the pointer stands still.
+  const QPoint below = map.mapFrom(scroll->viewport(), QPoint(press.x() + 40, scroll->viewport()->height() + 30));
+  Mouse(map, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, below, Qt::ShiftModifier);
+  QCursor::setPos(map.mapToGlobal(below));
+  const size_t before = w->Selection().Count();
+  QTest::qWait(450);
+  EXPECT_GT(v->value(), 0) << "the map scrolled";
+  EXPECT_GT(w->Selection().Count(), before) << "the rectangle grew with it";
+  const QPoint end = map.mapFromGlobal(QCursor::pos());
+  Mouse(map, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, end, Qt::ShiftModifier);
+  EXPECT_EQ(w->Selection(), CellsInRect(THexGeometry{map.Style(), map.HexSpace()}, map.WidgetToBitmap(press),
+                                         map.WidgetToBitmap(end), map.GridSize()));
+  const int scrolled = v->value();
+  QTest::qWait(250);
+  EXPECT_EQ(v->value(), scrolled) << "the release ends the scrolling";
 }
 
 TEST_F(ClipboardFixture, CopyInOneWindowPasteIntoAnotherSaveAndFindTheCells) {
