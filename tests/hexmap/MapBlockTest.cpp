@@ -402,6 +402,21 @@ TEST_F(BlockBytes, RoundTripKeepsEverything) {
   EXPECT_EQ(DecodeBlock(EncodeBlock(block)), block);
   MirrorBlock(block, true);
   EXPECT_EQ(DecodeBlock(EncodeBlock(block)), block);
+  // The farthest a block can reach: two opposite corners of the largest
+  // map, flipped every way.
+  TMission large;
+  large.SetSize({64, 64});
+  for (TPoint corners : {TPoint{0, 63}, TPoint{63, 0}})
+    for (TPoint anchorSide : {TPoint{0, 0}, TPoint{63, 63}}) {
+      TCellSet two;
+      two.Add(corners);
+      two.Add(anchorSide);
+      TMapBlock far = CopyBlock(large, BaseShown, two);
+      for (bool h : {true, false, true}) {
+        MirrorBlock(far, h);
+        EXPECT_EQ(DecodeBlock(EncodeBlock(far)), far);
+      }
+    }
   source->DFCells[10][10] = TDFCell{-1, -2, 3, 1};
   const TMapBlock change = CopyBlock(*source, ChangeShown, Region({10, 10}));
   EXPECT_EQ(DecodeBlock(EncodeBlock(change)), change);
