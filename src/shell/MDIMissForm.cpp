@@ -359,6 +359,7 @@ void TMDIMiss::EndStroke() {
 void TMDIMiss::ShowUndone(const TStepEffect& effect) {
   if (selection_.KeepInside(missView_->GridSize()))
     SetSelection(selection_);
+  RefreshPaste();
   if (!isActive_ || !frame_ || !frame_->Palette())
     return;
   // The palette shows the restored records of the cell under the cursor,

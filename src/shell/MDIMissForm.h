@@ -109,6 +109,9 @@ public:
   const TMapBlock* PasteBlock() const { return paste_ ? &*paste_ : nullptr; }
   TPoint PasteAnchor() const { return pasteAt_; }
   void MirrorPaste(bool horizontally);
+  // The map's filter, layer or mission changed under a block being pasted:
+  // its preview is drawn again, or dropped when no layer is shown.
+  void RefreshPaste();
   void CancelPaste();
   // Places the block being pasted with its anchor on `cell`, one step.
   void PlacePaste(TPoint cell);

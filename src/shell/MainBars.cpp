@@ -231,6 +231,8 @@ void TMDIMain::CreateToolBar() {
     RunCommand(this, [&] {
       if (TMissView* v = CurrentView())
         v->ShowDFLayer(layer);
+      if (activeMiss_)
+        activeMiss_->RefreshPaste();
     });
   });
   ToolBar->addWidget(DFNrCounter);

@@ -154,6 +154,15 @@ void TMDIMiss::MirrorPaste(bool horizontally) {
   ShowPaste();
 }
 
+void TMDIMiss::RefreshPaste() {
+  if (!paste_)
+    return;
+  if (ShownLayer(missView_->Filter()) == TShownLayer::None)
+    CancelPaste();
+  else
+    ShowPaste();
+}
+
 void TMDIMiss::CancelPaste() {
   if (!paste_)
     return;

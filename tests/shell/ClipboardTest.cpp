@@ -242,6 +242,26 @@ TEST_F(ClipboardFixture, CutAndDeleteAreOneStepEachAndUndoGivesEverythingBack) {
   EXPECT_TRUE(map.Mission().Cells == before.Cells);
 }
 
+TEST_F(ClipboardFixture, ThePreviewFollowsTheFiltersAndGoesWithTheLastShownLayer) {
+  StartShown();
+  TMDIMiss* w = frame->OpenMissionFile(gameDir + "MIS/miss001.dat");
+  TMissView& map = *w->MissView();
+  Drag(map, {4, 4}, {12, 12}, Qt::ShiftModifier);
+  Key(map, Qt::Key_C);
+  Hover(map, {8, 8});
+  Key(map, Qt::Key_V);
+  ASSERT_TRUE(w->Pasting());
+  const QImage withTerrain = map.Preview();
+  frame->FilterActions[mfTerrain]->trigger();
+  ASSERT_FALSE(map.FilterOn(mfTerrain));
+  EXPECT_NE(map.Preview(), withTerrain) << "drawn again without terrain";
+  frame->FilterActions[mfBaseMap]->trigger();
+  ASSERT_FALSE(map.FilterOn(mfBaseMap));
+  EXPECT_FALSE(w->Pasting()) << "no layer left to paste into";
+  EXPECT_TRUE(map.Preview().isNull());
+  EXPECT_EQ(map.OverlayCells(), std::vector<TPoint>({{8, 8}})) << "the brush outline is back";
+}
+
 TEST_F(ClipboardFixture, ForeignOrDamagedClipboardDataIsRefusedAndChangesNothing) {
   StartShown();
   TMDIMiss* w = frame->OpenMissionFile(gameDir + "MIS/miss001.dat");
