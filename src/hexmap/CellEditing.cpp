@@ -10,10 +10,6 @@ namespace vh {
 
 namespace {
 
-bool Shown(uint16_t filter, int bit) {
-  return (filter & FilterBit(bit)) != 0;
-}
-
 // A changed cell of a change layer always states its object, so giving an
 // untouched cell a terrain or a unit removes the object there. Erasing
 // objects removes them where the change left them alone; a drag that starts
@@ -84,22 +80,27 @@ TCellEditResult ApplyCellValue(TMission& mission, uint16_t filter, bool first, T
   TDFCell d = storedChange;
   TCellEditResult result;
 
-  if (Shown(filter, mfDFLayer)) {
+  switch (ShownLayer(filter)) {
+  case TShownLayer::Change:
     PaintChange(d, first, value, kind, strokeObject);
-  } else if (Shown(filter, mfBaseMap)) {
+    break;
+  case TShownLayer::Base:
     PaintBase(mission, b, cell, value, kind);
     result.ObjectChanged = b.Obj != storedBase.Obj;
+    break;
+  case TShownLayer::None:
+    break;
   }
 
   if (b != storedBase) {
     storedBase = b;
     mission.NoteChange();
-    result.ShownLayerChanged = result.ShownLayerChanged || Shown(filter, mfBaseMap);
+    result.ShownLayerChanged = result.ShownLayerChanged || FilterShows(filter, mfBaseMap);
   }
   if (d != storedChange) {
     storedChange = d;
     mission.NoteChange();
-    result.ShownLayerChanged = result.ShownLayerChanged || Shown(filter, mfDFLayer);
+    result.ShownLayerChanged = result.ShownLayerChanged || FilterShows(filter, mfDFLayer);
   }
   return result;
 }
@@ -123,7 +124,7 @@ bool PasteBlock(TMission& mission, uint16_t filter, TPoint cell, const TMultiSel
                 TPoint gridSize) {
   if (kind != pkTerrain && kind != pkObject)
     return false;
-  const bool intoChange = Shown(filter, mfDFLayer);
+  const bool intoChange = FilterShows(filter, mfDFLayer);
   bool changed = false;
   ForEachPasteTarget(cell, sel, gridSize, [&](TPoint t, int16_t picture) {
     int16_t& field = intoChange ? (kind == pkTerrain ? mission.DFCell(t).Terrain : mission.DFCell(t).Obj)

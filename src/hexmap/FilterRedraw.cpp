@@ -4,20 +4,12 @@
 
 namespace vh {
 
-namespace {
-
-bool Has(uint16_t filter, int bit) {
-  return (filter & FilterBit(bit)) != 0;
-}
-
-}  // namespace
-
 // A changed cell of a shown change layer draws the shop and content marks of
 // the base cell even while the base map is hidden, and never the AI mark;
 // that is why marks count below where the base map alone would not explain
 // them.
 bool FilterSwitchNeedsRedraw(uint16_t filter, int index) {
-  const bool base = Has(filter, mfBaseMap), change = Has(filter, mfDFLayer);
+  const bool base = FilterShows(filter, mfBaseMap), change = FilterShows(filter, mfDFLayer);
   switch (index) {
   case mfTerrain:
   case mfObjects:
@@ -30,9 +22,9 @@ bool FilterSwitchNeedsRedraw(uint16_t filter, int index) {
   case mfBaseMap:
     return (filter & 0x3F) != 0;  // any of the kinds and marks
   case mfDFLayer:
-    return Has(filter, mfTerrain) || Has(filter, mfObjects) || Has(filter, mfUnits) ||
-           Has(filter, mfDFMarks) || (base && Has(filter, mfAIMarks)) ||
-           (!base && (Has(filter, mfShopMarks) || Has(filter, mfContentMarks)));
+    return FilterShows(filter, mfTerrain) || FilterShows(filter, mfObjects) || FilterShows(filter, mfUnits) ||
+           FilterShows(filter, mfDFMarks) || (base && FilterShows(filter, mfAIMarks)) ||
+           (!base && (FilterShows(filter, mfShopMarks) || FilterShows(filter, mfContentMarks)));
   case mfDFMarks:
     return change;
   default:
@@ -43,7 +35,7 @@ bool FilterSwitchNeedsRedraw(uint16_t filter, int index) {
 bool CellDependsOnFilterBit(const TMission& mission, uint16_t filter, int index, TPoint cell) {
   const TMissionCell& b = mission.Cells[static_cast<size_t>(cell.y)][static_cast<size_t>(cell.x)];
   const TDFCell& d = mission.DFCells[static_cast<size_t>(cell.y)][static_cast<size_t>(cell.x)];
-  const bool base = Has(filter, mfBaseMap), change = Has(filter, mfDFLayer);
+  const bool base = FilterShows(filter, mfBaseMap), change = FilterShows(filter, mfDFLayer);
   const bool changed = d.IsChange();
   switch (index) {
   case mfTerrain:
@@ -59,17 +51,17 @@ bool CellDependsOnFilterBit(const TMission& mission, uint16_t filter, int index,
   case mfAIMarks:
     return base && b.AIPoint != -1;
   case mfBaseMap:
-    return (Has(filter, mfTerrain) && b.Terrain != -1) || (Has(filter, mfObjects) && b.Obj != -1) ||
-           (Has(filter, mfUnits) && UnitCode(b) != NoUnitCode) ||
-           (Has(filter, mfShopMarks) && b.Shop != -1) ||
-           (Has(filter, mfContentMarks) && b.VehContent != -1) || (Has(filter, mfAIMarks) && b.AIPoint != -1);
+    return (FilterShows(filter, mfTerrain) && b.Terrain != -1) || (FilterShows(filter, mfObjects) && b.Obj != -1) ||
+           (FilterShows(filter, mfUnits) && UnitCode(b) != NoUnitCode) ||
+           (FilterShows(filter, mfShopMarks) && b.Shop != -1) ||
+           (FilterShows(filter, mfContentMarks) && b.VehContent != -1) || (FilterShows(filter, mfAIMarks) && b.AIPoint != -1);
   case mfDFLayer:
     return changed &&
-           ((Has(filter, mfTerrain) && d.Terrain != -1) || (Has(filter, mfObjects) && d.Obj != -2) ||
-            (Has(filter, mfUnits) && UnitCode(d) != NoUnitCode) || Has(filter, mfDFMarks) ||
-            (base && Has(filter, mfAIMarks) && b.AIPoint != -1) ||
-            (!base && Has(filter, mfShopMarks) && b.Shop != -1) ||
-            (!base && Has(filter, mfContentMarks) && b.VehContent != -1));
+           ((FilterShows(filter, mfTerrain) && d.Terrain != -1) || (FilterShows(filter, mfObjects) && d.Obj != -2) ||
+            (FilterShows(filter, mfUnits) && UnitCode(d) != NoUnitCode) || FilterShows(filter, mfDFMarks) ||
+            (base && FilterShows(filter, mfAIMarks) && b.AIPoint != -1) ||
+            (!base && FilterShows(filter, mfShopMarks) && b.Shop != -1) ||
+            (!base && FilterShows(filter, mfContentMarks) && b.VehContent != -1));
   case mfDFMarks:
     return change && changed;
   default:

@@ -15,14 +15,18 @@ namespace vh {
 
 namespace {
 
-int32_t FloorHalf(int32_t x) { return x >= 0 ? x / 2 : -((1 - x) / 2); }
+int32_t FloorHalf(int32_t x) {
+  return x >= 0 ? x / 2 : -((1 - x) / 2);
+}
 
 // Axial coordinates of an offset cell: odd columns sit half a cell lower, so
 // a column's rows drift by half a row per column against the axial axis.
-TPoint ToAxial(TPoint cell) { return {cell.x, cell.y - FloorHalf(cell.x)}; }
-TPoint FromAxial(TPoint axial) { return {axial.x, axial.y + FloorHalf(axial.x)}; }
-
-bool Shown(uint16_t filter, int bit) { return (filter & FilterBit(bit)) != 0; }
+TPoint ToAxial(TPoint cell) {
+  return {cell.x, cell.y - FloorHalf(cell.x)};
+}
+TPoint FromAxial(TPoint axial) {
+  return {axial.x, axial.y + FloorHalf(axial.x)};
+}
 
 // The game reads every changed cell's object, so a change of terrain or unit
 // must state one: "removed" where it said "unchanged".
@@ -45,7 +49,17 @@ void DropUnitRecords(TMission& mission, TPoint cell, bool& records) {
   }
 }
 
-void PlaceIntoBase(TMission& mission, const TMapBlock& block, const TBlockCell& from, TPoint at, bool& records) {
+void DropShop(TMission& mission, TPoint cell, bool& records) {
+  TMissionCell& c = mission.Cell(cell);
+  if (c.Shop == -1)
+    return;
+  mission.DeleteShop(cell);
+  c.Shop = -1;
+  records = true;
+}
+
+void PlaceIntoBase(TMission& mission, const TMapBlock& block, const TBlockCell& from, TPoint at,
+                   bool& records) {
   TMissionCell& c = mission.Cell(at);
   const bool fromChange = block.FromChangeLayer;
   if ((block.Kinds & bkTerrain) && !(fromChange && from.Terrain == -1))
@@ -65,11 +79,7 @@ void PlaceIntoBase(TMission& mission, const TMapBlock& block, const TBlockCell& 
     }
   }
   if (block.Kinds & bkShops) {
-    if (c.Shop != -1) {
-      mission.DeleteShop(at);
-      c.Shop = -1;
-      records = true;
-    }
+    DropShop(mission, at, records);
     if (from.Shop) {
       TArrShop& shop = *mission.GetShop(static_cast<int16_t>(mission.NewShop(at)));
       const int16_t nr = shop.Nr;
@@ -95,27 +105,19 @@ void PlaceIntoChange(TMission& mission, const TMapBlock& block, const TBlockCell
 
 }  // namespace
 
-TShownLayer ShownLayer(uint16_t filter) {
-  if (Shown(filter, mfDFLayer))
-    return TShownLayer::Change;
-  if (Shown(filter, mfBaseMap))
-    return TShownLayer::Base;
-  return TShownLayer::None;
-}
-
 TMapBlock CopyBlock(const TMission& mission, uint16_t filter, const TCellSet& selected) {
   TMapBlock block;
   const TShownLayer layer = ShownLayer(filter);
   if (layer == TShownLayer::None)
     return block;
   block.FromChangeLayer = layer == TShownLayer::Change;
-  if (Shown(filter, mfTerrain))
+  if (FilterShows(filter, mfTerrain))
     block.Kinds |= bkTerrain;
-  if (Shown(filter, mfObjects))
+  if (FilterShows(filter, mfObjects))
     block.Kinds |= bkObjects;
-  if (Shown(filter, mfUnits))
+  if (FilterShows(filter, mfUnits))
     block.Kinds |= bkUnits;
-  if (Shown(filter, mfShopMarks) && layer == TShownLayer::Base)
+  if (FilterShows(filter, mfShopMarks) && layer == TShownLayer::Base)
     block.Kinds |= bkShops;
 
   std::vector<TPoint> cells = selected.Cells();
@@ -197,41 +199,48 @@ void MirrorBlock(TMapBlock& block, bool horizontally) {
   }
 }
 
-TBlockEdit PlaceBlock(TMission& mission, uint16_t filter, const TMapBlock& block, TPoint anchorCell) {
-  TBlockEdit edit;
-  const TShownLayer layer = ShownLayer(filter);
-  if (layer == TShownLayer::None || block.Empty())
-    return edit;
-  const std::vector<TPoint> targets = BlockTargets(block, anchorCell);
-  for (size_t i = 0; i < targets.size(); ++i) {
-    const TPoint at = targets[i];
+namespace {
+
+// Runs `edit(i, cell, records)` on each cell of `cells` inside the mission
+// and reports the cells whose base or change-layer values it changed.
+template <class F> TBlockEdit EditCells(TMission& mission, const std::vector<TPoint>& cells, F&& edit) {
+  TBlockEdit result;
+  for (size_t i = 0; i < cells.size(); ++i) {
+    const TPoint at = cells[i];
     if (!mission.InMap(at))
       continue;
     const TMissionCell baseBefore = mission.Cell(at);
     const TDFCell changeBefore = mission.DFCell(at);
+    edit(i, at, result.Records);
+    if (!(mission.Cell(at) == baseBefore) || !(mission.DFCell(at) == changeBefore))
+      result.Cells.push_back(at);
+  }
+  if (!result.Cells.empty() || result.Records)
+    mission.NoteChange();
+  return result;
+}
+
+}  // namespace
+
+TBlockEdit PlaceBlock(TMission& mission, uint16_t filter, const TMapBlock& block, TPoint anchorCell) {
+  const TShownLayer layer = ShownLayer(filter);
+  if (layer == TShownLayer::None || block.Empty())
+    return {};
+  return EditCells(mission, BlockTargets(block, anchorCell), [&](size_t i, TPoint at, bool& records) {
     if (layer == TShownLayer::Base)
-      PlaceIntoBase(mission, block, block.Cells[i], at, edit.Records);
+      PlaceIntoBase(mission, block, block.Cells[i], at, records);
     else
       PlaceIntoChange(mission, block, block.Cells[i], at);
-    if (!(mission.Cell(at) == baseBefore) || !(mission.DFCell(at) == changeBefore))
-      edit.Cells.push_back(at);
-  }
-  if (!edit.Cells.empty() || edit.Records)
-    mission.NoteChange();
-  return edit;
+  });
 }
 
 TBlockEdit DeleteCells(TMission& mission, uint16_t filter, const TCellSet& selected) {
-  TBlockEdit edit;
   const TShownLayer layer = ShownLayer(filter);
   if (layer == TShownLayer::None)
-    return edit;
-  const bool terrain = Shown(filter, mfTerrain), objects = Shown(filter, mfObjects), units = Shown(filter, mfUnits);
-  for (TPoint at : selected.Cells()) {
-    if (!mission.InMap(at))
-      continue;
-    const TMissionCell baseBefore = mission.Cell(at);
-    const TDFCell changeBefore = mission.DFCell(at);
+    return {};
+  const bool terrain = FilterShows(filter, mfTerrain), objects = FilterShows(filter, mfObjects),
+             units = FilterShows(filter, mfUnits), shops = FilterShows(filter, mfShopMarks);
+  return EditCells(mission, selected.Cells(), [&](size_t, TPoint at, bool& records) {
     if (layer == TShownLayer::Change) {
       TDFCell& d = mission.DFCell(at);
       if (terrain)
@@ -241,28 +250,20 @@ TBlockEdit DeleteCells(TMission& mission, uint16_t filter, const TCellSet& selec
       if (units)
         SetUnitCode(d, NoUnitCode);
       KeepObjectStated(d);
-    } else {
-      TMissionCell& c = mission.Cell(at);
-      if (terrain)
-        c.Terrain = -1;
-      if (objects)
-        c.Obj = -1;
-      if (units) {
-        DropUnitRecords(mission, at, edit.Records);
-        SetUnitCode(c, NoUnitCode);
-      }
-      if (Shown(filter, mfShopMarks) && c.Shop != -1) {
-        mission.DeleteShop(at);
-        c.Shop = -1;
-        edit.Records = true;
-      }
+      return;
     }
-    if (!(mission.Cell(at) == baseBefore) || !(mission.DFCell(at) == changeBefore))
-      edit.Cells.push_back(at);
-  }
-  if (!edit.Cells.empty() || edit.Records)
-    mission.NoteChange();
-  return edit;
+    TMissionCell& c = mission.Cell(at);
+    if (terrain)
+      c.Terrain = -1;
+    if (objects)
+      c.Obj = -1;
+    if (units) {
+      DropUnitRecords(mission, at, records);
+      SetUnitCode(c, NoUnitCode);
+    }
+    if (shops)
+      DropShop(mission, at, records);
+  });
 }
 
 // --- Clipboard bytes ------------------------------------------------------------
@@ -331,7 +332,8 @@ ByteStream EncodeBlock(const TMapBlock& block) {
     AppendI16(out, c.Terrain);
     AppendI16(out, c.Obj);
     AppendU16(out, c.Unit);
-    AppendU8(out, static_cast<uint8_t>((c.Cargo ? cfCargo : 0) | (c.AIPoint ? cfAIPoint : 0) | (c.Shop ? cfShop : 0)));
+    AppendU8(out, static_cast<uint8_t>((c.Cargo ? cfCargo : 0) | (c.AIPoint ? cfAIPoint : 0) |
+                                       (c.Shop ? cfShop : 0)));
     if (c.Cargo)
       for (int16_t u : c.Cargo->Units)
         AppendI16(out, u);

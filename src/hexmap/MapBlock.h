@@ -7,6 +7,7 @@
 
 #include "base/ByteIO.h"
 #include "hexmap/CellSelection.h"
+#include "hexmap/MissionPicture.h"
 #include "mission/Mission.h"
 
 // A piece of a map cut or copied from one place and pasted at another, in
@@ -19,15 +20,10 @@ namespace vh {
 enum TBlockKind : uint8_t {
   bkTerrain = 1 << 0,
   bkObjects = 1 << 1,
-  bkUnits = 1 << 2,   // with their cargo and AI points when they come from the base map
-  bkShops = 1 << 3,   // only from the base map
+  bkUnits = 1 << 2,  // with their cargo and AI points when they come from the base map
+  bkShops = 1 << 3,  // only from the base map
 };
 constexpr uint8_t AllBlockKinds = bkTerrain | bkObjects | bkUnits | bkShops;
-
-// The layer a view shows and edits: the current change layer when it is
-// shown, else the base map when that is shown, else none.
-enum class TShownLayer { None, Base, Change };
-TShownLayer ShownLayer(uint16_t filter);
 
 // One cell of a block. Positions are axial hex coordinates relative to the
 // block's anchor: Q counts columns, R runs down a column, corrected by half a

@@ -26,8 +26,6 @@ constexpr std::array<int, LayerKindCount> LineDrawOrder{1, 2, 0, 3};
 
 constexpr unsigned Uncoloured = 0x100;  // no owner range: drawn as stored
 
-bool Shown(uint16_t filter, int bit) { return (filter & FilterBit(bit)) != 0; }
-
 // One layer of a cell: a picture and the owner whose colours it takes.
 struct TLayer {
   const THexPicture* Picture = nullptr;  // nullptr: nothing to draw
@@ -95,25 +93,25 @@ void ComputeBase(const TPictureSets& sets, const TMission& m, TPoint cell, TBase
 
 void DrawBaseCell(const TPictureSets& sets, const TMissionCell& c, const TBasePictures& base, uint16_t filter,
                   THexPicture& picture) {
-  picture = Shown(filter, mfTerrain) ? *base.Terrain : sets.BackgroundHex;
-  if (Shown(filter, mfObjects))
+  picture = FilterShows(filter, mfTerrain) ? *base.Terrain : sets.BackgroundHex;
+  if (FilterShows(filter, mfObjects))
     Overlay(picture, base.Object);
-  if (Shown(filter, mfUnits))
+  if (FilterShows(filter, mfUnits))
     Overlay(picture, base.Unit);
-  if ((Shown(filter, mfShopMarks) && c.Shop != -1) || (Shown(filter, mfContentMarks) && c.VehContent != -1) ||
-      (Shown(filter, mfAIMarks) && c.AIPoint != -1))
+  if ((FilterShows(filter, mfShopMarks) && c.Shop != -1) || (FilterShows(filter, mfContentMarks) && c.VehContent != -1) ||
+      (FilterShows(filter, mfAIMarks) && c.AIPoint != -1))
     OverlayPicture(picture, sets.CellMark(), 0);  // all marks are the same picture
 }
 
 void DrawChangedCell(const TPictureSets& sets, const TMissionCell& c, const TDFCell& df,
                      const TBasePictures* base, uint16_t filter, THexPicture& picture) {
-  if (Shown(filter, mfTerrain)) {
+  if (FilterShows(filter, mfTerrain)) {
     if (df.Terrain != -1)
       OverlayPicture(picture, sets.Part(df.Terrain), 0);
     else if (base)
       OverlayPicture(picture, *base->Terrain, 0);
   }
-  if (Shown(filter, mfObjects)) {
+  if (FilterShows(filter, mfObjects)) {
     if (df.Obj == -1)
       OverlayPicture(picture, sets.RemovedObjectMark(), 0);
     else if (df.Obj != -2)
@@ -121,17 +119,17 @@ void DrawChangedCell(const TPictureSets& sets, const TMissionCell& c, const TDFC
     else if (base)
       Overlay(picture, base->Object);
   }
-  if (Shown(filter, mfUnits)) {
+  if (FilterShows(filter, mfUnits)) {
     if (HasUnit(df))
       Overlay(picture, {&sets.Unit(df.Vehicle), df.VehOwner});
     else if (base)
       Overlay(picture, base->Unit);
   }
-  if (Shown(filter, mfShopMarks) && c.Shop != -1)
+  if (FilterShows(filter, mfShopMarks) && c.Shop != -1)
     OverlayPicture(picture, sets.CellMark(), 0);
-  if (Shown(filter, mfContentMarks) && c.VehContent != -1)
+  if (FilterShows(filter, mfContentMarks) && c.VehContent != -1)
     OverlayPicture(picture, sets.CellMark(), 0);
-  if (Shown(filter, mfDFMarks))
+  if (FilterShows(filter, mfDFMarks))
     OverlayPicture(picture, sets.DFMark(), 0);
 }
 
@@ -159,12 +157,12 @@ void GetCellPicture(const TPictureSets& sets, const TMission& mission, uint16_t 
   if (!IsInGrid(cell, {MaxMapSize, MaxMapSize}))
     return;
   const TMissionCell& c = mission.Cells[static_cast<size_t>(cell.y)][static_cast<size_t>(cell.x)];
-  const bool baseShown = Shown(filter, mfBaseMap);
+  const bool baseShown = FilterShows(filter, mfBaseMap);
   TBasePictures base;
   if (baseShown)
     ComputeBase(sets, mission, cell, base);
 
-  if (Shown(filter, mfDFLayer)) {
+  if (FilterShows(filter, mfDFLayer)) {
     const TDFCell& df = mission.DFCells[static_cast<size_t>(cell.y)][static_cast<size_t>(cell.x)];
     if (df.IsChange())
       DrawChangedCell(sets, c, df, baseShown ? &base : nullptr, filter, picture);

@@ -29,6 +29,18 @@ constexpr uint16_t FilterOf(std::initializer_list<int> bits) {
     f = static_cast<uint16_t>(f | FilterBit(b));
   return f;
 }
+// Whether `filter` has bit `bit` (TMissFilterBit) on.
+constexpr bool FilterShows(uint16_t filter, int bit) { return (filter & FilterBit(bit)) != 0; }
+
+// The layer a map view shows and edits: the current change layer when it is
+// shown, else the base map when that is shown, else none.
+enum class TShownLayer { None, Base, Change };
+constexpr TShownLayer ShownLayer(uint16_t filter) {
+  return FilterShows(filter, mfDFLayer)  ? TShownLayer::Change
+         : FilterShows(filter, mfBaseMap) ? TShownLayer::Base
+                                          : TShownLayer::None;
+}
+
 // Terrain, objects and units of the base map.
 constexpr uint16_t DefaultMissFilter = FilterBit(mfTerrain) | FilterBit(mfObjects) | FilterBit(mfUnits) |
                                        FilterBit(mfBaseMap);

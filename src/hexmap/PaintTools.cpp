@@ -80,7 +80,7 @@ std::vector<TPoint> FillRegion(TPoint start, TPoint gridSize, const std::functio
 }
 
 int32_t PaintedLayerValue(const TMission& mission, uint16_t filter, TPoint cell, int kind) {
-  if ((filter & FilterBit(mfDFLayer)) != 0) {
+  if (FilterShows(filter, mfDFLayer)) {
     const TDFCell& d = mission.DFCells[static_cast<size_t>(cell.y)][static_cast<size_t>(cell.x)];
     switch (kind) {
     case pkTerrain:

@@ -51,6 +51,7 @@ TMDIMiss::TMDIMiss(TMissFrame* frame, const TPictureSets& sets, QWidget* parent)
     MakePointInView(x, y, center);
   };
   missView_->OnFileNameChanged = [this](TEckView*) { UpdateCaption(); };
+  missView_->OnShownChanged = [this](TEckView*) { RefreshPaste(); };
   // The pointer's cell goes to the status bar while the mouse is over the map.
   missView_->setMouseTracking(true);
   missView_->installEventFilter(this);
@@ -121,8 +122,7 @@ void TMDIMiss::MissionReplaced() {
 
 void TMDIMiss::SetMissSize(int32_t width, int32_t height) {
   missView_->SetGridSize({width, height});
-  if (selection_.KeepInside(missView_->GridSize()))
-    SetSelection(selection_);
+  SetSelection(selection_);  // the cells beyond the new size go
 }
 
 void TMDIMiss::UpdateCaption() {
@@ -228,7 +228,7 @@ void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftStat
   const TPaintTool tool = Tool();
   // A palette block pastes as it always did, whatever the tool.
   if (!paint.Multi && tool.Mode == TToolMode::Line) {
-    if (first && !(shift.Keys & Qt::ShiftModifier)) {
+    if (first) {
       lineStart_ = cell;
       linePaint_ = paint;
     }
@@ -239,8 +239,8 @@ void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftStat
     return;
   }
   if (!paint.Multi && tool.Mode == TToolMode::Fill) {
-    // Only the click counts; Shift stays free for selecting.
-    if (!first || (shift.Keys & Qt::ShiftModifier))
+    // Only the click counts.
+    if (!first)
       return;
     missView_->History().Begin(ToolStepName(tool.Mode, paint.Page));
     PaintCells(paint, FillRegionOf(Mission(), missView_->Filter(), cell, paint.Page, missView_->GridSize()), true);
@@ -357,8 +357,7 @@ void TMDIMiss::EndStroke() {
 }
 
 void TMDIMiss::ShowUndone(const TStepEffect& effect) {
-  if (selection_.KeepInside(missView_->GridSize()))
-    SetSelection(selection_);
+  SetSelection(selection_);  // an undone resize may leave cells beyond the map
   RefreshPaste();
   if (!isActive_ || !frame_ || !frame_->Palette())
     return;

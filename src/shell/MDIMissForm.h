@@ -109,8 +109,9 @@ public:
   const TMapBlock* PasteBlock() const { return paste_ ? &*paste_ : nullptr; }
   TPoint PasteAnchor() const { return pasteAt_; }
   void MirrorPaste(bool horizontally);
-  // The map's filter, layer or mission changed under a block being pasted:
-  // its preview is drawn again, or dropped when no layer is shown.
+  // What the map shows changed under a block being pasted (a filter, the
+  // change layer, an undo): its preview is drawn again, or dropped when no
+  // layer is shown.
   void RefreshPaste();
   void CancelPaste();
   // Places the block being pasted with its anchor on `cell`, one step.

@@ -231,8 +231,6 @@ void TMDIMain::CreateToolBar() {
     RunCommand(this, [&] {
       if (TMissView* v = CurrentView())
         v->ShowDFLayer(layer);
-      if (activeMiss_)
-        activeMiss_->RefreshPaste();
     });
   });
   ToolBar->addWidget(DFNrCounter);

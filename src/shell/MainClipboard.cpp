@@ -18,7 +18,8 @@
 namespace vh {
 
 void TMDIMain::CreateClipboardActions() {
-  const auto add = [this](const char* name, const QString& text, const QList<QKeySequence>& keys, auto handler) {
+  const auto add = [this](const char* name, const QString& text, const QList<QKeySequence>& keys,
+                          auto handler) {
     QAction* a = EditMenu->addAction(text);
     a->setObjectName(name);
     a->setShortcuts(keys);
@@ -29,13 +30,14 @@ void TMDIMain::CreateClipboardActions() {
                     &TMDIMain::EditCutItemClick);
   EditCopyItem = add("EditCopyItem", QStringLiteral("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy),
                      &TMDIMain::EditCopyItemClick);
-  EditPasteItem = add("EditPasteItem", QStringLiteral("&Paste"), QKeySequence::keyBindings(QKeySequence::Paste),
-                      &TMDIMain::EditPasteItemClick);
+  EditPasteItem = add("EditPasteItem", QStringLiteral("&Paste"),
+                      QKeySequence::keyBindings(QKeySequence::Paste), &TMDIMain::EditPasteItemClick);
   EditDeleteItem = add("EditDeleteItem", QStringLiteral("&Delete"), {QKeySequence(Qt::Key_Delete)},
                        &TMDIMain::EditDeleteItemClick);
   EditMenu->addSeparator();
-  EditSelectAllItem = add("EditSelectAllItem", QStringLiteral("Select &All"),
-                          QKeySequence::keyBindings(QKeySequence::SelectAll), &TMDIMain::EditSelectAllItemClick);
+  EditSelectAllItem =
+      add("EditSelectAllItem", QStringLiteral("Select &All"),
+          QKeySequence::keyBindings(QKeySequence::SelectAll), &TMDIMain::EditSelectAllItemClick);
   EditMenu->addSeparator();
   EditMirrorHItem = add("EditMirrorHItem", QStringLiteral("Mirror &Horizontally"), {QKeySequence(Qt::Key_H)},
                         &TMDIMain::EditMirrorHItemClick);
@@ -57,14 +59,16 @@ bool TMDIMain::CopySelectionToClipboard() {
   }
   const ByteStream bytes = EncodeBlock(block);
   auto* data = new QMimeData;
-  data->setData(QString::fromLatin1(MapBlockMimeType),
-                QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+  data->setData(QString::fromLatin1(MapBlockMimeType), QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                                  static_cast<qsizetype>(bytes.size())));
   data->setImageData(activeMiss_->SelectionImage());
   QApplication::clipboard()->setMimeData(data);
   return true;
 }
 
-void TMDIMain::EditCopyItemClick() { CopySelectionToClipboard(); }
+void TMDIMain::EditCopyItemClick() {
+  CopySelectionToClipboard();
+}
 
 void TMDIMain::EditCutItemClick() {
   if (CopySelectionToClipboard())
@@ -89,11 +93,13 @@ void TMDIMain::EditPasteItemClick() {
   const QByteArray bytes = data->data(type);
   TMapBlock block;
   try {
-    block = DecodeBlock({reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())});
+    block =
+        DecodeBlock({reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())});
   } catch (const EVhError& e) {
     // Another program's data or another version's: nothing happens.
     QApplication::beep();
-    status_->showMessage(QStringLiteral("The clipboard's map cells cannot be pasted: %1").arg(QString::fromStdString(e.what())),
+    status_->showMessage(QStringLiteral("The clipboard's map cells cannot be pasted: %1")
+                             .arg(QString::fromStdString(e.what())),
                          6000);
     return;
   }

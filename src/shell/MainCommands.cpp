@@ -253,8 +253,6 @@ void TMDIMain::SelectDFLayer(int layer) {
   DFNrCounter->setValue(layer);  // runs the counter's handler when it changes
   if (TMissView* v = CurrentView(); v && v->Mission().DFNr != layer)
     v->ShowDFLayer(layer);
-  if (activeMiss_)
-    activeMiss_->RefreshPaste();
 }
 
 void TMDIMain::DFLayerItemClick() {
@@ -291,8 +289,6 @@ void TMDIMain::ToggleGenerator() {
 void TMDIMain::FilterClick(int bit, bool down) {
   if (TMissView* v = CurrentView())
     v->SetFilter(bit, down);
-  if (activeMiss_)
-    activeMiss_->RefreshPaste();
   if (bit == mfDFLayer || bit == mfBaseMap)
     UpdateStatusBar();
 }

@@ -94,10 +94,12 @@ void TMissView::SetFilter(int index, bool on) {
   if (filter == filter_)
     return;
   filter_ = filter;
-  if (!FilterSwitchNeedsRedraw(filter_, index))
-    return;
-  RedrawForFilter(index);
-  repaint();
+  if (FilterSwitchNeedsRedraw(filter_, index)) {
+    RedrawForFilter(index);
+    repaint();
+  }
+  if (OnShownChanged)
+    OnShownChanged(this);
 }
 
 int TMissView::RedrawForFilter(int index) {
@@ -134,6 +136,8 @@ void TMissView::ShowDFLayer(int nr) {
     RedrawMarked(marked);
     repaint();
   }
+  if (changed && OnShownChanged)
+    OnShownChanged(this);
 }
 
 void TMissView::RedrawMarked(const std::vector<bool>& marked) {

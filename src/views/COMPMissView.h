@@ -33,6 +33,7 @@ public:
   // The object value of the drag that paints objects into a change layer.
   int16_t DFStrokeObject = 0;
   TNotifyEvent OnFileNameChanged;  // the mission's file name may have changed
+  TNotifyEvent OnShownChanged;     // a filter bit or the current change layer changed
   GeneratorState Generator;        // the map generator's data of this window
 
   // The mission stays at one address for the life of the view.
@@ -75,7 +76,7 @@ public:
 
   // --- Filters ---------------------------------------------------------------
   uint16_t Filter() const { return filter_; }
-  bool FilterOn(int index) const { return (filter_ & FilterBit(index)) != 0; }
+  bool FilterOn(int index) const { return FilterShows(filter_, index); }
   // Switches bit 0..8 and redraws only the cells that can look different.
   void SetFilter(int index, bool on);
   // Returns the number of cells drawn.

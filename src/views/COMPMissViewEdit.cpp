@@ -92,8 +92,10 @@ void TMissView::RedrawEdited(const std::vector<TPoint>& cells) {
   redraw.Flush();
 }
 
-QImage TMissView::CellsImage(const TMission& mission, const std::vector<TPoint>& cells, TPoint& origin) const {
-  const TCellsPicture picture = RenderCells(Sets(), mission, Filter(), cells, THexGeometry{Style(), HexSpace()});
+QImage TMissView::CellsImage(const TMission& mission, const std::vector<TPoint>& cells,
+                             TPoint& origin) const {
+  const TCellsPicture picture =
+      RenderCells(Sets(), mission, Filter(), cells, THexGeometry{Style(), HexSpace()});
   origin = picture.Origin;
   QImage image(picture.Image.Width, picture.Image.Height, QImage::Format_ARGB32_Premultiplied);
   for (int32_t y = 0; y < picture.Image.Height; ++y) {

@@ -1,8 +1,8 @@
 // What a map view shows over its bitmap and never puts into it: the brush or
 // line about to be painted, the selected cells and a block about to be
 // pasted. "Save As BMP" and the redraw of cells never see these.
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <algorithm>
 #include <array>
 #include <bitset>
@@ -16,7 +16,7 @@ namespace {
 // The corners of a cell's hexagon in its 24 x 24 square, from the upper left
 // one clockwise; edge d runs from corner d to corner d + 1 and faces
 // direction d.
-constexpr std::array<TPoint, 6> HexCorners{TPoint{8, 0},  TPoint{16, 0}, TPoint{24, 12},
+constexpr std::array<TPoint, 6> HexCorners{TPoint{8, 0},   TPoint{16, 0}, TPoint{24, 12},
                                            TPoint{16, 24}, TPoint{8, 24}, TPoint{0, 12}};
 
 // The selection's tint on the pixels inside a cell's outline, at the size a
@@ -69,7 +69,8 @@ void TEckView::SetHighlight(const TCellSet& cells) {
 }
 
 void TEckView::SetPreview(QImage image, TPoint bitmapOrigin) {
-  QRect dirty = preview_.isNull() ? QRect() : BitmapRectToWidget(previewOrigin_, {preview_.width(), preview_.height()});
+  QRect dirty =
+      preview_.isNull() ? QRect() : BitmapRectToWidget(previewOrigin_, {preview_.width(), preview_.height()});
   preview_ = std::move(image);
   previewOrigin_ = bitmapOrigin;
   if (!preview_.isNull())
@@ -102,7 +103,9 @@ void TEckView::PaintMarks(const QRect& exposed) {
     return p;
   };
   const auto visible = [&](TPoint cell) {
-    return BitmapRectToWidget(CellToPoint(cell), {HexSize, HexSize}).adjusted(-2, -2, 2, 2).intersects(exposed);
+    return BitmapRectToWidget(CellToPoint(cell), {HexSize, HexSize})
+        .adjusted(-2, -2, 2, 2)
+        .intersects(exposed);
   };
   // The outer edges of a set of cells: where the neighbour is not in it.
   const auto outline = [&](const std::vector<TPoint>& cells, const auto& contains, const QColor& light) {
@@ -131,7 +134,8 @@ void TEckView::PaintMarks(const QRect& exposed) {
     for (TPoint c : cells)
       if (visible(c))
         painter.drawImage(BitmapRectToWidget(CellToPoint(c), {HexSize, HexSize}).topLeft(), highlightCell_);
-    outline(cells, [this](TPoint c) { return highlight_.Contains(c); }, QColor(150, 210, 255));
+    outline(
+        cells, [this](TPoint c) { return highlight_.Contains(c); }, QColor(150, 210, 255));
   }
 
   if (!overlay_.empty()) {
@@ -145,7 +149,8 @@ void TEckView::PaintMarks(const QRect& exposed) {
         if (visible(c))
           painter.drawPolygon(hexagon(c));
     }
-    outline(overlay_, [&members](TPoint c) { return members.Contains(c); }, QColor(255, 255, 120));
+    outline(
+        overlay_, [&members](TPoint c) { return members.Contains(c); }, QColor(255, 255, 120));
   }
 }
 

@@ -15,7 +15,9 @@ namespace {
 using namespace std::chrono_literals;
 using test::WaitFor;
 
-int32_t FloorHalf(int32_t x) { return x >= 0 ? x / 2 : -((1 - x) / 2); }
+int32_t FloorHalf(int32_t x) {
+  return x >= 0 ? x / 2 : -((1 - x) / 2);
+}
 
 struct TLook {
   int16_t Terrain, Obj;
@@ -45,7 +47,8 @@ TEST_F(ClipboardEndToEnd, CellsCopiedInOneEditorArePastedIntoAnotherAndSaved) {
   X("keydown shift");
   X("mousedown 1");
   for (int step = 1; step <= 8; ++step)
-    X("mousemove --window " + a + " " + std::to_string(90 + 18 * step) + " " + std::to_string(170 + 16 * step));
+    X("mousemove --window " + a + " " + std::to_string(90 + 18 * step) + " " +
+      std::to_string(170 + 16 * step));
   X("mouseup 1");
   X("keyup shift");
   X("key ctrl+c");
@@ -57,7 +60,8 @@ TEST_F(ClipboardEndToEnd, CellsCopiedInOneEditorArePastedIntoAnotherAndSaved) {
   std::this_thread::sleep_for(200ms);
   X("key ctrl+v");
   for (int step = 1; step <= 4; ++step)
-    X("mousemove --window " + b + " " + std::to_string(150 + 6 * step) + " " + std::to_string(230 + 4 * step));
+    X("mousemove --window " + b + " " + std::to_string(150 + 6 * step) + " " +
+      std::to_string(230 + 4 * step));
   std::this_thread::sleep_for(200ms);
   X("click 1");
   X("key F2");

@@ -22,6 +22,8 @@ namespace vh {
 namespace {
 
 using test::CentreOf;
+using test::Click;
+using test::Hover;
 using test::Mouse;
 
 class ClipboardFixture : public test::FrameFixture {
@@ -29,18 +31,11 @@ protected:
   void StartShown() {
     Start();
     ASSERT_TRUE(started);
-    frame->show();
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    test::ShowActive(frame);
     QApplication::clipboard()->clear();
   }
-  void Activate(TMDIMiss* w) {
-    frame->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
-  }
-  // A key as the user presses it on the map: the frame's shortcuts see it.
   static void Key(TMissView& map, int key, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
-    map.setFocus();
-    QTest::keyClick(&map, static_cast<Qt::Key>(key), mods);
+    test::KeyOn(map, key, mods);
   }
   // A left drag from one cell's centre to another's with `mods` held.
   static void Drag(TMissView& map, TPoint from, TPoint to, Qt::KeyboardModifiers mods) {
@@ -50,19 +45,10 @@ protected:
     Mouse(map, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, b, mods);
     Mouse(map, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, b, mods);
   }
-  static void Hover(TMissView& map, TPoint cell) {
-    Mouse(map, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, CentreOf(map, cell));
-  }
-  static void Click(TMissView& map, TPoint cell) {
-    Mouse(map, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, CentreOf(map, cell));
-    Mouse(map, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CentreOf(map, cell));
-  }
+  // The cells a Shift-drag between two cells' centres selects.
   static TCellSet Rect(const TMissView& map, TPoint from, TPoint to) {
-    const auto centre = [&](TPoint c) {
-      TPoint o = map.CellToPoint(c);
-      return TPoint{o.x + 12, o.y + 12};
-    };
-    return CellsInRect(THexGeometry{map.Style(), map.HexSpace()}, centre(from), centre(to), map.GridSize());
+    return CellsInRect(THexGeometry{map.Style(), map.HexSpace()}, map.WidgetToBitmap(CentreOf(map, from)),
+                       map.WidgetToBitmap(CentreOf(map, to)), map.GridSize());
   }
 };
 
@@ -82,7 +68,8 @@ TEST_F(ClipboardFixture, ShiftDragSelectsCtrlShiftAddsAndAPlainClickOrEscapeDrop
   TCellSet both = Rect(map, {5, 4}, {9, 8});
   both.Add(Rect(map, {16, 10}, {20, 14}));
   EXPECT_EQ(w->Selection(), both);
-  EXPECT_EQ(frame->StatusPanels()->SelectionPanel->text().toStdString(), "Selected: " + std::to_string(both.Count()) + " cells");
+  EXPECT_EQ(frame->StatusPanels()->SelectionPanel->text().toStdString(),
+            "Selected: " + std::to_string(both.Count()) + " cells");
   EXPECT_TRUE(frame->EditCopyItem->isEnabled());
   EXPECT_TRUE(frame->EditCutItem->isEnabled());
   // Selecting is no edit: nothing painted, nothing in the bitmap.
@@ -118,7 +105,8 @@ TEST_F(ClipboardFixture, APointerHeldBelowTheWindowWhileSelectingScrollsTheMap) 
   const QPoint press = CentreOf(map, {1, 1});
   Mouse(map, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, press, Qt::ShiftModifier);
   // One move to below the window's lower edge, then the pointer stands still.
-  const QPoint below = map.mapFrom(scroll->viewport(), QPoint(press.x() + 40, scroll->viewport()->height() + 30));
+  const QPoint below =
+      map.mapFrom(scroll->viewport(), QPoint(press.x() + 40, scroll->viewport()->height() + 30));
   Mouse(map, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, below, Qt::ShiftModifier);
   QCursor::setPos(map.mapToGlobal(below));
   const size_t before = w->Selection().Count();
@@ -128,7 +116,7 @@ TEST_F(ClipboardFixture, APointerHeldBelowTheWindowWhileSelectingScrollsTheMap) 
   const QPoint end = map.mapFromGlobal(QCursor::pos());
   Mouse(map, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, end, Qt::ShiftModifier);
   EXPECT_EQ(w->Selection(), CellsInRect(THexGeometry{map.Style(), map.HexSpace()}, map.WidgetToBitmap(press),
-                                         map.WidgetToBitmap(end), map.GridSize()));
+                                        map.WidgetToBitmap(end), map.GridSize()));
   const int scrolled = v->value();
   QTest::qWait(250);
   EXPECT_EQ(v->value(), scrolled) << "the release ends the scrolling";
@@ -146,7 +134,8 @@ TEST_F(ClipboardFixture, CopyInOneWindowPasteIntoAnotherSaveAndFindTheCells) {
   TPoint shop;
   ASSERT_TRUE(from.Mission().FindShop(0, shop));
   const TPoint low{std::max(0, shop.x - 3), std::max(0, shop.y - 3)};
-  Drag(from, low, {std::min(from.Cols() - 1, low.x + 6), std::min(from.Rows() - 1, low.y + 6)}, Qt::ShiftModifier);
+  Drag(from, low, {std::min(from.Cols() - 1, low.x + 6), std::min(from.Rows() - 1, low.y + 6)},
+       Qt::ShiftModifier);
   const TCellSet selected = a->Selection();
   ASSERT_GT(selected.Count(), 30u);
   Key(from, Qt::Key_C);
@@ -277,7 +266,8 @@ TEST_F(ClipboardFixture, ForeignOrDamagedClipboardDataIsRefusedAndChangesNothing
   Drag(map, {10, 10}, {12, 12}, Qt::ShiftModifier);
   Key(map, Qt::Key_C);
   const QByteArray good = QApplication::clipboard()->mimeData()->data(MapBlockMimeType);
-  for (QByteArray bad : {good.left(good.size() - 3), QByteArray(good).replace(4, 1, "\x07"), QByteArray("VHMB")}) {
+  for (QByteArray bad :
+       {good.left(good.size() - 3), QByteArray(good).replace(4, 1, "\x07"), QByteArray("VHMB")}) {
     auto* data = new QMimeData;
     data->setData(MapBlockMimeType, bad);
     QApplication::clipboard()->setMimeData(data);

@@ -61,11 +61,7 @@ void TypeFileName(QFileDialog& dialog, const QString& name, QString* shownDir = 
   QTest::keyClick(edit, Qt::Key_Return);
 }
 
-void ShowActive(QWidget* w) {
-  w->show();
-  QApplication::setActiveWindow(w);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-}
+using test::ShowActive;
 
 TEST_F(Desktop, StandardShortcutsStandBesideTheTraditionalOnesAndTrigger) {
   Start();

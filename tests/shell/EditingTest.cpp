@@ -128,7 +128,7 @@ TEST_F(Editing, TheGeneratorFollowsTheCurrentWindowAndTransfersIntoItsMap) {
   EXPECT_EQ(frame->Generator()->View(), b->MissView());
   EXPECT_FALSE(frame->Generator()->OKButton->isEnabled());  // nothing generated for b
   a->MissView()->Generator.Border2 = 200;
-  frame->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(a->parentWidget()));
+  Activate(a);
   EXPECT_EQ(frame->Generator()->View(), a->MissView());
   EXPECT_TRUE(frame->Generator()->OKButton->isEnabled());
   EXPECT_EQ(a->MissView()->Generator.Border2, 200);
@@ -165,7 +165,7 @@ TEST_F(Editing, ScreenshotsOfTheWholeEditor) {
   int left = area.width();
   qobject_cast<QMdiSubWindow*>(a->parentWidget())->setGeometry(0, 0, left / 2, area.height());
   qobject_cast<QMdiSubWindow*>(b->parentWidget())->setGeometry(left / 2, 0, left - left / 2, area.height());
-  frame->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(b->parentWidget()));
+  Activate(b);
   QApplication::processEvents();
   frame->grab().save(QString::fromLocal8Bit(dir) + "/editor.png");
   for (int page = 0; page < 4; ++page) {

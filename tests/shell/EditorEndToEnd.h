@@ -93,7 +93,8 @@ protected:
     // A display of its own: Xvfb picks a free number and writes it to fd 3.
     int pipeFds[2];
     ASSERT_EQ(pipe(pipeFds), 0);
-    xvfb = Spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}, {}, pipeFds[1]);
+    xvfb = Spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}, {},
+                 pipeFds[1]);
     close(pipeFds[1]);
     // Read up to the newline, and keep the pipe open: Xvfb may write the
     // number and the newline apart, and dies on a pipe closed between them.
@@ -131,7 +132,9 @@ protected:
     return editors.size() - 1;
   }
   void StopEditor(size_t index, int sig = SIGKILL) { Stop(editors.at(index), sig); }
-  std::string X(const std::string& args) { return Capture("DISPLAY=" + display + " xdotool " + args + " 2>/dev/null"); }
+  std::string X(const std::string& args) {
+    return Capture("DISPLAY=" + display + " xdotool " + args + " 2>/dev/null");
+  }
   // The id of the first visible window whose title matches.
   std::string WindowNamed(const std::string& pattern) {
     std::string ids = X("search --onlyvisible --name '" + pattern + "'");

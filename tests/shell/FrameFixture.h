@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <optional>
@@ -20,6 +23,13 @@
 namespace vh::test {
 
 namespace fs = std::filesystem;
+
+// Shows a top-level window as the active one, as the user sees it.
+inline void ShowActive(QWidget* w) {
+  w->show();
+  QApplication::setActiveWindow(w);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+}
 
 inline void FlushDeletes() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -58,6 +68,10 @@ protected:
       delete frame;
     }
     FlushDeletes();
+  }
+  // Brings a mission window to the front, as a click on its title does.
+  void Activate(TMDIMiss* w) {
+    frame->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
   }
   void WriteIni(const std::string& text) {
     WriteWholeFile(programDir + "vhedit.ini", ByteStream(text.begin(), text.end()));

@@ -181,7 +181,7 @@ TEST_F(Frame, ToolBarMirrorsTheCurrentView) {
   EXPECT_FALSE(frame->GridFilter->isChecked());
   EXPECT_EQ(frame->DFNrCounter->value(), 0);
   EXPECT_EQ(b->Mission().DFNr, 0);
-  frame->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(a->parentWidget()));
+  Activate(a);
   EXPECT_EQ(frame->ActiveMiss(), a);
   EXPECT_TRUE(frame->FilterActions[mfDFLayer]->isChecked());
   EXPECT_TRUE(frame->GridFilter->isChecked());

@@ -53,10 +53,7 @@ TEST_F(MapEditing, AQuickStrokePaintsEveryCellBetweenTheMovesItReported) {
   TMDIMiss* w = frame->OpenMissionFile(SampleMission("stroke.dat"));
   TMissView& map = *w->MissView();
   palette->PageControl->setCurrentIndex(TMDIPictures::pgTerrain);
-  QTest::mousePress(palette->TerSelector, Qt::RightButton, Qt::NoModifier,
-                    CentreOf(*palette->TerSelector, {2, 0}));
-  QTest::mouseRelease(palette->TerSelector, Qt::RightButton, Qt::NoModifier,
-                      CentreOf(*palette->TerSelector, {2, 0}));
+  test::RightClick(*palette->TerSelector, {2, 0});
   const int16_t terrain = palette->TerSelector->CurrentValue();
   ASSERT_NE(terrain, -1);
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <initializer_list>
 
 #include "views/EckView.h"
@@ -40,6 +41,32 @@ inline void Stroke(TEckView& view, std::initializer_list<TPoint> cells) {
     first = false;
   }
   Mouse(view, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, last);
+}
+
+// The left button's parts of a stroke, one event each, and a click.
+inline void Press(TEckView& view, TPoint cell) {
+  Mouse(view, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, CentreOf(view, cell));
+}
+inline void DragTo(TEckView& view, TPoint cell) {
+  Mouse(view, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, CentreOf(view, cell));
+}
+inline void Release(TEckView& view, TPoint cell) {
+  Mouse(view, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CentreOf(view, cell));
+}
+inline void Click(TEckView& view, TPoint cell) {
+  Press(view, cell);
+  Release(view, cell);
+}
+// The pointer over a cell with no button held.
+inline void Hover(TEckView& view, TPoint cell) {
+  Mouse(view, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, CentreOf(view, cell));
+}
+
+// A key as the user presses it on the map, which has the focus then: the
+// frame's shortcuts see it.
+inline void KeyOn(TEckView& view, int key, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
+  view.setFocus();
+  QTest::keyClick(&view, static_cast<Qt::Key>(key), mods);
 }
 
 } // namespace vh::test

@@ -8,6 +8,7 @@
 
 #include "config/IniFile.h"
 #include "shell/FrameFixture.h"
+#include "shell/MapMouse.h"
 #include "shell/StatusPanels.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/MDIPicturesForm.h"
@@ -19,10 +20,7 @@ namespace {
 
 using MapZoom = test::FrameFixture;
 
-QPoint CentreOf(const TEckView& view, TPoint cell) {
-  const TPoint p = view.CellToPoint(cell);
-  return view.BitmapToWidget({p.x + 12, p.y + 12});
-}
+using test::CentreOf;
 
 QScrollArea* ScrollOf(TMDIMiss* w) {
   return w->findChild<QScrollArea*>();
@@ -38,10 +36,7 @@ TEST_F(MapZoom, AStrokeAt200PercentPaintsTheCellsUnderThePointer) {
   ASSERT_EQ(map.Zoom(), 200);
   EXPECT_EQ(frame->StatusPanels()->ZoomPanel->text(), "200%");
   palette->PageControl->setCurrentIndex(TMDIPictures::pgTerrain);
-  QTest::mousePress(palette->TerSelector, Qt::RightButton, Qt::NoModifier,
-                    CentreOf(*palette->TerSelector, {3, 0}));
-  QTest::mouseRelease(palette->TerSelector, Qt::RightButton, Qt::NoModifier,
-                      CentreOf(*palette->TerSelector, {3, 0}));
+  test::RightClick(*palette->TerSelector, {3, 0});
   const int16_t terrain = palette->TerSelector->CurrentValue();
   ASSERT_NE(terrain, -1);
   ASSERT_NE(map.Mission().Cells[4][2].Terrain, terrain);

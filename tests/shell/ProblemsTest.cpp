@@ -116,14 +116,14 @@ TEST_F(Problems, ManyCellsOfOneKindFormOneRowThatUnfoldsAndFollowsTheEdits) {
   EXPECT_EQ(frame->ProblemsDock->View(), clean->MissView());
   ASSERT_EQ(Tree().topLevelItemCount(), 1);
   EXPECT_EQ(Tree().topLevelItem(0)->text(2), "No problems found");
-  frame->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
+  Activate(w);
   EXPECT_EQ(frame->ProblemsDock->View(), &map);
   EXPECT_EQ(Tree().topLevelItem(0)->text(2), "Cell inside the map without terrain (2)");
 
   // While the dock is closed the current window changes; shown again (here
   // through its own toggle, as a View menu would), it shows that window.
   frame->ProblemsDock->close();
-  frame->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(clean->parentWidget()));
+  Activate(clean);
   frame->ProblemsDock->toggleViewAction()->trigger();
   EXPECT_TRUE(QTest::qWaitFor(
       [&] { return Tree().topLevelItem(0)->text(2) == QStringLiteral("No problems found"); }, 3000))

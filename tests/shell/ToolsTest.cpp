@@ -17,6 +17,7 @@
 #include "hexmap/HexLine.h"
 #include "hexmap/PaintTools.h"
 #include "shell/FrameFixture.h"
+#include "shell/MapMouse.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/MDIPicturesForm.h"
 #include "views/COMPMissView.h"
@@ -27,34 +28,13 @@ namespace {
 using Tools = test::FrameFixture;
 using CellSet = std::set<std::pair<int, int>>;
 
-void Mouse(QWidget& w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint pos) {
-  QMouseEvent event(type, QPointF(pos), QPointF(w.mapToGlobal(pos)), button, held, Qt::NoModifier);
-  QApplication::sendEvent(&w, &event);
-}
-
-QPoint CentreOf(const TEckView& view, TPoint cell) {
-  TPoint p = view.CellToPoint(cell);
-  return view.BitmapToWidget({p.x + 12, p.y + 12});
-}
-
-void Press(TEckView& view, TPoint cell) {
-  Mouse(view, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, CentreOf(view, cell));
-}
-void DragTo(TEckView& view, TPoint cell) {
-  Mouse(view, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, CentreOf(view, cell));
-}
-void Release(TEckView& view, TPoint cell) {
-  Mouse(view, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CentreOf(view, cell));
-}
-void Hover(TEckView& view, TPoint cell) {
-  Mouse(view, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, CentreOf(view, cell));
-}
-
-void ShowActive(QWidget* w) {
-  w->show();
-  QApplication::setActiveWindow(w);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-}
+using test::CentreOf;
+using test::DragTo;
+using test::Hover;
+using test::Mouse;
+using test::Press;
+using test::Release;
+using test::ShowActive;
 
 // Chooses the terrain picture at `at` of the palette's selector.
 uint16_t ChooseTerrain(TMDIPictures& palette, TPoint at) {

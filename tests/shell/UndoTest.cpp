@@ -41,14 +41,10 @@ protected:
     ASSERT_TRUE(started);
     palette = dynamic_cast<TMDIPictures*>(frame->Palette());
     ASSERT_NE(palette, nullptr);
-    frame->show();
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    test::ShowActive(frame);
   }
-  // A key as the user presses it on the map: the frame's shortcuts see it.
-  void Key(TMissView& map, int key, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
-    map.setFocus();
-    QTest::keyClick(&map, static_cast<Qt::Key>(key), mods);
+  static void Key(TMissView& map, int key, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
+    test::KeyOn(map, key, mods);
   }
   void PaintTerrain(TMissView& map, std::initializer_list<TPoint> cells) {
     palette->PageControl->setCurrentIndex(TMDIPictures::pgTerrain);
