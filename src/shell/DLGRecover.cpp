@@ -25,6 +25,8 @@ TDLGRecover::TDLGRecover(const std::vector<TRecoveryCopy>& copies, QWidget* pare
   List->setColumnCount(2);
   List->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Time")});
   List->setRootIsDecorated(false);
+  // The file name is the end of the path: what gives way is the middle.
+  List->setTextElideMode(Qt::ElideMiddle);
   List->setSelectionMode(QAbstractItemView::NoSelection);
   List->setFocusPolicy(Qt::NoFocus);
   for (const TRecoveryCopy& copy : copies) {

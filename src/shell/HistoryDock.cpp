@@ -13,8 +13,9 @@ THistoryDock::THistoryDock(QWidget* parent) : QDockWidget(QStringLiteral("Histor
   list_->setObjectName("HistoryList");
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   setWidget(list_);
-  connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    const int row = list_->row(item);
+  // Whatever makes a row current goes there: a click of either button, the
+  // arrow keys. A highlight that is not where the mission is would mislead.
+  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (history_ && OnGoTo && row >= 0 && static_cast<size_t>(row) != history_->Position())
       OnGoTo(static_cast<size_t>(row));
   });
@@ -41,25 +42,33 @@ void THistoryDock::showEvent(QShowEvent* event) {
   QDockWidget::showEvent(event);
 }
 
+// The rows are updated in place: a jump arrives while the list is still
+// making the clicked row current, and must not delete it under the list.
 void THistoryDock::Fill() {
   const QSignalBlocker block(list_);
-  list_->clear();
-  if (!history_)
+  if (!history_) {
+    list_->clear();
     return;
+  }
+  const int rows = static_cast<int>(history_->Count()) + 1;
+  while (list_->count() > rows)
+    delete list_->takeItem(list_->count() - 1);
+  while (list_->count() < rows)
+    new QListWidgetItem(list_);
   const std::optional<size_t> saved = history_->SavedPosition();
-  for (size_t row = 0; row <= history_->Count(); ++row) {
-    QString text = row == 0 ? QStringLiteral("Start") : StepText(*history_, row - 1);
-    if (saved == row)
+  for (int row = 0; row < rows; ++row) {
+    const auto step = static_cast<size_t>(row);
+    QString text = row == 0 ? QStringLiteral("Start") : StepText(*history_, step - 1);
+    if (saved == step)
       text += QStringLiteral("   (saved)");
-    auto* item = new QListWidgetItem(text, list_);
+    QListWidgetItem* item = list_->item(row);
+    item->setText(text);
     // Steps that can only be redone look it.
-    if (row > history_->Position())
-      item->setForeground(list_->palette().color(QPalette::Disabled, QPalette::Text));
-    if (saved == row) {
-      QFont bold = item->font();
-      bold.setBold(true);
-      item->setFont(bold);
-    }
+    item->setForeground(list_->palette().color(step > history_->Position() ? QPalette::Disabled : QPalette::Active,
+                                               QPalette::Text));
+    QFont font = list_->font();
+    font.setBold(saved == step);
+    item->setFont(font);
   }
   list_->setCurrentRow(static_cast<int>(history_->Position()));
   list_->scrollToItem(list_->currentItem());

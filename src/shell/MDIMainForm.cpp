@@ -16,6 +16,7 @@
 #include "mission/StdData.h"
 #include "shell/Autosave.h"
 #include "shell/DLGUtility.h"
+#include "shell/FieldUndoKeys.h"
 #include "shell/MDIMissForm.h"
 #include "shell/PaletteFactory.h"
 #include "shell/ProblemsDock.h"
@@ -59,6 +60,7 @@ TMDIMain::TMDIMain(const TLocations& locations, const TPlatformDirs& platform, Q
   StdPlayers = config_.StdPlayers;
   LoadStdData();
 
+  qApp->installEventFilter(new TFieldUndoKeys(this));
   CreateMenus();
   CreateToolBar();
   ApplyBarVisibility();
@@ -67,7 +69,6 @@ TMDIMain::TMDIMain(const TLocations& locations, const TPlatformDirs& platform, Q
     if (auto* w = sub ? qobject_cast<TMDIMiss*>(sub->widget()) : nullptr)
       w->Activated();
     UpdateTitle();
-    UpdateTitleLater();
   });
   setAcceptDrops(true);
   graphicsUi_ = DefaultGraphicsCheckUi(this);
@@ -328,21 +329,10 @@ void TMDIMain::UpdateTitle() {
   QString title = QString::fromLatin1(AppTitle);
   if (activeMiss_)
     title += QStringLiteral(" - ") + activeMiss_->windowTitle();
-  settingTitle_ = true;
   setWindowTitle(title);
   setWindowModified(activeMiss_ && activeMiss_->isWindowModified());
-  settingTitle_ = false;
 }
 
-void TMDIMain::UpdateTitleLater() { QTimer::singleShot(0, this, &TMDIMain::UpdateTitle); }
-
-void TMDIMain::changeEvent(QEvent* event) {
-  QMainWindow::changeEvent(event);
-  // A maximized MDI child puts its own title into the frame's, which would
-  // name the mission twice: the frame keeps its own.
-  if (event->type() == QEvent::WindowTitleChange && !settingTitle_)
-    UpdateTitle();
-}
 
 void TMDIMain::MissPointerCell(TMDIMiss* window, std::optional<TPoint> cell) {
   if (!cell || window != activeMiss_) {

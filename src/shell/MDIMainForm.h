@@ -23,6 +23,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QSpinBox;
+class QStyle;
 class QToolBar;
 
 namespace vh {
@@ -161,11 +162,9 @@ public:
 
   // "Varnholt Editor - miss001.dat" with the current mission's file name.
   void UpdateTitle();
-  void UpdateTitleLater();
 
 protected:
   void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -179,6 +178,8 @@ private:
   void RebuildRecentFilesMenu();
   void WriteFrameState();
   void ShowMouseAndKeys();
+  // The page "Help > Mouse and Keys" shows, its keys read from the menus.
+  QString MouseAndKeysHtml() const;
   void CreateMenus();
   void CreateToolBar();
   void CreateToolsMenu();
@@ -246,7 +247,6 @@ private:
   bool startupOK_ = false;
   bool startupDone_ = false;
   bool tearingDown_ = false;
-  bool settingTitle_ = false;
   QString openDir_, saveDir_, bmpDir_;
   QStringList recentFiles_, startupFiles_;
   QDockWidget* paletteDock_ = nullptr;
@@ -254,6 +254,7 @@ private:
   TOverviewMap* overview_ = nullptr;
   bool paletteShown_ = true;
   TFrameLayout layout_;
+  QStyle* missionWindowStyle_ = nullptr;
 };
 
 } // namespace vh

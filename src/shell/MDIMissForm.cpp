@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QMessageBox>
@@ -118,6 +119,7 @@ void TMDIMiss::MissionReplaced() {
   if (isActive_ && frame_->Palette())
     frame_->Palette()->RefreshFromMission();
   frame_->MissCurPos();
+  RefreshPointer();
 }
 
 void TMDIMiss::SetMissSize(int32_t width, int32_t height) {
@@ -171,10 +173,48 @@ bool TMDIMiss::eventFilter(QObject* watched, QEvent* event) {
     break;
   case QEvent::ToolTip:
     return true;  // not the window's path over the whole map
+  case QEvent::KeyPress:
+    if (MoveCursorByKey(*static_cast<QKeyEvent*>(event)))
+      return true;
+    break;
   default:
     break;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+bool TMDIMiss::MoveCursorByKey(const QKeyEvent& key) {
+  if (key.modifiers() & ~Qt::KeypadModifier)
+    return false;
+  // Left and right stay on the row: (x - 1, y) and (x + 1, y) are
+  // neighbours whichever half-cell offset the column has.
+  const TPoint c = missView_->CursorPos();
+  TPoint to;
+  switch (key.key()) {
+  case Qt::Key_Left:
+    to = {c.x - 1, c.y};
+    break;
+  case Qt::Key_Right:
+    to = {c.x + 1, c.y};
+    break;
+  case Qt::Key_Up:
+    to = {c.x, c.y - 1};
+    break;
+  case Qt::Key_Down:
+    to = {c.x, c.y + 1};
+    break;
+  default:
+    return false;
+  }
+  // At the edge the key is used up all the same: the area would scroll.
+  if (!missView_->IsInGrid(to))
+    return true;
+  missView_->MoveCursor(to);
+  const TPoint p = missView_->CellToPoint(to);
+  const QPoint from = missView_->BitmapToWidget(p), till = missView_->BitmapToWidget({p.x + HexSize, p.y + HexSize});
+  MakePointInView(till.x(), till.y(), false);
+  MakePointInView(from.x(), from.y(), false);
+  return true;
 }
 
 void TMDIMiss::Activated() {
@@ -221,10 +261,20 @@ std::vector<TPoint> TMDIMiss::LineCells(TPoint to) const {
 void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftState shift, TPoint cell) {
   if (button != Qt::LeftButton || (shift.Buttons & Qt::RightButton))
     return;
+  const bool first = action == maLeftDown;
+  // Ctrl + click picks, the one-hand form of the right + left chord; the
+  // rest of that click paints nothing.
+  if (first && (shift.Keys & Qt::ControlModifier) && !(shift.Keys & Qt::ShiftModifier)) {
+    pickCapture_ = missView_->CaptureCount();
+    missView_->MoveCursor(cell);
+    Pick();
+    return;
+  }
+  if (pickCapture_ == missView_->CaptureCount())
+    return;
   TStrokePaint paint;
   if (!ReadPalette(paint))
     return;
-  const bool first = action == maLeftDown;
   const TPaintTool tool = Tool();
   // A palette block pastes as it always did, whatever the tool.
   if (!paint.Multi && tool.Mode == TToolMode::Line) {
@@ -278,6 +328,7 @@ void TMDIMiss::Paint(TMouseActionItem action, Qt::MouseButton button, TShiftStat
 void TMDIMiss::PaintCell(const TStrokePaint& paint, bool first, TPoint cell) {
   if (paint.Multi) {
     missView_->PasteGroup(first, cell, paint.Selection, paint.Page);
+    RefreshPointer();
     return;
   }
   PaintCells(paint, {cell}, first);
@@ -285,6 +336,8 @@ void TMDIMiss::PaintCell(const TStrokePaint& paint, bool first, TPoint cell) {
 
 void TMDIMiss::PaintCells(const TStrokePaint& paint, const std::vector<TPoint>& cells, bool first) {
   const std::vector<TPoint> changed = missView_->PaintCells(cells, first, paint.Value, paint.Page);
+  if (pointerCell_ && std::find(changed.begin(), changed.end(), *pointerCell_) != changed.end())
+    RefreshPointer();
   const TPoint cursor = missView_->CursorPos();
   if (std::find(changed.begin(), changed.end(), cursor) != changed.end() && isActive_ && frame_ &&
       frame_->Palette()) {
@@ -316,6 +369,11 @@ void TMDIMiss::ShowPointer(std::optional<TPoint> cell) {
   const TPaintTool tool = Tool();
   const int radius = tool.Mode == TToolMode::Fill ? 0 : tool.BrushRadius;
   missView_->SetOverlay(BrushCells(*cell, radius, missView_->GridSize()), false);
+}
+
+void TMDIMiss::RefreshPointer() {
+  if (frame_)
+    frame_->MissPointerCell(this, pointerCell_);
 }
 
 void TMDIMiss::PaintToolChanged() {
@@ -356,25 +414,34 @@ void TMDIMiss::EndStroke() {
     missView_->History().End();
 }
 
-void TMDIMiss::ShowUndone(const TStepEffect& effect) {
+void TMDIMiss::ShowUndone() {
   SetSelection(selection_);  // an undone resize may leave cells beyond the map
   RefreshPaste();
   if (!isActive_ || !frame_ || !frame_->Palette())
     return;
   // The palette shows the restored records of the cell under the cursor,
-  // which stays where it is.
-  TPaletteApi& palette = *frame_->Palette();
-  palette.DetachMissionView();
-  palette.AttachMissionView(missView_);
-  palette.EnableShopCreation();
-  if (effect.Settings)
-    palette.RefreshOwnerNames();
+  // which stays where it is. It is read again, never detached: that would
+  // disable the field with the focus, and Qt would hand the focus (and the
+  // front) to another mission window.
+  frame_->Palette()->RefreshFromMission();
   frame_->MissCurPos();
+  RefreshPointer();
 }
 
-void TMDIMiss::Undo() { ShowUndone(missView_->Undo()); }
-void TMDIMiss::Redo() { ShowUndone(missView_->Redo()); }
-void TMDIMiss::GoToStep(size_t position) { ShowUndone(missView_->GoToStep(position)); }
+void TMDIMiss::Undo() {
+  missView_->Undo();
+  ShowUndone();
+}
+
+void TMDIMiss::Redo() {
+  missView_->Redo();
+  ShowUndone();
+}
+
+void TMDIMiss::GoToStep(size_t position) {
+  missView_->GoToStep(position);
+  ShowUndone();
+}
 
 void TMDIMiss::Pick() {
   if (!isActive_ || !frame_ || !frame_->Palette())

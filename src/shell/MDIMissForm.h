@@ -12,6 +12,7 @@
 #include "views/COMPMissView.h"
 #include "views/MapNavigator.h"
 
+class QKeyEvent;
 class QScrollArea;
 
 namespace vh {
@@ -147,7 +148,11 @@ private:
   std::vector<TPoint> LineCells(TPoint to) const;
   void ShowPointer(std::optional<TPoint> cell);
   void EndStroke();
-  void ShowUndone(const TStepEffect& effect);
+  void ShowUndone();
+  // The arrow keys move the cursor to a neighbour; false for other keys.
+  bool MoveCursorByKey(const QKeyEvent& key);
+  // The status bar's pointer panel reads the cell under the pointer again.
+  void RefreshPointer();
   // Mouse events for selecting and pasting; true when they are used up.
   bool SelectionEvent(QEvent* event);
   void DragSelection(TPoint pixel);
@@ -165,6 +170,7 @@ private:
   bool discardOnClose_ = false;
   std::optional<TPoint> strokeCell_;  // the stroke's cell painted last
   uint32_t strokeCapture_ = 0;        // the view's capture it belongs to
+  uint32_t pickCapture_ = 0;          // the capture of the last Ctrl + click
   std::optional<TPoint> lineStart_;   // the press cell of the line being dragged
   TPoint lineEnd_{0, 0};              // where the line ends for now
   TStrokePaint linePaint_;

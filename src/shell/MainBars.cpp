@@ -1,5 +1,6 @@
 // The frame's menu and tool bar.
 #include <QAction>
+#include <QDockWidget>
 #include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -14,6 +15,7 @@
 #include "graphics/PictureSets.h"
 #include "base/FileUtil.h"
 #include "shell/DLGNewMission.h"
+#include "shell/FieldUndoKeys.h"
 #include "shell/ProblemsDock.h"
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
@@ -189,10 +191,12 @@ void TMDIMain::WindowMenuAboutToShow() {
   TileItem = WindowMenu->addAction(QStringLiteral("&Tile"), this, &TMDIMain::TileMissions);
   CascadeItem = WindowMenu->addAction(QStringLiteral("&Cascade"), this, &TMDIMain::CascadeMissions);
   ArrangeIconsItem = WindowMenu->addAction(QStringLiteral("&Arrange Icons"), this, &TMDIMain::ArrangeIconsItemClick);
-  if (PaletteItem) {
-    WindowMenu->addSeparator();
-    WindowMenu->addAction(PaletteItem);
-  }
+  // The tool windows, with the keys of their menu items.
+  WindowMenu->addSeparator();
+  for (QAction* a : {PaletteItem, EditHistoryItem, overviewDock_ ? overviewDock_->toggleViewAction() : nullptr,
+                     ProblemsDock ? ProblemsDock->toggleViewAction() : nullptr})
+    if (a)
+      WindowMenu->addAction(a);
   const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
   if (!windows.isEmpty())
     WindowMenu->addSeparator();
@@ -233,6 +237,7 @@ void TMDIMain::CreateToolBar() {
         v->ShowDFLayer(layer);
     });
   });
+  ReturnFocusAfterUse(DFNrCounter, [this]() -> QWidget* { return CurrentView(); });
   ToolBar->addWidget(DFNrCounter);
   ToolBar->addAction(FilterActions[mfDFMarks]);
   ToolBar->addSeparator();

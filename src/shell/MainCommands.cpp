@@ -6,6 +6,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QRegularExpression>
+#include <QStatusBar>
 #include <QSpinBox>
 
 #include "graphics/IndexedImage.h"
@@ -27,8 +30,19 @@ namespace vh {
 
 namespace {
 
-const QString kMissionFilter = QStringLiteral("Varnholt Mission (miss*.dat);;All Files (*)");
-const QString kBmpFilter = QStringLiteral("BMP Files (*.bmp);;All Files (*)");
+// The game's own names first; a mission saved under another name shows in
+// the second filter.
+QString MissionFilter() {
+  return TMDIMain::tr("Varnholt Mission (miss*.dat);;All missions (*.dat);;All Files (*)");
+}
+QString BmpFilter() { return TMDIMain::tr("BMP Files (*.bmp);;All Files (*)"); }
+
+// The game reads "miss" and three digits, ".dat".
+bool IsGameMissionName(const QString& path) {
+  static const QRegularExpression name(QStringLiteral("^miss\\d{3}\\.dat$"),
+                                       QRegularExpression::CaseInsensitiveOption);
+  return name.match(QFileInfo(path).fileName()).hasMatch();
+}
 
 QString DirOf(const QString& file) { return QFileInfo(file).absolutePath(); }
 
@@ -63,17 +77,35 @@ QString BmpNameFor(const std::string& missionFile) {
   return (dot < 0 ? base : base.left(dot)) + QStringLiteral(".bmp");
 }
 
+// A maximized mission window keeps its title bar inside the area. With the
+// buttons in the menu bar instead, Qt would write the window's name into the
+// frame's title in a form of its own ("... - [miss001.dat]"), beside the
+// frame's "Varnholt Editor - miss001.dat".
+class TMissionWindowStyle : public QProxyStyle {
+public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* answer) const override {
+    if (hint == SH_Workspace_FillSpaceOnMaximize)
+      return 1;
+    return QProxyStyle::styleHint(hint, option, widget, answer);
+  }
+};
+
 } // namespace
 
 QMdiSubWindow* TMDIMain::AddMissionWindow(TMDIMiss* window) {
   QMdiSubWindow* sub = mdi_->addSubWindow(window);
+  if (!missionWindowStyle_) {
+    missionWindowStyle_ = new TMissionWindowStyle;
+    missionWindowStyle_->setParent(this);
+  }
+  sub->setStyle(missionWindowStyle_);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   // The frame's File > Close owns the close keys; two owners would make
   // them ambiguous, and then neither works.
   if (QMenu* menu = sub->systemMenu())
     for (QAction* a : menu->actions())
       a->setShortcuts({});
-  connect(sub, &QMdiSubWindow::windowStateChanged, this, &TMDIMain::UpdateTitleLater);
   QRect area = mdi_->viewport()->rect();
   int offset = 24 * (missCount_ - 1) % 200;
   sub->resize(std::max(400, std::min(1100, area.width() - 16 - offset)), std::max(300, area.height() - 16 - offset));
@@ -160,14 +192,19 @@ TMDIMiss* TMDIMain::NewMissionWindow(int32_t width, int32_t height) {
 
 void TMDIMain::SaveMissionAs(TMDIMiss* window, const std::string& fileName) {
   window->SaveAs(fileName);
-  saveDir_ = DirOf(PathToQString(fileName));
+  const QString saved = PathToQString(fileName);
+  saveDir_ = DirOf(saved);
   AddRecentFile(fileName);
+  if (!IsGameMissionName(saved))
+    statusBar()->showMessage(
+        tr("Saved as %1. The game loads only missions named missNNN.dat (three digits).").arg(QFileInfo(saved).fileName()),
+        15000);
 }
 
 bool TMDIMain::SaveWindow(TMDIMiss* window) {
   if (!window->Mission().FileName.empty())
     return RunCommand(this, [&] { window->Save(); });
-  QString name = AskSaveName(this, QStringLiteral("Save As"), saveDir_, kMissionFilter, QStringLiteral("dat"));
+  QString name = AskSaveName(this, QStringLiteral("Save As"), saveDir_, MissionFilter(), QStringLiteral("dat"));
   if (name.isEmpty())
     return false;
   return RunCommand(this, [&] { SaveMissionAs(window, PathFromQString(name)); });
@@ -196,7 +233,7 @@ void TMDIMain::FileNewItemClick() {
 }
 
 void TMDIMain::FileOpenItemClick() {
-  QString name = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), openDir_, kMissionFilter);
+  QString name = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), openDir_, MissionFilter());
   if (!name.isEmpty())
     OpenMissionFile(PathFromQString(name));
 }
@@ -216,7 +253,7 @@ void TMDIMain::FileSaveAsItemClick() {
   if (!activeMiss_)
     return;
   QString proposed = saveDir_ + "/" + QFileInfo(PathToQString(activeMiss_->Mission().FileName)).fileName();
-  QString name = AskSaveName(this, QStringLiteral("Save As"), proposed, kMissionFilter, QStringLiteral("dat"));
+  QString name = AskSaveName(this, QStringLiteral("Save As"), proposed, MissionFilter(), QStringLiteral("dat"));
   if (!name.isEmpty())
     SaveMissionAs(activeMiss_, PathFromQString(name));
 }
@@ -228,7 +265,7 @@ void TMDIMain::FileSaveBmpItemClick() {
   // where the last picture went.
   const std::string& mission = activeMiss_->Mission().FileName;
   QString dir = !mission.empty() ? DirOf(PathToQString(mission)) : bmpDir_.isEmpty() ? saveDir_ : bmpDir_;
-  QString name = AskSaveName(this, QStringLiteral("Save As BMP"), dir + "/" + BmpNameFor(mission), kBmpFilter,
+  QString name = AskSaveName(this, QStringLiteral("Save As BMP"), dir + "/" + BmpNameFor(mission), BmpFilter(),
                              QStringLiteral("bmp"));
   if (!name.isEmpty())
     SaveMapBitmap(activeMiss_, PathFromQString(name));

@@ -39,11 +39,15 @@ void TMDIMain::CreateEditMenu() {
         activeMiss_->Redo();
     });
   });
+  // Also from a floating palette's fields (see TFieldUndoKeys).
+  EditUndoItem->setShortcutContext(Qt::ApplicationShortcut);
+  EditRedoItem->setShortcutContext(Qt::ApplicationShortcut);
   EditMenu->addSeparator();
   CreateClipboardActions();
   EditMenu->addSeparator();
   EditHistoryItem = EditMenu->addAction(QStringLiteral("&History"));
   EditHistoryItem->setObjectName("EditHistoryItem");
+  EditHistoryItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
 
   historyDock_ = new THistoryDock(this);
   addDockWidget(Qt::RightDockWidgetArea, historyDock_);

@@ -28,33 +28,13 @@ namespace {
 
 constexpr char kSection[] = "Layout";
 
-QRect ReadRect(const TIniFile& ini, const char* key) {
-  QStringList parts = QString::fromStdString(ini.ReadString(kSection, key, "")).split(',');
-  if (parts.size() != 4)
-    return {};
-  int v[4];
-  for (int i = 0; i < 4; ++i) {
-    bool ok = false;
-    v[i] = parts[i].trimmed().toInt(&ok);
-    if (!ok)
-      return {};
-  }
-  if (v[2] <= 0 || v[3] <= 0)
-    return {};
-  return {v[0], v[1], v[2], v[3]};
+// Geometry is kept as Qt writes it, in Base64 to stay one INI line.
+QByteArray ReadGeometry(const TIniFile& ini, const char* key) {
+  return QByteArray::fromBase64(QByteArray::fromStdString(ini.ReadString(kSection, key, "", 4096)));
 }
 
-void WriteRect(TIniFile& ini, const char* key, const QRect& r) {
-  if (r.isValid())
-    ini.WriteString(kSection, key,
-                    QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString());
-}
-
-QList<QRect> ScreenAreas() {
-  QList<QRect> areas;
-  for (QScreen* s : QGuiApplication::screens())
-    areas.append(s->availableGeometry());
-  return areas;
+void WriteGeometry(TIniFile& ini, const char* key, const QByteArray& geometry) {
+  ini.WriteString(kSection, key, geometry.toBase64().toStdString());
 }
 
 // Mission windows never shrink below this when they are arranged.
@@ -64,9 +44,9 @@ constexpr QSize kMinArranged{320, 240};
 
 TFrameLayout TFrameLayout::Read(const TIniFile& ini) {
   TFrameLayout l;
-  l.Frame = ReadRect(ini, "Frame");
+  l.Frame = ReadGeometry(ini, "Geometry");
   l.Maximized = ini.ReadBool(kSection, "Maximized", true);
-  l.Palette = ReadRect(ini, "Palette");
+  l.Palette = ReadGeometry(ini, "PaletteGeometry");
   l.PaletteFloating = ini.ReadBool(kSection, "PaletteFloating", false);
   l.PaletteLeft = ini.ReadString(kSection, "PaletteSide", "right") == "left";
   l.PaletteShown = ini.ReadBool(kSection, "PaletteShown", true);
@@ -77,9 +57,9 @@ TFrameLayout TFrameLayout::Read(const TIniFile& ini) {
 }
 
 void TFrameLayout::Write(TIniFile& ini) const {
-  WriteRect(ini, "Frame", Frame);
+  WriteGeometry(ini, "Geometry", Frame);
   ini.WriteBool(kSection, "Maximized", Maximized);
-  WriteRect(ini, "Palette", Palette);
+  WriteGeometry(ini, "PaletteGeometry", Palette);
   ini.WriteBool(kSection, "PaletteFloating", PaletteFloating);
   ini.WriteString(kSection, "PaletteSide", PaletteLeft ? "left" : "right");
   ini.WriteBool(kSection, "PaletteShown", PaletteShown);
@@ -87,32 +67,33 @@ void TFrameLayout::Write(TIniFile& ini) const {
   ini.WriteBool("General", "Overview", Overview);
 }
 
-QRect ClampToScreens(const QRect& rect, const QList<QRect>& screens) {
-  if (screens.isEmpty() || !rect.isValid())
-    return rect;
-  QRect best = screens.front();
-  long bestArea = 0;
-  for (const QRect& s : screens) {
-    QRect common = s.intersected(rect);
-    long area = common.isValid() ? static_cast<long>(common.width()) * common.height() : 0;
-    if (area > bestArea) {
-      bestArea = area;
-      best = s;
-    }
-  }
-  QRect r(rect.topLeft(), rect.size().boundedTo(best.size()));
-  r.moveLeft(std::clamp(r.left(), best.left(), best.right() + 1 - r.width()));
-  r.moveTop(std::clamp(r.top(), best.top(), best.bottom() + 1 - r.height()));
-  return r;
+bool RestoreOnScreen(QWidget& window, const QByteArray& geometry, QSize usable) {
+  // Qt gives up on geometry saved with another scale factor, and moves a
+  // window back only when none of it is on a screen.
+  if (geometry.isEmpty() || !window.restoreGeometry(geometry))
+    return false;
+  QRect r = window.geometry();
+  const QScreen* screen = QGuiApplication::screenAt(r.center());
+  if (!screen)
+    screen = QGuiApplication::primaryScreen();
+  if (!screen)
+    return true;
+  // Until the window manager tells, the title bar is assumed as high as Qt
+  // assumes it.
+  constexpr int kTitleBar = 20;
+  const QRect area = screen->availableGeometry();
+  r.setSize(r.size().expandedTo(usable).boundedTo(QSize(area.width(), area.height() - kTitleBar)));
+  r.moveLeft(std::clamp(r.left(), area.left(), area.right() + 1 - r.width()));
+  r.moveTop(std::clamp(r.top(), area.top() + kTitleBar, area.bottom() + 1 - r.height()));
+  window.setGeometry(r);
+  return true;
 }
 
 void TMDIMain::ShowWithLayout() {
-  if (layout_.Frame.isValid())
-    setGeometry(ClampToScreens(layout_.Frame, ScreenAreas()));
-  else if (QScreen* s = screen())
+  if (!RestoreOnScreen(*this, layout_.Frame, minimumSizeHint()) && screen())
     // Mission windows opened at start-up are sized before the window
     // manager has maximized the frame.
-    setGeometry(s->availableGeometry().adjusted(40, 40, -40, -40));
+    setGeometry(screen()->availableGeometry().adjusted(40, 40, -40, -40));
   if (layout_.Maximized)
     showMaximized();
   else
@@ -137,8 +118,7 @@ void TMDIMain::CreatePaletteDock() {
   ViewMenu->addAction(PaletteItem);
   if (layout_.PaletteFloating) {
     paletteDock_->setFloating(true);
-    if (layout_.Palette.isValid())
-      paletteDock_->setGeometry(ClampToScreens(layout_.Palette, ScreenAreas()));
+    RestoreOnScreen(*paletteDock_, layout_.Palette, {});
   }
   paletteDock_->setVisible(layout_.PaletteShown);
   if (!palette.SetupError.isEmpty() && graphicsUi_.Warning)
@@ -147,14 +127,19 @@ void TMDIMain::CreatePaletteDock() {
 
 void TMDIMain::WriteLayout(TIniFile& ini) const {
   TFrameLayout l = layout_;
-  l.Maximized = isMaximized();
-  l.Frame = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+  l.Frame = saveGeometry();
+  // A frame that did not fit its screen (a start with a large scale
+  // factor, say) was as large as it could be: the next start maximizes it.
+  const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+  const QSize outer = frameGeometry().size();
+  l.Maximized = isMaximized() ||
+                (!screen.isEmpty() && (outer.width() > screen.width() || outer.height() > screen.height()));
   if (paletteDock_) {
     l.PaletteFloating = paletteDock_->isFloating();
     l.PaletteLeft = dockWidgetArea(paletteDock_) == Qt::LeftDockWidgetArea;
     l.PaletteShown = !paletteDock_->isHidden();
     if (l.PaletteFloating)
-      l.Palette = paletteDock_->geometry();
+      l.Palette = paletteDock_->saveGeometry();
   }
   if (overviewDock_)
     l.Overview = !overviewDock_->isHidden();

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
+#include <QSize>
 #include <QRect>
+
+class QWidget;
 
 namespace vh {
 
@@ -9,9 +13,11 @@ class TIniFile;
 
 // Where the frame and the palette were, as kept in vhedit.ini's [Layout].
 struct TFrameLayout {
-  QRect Frame;  // null: never saved
+  // The frame's and the floating palette's geometry as Qt saves it (screen,
+  // window frame and all); empty: never saved.
+  QByteArray Frame;
   bool Maximized = true;
-  QRect Palette;  // floating palette; null: docked at its default size
+  QByteArray Palette;
   bool PaletteFloating = false;
   bool PaletteLeft = false;
   bool PaletteShown = true;
@@ -24,9 +30,11 @@ struct TFrameLayout {
   void Write(TIniFile& ini) const;
 };
 
-// `rect` moved (and shrunk when needed) onto the screen it overlaps most, or
-// onto the first screen when it overlaps none: a window saved on a monitor
-// that is gone comes back where it can be seen.
-QRect ClampToScreens(const QRect& rect, const QList<QRect>& screens);
+// Restores `window` from `geometry` (QWidget::saveGeometry) wholly onto the
+// screen it overlaps, with room above it for the title bar: never larger
+// than that screen, never smaller than `usable` as far as the screen has
+// room. False, and nothing changed, when `geometry` is none or was saved
+// for a screen of another size (a start with another scale factor).
+bool RestoreOnScreen(QWidget& window, const QByteArray& geometry, QSize usable);
 
 } // namespace vh

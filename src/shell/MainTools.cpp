@@ -30,6 +30,9 @@ void TMDIMain::CreateToolsMenu() {
     a->setObjectName(name);
     a->setCheckable(true);
     a->setShortcut(QKeySequence(key));
+    // Also while the focus is in a floating palette or the history: only a
+    // text field keeps the letter for itself.
+    a->setShortcutContext(Qt::ApplicationShortcut);
     a->setToolTip(hint);
     modes->addAction(a);
     connect(a, &QAction::triggered, this, [this, m] {
@@ -55,10 +58,12 @@ void TMDIMain::CreateToolsMenu() {
   BrushSmallerItem = ToolsMenu->addAction(QStringLiteral("&Smaller Brush"), this, [step] { step(-1); });
   BrushSmallerItem->setObjectName("BrushSmallerItem");
   BrushSmallerItem->setShortcut(QKeySequence(Qt::Key_BracketLeft));
+  BrushSmallerItem->setShortcutContext(Qt::ApplicationShortcut);
   BrushSmallerItem->setToolTip(QStringLiteral("Smaller brush ([)"));
   BrushLargerItem = ToolsMenu->addAction(QStringLiteral("L&arger Brush"), this, [step] { step(1); });
   BrushLargerItem->setObjectName("BrushLargerItem");
   BrushLargerItem->setShortcut(QKeySequence(Qt::Key_BracketRight));
+  BrushLargerItem->setShortcutContext(Qt::ApplicationShortcut);
   BrushLargerItem->setToolTip(QStringLiteral("Larger brush (])"));
 }
 

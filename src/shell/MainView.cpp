@@ -53,6 +53,7 @@ void TMDIMain::CreateOverviewDock() {
   QAction* item = overviewDock_->toggleViewAction();
   item->setText(QStringLiteral("&Overview"));
   item->setObjectName("OverviewItem");
+  item->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
   ViewMenu->addAction(item);
   overviewDock_->setVisible(layout_.Overview);
 }

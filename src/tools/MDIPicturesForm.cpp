@@ -3,6 +3,7 @@
 // window reads and sets the choice.
 #include "tools/MDIPicturesForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -132,6 +133,20 @@ bool TMDIPictures::eventFilter(QObject* watched, QEvent* event) {
   if (watched == ShopNameCombo && event->type() == QEvent::Resize)
     PlaceShopNameEdit();
   return QWidget::eventFilter(watched, event);
+}
+
+void TMDIPictures::KeepFocusOffDisabled(std::initializer_list<QWidget*> controls) {
+  // Qt hands the focus of a widget being disabled to the next one in the
+  // chain, which may be a map in another mission window: that window would
+  // come to the front. The focus stays on the palette's page instead.
+  QWidget* focus = QApplication::focusWidget();
+  if (!focus)
+    return;
+  for (QWidget* w : controls)
+    if (w == focus || w->isAncestorOf(focus)) {
+      PageControl->setFocus(Qt::OtherFocusReason);
+      return;
+    }
 }
 
 // --- Selectors -----------------------------------------------------------------

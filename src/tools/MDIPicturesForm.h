@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "graphics/PictureSets.h"
@@ -180,6 +181,8 @@ private:
   void ShowAIPoint(int16_t a);
   void ClearAIFields();
   void EnableAIFields(bool enable);
+  // Moves the focus to the page when it is in one of `controls`.
+  void KeepFocusOffDisabled(std::initializer_list<QWidget*> controls);
 
   const TPictureSets& sets_;
   TSelectionFile terrainGroups_;

@@ -327,9 +327,12 @@ void TMDIPictures::ClearShopFields() {
 
 void TMDIPictures::EnableShopControls(bool enable) {
   ShopButton->setText(enable ? QStringLiteral("&Delete") : QStringLiteral("&New"));
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           OwnerComboBox, TypeComboBox, ShopNameEdit, EnergyEdit, EPEdit, MaterialEdit, MPEdit, PriorityEdit,
-           ContentEditBut, ContentClearBut, ProduceEditBut, ProduceClearBut})
+  const std::initializer_list<QWidget*> controls{OwnerComboBox, TypeComboBox,    ShopNameEdit,   EnergyEdit,
+                                                 EPEdit,        MaterialEdit,    MPEdit,         PriorityEdit,
+                                                 ContentEditBut, ContentClearBut, ProduceEditBut, ProduceClearBut};
+  if (!enable)
+    KeepFocusOffDisabled(controls);
+  for (QWidget* w : controls)
     w->setEnabled(enable);
   for (TEckView* v : {static_cast<TEckView*>(ShopContent), static_cast<TEckView*>(ShopProduce)}) {
     if (enable)

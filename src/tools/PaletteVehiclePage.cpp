@@ -185,7 +185,10 @@ void TMDIPictures::ClearAIFields() {
 }
 
 void TMDIPictures::EnableAIFields(bool enable) {
-  for (QWidget* w : std::initializer_list<QWidget*>{AI0A, AI48, AI4A, AI4E, AI1231})
+  const std::initializer_list<QWidget*> fields{AI0A, AI48, AI4A, AI4E, AI1231};
+  if (!enable)
+    KeepFocusOffDisabled(fields);
+  for (QWidget* w : fields)
     w->setEnabled(enable);
 }
 

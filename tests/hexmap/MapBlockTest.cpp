@@ -176,27 +176,48 @@ TEST_F(MapBlocks, MirroringFlipsNeighboursAndTwiceGivesTheBlockBack) {
 }
 
 TEST_F(MapBlocks, CellsOffTheMapAreDropped) {
-  const TCellSet region = Region({10, 10});
+  // A column of three on even column 10 and the two cells to its right:
+  // (11, 9) upper right and (11, 10) lower right of the anchor (10, 10).
+  TCellSet region;
+  for (TPoint c : {TPoint{10, 9}, TPoint{10, 10}, TPoint{10, 11}, TPoint{11, 9}, TPoint{11, 10}})
+    region.Add(c);
   const TMapBlock block = CopyBlock(*source, BaseShown, region);
   target->SetSize({12, 9});
-  for (TPoint to : {TPoint{0, 0}, TPoint{11, 8}, TPoint{-2, 4}, TPoint{50, 50}}) {
-    const TBlockEdit edit = PlaceBlock(*target, BaseShown, block, to);
-    // Every cell that lands on the map changes it: no two placements put
-    // the same source cell on the same place.
-    size_t inside = 0;
-    for (TPoint t : BlockTargets(block, to))
-      inside += target->InMap(t) ? 1 : 0;
-    EXPECT_EQ(edit.Cells.size(), inside);
-    for (TPoint c : edit.Cells)
-      EXPECT_TRUE(target->InMap(c));
-  }
-  // Nothing was written beyond the mission's size.
-  for (int y = 0; y < 64; ++y)
-    for (int x = 0; x < 64; ++x) {
-      if (x >= 12 || y >= 9) {
-        EXPECT_EQ(target->Cells[y][x], TMissionCell{});
-      }
+  const auto code = [](TPoint c) { return static_cast<int16_t>(c.y * 64 + c.x); };
+  struct Case {
+    TPoint to;
+    TLanded expected;  // target cell -> source cell, written out by hand
+  };
+  const Case cases[] = {
+      // Even anchor in the corner: the up and upper-right cells fall off.
+      {{0, 0}, {{{0, 0}, {10, 10}}, {{0, 1}, {10, 11}}, {{1, 0}, {11, 10}}}},
+      // Odd anchor in the far corner: its right neighbours lie one row lower
+      // than an even column's, off the map with the cell below.
+      {{11, 8}, {{{11, 7}, {10, 9}}, {{11, 8}, {10, 10}}}},
+      // An odd anchor left of the map: only the right-hand cells land.
+      {{-1, 4}, {{{0, 4}, {11, 9}}, {{0, 5}, {11, 10}}}},
+      {{50, 50}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "anchor on " << c.to.x << "," << c.to.y);
+    target = std::make_unique<TMission>();
+    target->SetSize({12, 9});
+    const TBlockEdit edit = PlaceBlock(*target, BaseShown, block, c.to);
+    std::vector<TPoint> expectedCells;
+    for (auto [at, from] : c.expected) {
+      expectedCells.push_back(at);
+      EXPECT_EQ(target->Cells[at.y][at.x].Terrain, code(from)) << at.x << "," << at.y;
     }
+    EXPECT_EQ(Set(edit.Cells), Set(expectedCells));
+    EXPECT_EQ(Landed().size(), c.expected.size()) << "nothing else was written";
+    // Nothing was written beyond the mission's size.
+    for (int y = 0; y < 64; ++y)
+      for (int x = 0; x < 64; ++x) {
+        if (x >= 12 || y >= 9) {
+          EXPECT_EQ(target->Cells[y][x], TMissionCell{});
+        }
+      }
+  }
 }
 
 TEST_F(MapBlocks, WhatIsCopiedFollowsTheFilter) {
@@ -315,16 +336,46 @@ TEST_F(MapBlocks, CutThenUndoGivesTheMissionBackByteForByte) {
   source->Cells[12][10].Obj = 90;
   source->DFCells[10][11] = TDFCell{5, -1, NoUnit, NoSide};
   const ByteStream before = test::SavedBytes(*source);
+  const TMission original = *source;
+  // The 19-cell brush around even column 10, row 10, ring by ring, and the
+  // strip beside it: every one holds terrain in the base map.
+  const std::vector<TPoint> region{
+      {10, 10},                                                                     // centre
+      {10, 9},  {11, 9},  {11, 10}, {10, 11}, {9, 10},  {9, 9},                     // first ring
+      {10, 8},  {11, 8},  {12, 9},  {12, 10}, {12, 11}, {11, 11}, {10, 12}, {9, 11}, // second ring
+      {8, 11},  {8, 10},  {8, 9},   {9, 8},                                         //
+      {13, 11}, {14, 11}, {15, 11}, {16, 11}};                                      // strip
+  ASSERT_EQ(Set(region), Set(Region({10, 10}).Cells()));
   TMissionHistory history(*source);
-  for (uint16_t filter : {BaseWithShops, ChangeShown}) {
+  struct Case {
+    uint16_t filter;
+    std::vector<TPoint> emptied;
+  };
+  // In the change layer only the one changed cell has anything to take.
+  for (const Case& c : {Case{BaseWithShops, region}, Case{ChangeShown, {{11, 10}}}}) {
+    TBlockEdit edit;
     {
       TEditStep step(&history, "Cut");
-      const TCellSet region = Region({10, 10});
-      const TMapBlock block = CopyBlock(*source, filter, region);
-      EXPECT_FALSE(DeleteCells(*source, filter, region).Cells.empty());
+      const TMapBlock block = CopyBlock(*source, c.filter, Region({10, 10}));
+      edit = DeleteCells(*source, c.filter, Region({10, 10}));
       EXPECT_FALSE(block.Empty());
     }
-    EXPECT_NE(test::SavedBytes(*source), before);
+    EXPECT_EQ(Set(edit.Cells), Set(c.emptied));
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 40; ++x) {
+        const bool emptied = Set(c.emptied).count({x, y}) != 0;
+        if (c.filter == ChangeShown) {
+          EXPECT_EQ(source->DFCells[y][x], emptied ? NoChangeDFCell : original.DFCells[y][x]) << x << "," << y;
+          EXPECT_EQ(source->Cells[y][x], original.Cells[y][x]) << x << "," << y;
+        } else if (emptied) {
+          EXPECT_EQ(source->Cells[y][x], TMissionCell{}) << x << "," << y;
+        } else {
+          EXPECT_EQ(source->Cells[y][x], original.Cells[y][x]) << x << "," << y;
+        }
+      }
+    if (c.filter == BaseWithShops) {
+      EXPECT_EQ(source->GetShop(0), nullptr) << "the shop's record went with its cell";
+    }
     history.Undo();
     EXPECT_EQ(test::SavedBytes(*source), before);
   }

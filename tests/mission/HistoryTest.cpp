@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "base/Errors.h"
 #include "mission/History.h"
@@ -231,16 +233,29 @@ TEST_F(HistoryTest, ALayerEditIsUndoneWhileAnotherLayerIsShown) {
 }
 
 TEST_F(HistoryTest, GoToJumpsOverManyStepsAndReportsEveryCell) {
+  // The mission after each step, saved: state k has k cells of row 2 painted.
+  std::vector<ByteStream> states{SavedBytes(m)};
   for (int16_t i = 0; i < 6; ++i) {
     Paint({i, 2}, 3);
     h->Commit("Paint Terrain");
+    states.push_back(SavedBytes(m));
   }
   TStepEffect e = h->GoTo(1);
-  EXPECT_EQ(e.Cells.size(), 5u);
+  EXPECT_EQ(SavedBytes(m), states[1]);
+  EXPECT_EQ(m.Cell({0, 2}).Terrain, 3);
+  EXPECT_EQ(m.Cell({1, 2}).Terrain, -1);
+  std::sort(e.Cells.begin(), e.Cells.end());
+  EXPECT_EQ(e.Cells, (std::vector<uint16_t>{2 * 64 + 1, 2 * 64 + 2, 2 * 64 + 3, 2 * 64 + 4, 2 * 64 + 5}));
   EXPECT_EQ(h->Position(), 1u);
   e = h->GoTo(6);
+  EXPECT_EQ(SavedBytes(m), states[6]);
   EXPECT_EQ(e.Cells.size(), 5u);
+  e = h->GoTo(3);
+  EXPECT_EQ(SavedBytes(m), states[3]);
+  h->GoTo(0);
+  EXPECT_EQ(SavedBytes(m), states[0]);
   EXPECT_THROW(h->GoTo(7), ERangeError);
+  EXPECT_EQ(SavedBytes(m), states[0]) << "a jump out of range changes nothing";
 }
 
 TEST_F(HistoryTest, SettingsAndSizeAreOneStep) {

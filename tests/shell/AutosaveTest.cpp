@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <chrono>
 
@@ -12,6 +14,7 @@
 #include "shell/Autosave.h"
 #include "shell/DLGRecover.h"
 #include "shell/FrameFixture.h"
+#include "shell/MapMouse.h"
 #include "views/COMPMissView.h"
 
 namespace vh {
@@ -193,6 +196,30 @@ TEST_F(Autosave, RestoredNeverSavedMissionAsksForAName) {
   EXPECT_EQ(w->windowTitle(), "noname[*]");
   EXPECT_TRUE(w->isWindowModified());
   EXPECT_EQ(w->Mission().Cells[3][3].Terrain, 9);
+
+  // Ctrl+S asks for the name the title says it lacks, and writes there.
+  const std::string target = gameDir + "MIS/miss077.dat";
+  test::ShowActive(frame);
+  bool asked = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    asked = true;
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    dialog->selectFile(QString::fromStdString(target));
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  test::KeyOn(*w->MissView(), Qt::Key_S);
+  EXPECT_TRUE(asked);
+  ASSERT_TRUE(fs::exists(target));
+  TMission saved;
+  saved.LoadFromFile(target);
+  EXPECT_EQ(saved.Cells[3][3].Terrain, 9);
+  EXPECT_EQ(saved.Width, 24);
+  EXPECT_EQ(saved.Height, 16);
+  EXPECT_EQ(w->Mission().FileName, target);
+  EXPECT_EQ(w->windowTitle(), "miss077.dat[*]");
+  EXPECT_FALSE(w->isWindowModified());
 }
 
 TEST_F(Autosave, LaterKeepsTheCopiesAndDiscardDeletesThem) {

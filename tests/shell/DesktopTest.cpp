@@ -12,10 +12,12 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
+#include <functional>
 
 #include "config/Installation.h"
 #include "shell/CommandLine.h"
@@ -24,13 +26,33 @@
 #include "shell/DLGUtility.h"
 #include "shell/FrameFixture.h"
 #include "shell/GameGraphicsCheck.h"
+#include "shell/HistoryDock.h"
 #include "shell/MainLayout.h"
 #include "shell/StatusPanels.h"
 #include "mission/StdData.h"
 #include "views/COMPMissView.h"
+#include "views/OverviewMap.h"
 
 namespace vh {
 namespace {
+
+// Calls `seen` for every event of `type` that reaches `watched`.
+class TEventRecorder : public QObject {
+public:
+  TEventRecorder(QObject* watched, QEvent::Type type, std::function<void()> seen)
+      : type_(type), seen_(std::move(seen)) {
+    watched->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == type_)
+      seen_();
+    return false;
+  }
+
+private:
+  QEvent::Type type_;
+  std::function<void()> seen_;
+};
 
 using Desktop = test::FrameFixture;
 using test::AnswerNextMessageBox;
@@ -106,6 +128,46 @@ TEST_F(Desktop, SaveAsAddsTheSuffixAndBmpStartsBesideTheMission) {
   EXPECT_EQ(shownDir.toStdString() + "/", gameDir + "MIS/");
   EXPECT_EQ(proposed, "miss050.bmp");
   EXPECT_TRUE(fs::exists(gameDir + "MIS/picture.bmp"));
+}
+
+TEST_F(Desktop, AMissionSavedUnderAnotherNameStaysVisibleInTheDialogs) {
+  Start();
+  TMDIMiss* w = frame->OpenMissionFile(SampleMission("miss010.dat"));
+  QStringList filters;
+  OnNextDialog<QFileDialog>([&](QFileDialog& d) {
+    filters = d.nameFilters();
+    TypeFileName(d, "mymission");
+  });
+  frame->FileSaveAsItem->trigger();
+  ASSERT_TRUE(fs::exists(gameDir + "MIS/mymission.dat"));
+  EXPECT_TRUE(fs::exists(gameDir + "GER/mymission.txt"));
+  ASSERT_GE(filters.size(), 2);
+  EXPECT_EQ(filters[0], "Varnholt Mission (miss*.dat)") << "the game's own names come first";
+  EXPECT_TRUE(filters.contains("All missions (*.dat)"));
+  // Said once, in the status bar: the game will not find it.
+  EXPECT_TRUE(frame->statusBar()->currentMessage().contains("missNNN.dat"))
+      << frame->statusBar()->currentMessage().toStdString();
+  frame->statusBar()->clearMessage();
+  QTest::keyClick(frame, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(frame->statusBar()->currentMessage().isEmpty()) << "not again at every save";
+  EXPECT_EQ(w->Mission().FileName, gameDir + "MIS/mymission.dat");
+
+  // The Open dialog finds it under the second filter.
+  bool listed = false;
+  OnNextDialog<QFileDialog>([&](QFileDialog& d) {
+    d.selectNameFilter("All missions (*.dat)");
+    QApplication::processEvents();
+    d.selectFile(QString::fromStdString(gameDir + "MIS/mymission.dat"));
+    listed = d.nameFilters().contains("All missions (*.dat)");
+    d.reject();
+  });
+  frame->FileOpenItem->trigger();
+  EXPECT_TRUE(listed);
+
+  // A game name says nothing.
+  OnNextDialog<QFileDialog>([](QFileDialog& d) { TypeFileName(d, "miss051"); });
+  frame->FileSaveAsItem->trigger();
+  EXPECT_TRUE(frame->statusBar()->currentMessage().isEmpty());
 }
 
 TEST_F(Desktop, OpeningAnOpenMissionAgainBringsItsWindowToTheFront) {
@@ -297,11 +359,12 @@ TEST_F(Desktop, FrameAndPaletteComeBackWhereTheyWere) {
   frame->showNormal();
   frame->PaletteDock()->setFloating(true);
   QApplication::processEvents();
-  // Somewhere on the screen other than where they start.
+  // Somewhere on the screen other than where they start, with room for a
+  // title bar above.
   const QRect screen = QApplication::primaryScreen()->availableGeometry();
-  frame->setGeometry(screen.x() + 7, screen.y() + 9, frame->minimumSizeHint().width(),
+  frame->setGeometry(screen.x() + 7, screen.y() + 29, frame->minimumSizeHint().width(),
                      frame->minimumSizeHint().height());
-  frame->PaletteDock()->move(screen.x() + 11, screen.y() + 13);
+  frame->PaletteDock()->move(screen.x() + 11, screen.y() + 33);
   QApplication::processEvents();
   QRect frameRect = frame->geometry(), paletteRect = frame->PaletteDock()->geometry();
   ASSERT_TRUE(screen.contains(frameRect) && screen.contains(paletteRect));
@@ -329,14 +392,31 @@ TEST_F(Desktop, FrameAndPaletteComeBackWhereTheyWere) {
 }
 
 TEST(Layout, WindowsFromScreensThatAreGoneComeBackOntoOne) {
-  const QList<QRect> screens{{0, 0, 1600, 1000}, {1600, 0, 1280, 1024}};
-  EXPECT_EQ(ClampToScreens({100, 100, 800, 600}, screens), QRect(100, 100, 800, 600));
-  EXPECT_EQ(ClampToScreens({1700, 50, 800, 600}, screens), QRect(1700, 50, 800, 600));
-  // Beyond every screen: onto the first.
-  EXPECT_EQ(ClampToScreens({5000, 3000, 800, 600}, screens), QRect(800, 400, 800, 600));
-  // Hanging over the edge, and larger than the screen.
-  EXPECT_EQ(ClampToScreens({-300, -20, 800, 600}, screens), QRect(0, 0, 800, 600));
-  EXPECT_EQ(ClampToScreens({10, 10, 3000, 2000}, {{0, 0, 1600, 1000}}), QRect(0, 0, 1600, 1000));
+  const QRect screen = QApplication::primaryScreen()->availableGeometry();
+  QWidget saved;
+  saved.setWindowFlag(Qt::Window);
+  auto savedAt = [&saved](const QRect& where) {
+    saved.setGeometry(where);
+    return saved.saveGeometry();
+  };
+  // Beyond every screen, hanging over its edge, larger than it, and a tiny
+  // window as a start with a large scale factor leaves it.
+  for (const QRect& where :
+       {QRect(screen.right() + 2000, screen.bottom() + 1500, 400, 300), QRect(screen.x() - 300, screen.y() - 20, 400, 300),
+        QRect(screen.x() + 10, screen.y() + 10, screen.width() * 3, screen.height() * 2),
+        QRect(screen.x(), screen.y(), 120, 90)}) {
+    const QByteArray geometry = savedAt(where);
+    QWidget w;
+    ASSERT_TRUE(RestoreOnScreen(w, geometry, QSize(320, 240)));
+    EXPECT_TRUE(screen.contains(w.frameGeometry())) << where.x() << "," << where.y();
+    EXPECT_GE(w.width(), std::min(320, screen.width()));
+    EXPECT_GE(w.height(), std::min(240, screen.height()));
+  }
+  QWidget none;
+  const QRect before = none.geometry();
+  EXPECT_FALSE(RestoreOnScreen(none, {}, QSize(320, 240)));
+  EXPECT_FALSE(RestoreOnScreen(none, "not a geometry", QSize(320, 240)));
+  EXPECT_EQ(none.geometry(), before);
 }
 
 TEST_F(Desktop, TitlesMarkUnsavedChangesAndNameTheFile) {
@@ -358,13 +438,22 @@ TEST_F(Desktop, TitlesMarkUnsavedChangesAndNameTheFile) {
   QTest::keyClick(frame, Qt::Key_S, Qt::ControlModifier);
   EXPECT_FALSE(w->isWindowModified());
   EXPECT_FALSE(frame->isWindowModified());
-  // Maximized, the title names the program once.
+  // Maximized, the title names the program once, and it never had another
+  // form in between: each title the frame was given is recorded.
+  QStringList titles;
+  TEventRecorder recorder(frame, QEvent::WindowTitleChange, [&] { titles.append(frame->windowTitle()); });
   w->parentWidget()->showMaximized();
   QApplication::processEvents();
   EXPECT_EQ(frame->windowTitle(), "Varnholt Editor - miss044.dat[*]") << frame->windowTitle().toStdString();
+  QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, view->BitmapToWidget({p.x + 12, p.y + 12}));
+  frame->FilterActions[mfTerrain]->trigger();  // a redraw of every cell, with its progress caption
+  QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(frame, Qt::Key_S, Qt::ControlModifier);
   w->parentWidget()->showNormal();
   QApplication::processEvents();
   EXPECT_EQ(frame->windowTitle(), "Varnholt Editor - miss044.dat[*]") << frame->windowTitle().toStdString();
+  for (const QString& t : titles)
+    EXPECT_EQ(t, "Varnholt Editor - miss044.dat[*]") << t.toStdString();
 }
 
 TEST_F(Desktop, TheStatusBarShowsTheCellUnderThePointer) {
@@ -407,15 +496,58 @@ TEST_F(Desktop, ViewMenuSwitchesTheBarsAndTheToolBarExplainsItself) {
 
 TEST_F(Desktop, HelpShowsTheMouseAndTheKeys) {
   Start();
-  QString text;
-  OnNextDialog<QDialog>([&text](QDialog& d) {
-    text = d.findChild<QTextBrowser*>("MouseAndKeysText")->toPlainText();
-    d.reject();
-  });
-  frame->MouseKeysItem->trigger();
-  EXPECT_TRUE(text.contains("Ctrl+W"));
-  EXPECT_TRUE(text.contains("Pick"));
-  EXPECT_TRUE(text.contains("F3"));
+  const auto helpText = [this] {
+    QString text;
+    OnNextDialog<QDialog>([&text](QDialog& d) {
+      text = d.findChild<QTextBrowser*>("MouseAndKeysText")->toPlainText();
+      d.reject();
+    });
+    frame->MouseKeysItem->trigger();
+    return text;
+  };
+  const QString text = helpText();
+  for (const char* shown : {"Ctrl+W", "F3", "Ctrl+Shift+Z", "F7", "Ctrl++", "Ctrl+-", "Ctrl+0", "Ctrl+Shift+H",
+                            "Ctrl+Shift+O", "Ctrl+Shift+E", "Edit > History", "View > Overview", "Tools > Fill",
+                            "Pick", "Ctrl + wheel", "Shift + wheel", "Middle drag", "Arrow keys", "Ctrl + left click"})
+    EXPECT_TRUE(text.contains(QString::fromLatin1(shown))) << shown;
+  // The keys are the menus' own: one added later is there too.
+  QAction* added = frame->ToolsMenu->addAction(QStringLiteral("&Something New"));
+  added->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_K));
+  const QString again = helpText();
+  EXPECT_TRUE(again.contains("Ctrl+Alt+K")) << again.toStdString();
+  EXPECT_TRUE(again.contains("Tools > Something New"));
+}
+
+TEST_F(Desktop, HistoryAndOverviewHaveKeysAndStandInTheWindowMenu) {
+  Start();
+  ShowActive(frame);
+  frame->OpenMissionFile(SampleMission("miss046.dat"));
+  EXPECT_EQ(frame->EditHistoryItem->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+  QAction* overviewItem = frame->OverviewDock()->toggleViewAction();
+  EXPECT_EQ(overviewItem->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+  emit frame->WindowMenu->aboutToShow();
+  const QList<QAction*> items = frame->WindowMenu->actions();
+  EXPECT_TRUE(items.contains(frame->EditHistoryItem));
+  EXPECT_TRUE(items.contains(overviewItem));
+  EXPECT_TRUE(items.contains(frame->PaletteItem));
+
+  QTest::keyClick(frame, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(frame->HistoryDock()->isVisible());
+  QTest::keyClick(frame, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(frame->OverviewDock()->isVisible());
+
+  // The small map fills its window, whatever size that is, keeping its shape.
+  frame->OverviewDock()->setFloating(true);
+  for (QSize size : {QSize(300, 300), QSize(520, 640)}) {
+    frame->OverviewDock()->resize(size);
+    QApplication::processEvents();
+    const QRectF map = frame->Overview()->MapRect();
+    const QSize room = frame->Overview()->size();
+    EXPECT_TRUE(qAbs(map.width() - room.width()) <= 1 || qAbs(map.height() - room.height()) <= 1)
+        << map.width() << "x" << map.height() << " in " << room.width() << "x" << room.height();
+    const TMissView* view = frame->ActiveMiss()->MissView();
+    EXPECT_NEAR(map.width() / map.height(), double(view->MapBitmap().Width) / view->MapBitmap().Height, 0.02);
+  }
 }
 
 } // namespace
