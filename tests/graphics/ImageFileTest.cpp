@@ -145,6 +145,30 @@ TEST(PngFile, HoldsAnIndexedPicture) {
   }
 }
 
+TEST(PngFile, ALargePictureDeflatedInBandsReadsBackWhole) {
+  // 1.6 MB of scanlines, deflated in several bands: every band must go on
+  // where the one before it stopped. Repeats that reach across the band
+  // borders and noise between them.
+  TIndexedImage img;
+  img.Resize(1032, 1548, 0);
+  uint32_t noise = 12345;
+  for (int32_t y = 0; y < img.Height; ++y)
+    for (int32_t x = 0; x < img.Width; ++x) {
+      noise = noise * 1103515245u + 12345u;
+      img.Pixels[static_cast<size_t>(y) * 1032 + static_cast<size_t>(x)] =
+          (x / 24 + y / 24) % 3 == 0 ? static_cast<uint8_t>(noise >> 24) : static_cast<uint8_t>((x % 24) * 7 + y % 24);
+    }
+  const ByteStream encoded = EncodePng(img, RampPalette());
+  const DecodedPng png = DecodePng(encoded);
+  ASSERT_EQ(png.Raw.size(), 1548u * 1033u);
+  for (int32_t y = 0; y < img.Height; ++y) {
+    const size_t row = static_cast<size_t>(y) * 1033;
+    ASSERT_EQ(png.Raw[row], 0) << "filter type of row " << y;
+    ASSERT_TRUE(std::equal(img.Row(y), img.Row(y) + 1032, png.Raw.begin() + static_cast<ptrdiff_t>(row + 1))) << y;
+  }
+  EXPECT_EQ(EncodePng(img, RampPalette()), encoded) << "the same bytes every time";
+}
+
 TEST(PngFile, MakesOnePaletteEntryTransparentOnRequest) {
   const TIndexedImage img = Pattern(30, 20);
   const TPalette pal = RampPalette();
