@@ -130,14 +130,12 @@ TEST_F(ClipboardFixture, CopyInOneWindowPasteIntoAnotherSaveAndFindTheCells) {
   Activate(a);
   TMissView& from = *a->MissView();
   frame->FilterActions[mfShopMarks]->trigger();  // shops go along
-  // Around the mission's first shop.
-  TPoint shop;
-  ASSERT_TRUE(from.Mission().FindShop(0, shop));
-  const TPoint low{std::max(0, shop.x - 3), std::max(0, shop.y - 3)};
-  Drag(from, low, {std::min(from.Cols() - 1, low.x + 6), std::min(from.Rows() - 1, low.y + 6)},
-       Qt::ShiftModifier);
-  const TCellSet selected = a->Selection();
-  ASSERT_GT(selected.Count(), 30u);
+  // Shop 8 stands on even column 10, row 6; the rectangle from (8, 4) to
+  // (12, 8) holds the even columns' rows 4 to 8 and the odd columns' rows
+  // 4 to 7 (their row 8 sits half a cell lower), with shop 8 in the middle.
+  ASSERT_EQ(from.Mission().Cell({10, 6}).Shop, 8);
+  Drag(from, {8, 4}, {12, 8}, Qt::ShiftModifier);
+  ASSERT_EQ(a->Selection().Count(), 3u * 5u + 2u * 4u);
   Key(from, Qt::Key_C);
   const QMimeData* data = QApplication::clipboard()->mimeData();
   ASSERT_TRUE(data && data->hasFormat(MapBlockMimeType));
@@ -165,29 +163,32 @@ TEST_F(ClipboardFixture, CopyInOneWindowPasteIntoAnotherSaveAndFindTheCells) {
   EXPECT_EQ(frame->EditUndoItem->text().toStdString(), "&Undo Paste");
   EXPECT_EQ(b->PasteBlock(), nullptr);
 
-  // Saved, the file holds the source's cells where the block landed.
+  // Saved, the file holds the source's cells where the block landed: the
+  // middle cell on the odd column 21, and around it its neighbours, which
+  // on an odd column lie half a cell lower than on the even column 10.
   Key(to, Qt::Key_S);
   TMission saved;
   saved.LoadFromFile(targetPath);
   const TMission& source = from.Mission();
-  const TMapBlock block = CopyBlock(source, from.Filter(), selected);
-  const std::vector<TPoint> landed = BlockTargets(block, {21, 18});
-  size_t shops = 0;
-  for (size_t i = 0; i < landed.size(); ++i) {
-    const TPoint s = selected.Cells()[i], t = landed[i];
-    if (!saved.InMap(t))
-      continue;
+  const std::pair<TPoint, TPoint> landed[] = {
+      {{10, 6}, {21, 18}},                      // the middle
+      {{10, 5}, {21, 17}}, {{10, 7}, {21, 19}},  // up, down
+      {{11, 5}, {22, 18}}, {{11, 6}, {22, 19}},  // upper and lower right
+      {{9, 5}, {20, 18}},  {{9, 6}, {20, 19}},   // upper and lower left
+      {{12, 6}, {23, 18}}, {{8, 4}, {19, 16}}, {{12, 8}, {23, 20}},  // two columns away
+  };
+  for (auto [s, t] : landed) {
     const TMissionCell &got = saved.Cells[t.y][t.x], &want = source.Cells[s.y][s.x];
     EXPECT_EQ(got.Terrain, want.Terrain) << t.x << "," << t.y;
     EXPECT_EQ(got.Obj, want.Obj) << t.x << "," << t.y;
     EXPECT_EQ(UnitCode(got), UnitCode(want)) << t.x << "," << t.y;
-    EXPECT_EQ(got.Shop != -1, want.Shop != -1) << t.x << "," << t.y;
-    if (want.Shop != -1 && got.Shop != -1) {
-      ++shops;
-      EXPECT_EQ(saved.GetShop(got.Shop)->Name, source.GetShop(want.Shop)->Name);
-    }
   }
-  EXPECT_GT(shops, 0u);
+  const int16_t shop = saved.Cells[18][21].Shop;
+  ASSERT_NE(shop, -1) << "the shop came along";
+  EXPECT_EQ(saved.GetShop(shop)->Name, source.GetShop(8)->Name);
+  // Outside the block nothing changed.
+  EXPECT_EQ(saved.Cells[15][21], before.Cells[15][21]);
+  EXPECT_EQ(saved.Cells[18][25], before.Cells[18][25]);
 }
 
 TEST_F(ClipboardFixture, CutAndDeleteAreOneStepEachAndUndoGivesEverythingBack) {
