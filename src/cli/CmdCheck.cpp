@@ -1,5 +1,6 @@
 // check: the editor's mission check on the command line.
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,14 +28,20 @@ const char* SeverityText(TSeverity s) {
   return s == TSeverity::Error ? "error" : "warning";
 }
 
-std::string PlaceText(const TProblemPlace& p) {
+// Anomalies are messages, which name files by their paths; every other
+// detail quotes the model.
+std::string DetailText(const TProblem& problem, const TProblemPlace& place) {
+  return problem.Kind == TCheckKind::LoadAnomaly ? MessageText(place.Detail) : Cp1252ToUtf8(place.Detail);
+}
+
+std::string PlaceText(const TProblem& problem, const TProblemPlace& p) {
   std::string text;
   if (p.HasCell())
     text = "(" + std::to_string(p.Cell.x) + ", " + std::to_string(p.Cell.y) + ")";
   if (p.Line > 0)
     text += (text.empty() ? "" : " ") + std::string("line ") + std::to_string(p.Line);
   if (!p.Detail.empty())
-    text += (text.empty() ? "" : " ") + Cp1252ToUtf8(p.Detail);
+    text += (text.empty() ? "" : " ") + DetailText(problem, p);
   return text;
 }
 
@@ -46,7 +53,7 @@ void PrintPlain(const std::string& file, const TMission& m, const TCheckReport& 
     std::string line = std::string(SeverityText(p.Severity())) + " " + CheckKindId(p.Kind) + ": " +
                        CheckKindSentence(p.Kind) + " (" + std::to_string(p.Places.size()) + "): ";
     for (size_t i = 0; i < p.Places.size() && i < kPlacesShown; ++i)
-      line += (i ? "; " : "") + PlaceText(p.Places[i]);
+      line += (i ? "; " : "") + PlaceText(p, p.Places[i]);
     if (p.Places.size() > kPlacesShown)
       line += "; and " + std::to_string(p.Places.size() - kPlacesShown) + " more";
     std::printf("%s\n", line.c_str());
@@ -78,7 +85,7 @@ void PrintJson(const std::string& file, const TMission& m, const TCheckReport& r
       if (place.Line > 0)
         j.Key("line").Value(place.Line);
       if (!place.Detail.empty())
-        j.Key("detail").Value(Cp1252ToUtf8(place.Detail));
+        j.Key("detail").Value(DetailText(p, place));
       j.EndObject();
     }
     j.EndArray();
@@ -95,23 +102,22 @@ void PrintJson(const std::string& file, const TMission& m, const TCheckReport& r
 int CmdCheck(const std::vector<std::string>& args) {
   ParsedArgs parsed = ParseArgs(args, {"--std-dir", "--text-dir"}, {"--json"});
   if (parsed.positional.size() != 1)
-    throw UsageError{"usage: vhmission check [--json] [--std-dir DIR] [--text-dir NAME] MISSION"};
-  ApplyStdOptions(parsed, false);
+    throw UsageError{"usage: vhmission check [--json] [--text-dir NAME] MISSION"};
+  ApplyStdOptions(parsed, TStdUse::Optional);
   SilentSink sink;
   ScopedAnomalySink scope(&sink);
-  TMission mission;
+  auto mission = std::make_unique<TMission>();
   try {
-    mission.LoadFromFile(parsed.positional[0]);
+    LoadMission(*mission, parsed.positional[0]);
   } catch (const EVhError& e) {
-    std::fprintf(stderr, "vhmission: error: %s\n", Cp1252ToUtf8(e.what()).c_str());
-    return ExitFailed;
+    return PrintError(MessageText(e.what()));
   }
-  const TCheckReport report = CheckMission(mission);
-  const std::string& file = parsed.positional[0];  // a path, not code page 1252
+  const TCheckReport report = CheckMission(*mission);
+  const std::string file = PathText(parsed.positional[0]);
   if (parsed.Flag("--json"))
-    PrintJson(file, mission, report);
+    PrintJson(file, *mission, report);
   else
-    PrintPlain(file, mission, report);
+    PrintPlain(file, *mission, report);
   return report.Errors() > 0 ? ExitFailed : ExitOk;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -23,8 +24,8 @@ namespace vh::cli {
 namespace {
 
 const char* const kUsage =
-    "usage: vhmission render [--game-dir DIR] [--ini FILE] [--filter N] [--df-layer N] [--grid] "
-    "[--std-dir DIR] [--text-dir NAME] MISSION OUT.bmp|OUT.png";
+    "usage: vhmission render [--game-dir DIR] [--ini FILE] [--filter N] [--df-layer N] [--grid] [--std-dir "
+    "DIR] [--text-dir NAME] MISSION OUT.bmp|OUT.png";
 
 std::string Lower(std::string s) {
   for (char& c : s)
@@ -53,12 +54,16 @@ long ParseNumber(const std::string& option, const std::string& text, long max) {
 
 // The editor's settings as the editor would find them, but read only: an
 // installed copy that has not run yet reads the shipped defaults.
-std::string GameDirFromIni(const TIniLocation& location) {
+std::string GameDirFromIni(const TIniLocation& location, bool given) {
+  std::error_code error;
+  if (given && !std::filesystem::is_regular_file(location.Path, error))
+    throw UsageError{"the settings file " + PathText(location.Path) +
+                     (std::filesystem::exists(location.Path, error) ? " is no file" : " does not exist")};
   const TIniFile ini = OpenSettings(location);
   const std::string dir = ini.ReadString("General", "VarnholtDir", "");
   if (dir.empty())
     throw UsageError{"no game directory: give --game-dir DIR or set VarnholtDir in section [General] of " +
-                     ResolvePathCI(location.Path)};
+                     PathText(ResolvePathCI(location.Path))};
   return dir;
 }
 
@@ -75,6 +80,22 @@ void LoadGraphics(TPictureSets& sets, const std::string& gameDir, const std::str
   CloseLibraries(table);
 }
 
+// A filter that draws nothing, or not what was asked for, is most likely a
+// slip: say so, as the picture alone would not.
+void WarnAboutFilter(uint16_t filter, std::optional<uint8_t> layer) {
+  const auto bit = [](int b) { return std::to_string(FilterBit(b)); };
+  if (!FilterShows(filter, mfBaseMap) && !FilterShows(filter, mfDFLayer))
+    PrintWarning("the filter shows neither the base map (" + bit(mfBaseMap) + ") nor the change layer (" +
+                 bit(mfDFLayer) + "); the picture is empty");
+  else if ((filter & (FilterOf({mfTerrain, mfObjects, mfUnits, mfShopMarks, mfContentMarks, mfAIMarks,
+                                mfDFMarks}))) == 0)
+    PrintWarning("the filter draws none of terrain (" + bit(mfTerrain) + "), objects (" + bit(mfObjects) +
+                 "), units (" + bit(mfUnits) + ") or marks; the picture is empty");
+  if (layer && !FilterShows(filter, mfDFLayer))
+    PrintWarning("change layer " + std::to_string(*layer) + " is not drawn: the filter lacks bit " +
+                 std::to_string(mfDFLayer) + " (" + bit(mfDFLayer) + ")");
+}
+
 int Run(const std::vector<std::string>& args, const std::string& programDir) {
   const ParsedArgs parsed = ParseArgs(
       args, {"--game-dir", "--ini", "--filter", "--df-layer", "--std-dir", "--text-dir"}, {"--grid"});
@@ -85,7 +106,7 @@ int Run(const std::vector<std::string>& args, const std::string& programDir) {
   const size_t dot = outFile.find_last_of('.');
   const std::string ext = dot == std::string::npos ? "" : Lower(outFile.substr(dot));
   if (ext != ".bmp" && ext != ".png")
-    throw UsageError{"the picture's name must end in .bmp or .png: " + outFile};
+    throw UsageError{"the picture's name must end in .bmp or .png: " + PathText(outFile)};
 
   TMapDrawOptions options;
   if (auto f = parsed.Option("--filter"))
@@ -98,29 +119,27 @@ int Run(const std::vector<std::string>& args, const std::string& programDir) {
   if (iniOverride && iniOverride->empty())
     throw UsageError{"--ini needs a file name"};
   const TLocations locations = FindLocations(programDir, UserConfigDirFromEnvironment(), iniOverride);
-  const std::string gameDir =
-      parsed.Option("--game-dir") ? *parsed.Option("--game-dir") : GameDirFromIni(locations.Ini);
-  ApplyStdOptions(parsed, false);
+  const std::string gameDir = parsed.Option("--game-dir")
+                                  ? *parsed.Option("--game-dir")
+                                  : GameDirFromIni(locations.Ini, iniOverride.has_value());
+  ApplyStdOptions(parsed, TStdUse::None);
+  WarnAboutFilter(options.Filter, layer);
 
   WarningSink sink;
   ScopedAnomalySink scope(&sink);
   auto sets = std::make_unique<TPictureSets>();
   LoadGraphics(*sets, gameDir, locations.DataDir);
   auto mission = std::make_unique<TMission>();
-  mission->LoadFromFile(missionFile);
-  if (layer) {
+  LoadMission(*mission, missionFile);
+  if (layer)
     mission->SelectDFLayer(*layer);
-    if (!(options.Filter & FilterBit(mfDFLayer)))
-      std::fprintf(stderr, "vhmission: warning: change layer %d is not drawn: the filter lacks bit %d (%d)\n",
-                   *layer, mfDFLayer, FilterBit(mfDFLayer));
-  }
 
   const TIndexedImage map = RenderMission(*sets, *mission, options);
   if (int missing = CountMissingPictures(*sets, *mission))
     std::fprintf(stderr, "vhmission: warning: %d cells name pictures the game does not have; they show the "
                  "missing-picture cross\n", missing);
   WriteImageFile(outFile, map, sets->GamePalette);
-  std::printf("wrote %s (%d x %d pixels)\n", Cp1252ToUtf8(outFile).c_str(), map.Width, map.Height);
+  std::printf("wrote %s (%d x %d pixels)\n", PathText(outFile).c_str(), map.Width, map.Height);
   return ExitOk;
 }
 
@@ -136,8 +155,7 @@ int RenderCommand(const std::vector<std::string>& args, const std::string& progr
     std::fprintf(stderr, "vhmission render: %s\nTry 'vhmission --help'.\n", e.message.c_str());
     return ExitUsage;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "vhmission: error: %s\n", Cp1252ToUtf8(e.what()).c_str());
-    return ExitFailed;
+    return PrintError(MessageText(e.what()));
   }
 }
 

@@ -1,6 +1,8 @@
 #include "cli/MissionJson.h"
 
+#include <optional>
 #include <span>
+#include <vector>
 
 #include "cli/CliCommon.h"
 #include "cli/Json.h"
@@ -36,6 +38,29 @@ void Side(JsonWriter& j, uint8_t side) {
     j.Value(static_cast<int64_t>(side));
 }
 
+// The cell that names each slot of a list (the first in row order), as a
+// save finds it; none for a slot no cell inside the map names.
+template <class T>
+std::vector<std::optional<TPoint>> NamingCells(const TMission& m, const TSlotList<T>& list,
+                                               int16_t TMissionCell::*field) {
+  std::vector<std::optional<TPoint>> cells(list.size());
+  for (int32_t y = 0; y < m.Height; ++y)
+    for (int32_t x = 0; x < m.Width; ++x) {
+      const auto slot = static_cast<uint16_t>(m.Cells[y][x].*field);
+      if (slot < cells.size() && !cells[slot])
+        cells[slot] = TPoint{x, y};
+    }
+  return cells;
+}
+
+void Position(JsonWriter& j, const std::optional<TPoint>& cell) {
+  if (cell) {
+    j.Key("x").Value(cell->x).Key("y").Value(cell->y);
+  } else {
+    j.Key("x").Null().Key("y").Null();
+  }
+}
+
 void Cells(JsonWriter& j, const TMission& m) {
   j.Key("cells").BeginArray();
   for (int y = 0; y < m.Height; ++y) {
@@ -55,18 +80,20 @@ void Cells(JsonWriter& j, const TMission& m) {
 }
 
 void Shops(JsonWriter& j, const TMission& m) {
+  const auto cells = NamingCells(m, m.Shops, &TMissionCell::Shop);
   j.Key("shops").BeginArray();
-  for (const auto& slot : m.Shops) {
+  for (size_t i = 0; i < m.Shops.size(); ++i) {
     j.Newline();
-    if (!slot) {
+    if (!m.Shops[i]) {
       j.Null();
       continue;
     }
-    const TArrShop& s = *slot;
+    const TArrShop& s = *m.Shops[i];
     j.BeginObject();
     j.Key("nr").Value(s.Nr).Key("type").Value(static_cast<int64_t>(s.ShopType));
     j.Key("typeName").Value(ShopTypeName(s.ShopType));
-    j.Key("x").Value(s.X).Key("y").Value(s.Y).Key("name").Value(Cp1252ToUtf8(s.Name));
+    Position(j, cells[i]);
+    j.Key("name").Value(Cp1252ToUtf8(s.Name));
     j.Key("energy").Value(s.Energy).Key("material").Value(s.Material);
     j.Key("ep").Value(static_cast<int64_t>(s.EP)).Key("mp").Value(static_cast<int64_t>(s.MP));
     j.Key("content");
@@ -80,23 +107,32 @@ void Shops(JsonWriter& j, const TMission& m) {
 }
 
 void Lists(JsonWriter& j, const TMission& m) {
+  const auto cargoCells = NamingCells(m, m.VehContents, &TMissionCell::VehContent);
   j.Key("vehicleContents").BeginArray();
-  for (const auto& slot : m.VehContents) {
+  for (size_t i = 0; i < m.VehContents.size(); ++i) {
     j.Newline();
-    if (slot)
-      Numbers(j, slot->Units);
-    else
+    if (!m.VehContents[i]) {
       j.Null();
+      continue;
+    }
+    j.BeginObject();
+    Position(j, cargoCells[i]);
+    j.Key("units");
+    Numbers(j, m.VehContents[i]->Units);
+    j.EndObject();
   }
   j.EndArray();
+  const auto aiCells = NamingCells(m, m.AIPoints, &TMissionCell::AIPoint);
   j.Key("aiPoints").BeginArray();
-  for (const auto& slot : m.AIPoints) {
+  for (size_t i = 0; i < m.AIPoints.size(); ++i) {
     j.Newline();
+    const auto& slot = m.AIPoints[i];
     if (!slot) {
       j.Null();
       continue;
     }
     j.BeginObject();
+    Position(j, aiCells[i]);
     j.Key("ai1231").Value(static_cast<int64_t>(slot->AI1231)).Key("ai0A").Value(slot->AI0A);
     j.Key("ai48").Value(slot->AI48).Key("ai4A").Value(slot->AI4A).Key("ai4E").Value(slot->AI4E);
     j.EndObject();
@@ -119,7 +155,11 @@ void Layers(JsonWriter& j, const TMission& m) {
       j.Key("x").Value(code % MaxMapSize).Key("y").Value(code / MaxMapSize);
       j.Key("terrain").Value(GetI16(stream, at + 2)).Key("obj").Value(GetI16(stream, at + 4));
       j.Key("vehicle").Value(static_cast<int64_t>(stream[at + 6])).Key("owner");
-      Side(j, MaskToSide(stream[at + 7]));
+      const uint8_t mask = stream[at + 7];
+      Side(j, MaskToSide(mask));
+      // An owner byte that is no side is kept as it stands.
+      if (MaskToSide(mask) == NoSide && mask != SideToMask(NoSide))
+        j.Key("ownerMask").Value(static_cast<int64_t>(mask));
       j.EndObject();
     }
     j.EndArray();
@@ -132,8 +172,9 @@ void Layers(JsonWriter& j, const TMission& m) {
 std::string MissionToJson(const TMission& m) {
   JsonWriter j;
   j.BeginObject();
-  j.Key("file").Value(Cp1252ToUtf8(m.FileName)).Newline();
-  j.Key("namesFile").Value(Cp1252ToUtf8(m.NamesFileName)).Newline();
+  j.Key("schemaVersion").Value(DumpSchemaVersion).Newline();
+  j.Key("file").Value(PathText(m.FileName)).Newline();
+  j.Key("namesFile").Value(PathText(m.NamesFileName)).Newline();
   j.Key("width").Value(m.Width).Key("height").Value(m.Height).Newline();
   j.Key("missionName").Value(Cp1252ToUtf8(m.MissionName)).Newline();
   j.Key("missionText").Value(Cp1252ToUtf8(m.MissionText)).Newline();

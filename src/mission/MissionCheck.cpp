@@ -34,7 +34,7 @@ constexpr std::array<KindInfo, CheckKindCount> kKinds{{
     {TSeverity::Error, "broken-reference", "Cell that names a missing record, or one another cell names too"},
     {TSeverity::Error, "unit-owner", "Unit that belongs to none of the players or the neutral side"},
     {TSeverity::Error, "shop-owner", "Shop that belongs to none of the players or the neutral side"},
-    {TSeverity::Warning, "player-name-length", "Player name longer than 16 characters; loading cuts it"},
+    {TSeverity::Error, "player-name-length", "Player name longer than 16 characters; loading cuts it"},
     {TSeverity::Warning, "change-outside-map", "Change-layer cell outside the map size; a save drops it"},
     {TSeverity::Error, "file-limits", "More than the mission file or its shop names file can hold"},
 }};
@@ -119,27 +119,11 @@ bool CheckReference(Collector& out, const TSlotList<T>& list, SlotUse& use, int1
   return true;
 }
 
-bool BreaksLine(std::string_view text) {
-  return text.find_first_of(std::string_view("\r\n\0", 3)) != text.npos;
-}
-
 void CheckTexts(Collector& out, const TMission& m) {
-  auto limit = [&out](std::string detail) {
-    out.Add(TCheckKind::FileLimits, {TPoint{-1, -1}, 0, std::move(detail)});
-  };
-  // The names file is one entry per line, and the player list is split at
-  // "|": either inside a text would read back as something else.
-  if (BreaksLine(m.MissionText) || m.MissionText.find('|') != std::string::npos)
-    limit("the mission text holds a line break or \"|\"");
-  if (BreaksLine(m.MissionName))
-    limit("the mission name holds a line break");
-  if (m.SaveNames)
-    for (int side = 0; side < SideCount; ++side)
-      if (BreaksLine(m.Players[side].Name) || m.Players[side].Name.find('|') != std::string::npos)
-        limit(SideName(side) + " has a name with a line break or \"|\"");
-  for (size_t slot = 0; slot < m.Shops.size(); ++slot)
-    if (m.Shops[slot] && BreaksLine(m.Shops[slot]->Name))
-      limit("the name of shop slot " + std::to_string(slot) + " holds a line break");
+  // The same rules refuse a save; the two kinds below have their own lines.
+  for (const TNamesFault& fault : FindNamesFaults(m))
+    if (fault.Kind != TNamesFaultKind::TooLong && fault.Kind != TNamesFaultKind::TooManyShops)
+      out.Add(TCheckKind::FileLimits, {TPoint{-1, -1}, 0, NamesFaultText(fault)});
 }
 
 void CheckSizes(Collector& out, const TMission& m, size_t shops, size_t cargo, size_t aiPoints,
@@ -150,11 +134,9 @@ void CheckSizes(Collector& out, const TMission& m, size_t shops, size_t cargo, s
   const size_t records = shops + cargo + aiPoints;
   if (records > 0xFFFF)
     limit(std::to_string(records) + " shop, cargo and AI point records; the file holds at most 65535");
-  // Names keys are read with four digits: shop number n has key n + 2.
-  constexpr size_t maxNamedShops = 9999 - 2 + 1;
-  if (shops > maxNamedShops)
+  if (shops > MaxNamedShops)
     limit(std::to_string(shops) + " shops; the shop names file keeps the names of at most " +
-          std::to_string(maxNamedShops));
+          std::to_string(MaxNamedShops));
   size_t size = DirectorySize + MissHeaderSize + 8 + 6 * size_t(m.Width) * size_t(m.Height) + 6 +
                 ShopRecordSize * records + 4 + m.MapRecords.size();
   bool anyLayer = false;
@@ -308,7 +290,8 @@ TCheckReport CheckMission(const TMission& m) {
     if (m.AIPoints[slot] && !aiUse.Used(slot))
       out.Add(TCheckKind::AIPointWithoutCell, {TPoint{-1, -1}, 0, "slot " + std::to_string(slot)});
 
-  for (int side = 0; side < SideCount; ++side)
+  // Only a player list that is written can come back cut.
+  for (int side = 0; side < SideCount && m.SaveNames; ++side)
     if (m.Players[side].Name.size() > MaxPlayerNameLength)
       out.Add(TCheckKind::PlayerNameLength,
               {TPoint{-1, -1}, 0, SideName(side) + ": " + m.Players[side].Name});

@@ -24,7 +24,7 @@ enum class TCheckKind {
   BrokenReference,     // a cell naming an empty slot, or a slot named twice
   UnitOwner,           // a unit that belongs to none of the sides
   ShopOwner,           // a shop that belongs to none of the sides
-  PlayerNameLength,    // a player name longer than a load keeps
+  PlayerNameLength,    // a written player name longer than a load keeps
   ChangeOutsideMap,    // a change-layer cell outside the map size
   FileLimits,          // more than the mission file or the names file can hold
 };

@@ -180,6 +180,10 @@ uint16_t ShopTypeWord(uint8_t shopType) { return shopType < ShopTypeCount ? kTyp
 
 void ParseMissionFile(TMission& m, std::span<const uint8_t> file, const TShopNames& names,
                       const std::string& source) {
+  // Too short for the magic, an empty file included, is no mission file
+  // either; only a file that starts as one can be cut short.
+  if (file.size() < 4)
+    throw ENoMissionFile(source);
   ByteReader in(file, source);
   ExpectTag(in, "MSSN");
   int32_t missAt = in.I32(), mapAt = in.I32(), shopAt = in.I32(), actnAt = in.I32();
@@ -226,14 +230,14 @@ void TMission::LoadFromFile(const std::string& fileName, bool defaultNames) {
 
   FileName = fileName;
   NamesFileName = ResolvePathCI(NamesPathFor(fileName, TxtFilesDir));
+  // The mission first: when it is missing, that is the news, not its names.
+  ByteStream file = ReadWholeFile(fileName, MaxMissionFileSize);
   TShopNames names;
   if (!defaultNames) {
     names = ReadShopNames(NamesFileName, &NamesFileSkippedLines);
     ApplyMissionText(*this, LookupName(names, 0, NamesTypeMissionText));
     MissionName = LookupName(names, 1, NamesTypeMissionName);
   }
-
-  ByteStream file = ReadWholeFile(fileName, MaxMissionFileSize);
   ParseMissionFile(*this, file, names, fileName);
   if (defaultNames)
     for (size_t i = 0; i < Shops.size(); ++i)
@@ -404,6 +408,8 @@ ByteStream BuildMissionFile(TMission& m) {
 }
 
 void TMission::SaveToFile() {
+  // Refused before anything changes, model or disk.
+  CheckNamesFaults(*this);
   if (NamesFileName.empty())
     NamesFileName = NamesPathFor(FileName, TxtFilesDir);
   ByteStream mission = BuildMissionFile(*this);

@@ -177,6 +177,116 @@ ByteStream ShopNamesFileBytes(const TMission& m) {
   return ByteStream(text.begin(), text.end());
 }
 
-void WriteShopNames(const TMission& m) { WriteWholeFile(m.NamesFileName, ShopNamesFileBytes(m)); }
+namespace {
+
+// DOS umlaut bytes that DosToWin turns into letters; as code page 1252 bytes
+// of a text they would come back as those letters.
+bool IsDosLetter(char c) {
+  return DosToWin(std::string(1, c))[0] != c;
+}
+
+}  // namespace
+
+char DosLetterReadBack(char c) {
+  return DosToWin(std::string(1, c))[0];
+}
+
+std::optional<TNamesFault> NamesTextFault(std::string_view text, TNamesText role) {
+  TNamesFault fault{role, 0, {}, 0};
+  auto with = [&fault](TNamesFaultKind kind, char c = 0) {
+    fault.Kind = kind;
+    fault.Char = c;
+    return std::optional<TNamesFault>(fault);
+  };
+  for (char c : text) {
+    if (c == '\r' || c == '\n')
+      return with(TNamesFaultKind::LineBreak);
+    if (c == '\0')
+      return with(TNamesFaultKind::ZeroByte);
+    if (c == '|' && (role == TNamesText::MissionText || role == TNamesText::PlayerName))
+      return with(TNamesFaultKind::Bar, c);
+    if (IsDosLetter(c))
+      return with(TNamesFaultKind::DosLetter, c);
+  }
+  if (role == TNamesText::PlayerName && text.size() > MaxPlayerNameLength)
+    return with(TNamesFaultKind::TooLong);
+  return std::nullopt;
+}
+
+std::vector<TNamesFault> FindNamesFaults(const TMission& m) {
+  std::vector<TNamesFault> faults;
+  auto add = [&faults](std::string_view text, TNamesText role, int index) {
+    if (auto fault = NamesTextFault(text, role)) {
+      fault->Index = index;
+      faults.push_back(*fault);
+    }
+  };
+  add(m.MissionText, TNamesText::MissionText, 0);
+  if (m.SaveNames)
+    for (int side = 0; side < SideCount; ++side)
+      add(m.Players[side].Name, TNamesText::PlayerName, side);
+  add(m.MissionName, TNamesText::MissionName, 0);
+  size_t number = 0;
+  for (size_t slot = 0; slot < m.Shops.size(); ++slot) {
+    if (!m.Shops[slot])
+      continue;
+    if (++number > MaxNamedShops) {
+      faults.push_back({TNamesText::ShopName, static_cast<int>(slot), TNamesFaultKind::TooManyShops, 0});
+      break;
+    }
+    add(m.Shops[slot]->Name, TNamesText::ShopName, static_cast<int>(slot));
+  }
+  return faults;
+}
+
+std::string NamesFaultReason(const TNamesFault& fault) {
+  switch (fault.Kind) {
+  case TNamesFaultKind::LineBreak:
+    return "holds a line break";
+  case TNamesFaultKind::ZeroByte:
+    return "holds a zero byte";
+  case TNamesFaultKind::Bar:
+    return "holds \"|\", which separates the player list";
+  case TNamesFaultKind::TooLong:
+    return "is longer than " + std::to_string(MaxPlayerNameLength) + " characters";
+  case TNamesFaultKind::DosLetter:
+    return "holds \"" + std::string(1, fault.Char) + "\", which would read back as \"" +
+           std::string(1, DosLetterReadBack(fault.Char)) + "\"";
+  case TNamesFaultKind::TooManyShops:
+    return "is past the " + std::to_string(MaxNamedShops) + " shops whose names the file can number";
+  }
+  return {};
+}
+
+std::string NamesFaultText(const TNamesFault& fault) {
+  switch (fault.Text) {
+  case TNamesText::MissionText:
+    return "the mission text " + NamesFaultReason(fault);
+  case TNamesText::MissionName:
+    return "the mission name " + NamesFaultReason(fault);
+  case TNamesText::PlayerName:
+    return "the name of " +
+           (fault.Index == NeutralSide ? std::string("Neutral")
+                                       : "Player " + std::to_string(fault.Index + 1)) +
+           " " + NamesFaultReason(fault);
+  case TNamesText::ShopName:
+    return (fault.Kind == TNamesFaultKind::TooManyShops ? "the shop in slot "
+                                                        : "the name of the shop in slot ") +
+           std::to_string(fault.Index) + " " + NamesFaultReason(fault);
+  }
+  return NamesFaultReason(fault);
+}
+
+void CheckNamesFaults(const TMission& m) {
+  const std::vector<TNamesFault> faults = FindNamesFaults(m);
+  if (!faults.empty())
+    throw EVhError("Cannot save \"" + (m.FileName.empty() ? m.NamesFileName : m.FileName) + "\": " +
+                   NamesFaultText(faults.front()) + "; the shop names file would read back otherwise");
+}
+
+void WriteShopNames(const TMission& m) {
+  CheckNamesFaults(m);
+  WriteWholeFile(m.NamesFileName, ShopNamesFileBytes(m));
+}
 
 } // namespace vh

@@ -14,6 +14,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <filesystem>
+
+#include "base/FileUtil.h"
 #include "tools/Cp1252.h"
 
 namespace vh {
@@ -57,6 +60,13 @@ TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog
   txtLabel->setBuddy(TXTDirEdit);
   form->addRow(dirLabel, dirRow);
   form->addRow(txtLabel, TXTDirEdit);
+  TXTDirHint = new QLabel(this);
+  TXTDirHint->setObjectName("TXTDirHint");
+  TXTDirHint->setWordWrap(true);
+  form->addRow(QString(), TXTDirHint);
+  connect(VHDirEdit, &QLineEdit::textChanged, this, &TDLGConfigForm::UpdateTXTDirHint);
+  connect(TXTDirEdit, &QComboBox::currentTextChanged, this, &TDLGConfigForm::UpdateTXTDirHint);
+  UpdateTXTDirHint();
   form->addRow(QString(), ToolBarBox);
   form->addRow(QString(), StatusBarBox);
   auto* autosaveLabel = new QLabel(QStringLiteral("&Recovery copy every"), this);
@@ -84,6 +94,23 @@ void TDLGConfigForm::BrowseClick() {
   QString dir = QFileDialog::getExistingDirectory(this, QStringLiteral("Varnholt Directory"), VHDirEdit->text());
   if (!dir.isEmpty())
     VHDirEdit->setText(PathToQString(WithTrailingSeparator(PathFromQString(dir))));
+}
+
+void TDLGConfigForm::UpdateTXTDirHint() {
+  // A warning, not a refusal: the folder may be on a medium not yet there.
+  const std::string name = PathFromQString(TXTDirEdit->currentText());
+  const std::string gameDir = WithTrailingSeparator(PathFromQString(VHDirEdit->text()));
+  std::error_code error;
+  QString hint;
+  if (name.empty())
+    hint = tr("Give the name of the game's text folder, such as GER; the shop names of the missions in its "
+              "MIS folder lie there.");
+  else if (!std::filesystem::is_directory(ResolvePathCI(gameDir + name), error))
+    hint = tr("There is no folder \"%1\" in the game directory; the shop names of the missions in its MIS "
+              "folder will not be found.")
+               .arg(TXTDirEdit->currentText());
+  TXTDirHint->setText(hint);
+  TXTDirHint->setVisible(!hint.isEmpty());
 }
 
 void TDLGConfigForm::Store(TConfig& config) const {

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 
@@ -27,6 +28,8 @@ public:
   QCheckBox* ToolBarBox = nullptr;
   QCheckBox* StatusBarBox = nullptr;
   QSpinBox* AutosaveEdit = nullptr;
+  // Shown while no folder of TXTDirEdit's name lies in the game directory.
+  QLabel* TXTDirHint = nullptr;
 
   // Run on OK with the values as they would be stored: a non-empty result
   // says what is wrong, and the dialog stays open.
@@ -36,6 +39,7 @@ public:
 
 private:
   void BrowseClick();
+  void UpdateTXTDirHint();
   TConfig config_;
 };
 

@@ -43,8 +43,10 @@ public:
   // Reads a recovery copy as the unsaved state of `originalFile`.
   void OpenRecoveryCopy(const std::string& copyFile, const std::string& originalFile,
                         const std::string& originalNamesFile);
-  void Save() { missView_->SaveMission(); }
-  void SaveAs(const std::string& fileName) { missView_->SaveMissionAs(fileName); }
+  // Both refuse, before anything is written, a mission whose shop names
+  // file would read back differently, naming the text at fault.
+  void Save();
+  void SaveAs(const std::string& fileName);
   void SetActive(bool value);
   void ClearWithFilter();
   // Everything shown about the mission is read from it again: the palette's

@@ -1,8 +1,10 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,11 +17,11 @@
 
 namespace {
 
-// --version needs no display, so it is answered before Qt starts.
-bool WantsVersion(int argc, char** argv) {
+bool HasArgument(int argc, char** argv, std::initializer_list<const char*> names) {
   for (int i = 1; i < argc; ++i)
-    if (std::string(argv[i]) == "--version")
-      return true;
+    for (const char* name : names)
+      if (std::string(argv[i]) == name)
+        return true;
   return false;
 }
 
@@ -47,9 +49,15 @@ void ExitWhenReady(vh::TMDIMain& frame) {
 } // namespace
 
 int main(int argc, char** argv) {
-  if (WantsVersion(argc, argv)) {
+  // Neither needs a display, so both are answered before a window system is
+  // asked for: a terminal without one must get them too.
+  if (HasArgument(argc, argv, {"--version"})) {
     std::printf("vhedit %s\n", vh::ProgramVersion());
     return 0;
+  }
+  if (HasArgument(argc, argv, {"--help", "-h"})) {
+    QCoreApplication core(argc, argv);
+    return vh::ParseCommandLine(QCoreApplication::arguments()).ExitCode;
   }
   vh::TVhApplication app(argc, argv);
   // Qt has taken its own options (-platform and the like) out by now.

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -21,6 +22,7 @@
 #include "tools/COMPAllianzButtons.h"
 #include "tools/COMPStdProdView.h"
 #include "tools/Cp1252.h"
+#include "tools/NamesFaultText.h"
 
 namespace vh {
 
@@ -65,8 +67,26 @@ TSettingsForm::TSettingsForm(QWidget* parent, const TPictureSets* sets) : TCentr
   buttons->addWidget(OKButton);
   buttons->addWidget(CancelButton);
 
+  // Below the pages, so it shows whichever page is open.
+  namesHintRow_ = new QWidget(this);
+  auto* icon = new QLabel(namesHintRow_);
+  const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
+  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
+  NamesHint = new QLabel(namesHintRow_);
+  NamesHint->setObjectName(QStringLiteral("NamesHint"));
+  NamesHint->setWordWrap(true);
+  auto* hintLayout = new QHBoxLayout(namesHintRow_);
+  hintLayout->setContentsMargins(0, 0, 0, 0);
+  hintLayout->addWidget(icon, 0, Qt::AlignTop);
+  hintLayout->addWidget(NamesHint, 1);
+  namesHintRow_->hide();
+  connect(NameEdit, &QLineEdit::textChanged, this, &TSettingsForm::UpdateNamesHint);
+  for (QLineEdit* edit : PlayerName)
+    connect(edit, &QLineEdit::textChanged, this, &TSettingsForm::UpdateNamesHint);
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(PageControl);
+  layout->addWidget(namesHintRow_);
   layout->addLayout(buttons);
   // A dialog border: the size follows the contents and cannot be dragged.
   layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -277,6 +297,30 @@ TPlayers TSettingsForm::ReadPlayers() const {
     players[i].Color = static_cast<uint8_t>(PlayerColor[i]->value());
   }
   return players;
+}
+
+std::optional<TNamesFault> TSettingsForm::FirstNamesFault() const {
+  if (auto fault = NamesTextFault(FromQString(NameEdit->text()), TNamesText::MissionName))
+    return fault;
+  for (int side = 0; side < SideCount; ++side)
+    if (auto fault = NamesTextFault(FromQString(PlayerName[side]->text()), TNamesText::PlayerName)) {
+      fault->Index = side;
+      return fault;
+    }
+  return std::nullopt;
+}
+
+void TSettingsForm::UpdateNamesHint() {
+  const std::optional<TNamesFault> fault = FirstNamesFault();
+  NamesHint->setText(fault ? TNamesFaultText::Sentence(*fault) : QString());
+  namesHintRow_->setVisible(fault.has_value());
+  OKButton->setEnabled(!fault);
+}
+
+void TSettingsForm::accept() {
+  // Whatever the names file could not hold never reaches the mission.
+  if (!FirstNamesFault())
+    QDialog::accept();
 }
 
 void TSettingsForm::VHStdButtonClick() {

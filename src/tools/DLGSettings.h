@@ -5,9 +5,11 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 #include "graphics/PictureSets.h"
 #include "mission/Mission.h"
+#include "mission/ShopNames.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -70,14 +72,18 @@ public:
   QSpinBox* NextMission = nullptr;
   QPushButton* OKButton = nullptr;
   QPushButton* CancelButton = nullptr;
+  // Says which name the shop names file could not hold, and why; OK stays
+  // disabled while it shows.
+  QLabel* NamesHint = nullptr;
 
   // The radio item of MissUsageRadio; -1 when none is checked.
   int MissUsageIndex() const;
 
-protected:
+  void accept() override;
 
 private slots:
   void VHStdButtonClick();
+  void UpdateNamesHint();
 
 private:
   QWidget* BuildGeneralPage();
@@ -85,11 +91,14 @@ private:
   QWidget* BuildStdProdPage(const TPictureSets* sets);
   QWidget* BuildMiscPage();
   void SetTabOrder();
+  // The first name in the dialog the shop names file cannot hold.
+  std::optional<TNamesFault> FirstNamesFault() const;
 
   // Bits 6 and 7 of Allies have no button; they are kept as they were read.
   std::array<uint8_t, PlayerCount> alliesExtraBits_{};
   // A start weather the list does not offer stays as it was.
   uint8_t startWeatherLoaded_ = 0;
+  QWidget* namesHintRow_ = nullptr;
 };
 
 // The "&Settings..." command: load the dialog from the mission, run it, and on

@@ -4,10 +4,12 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <sys/wait.h>
 
 #include "base/FileUtil.h"
+#include "mission/TPWM.h"
 #include "support/MissionBytes.h"
 #include "support/TempDir.h"
 
@@ -80,6 +82,19 @@ TEST_F(Cli, UsageErrorsExitWithTwo) {
   Outcome help = Vhmission("--help");
   EXPECT_EQ(help.code, 0);
   EXPECT_NE(help.out.find("roundtrip IN OUT"), std::string::npos);
+  EXPECT_NE(help.out.find("\n  load JSON OUT "), std::string::npos) << help.out;
+  std::string words;  // the help as one line, however it is wrapped
+  for (char c : help.out)
+    if (c != ' ' && c != '\n')
+      words += c;
+    else if (!words.empty() && words.back() != ' ')
+      words += ' ';
+  EXPECT_NE(words.find(
+                "1 terrain, 2 objects, 4 units, 8 shop marks, 16 cargo marks, 32 AI point marks, 64 the base "
+                "map, 128 the change layer, 256 marks on the cells the change layer changes. Nothing shows "
+                "without 64 or 128."),
+            std::string::npos)
+      << help.out;
 }
 
 TEST_F(Cli, CheckReportsAnomaliesAsWarningsAndFailuresWithOne) {
@@ -97,11 +112,16 @@ TEST_F(Cli, CheckReportsAnomaliesAsWarningsAndFailuresWithOne) {
   EXPECT_EQ(bad.code, 1);
   EXPECT_NE(bad.out.find("No Mission File!"), std::string::npos);
 
-  // Without the text directory the names file is looked for in "ENG".
+  // With another text directory the names file is looked for in "ENG": it
+  // is missing there, so the shops get default names, as in the editor.
   Outcome other = Vhmission("check --text-dir ENG " + StdDir() + " " + P("MIS/miss001.dat"));
-  EXPECT_EQ(other.code, 1);
-  EXPECT_NE(other.out.find("ENG"), std::string::npos);
-  EXPECT_EQ(Vhmission("check --std-dir " + P("nowhere") + " " + P("MIS/miss001.dat")).code, 1);
+  EXPECT_EQ(other.code, 0) << other.out;
+  EXPECT_NE(other.out.find("vhmission: warning: the shop names file \"" + P("ENG/miss001.txt") +
+                           "\" is missing; the shops get default names, as in the editor\n"),
+            std::string::npos)
+      << other.out;
+  // The check needs no standard data.
+  EXPECT_EQ(Vhmission("check --std-dir " + P("nowhere") + " " + P("MIS/miss001.dat")).code, 0);
 }
 
 TEST_F(Cli, CheckPrintsOneLinePerKindOfProblem) {
@@ -145,8 +165,8 @@ TEST_F(Cli, CheckJsonListsEveryPlace) {
   for (const char* expected :
        {"\"width\":40,\"height\":30,\"errors\":0,\"warnings\":3,\"problems\":[",
         "{\"kind\":\"names-file-line\",\"severity\":\"warning\",", "\"count\":1,\"places\":[{\"line\":3}]}",
-        "{\"kind\":\"no-terrain\",\"severity\":\"warning\",\"sentence\":\"Cell inside the map without terrain\","
-        "\"count\":2,\"places\":[{\"x\":5,\"y\":0},{\"x\":39,\"y\":29}]}"})
+        "{\"kind\":\"no-terrain\",\"severity\":\"warning\",\"sentence\":\"Cell inside the map without "
+        "terrain\",\"count\":2,\"places\":[{\"x\":5,\"y\":0},{\"x\":39,\"y\":29}]}"})
     EXPECT_NE(r.out.find(expected), std::string::npos) << expected << "\n" << r.out;
 }
 
@@ -156,12 +176,148 @@ TEST_F(Cli, DumpPrintsTheModelAsJson) {
   Outcome r = Vhmission("dump " + StdDir() + " " + P("MIS/miss002.dat"));
   ASSERT_EQ(r.code, 0) << r.out;
   for (const char* expected :
-       {"\"width\":3", "\"height\":2", "\"missionName\":\"Gr\xC3\xBCn\"", "\"name\":\"R\xC3\xBC" "diger\",\"color\":3",
-        "\"missionText\":\"Intro\"", "{\"terrain\":1,\"obj\":-1,\"vehicle\":5,\"owner\":2,\"content\":0,\"shop\":-1",
-        "\"name\":\"Depot\"", "\"typeName\":\"Town\"", "\"owner\":1", "[3,-1,-1,-1,-1,-1,-1,-1]",
+       {"\"width\":3", "\"height\":2", "\"missionName\":\"Gr\xC3\xBCn\"",
+        "\"name\":\"R\xC3\xBC"
+        "diger\",\"color\":3",
+        "\"missionText\":\"Intro\"",
+        "{\"terrain\":1,\"obj\":-1,\"vehicle\":5,\"owner\":2,\"content\":0,\"shop\":-1", "\"name\":\"Depot\"",
+        "\"typeName\":\"Town\"", "\"owner\":1", "{\"x\":0,\"y\":0,\"units\":[3,-1,-1,-1,-1,-1,-1,-1]}",
+        "{\"schemaVersion\":1,\n", "\"typeName\":\"Town\",\"x\":1,\"y\":0,\"name\":\"Depot\"",
         "{\"x\":2,\"y\":0,\"terrain\":9,\"obj\":-2,\"vehicle\":255,\"owner\":null}", "\"dfNr\":0"})
     EXPECT_NE(r.out.find(expected), std::string::npos) << expected << "\n" << r.out.substr(0, 2000);
   EXPECT_EQ(r.out.find("warning"), std::string::npos);
+}
+
+TEST_F(Cli, AMissingMissionIsNamedAndAMissingNamesFileGivesDefaultNames) {
+  for (const char* command : {"dump", "check"}) {
+    Outcome r = Vhmission(std::string(command) + " " + P("nowhere/miss001.dat"));
+    EXPECT_EQ(r.code, 1) << command;
+    EXPECT_EQ(r.out,
+              "vhmission: error: The mission file \"" + P("nowhere/miss001.dat") + "\" does not exist\n");
+    r = Vhmission(std::string(command) + " " + P("MIS"));
+    EXPECT_EQ(r.code, 1) << command;
+    EXPECT_EQ(r.out, "vhmission: error: \"" + P("MIS") + "\" is a folder, not a mission file\n");
+  }
+  // An empty file is no mission, as random bytes are.
+  WriteSample("miss007", test::MissionBytes{}, "\r\n\r\n");
+  WriteWholeFile(P("MIS/miss007.dat"), ByteStream{});
+  Outcome empty = Vhmission("dump " + P("MIS/miss007.dat"));
+  EXPECT_EQ(empty.code, 1);
+  EXPECT_NE(empty.out.find("No Mission File!"), std::string::npos) << empty.out;
+
+  // Only the names are missing: read as the editor opens it.
+  WriteWholeFile(P("MIS/miss008.dat"), Sample().Build());
+  const std::string warning = "vhmission: warning: the shop names file \"" + P("GER/miss008.txt") +
+                              "\" is missing; the shops get default names, as in the editor\n";
+  Outcome dump = Vhmission("dump " + P("MIS/miss008.dat"));
+  EXPECT_EQ(dump.code, 0) << dump.out;
+  EXPECT_EQ(dump.out.rfind(warning, 0), 0u) << dump.out.substr(0, 300);
+  EXPECT_NE(dump.out.find("\"name\":\"Shop Nr. 0\""), std::string::npos);
+  Outcome check = Vhmission("check " + P("MIS/miss008.dat"));
+  EXPECT_EQ(check.code, 0) << check.out;
+  EXPECT_EQ(check.out.rfind(warning, 0), 0u) << check.out;
+  Outcome copy = Vhmission("roundtrip " + StdDir() + " " + P("MIS/miss008.dat") + " " + P("MIS/miss009.dat"));
+  EXPECT_EQ(copy.code, 0) << copy.out;
+  EXPECT_NE(copy.out.find("wrote " + P("MIS/miss009.dat") + " and its shop names " + P("GER/miss009.txt") +
+                          "\nthe shop names are the default ones: " + P("GER/miss008.txt") +
+                          " was missing\n"),
+            std::string::npos)
+      << copy.out;
+  const ByteStream names = ReadWholeFile(P("GER/miss009.txt"));
+  EXPECT_NE(std::string(names.begin(), names.end()).find("#0002:0016{Shop Nr. 0}"), std::string::npos);
+}
+
+TEST_F(Cli, PathsBeyondAsciiArePrintedOnce) {
+  // "Übung" is in code page 1252, the Greek and Chinese letters are not.
+  for (const std::string folder : {"\xC3\x9C"
+                                   "bung",
+                                   "\xCE\xA9 \xE5\x9C\xB0\xE5\x9B\xBE"}) {
+    fs::create_directories(dir / folder / "MIS");
+    fs::create_directories(dir / folder / "GER");
+    const std::string mission = P(folder + "/MIS/miss001.dat");
+    WriteWholeFile(mission, Sample().Build());
+    WriteWholeFile(P(folder + "/GER/miss001.txt"), ByteStream{'\r', '\n', '\r', '\n'});
+    Outcome dump = Vhmission("dump '" + mission + "'");
+    ASSERT_EQ(dump.code, 0) << dump.out;
+    EXPECT_NE(dump.out.find("\"file\":\"" + mission + "\""), std::string::npos) << dump.out.substr(0, 300);
+    EXPECT_NE(dump.out.find("\"namesFile\":\"" + P(folder + "/GER/miss001.txt") + "\""), std::string::npos);
+    const std::string copy = P(folder + "/MIS/Karte \xC3\xA4.dat");
+    Outcome written = Vhmission("roundtrip " + StdDir() + " '" + mission + "' '" + copy + "'");
+    EXPECT_EQ(written.out,
+              "wrote " + copy + " and its shop names " + P(folder + "/GER/Karte \xC3\xA4.txt") + "\n");
+    EXPECT_TRUE(fs::exists(copy));
+    Outcome missing = Vhmission("check '" + P(folder + "/MIS/none.dat") + "'");
+    EXPECT_EQ(missing.out,
+              "vhmission: error: The mission file \"" + P(folder + "/MIS/none.dat") + "\" does not exist\n");
+    Outcome json = Vhmission("check --json '" + mission + "'");
+    EXPECT_EQ(json.out.rfind("{\"file\":\"" + mission + "\",", 0), 0u) << json.out;
+  }
+}
+
+TEST_F(Cli, DumpAndRenderNeedNoStandardData) {
+  WriteSample("miss020", Sample(), "\r\n\r\n");
+  Outcome r = Vhmission("dump --std-dir " + P("nowhere") + " " + P("MIS/miss020.dat"));
+  EXPECT_EQ(r.code, 0) << r.out.substr(0, 300);
+  EXPECT_EQ(r.out.find("warning"), std::string::npos);
+}
+
+TEST_F(Cli, LoadWritesWhatDumpPrintsAndRefusesWhatTheFilesCannotHold) {
+  WriteSample("miss030", Sample(), "\r\n#0000:0000{Text|Red|3|Blue|4|||||||||}\r\n#0002:0016{Depot}\r\n");
+  Outcome dump = Vhmission("dump " + P("MIS/miss030.dat"));
+  ASSERT_EQ(dump.code, 0);
+  WriteWholeFile(P("miss030.json"), ByteStream(dump.out.begin(), dump.out.end()));
+  Outcome load = Vhmission("load " + StdDir() + " " + P("miss030.json") + " " + P("MIS/miss031.dat"));
+  EXPECT_EQ(load.out, "wrote " + P("MIS/miss031.dat") + " and its shop names " + P("GER/miss031.txt") + "\n");
+  Outcome copy = Vhmission("roundtrip " + StdDir() + " " + P("MIS/miss030.dat") + " " + P("MIS/miss032.dat"));
+  ASSERT_EQ(copy.code, 0) << copy.out;
+  EXPECT_EQ(ReadWholeFile(P("MIS/miss031.dat")), ReadWholeFile(P("MIS/miss032.dat")));
+  EXPECT_EQ(ReadWholeFile(P("GER/miss031.txt")), ReadWholeFile(P("GER/miss032.txt")));
+
+  // From standard input too.
+  Outcome piped = Vhmission("load " + StdDir() + " - " + P("MIS/miss033.dat") + " < " + P("miss030.json"));
+  EXPECT_EQ(piped.code, 0) << piped.out;
+  EXPECT_EQ(ReadWholeFile(P("MIS/miss033.dat")), ReadWholeFile(P("MIS/miss032.dat")));
+
+  // A "|" in a player name would scramble the table: refused, nothing written.
+  std::string bad = dump.out;
+  const size_t at = bad.find("\"name\":\"Red\"");
+  ASSERT_NE(at, std::string::npos);
+  bad.replace(at, 12, "\"name\":\"R|d\"");
+  WriteWholeFile(P("bad.json"), ByteStream(bad.begin(), bad.end()));
+  Outcome refused = Vhmission("load " + StdDir() + " " + P("bad.json") + " " + P("MIS/miss034.dat"));
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_EQ(refused.out, "vhmission: error: " + P("bad.json") +
+                             ": players[0].name: the shop names file cannot hold it: it holds \"|\", which "
+                             "separates the player list\n");
+  EXPECT_FALSE(fs::exists(P("MIS/miss034.dat")));
+  EXPECT_FALSE(fs::exists(P("GER/miss034.txt")));
+  // A names file that cannot be written (no text folder) costs the mission file too.
+  fs::create_directories(dir / "elsewhere" / "MIS");
+  Outcome noFolder =
+      Vhmission("load " + StdDir() + " " + P("miss030.json") + " " + P("elsewhere/MIS/miss035.dat"));
+  EXPECT_EQ(noFolder.code, 1);
+  EXPECT_FALSE(fs::exists(P("elsewhere/MIS/miss035.dat")));
+}
+
+TEST_F(Cli, DemoMissionsComeBackByteForByteThroughDumpAndLoad) {
+  const fs::path demo = VH_DEMO_GAME;
+  for (const char* name : {"miss001", "miss002", "miss003"}) {
+    fs::copy_file(demo / "MIS" / (std::string(name) + ".dat"), dir / "MIS" / (std::string(name) + ".dat"));
+    fs::copy_file(demo / "GER" / (std::string(name) + ".txt"), dir / "GER" / (std::string(name) + ".txt"));
+    Outcome dump = Vhmission("dump " + P("MIS/" + std::string(name) + ".dat"));
+    ASSERT_EQ(dump.code, 0) << dump.out.substr(0, 300);
+    WriteWholeFile(P(std::string(name) + ".json"), ByteStream(dump.out.begin(), dump.out.end()));
+    const std::string out = "MIS/" + std::string(name) + "x.dat";
+    Outcome load = Vhmission("load " + StdDir() + " " + P(std::string(name) + ".json") + " " + P(out));
+    ASSERT_EQ(load.code, 0) << load.out;
+    EXPECT_EQ(ReadWholeFile(P(out)), ReadWholeFile((demo / "MIS" / (std::string(name) + ".dat")).string()))
+        << name;
+    // miss002's names are stored TPWM-coded; every save writes them plain.
+    const ByteStream names = ReadWholeFile((demo / "GER" / (std::string(name) + ".txt")).string());
+    const ByteStream plain =
+        std::string(name) == "miss002" ? DecompressTPWM(std::span(names).subspan(4), "miss002.txt") : names;
+    EXPECT_EQ(ReadWholeFile(P("GER/" + std::string(name) + "x.txt")), plain) << name;
+  }
 }
 
 TEST_F(Cli, RoundtripWritesTheSameMissionAndItsNames) {

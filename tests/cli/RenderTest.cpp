@@ -166,11 +166,45 @@ TEST_F(Render, FailuresGiveOneAndNameTheFile) {
   test::WriteFakeInstallation(game, program);
   r = Run({dir.File("maps/none.dat"), dir.File("x.bmp"), "--game-dir", game});
   EXPECT_EQ(r.code, 1);
-  EXPECT_NE(r.err.find("/maps/none."), std::string::npos) << r.err;  // its names file is read first
+  EXPECT_EQ(r.err,
+            "vhmission: error: The mission file \"" + dir.File("maps/none.dat") + "\" does not exist\n");
 
   r = Run({missionFile, dir.File("no/dir/x.bmp"), "--game-dir", game});
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.err.find("x.bmp"), std::string::npos) << r.err;
+}
+
+TEST_F(Render, AFilterThatDrawsNothingIsWarnedAbout) {
+  const std::string empty =
+      "vhmission: warning: the filter shows neither the base map (64) nor the change layer (128); the "
+      "picture is empty\n";
+  Outcome r = Run({missionFile, dir.File("f.png"), "--game-dir", game, "--filter", "1"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.err, empty);
+  r = Run({missionFile, dir.File("f.png"), "--game-dir", game, "--filter", "64"});
+  EXPECT_EQ(r.err,
+            "vhmission: warning: the filter draws none of terrain (1), objects (2), units (4) or marks; the "
+            "picture is empty\n");
+  for (const char* fine : {"65", "0x48", "129", "0x1C7"})
+    EXPECT_EQ(Run({missionFile, dir.File("f.png"), "--game-dir", game, "--filter", fine}).err, "") << fine;
+}
+
+TEST_F(Render, AMissingIniOrNamesFileIsSaidAndPathsPrintOnce) {
+  Outcome r = Run({missionFile, dir.File("x.bmp"), "--ini", dir.File("none.ini")});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("the settings file " + dir.File("none.ini") + " does not exist"), std::string::npos)
+      << r.err;
+
+  const ByteStream expected = EncodePng(Expected({}), palette);
+  std::filesystem::remove(dir.File("maps/miss010.txt"));
+  const std::string picture = dir.File("\xC3\x9C"
+                                       "bung \xCE\xA9.png");
+  r = Run({missionFile, picture, "--game-dir", game});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.err, "vhmission: warning: the shop names file \"" + dir.File("maps/miss010.txt") +
+                       "\" is missing; the shops get default names, as in the editor\n");
+  EXPECT_EQ(r.out, "wrote " + picture + " (200 x 228 pixels)\n");
+  EXPECT_EQ(ReadWholeFile(picture), expected);
 }
 
 TEST_F(Render, WarnsAboutCellsShowingTheMissingPicture) {

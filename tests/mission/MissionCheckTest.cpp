@@ -192,8 +192,14 @@ TEST(MissionCheck, PlayerNamesLongerThanALoadKeeps) {
   TMission m = SoundMission();
   m.Players[2].Name = std::string(16, 'a');
   m.Players[6].Name = std::string(17, 'b');
-  const TProblem p = Only(CheckMission(m), TCheckKind::PlayerNameLength);
+  const TCheckReport r = CheckMission(m);
+  const TProblem p = Only(r, TCheckKind::PlayerNameLength);
   EXPECT_EQ(p.Places, (std::vector<TProblemPlace>{{{-1, -1}, 0, "Neutral: " + std::string(17, 'b')}}));
+  // Written, it would come back cut: the save refuses it.
+  EXPECT_EQ(r.Errors(), 1);
+  // A player list that is not written is never cut.
+  m.SaveNames = false;
+  EXPECT_TRUE(CheckMission(m).Problems.empty());
 }
 
 TEST(MissionCheck, ChangeLayerCellsOutsideTheMap) {
@@ -252,7 +258,9 @@ TEST(MissionCheck, FileLimits) {
     m.GetShop(0)->Name = "x\ny";
     const TProblem p = Only(CheckMission(m), TCheckKind::FileLimits);
     ASSERT_EQ(p.Places.size(), 3u);
-    EXPECT_EQ(p.Places[1].Detail, "Player 4 has a name with a line break or \"|\"");
+    EXPECT_EQ(p.Places[0].Detail, "the mission text holds a line break");
+    EXPECT_EQ(p.Places[1].Detail, "the name of Player 4 holds \"|\", which separates the player list");
+    EXPECT_EQ(p.Places[2].Detail, "the name of the shop in slot 0 holds a line break");
   }
   {
     // A player list that is not written cannot be broken by a name.

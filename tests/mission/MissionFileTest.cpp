@@ -484,8 +484,22 @@ TEST_F(MissionFileSave, MissingNamesFileFailsTheLoadAndClearsBlank) {
   TMission ok;
   ok.LoadFromFile(Path("m.dat"));
   EXPECT_EQ(ok.Width, 2);
-  TMission missing;
-  EXPECT_THROW(missing.LoadFromFile(Path("nothere.dat")), EInOutError);
+  // The mission is read first: when it is missing, that is what the error says.
+  for (const std::string& absent : {Path("nothere.dat"), Path("")}) {
+    TMission missing;
+    try {
+      missing.LoadFromFile(absent);
+      ADD_FAILURE() << absent;
+    } catch (const EInOutError& e) {
+      EXPECT_NE(std::string(e.what()).find("Cannot open file \"" + absent + "\""), std::string::npos)
+          << e.what();
+    }
+  }
+  // An empty file is no mission, as random bytes are.
+  WriteWholeFile(Path("empty.dat"), ByteStream{});
+  WriteWholeFile(Path("empty.txt"), ByteStream{'\r', '\n', '\r', '\n'});
+  TMission empty;
+  EXPECT_THROW(empty.LoadFromFile(Path("empty.dat")), ENoMissionFile);
 }
 
 TEST_F(MissionFileSave, WithoutItsNamesFileAMissionOpensWithDefaultNames) {

@@ -40,6 +40,22 @@ echo "== versions"
 [ "$("$BIN/vhmission" --version)" = "vhmission $VERSION" ] || fail "vhmission --version"
 [ "$("$BIN/vhedit" --version)" = "vhedit $VERSION" ] || fail "vhedit --version"
 
+echo "== help and version without a display"
+no_display() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+said=$(no_display "$BIN/vhedit" --help) || fail "vhedit --help without a display (exit $?)"
+[[ $said == *--ini* ]] || fail "vhedit --help: $said"
+[ "$(no_display "$BIN/vhedit" --version)" = "vhedit $VERSION" ] || fail "vhedit --version without a display"
+
+echo "== the dump's schema and the manual list every command"
+[ -f "$SHARE/vhmission-dump.schema.json" ] || fail "no schema of the dump"
+manual=$(gzip -dc "$ROOT/usr/share/man/man1/vhmission.1.gz")
+help=$("$BIN/vhmission" --help)
+for command in dump load check roundtrip render; do
+  grep -q -F "\\fB$command\\fR" <<<"$manual" || fail "man vhmission lacks $command"
+  grep -q "^  $command " <<<"$help" || fail "vhmission --help lacks $command"
+done
+grep -q -F '\-\-json' <<<"$manual" || fail "man vhmission lacks --json"
+
 # A user who never ran the editor.
 HOME_DIR=$WORK/home
 mkdir "$HOME_DIR"

@@ -3,13 +3,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 
+#include <filesystem>
+
 #include "shell/DLGConfig.h"
 #include "shell/DLGNewMission.h"
+#include "support/TempDir.h"
 
 namespace vh {
 namespace {
@@ -99,6 +103,31 @@ TEST_F(Dialogs, OptionsShowAndStoreTheConfiguration) {
   EXPECT_EQ(stored.TxtFilesDir, "FRA");
   EXPECT_FALSE(stored.StatusBar);
   EXPECT_FALSE(stored.ToolBar);
+}
+
+TEST_F(Dialogs, OptionsWarnWhenTheShopNamesFolderIsNotInTheGameDirectory) {
+  test::TempDir game;
+  std::filesystem::create_directories(game.File("GER"));
+  TConfig c;
+  c.GameDir = game.Path();
+  c.TxtFilesDir = "GER";
+  TDLGConfigForm d(c);
+  EXPECT_FALSE(d.TXTDirHint->isVisibleTo(&d));
+  d.TXTDirEdit->setEditText("FRA");
+  EXPECT_TRUE(d.TXTDirHint->isVisibleTo(&d));
+  EXPECT_EQ(d.TXTDirHint->text(), "There is no folder \"FRA\" in the game directory; the shop names of the "
+                                  "missions in its MIS folder will not be found.");
+  d.TXTDirEdit->setEditText("ger");  // the game's media differ in case only
+  EXPECT_FALSE(d.TXTDirHint->isVisibleTo(&d));
+  d.TXTDirEdit->setEditText("");
+  EXPECT_TRUE(d.TXTDirHint->text().startsWith("Give the name of the game's text folder"));
+  d.TXTDirEdit->setEditText("GER");
+  d.VHDirEdit->setText(QString::fromStdString(game.File("elsewhere")));
+  EXPECT_TRUE(d.TXTDirHint->isVisibleTo(&d)) << "another game directory is looked at too";
+  // Only a warning: OK still closes the dialog with the text as typed.
+  d.show();
+  QTest::mouseClick(d.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+  EXPECT_EQ(d.result(), QDialog::Accepted);
 }
 
 TEST_F(Dialogs, AboutBoxNamesTheProgram) {

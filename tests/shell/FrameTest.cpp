@@ -11,13 +11,14 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "base/Errors.h"
 #include "base/FileUtil.h"
-#include "shell/MDIMainForm.h"
+#include "shell/FrameFixture.h"
 #include "shell/GameGraphicsCheck.h"
+#include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
 #include "shell/StatusPanels.h"
 #include "support/TempDir.h"
-#include "shell/FrameFixture.h"
 #include "views/COMPMissView.h"
 
 namespace vh {
@@ -237,6 +238,38 @@ TEST_F(Frame, UnsavedChangesAreNeverLostSilently) {
   EXPECT_TRUE(w->parentWidget()->close());
   FlushDeletes();
   EXPECT_EQ(frame->MissCount(), 0);
+}
+
+TEST_F(Frame, ASaveWhoseNamesWouldReadBackDifferentlyIsRefused) {
+  Start();
+  const std::string path = SampleMission("miss012.dat");
+  TMDIMiss* w = frame->OpenMissionFile(path);
+  const ByteStream mission = ReadWholeFile(path), names = ReadWholeFile(gameDir + "GER/miss012.txt");
+  w->MissView()->SetCellValue(true, {1, 1}, 42, 0);
+  w->Mission().SaveNames = true;
+  w->Mission().Players[0].Name = "A|B";
+  QString text;
+  AnswerNextMessageBox(QMessageBox::Ok, &text);
+  frame->FileSaveItem->trigger();
+  EXPECT_EQ(text.toStdString(),
+            "miss012.dat was not saved. The name of Player 1 holds \"|\", which the shop names file puts "
+            "between the player names. Nothing was written; change it in Mission > Settings and save again.");
+  EXPECT_EQ(ReadWholeFile(path), mission);
+  EXPECT_EQ(ReadWholeFile(gameDir + "GER/miss012.txt"), names);
+  EXPECT_TRUE(w->MissView()->IsModified());
+  EXPECT_EQ(w->Mission().Cells[1][1].Terrain, 42);
+
+  // Save As refuses as well, and writes no file of the new name.
+  EXPECT_THROW(frame->SaveMissionAs(w, gameDir + "MIS/miss013.dat"), EVhError);
+  EXPECT_FALSE(fs::exists(gameDir + "MIS/miss013.dat"));
+  EXPECT_EQ(w->Mission().FileName, path);
+
+  w->Mission().Players[0].Name = "AB";
+  frame->FileSaveItem->trigger();
+  EXPECT_FALSE(w->MissView()->IsModified());
+  TMission back;
+  back.LoadFromFile(path);
+  EXPECT_EQ(back.Players[0].Name, "AB");
 }
 
 TEST_F(Frame, ACancelWhileTheProgramClosesKeepsEveryWindow) {

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "base/FileUtil.h"
+#include "cli/MissionJson.h"
 #include "hexmap/MapBlock.h"
 #include "hexmap/MissionPicture.h"
+#include "mission/MissionFile.h"
 #include "support/MissionBytes.h"
 #include "support/TPWMEncoder.h"
 
@@ -19,7 +21,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   fs::path dir = argv[1];
-  for (const char* sub : {"mission_reader", "shop_names", "tpwm_decoder", "map_block"})
+  for (const char* sub : {"mission_reader", "shop_names", "tpwm_decoder", "map_block", "mission_json"})
     fs::create_directories(dir / sub);
   auto put = [&](const char* sub, const std::string& name, const ByteStream& bytes) {
     WriteWholeFile((dir / sub / name).string(), bytes);
@@ -38,6 +40,13 @@ int main(int argc, char** argv) {
   rich.MapBody = ByteStream(40, 0x11);
   rich.Layers = {ByteStream{1, 0, 5, 0, 0xFE, 0xFF, 0xFF, 0xFF}, ByteStream{}, ByteStream{2, 0, 0xFF, 0xFF, 0xFF, 0xFF, 3, 4}};
   put("mission_reader", "rich_4x3", rich.Build());
+  // The same mission as vhmission dump prints it.
+  {
+    TMission m;
+    ParseMissionFile(m, rich.Build(), {{2, 16, "Fort"}}, "rich.dat");
+    const std::string json = cli::MissionToJson(m);
+    put("mission_json", "rich_4x3.json", ByteStream(json.begin(), json.end()));
+  }
   // Records that place nothing, wherever they point: an empty cargo record
   // beyond the grid and an empty layer whose offset lies past the file.
   test::MissionBytes tolerated;

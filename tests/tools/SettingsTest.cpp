@@ -167,6 +167,43 @@ TEST_F(SettingsTest, PlayerNamesRelabelTheAllianceRows) {
   EXPECT_EQ(f.AllyName[5]->text(), "Player 6");
 }
 
+TEST_F(SettingsTest, NamesTheShopNamesFileCannotHoldAreRefusedWithAHint) {
+  TMission m = SampleMission();
+  const auto before = Settings(m);
+  bool checked = false;
+  const bool ok = RunWith(m, [&checked](TSettingsForm& f) {
+    f.PageControl->setCurrentIndex(1);
+    EXPECT_FALSE(f.NamesHint->isVisibleTo(&f));
+    f.PlayerName[0]->clear();
+    QTest::keyClicks(f.PlayerName[0], "A|B");
+    EXPECT_TRUE(f.NamesHint->isVisibleTo(&f));
+    EXPECT_EQ(f.NamesHint->text(),
+              "The name of Player 1 holds \"|\", which the shop names file puts between the player names.");
+    EXPECT_FALSE(f.OKButton->isEnabled());
+    QTest::keyClick(f.PlayerName[0], Qt::Key_Return);  // the default button is off
+    EXPECT_TRUE(f.isVisible());
+
+    // A line break can only come by paste; the mission name has its own rule.
+    f.PlayerName[0]->setText("AB");
+    f.PlayerName[6]->setText(QStringLiteral("two\nlines"));
+    EXPECT_EQ(f.NamesHint->text(),
+              "The name of Neutral holds a line break; the shop names file keeps one entry per line.");
+    f.PlayerName[6]->setText("Side 6");
+    EXPECT_TRUE(f.OKButton->isEnabled());
+    EXPECT_FALSE(f.NamesHint->isVisibleTo(&f));
+    f.NameEdit->setText(QStringLiteral("\u201Equoted"));
+    EXPECT_EQ(f.NamesHint->text(),
+              QStringLiteral("The mission name holds \"\u201E\", which would read back from "
+                             "the shop names file as \"\u00E4\"."));
+    EXPECT_FALSE(f.OKButton->isEnabled());
+    f.reject();
+    checked = true;
+  });
+  EXPECT_TRUE(checked);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(Settings(m), before);
+}
+
 TEST_F(SettingsTest, StandardPlayersFillNamesColoursAndLabels) {
   for (int i = 0; i < SideCount; ++i)
     StdPlayers[i] = {"Std " + std::to_string(i), static_cast<uint8_t>(14 - i)};
