@@ -7,6 +7,7 @@
 
 #include "base/Errors.h"
 #include "mission/DFLayers.h"
+#include "mission/MissionFields.h"
 
 namespace vh {
 
@@ -91,62 +92,18 @@ template <class T> struct TSlotChanges {
   }
 };
 
-// The parts of a mission that only the settings, a new size or the file
-// change; recorded whole when any of them differs.
-struct TSettingsState {
-  TMissHeader MissHeader{};
-  int32_t Width = 0, Height = 0;
-  uint8_t MissUsage = 0;
-  std::string MissionText, MissionName;
-  bool SaveNames = false;
-  std::array<int16_t, UnitTypeCount> StdProd{};
-  uint8_t CompPlayers = 0;
-  std::array<uint8_t, PlayerCount> Allies{};
-  uint8_t MissByte15 = 0, StartWeather = 0;
-  TPlayers Players;
-  uint16_t NextMission = 0;
-  ByteStream MapRecords;
-  friend bool operator==(const TSettingsState&, const TSettingsState&) = default;
-};
-
-// Compares in place, so that a step that leaves the settings alone copies nothing.
-bool SameSettings(const TMission& a, const TMission& b) {
-  return a.Width == b.Width && a.Height == b.Height && a.MissUsage == b.MissUsage &&
-         a.SaveNames == b.SaveNames && a.CompPlayers == b.CompPlayers && a.MissByte15 == b.MissByte15 &&
-         a.StartWeather == b.StartWeather && a.NextMission == b.NextMission && a.Allies == b.Allies &&
-         a.StdProd == b.StdProd && a.MissHeader == b.MissHeader && a.Players == b.Players &&
-         a.MissionText == b.MissionText && a.MissionName == b.MissionName && a.MapRecords == b.MapRecords;
-}
-
-TSettingsState SettingsOf(const TMission& m) {
-  return {m.MissHeader,  m.Width,        m.Height,  m.MissUsage,   m.MissionText,
-          m.MissionName, m.SaveNames,    m.StdProd, m.CompPlayers, m.Allies,
-          m.MissByte15,  m.StartWeather, m.Players, m.NextMission, m.MapRecords};
-}
-
-void ApplySettings(TMission& m, const TSettingsState& s) {
-  m.MissHeader = s.MissHeader;
-  m.Width = s.Width;
-  m.Height = s.Height;
-  m.MissUsage = s.MissUsage;
-  m.MissionText = s.MissionText;
-  m.MissionName = s.MissionName;
-  m.SaveNames = s.SaveNames;
-  m.StdProd = s.StdProd;
-  m.CompPlayers = s.CompPlayers;
-  m.Allies = s.Allies;
-  m.MissByte15 = s.MissByte15;
-  m.StartWeather = s.StartWeather;
-  m.Players = s.Players;
-  m.NextMission = s.NextMission;
-  m.MapRecords = s.MapRecords;
-}
-
-size_t SettingsBytes(const TSettingsState& s) {
-  size_t n = sizeof s + HeapBytes(s.MissionText) + HeapBytes(s.MissionName) + s.MapRecords.capacity();
-  for (const TPlayerInfo& p : s.Players)
+size_t HeapBytes(const TPlayers& players) {
+  size_t n = 0;
+  for (const TPlayerInfo& p : players)
     n += HeapBytes(p.Name);
   return n;
+}
+template <class T> size_t HeapBytes(const T&) {
+  return 0;
+}
+
+size_t SettingsBytes(const TMissionSettings& s) {
+  return sizeof s + std::apply([](const auto&... value) { return (HeapBytes(value) + ...); }, s);
 }
 
 template <class T>
@@ -188,7 +145,7 @@ struct TStep {
   TSlotChanges<TArrShop> Shops;
   TSlotChanges<TVehContentRec> Cargo;
   TSlotChanges<TAIPointRec> AIPoints;
-  std::unique_ptr<std::pair<TSettingsState, TSettingsState>> Settings;
+  std::unique_ptr<std::pair<TMissionSettings, TMissionSettings>> Settings;
 
   bool Empty() const {
     return Cells.Empty() && DFCells.Empty() && Layers.Empty() && Shops.Empty() && Cargo.Empty() &&
@@ -256,7 +213,7 @@ void Diff(const TMission& before, const TMission& after, TStep& s) {
   DiffSlots(before.AIPoints, after.AIPoints, s.AIPoints);
   if (!SameSettings(before, after))
     s.Settings =
-        std::make_unique<std::pair<TSettingsState, TSettingsState>>(SettingsOf(before), SettingsOf(after));
+        std::make_unique<std::pair<TMissionSettings, TMissionSettings>>(SettingsOf(before), SettingsOf(after));
   s.Cells.Shrink();
   s.DFCells.Shrink();
 }
@@ -292,9 +249,10 @@ void EditStoredLayer(ByteStream& stream, const std::vector<uint16_t>& keys,
 // Brings `m` from one side of the step to the other.
 void ApplyStep(TMission& m, const TStep& s, bool forward, TStepEffect& e) {
   if (s.Settings) {
-    const TSettingsState& to = forward ? s.Settings->second : s.Settings->first;
-    e.SizeChanged = e.SizeChanged || to.Width != m.Width || to.Height != m.Height;
+    const TMissionSettings& to = forward ? s.Settings->second : s.Settings->first;
+    const int32_t width = m.Width, height = m.Height;
     ApplySettings(m, to);
+    e.SizeChanged = e.SizeChanged || width != m.Width || height != m.Height;
     e.Settings = true;
   }
   const auto& cells = forward ? s.Cells.After : s.Cells.Before;

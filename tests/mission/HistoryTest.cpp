@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "base/Errors.h"
 #include "mission/History.h"
+#include "mission/MissionFields.h"
 #include "mission/MissionFile.h"
 #include "mission/ShopNames.h"
 #include "support/SavedBytes.h"
@@ -283,6 +286,62 @@ TEST_F(HistoryTest, OnChangedFollowsEveryChangeOfTheSteps) {
   EXPECT_EQ(calls, 4);
   h->Commit("Nothing");
   EXPECT_EQ(calls, 4);
+}
+
+}  // namespace
+}  // namespace vh
+
+namespace vh {
+namespace {
+
+// Where each listed member of the mission lies in it.
+struct TMemberSpan {
+  size_t Offset, Size;
+};
+
+template <class Tuple> void AddSpans(const TMission& m, const Tuple& fields, std::vector<TMemberSpan>& spans) {
+  std::apply(
+      [&](auto... field) {
+        ((spans.push_back({static_cast<size_t>(reinterpret_cast<const char*>(&(m.*field)) -
+                                               reinterpret_cast<const char*>(&m)),
+                           sizeof(m.*field)})),
+         ...);
+      },
+      fields);
+}
+
+TEST(MissionFields, EveryPartOfTheMissionIsListedForUndo) {
+  // Built over bytes of a known value, twice: what no member writes keeps
+  // that value. Volatile, so that the fill is not dropped as dead before the
+  // constructor runs.
+  for (const unsigned char fill : {0xA5, 0x5A}) {
+    alignas(TMission) unsigned char storage[sizeof(TMission)];
+    volatile unsigned char* bytes = storage;
+    for (size_t b = 0; b < sizeof storage; ++b)
+      bytes[b] = fill;
+    auto* m = new (storage) TMission;
+    std::vector<TMemberSpan> spans;
+    AddSpans(*m, MissionSettingsFields, spans);
+    AddSpans(*m, MissionDiffedFields, spans);
+    AddSpans(*m, MissionUnrecordedFields, spans);
+    std::sort(spans.begin(), spans.end(),
+              [](const TMemberSpan& a, const TMemberSpan& b) { return a.Offset < b.Offset; });
+    std::vector<bool> listed(sizeof(TMission), false);
+    for (size_t i = 0; i < spans.size(); ++i) {
+      if (i > 0) {
+        EXPECT_GE(spans[i].Offset, spans[i - 1].Offset + spans[i - 1].Size) << "a member listed twice";
+      }
+      for (size_t b = spans[i].Offset; b < spans[i].Offset + spans[i].Size; ++b)
+        listed[b] = true;
+    }
+    // A member no list names lies in what is left, and its initial value
+    // is written there.
+    for (size_t b = 0; b < sizeof(TMission); ++b)
+      if (!listed[b]) {
+        EXPECT_EQ(bytes[b], fill) << "byte " << b << " of the mission belongs to no listed member";
+      }
+    m->~TMission();
+  }
 }
 
 }  // namespace
