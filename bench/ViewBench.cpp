@@ -143,7 +143,11 @@ void BM_CopyAndPlaceWholeMap(benchmark::State& state) {
   const vh::TCellSet all = vh::AllCells({64, 64});
   for (auto _ : state) {
     const vh::TMapBlock block = vh::CopyBlock(view->Mission(), view->Filter(), all);
-    view->RedrawEdited(vh::PlaceBlock(view->Mission(), view->Filter(), block, {33, 31}).Cells);
+    // Placed and announced to the map's redraw, without an undo step.
+    vh::TMissionChange change;
+    change.Cells = vh::PlaceBlock(view->Mission(), view->Filter(), block, {33, 31}).Cells;
+    change.JoinCells = change.Cells;
+    view->Document().Announce(change);
     benchmark::DoNotOptimize(view->MapBitmap().Pixels.data());
   }
 }

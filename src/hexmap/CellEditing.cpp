@@ -139,4 +139,21 @@ bool PasteBlock(TMission& mission, uint16_t filter, TPoint cell, const TMultiSel
   return changed;
 }
 
+TShownCell ShownCellValues(const TMission& mission, uint16_t filter, TPoint cell) {
+  TShownCell shown;
+  shown.Cell = cell;
+  if (FilterShows(filter, mfDFLayer)) {
+    const TDFCell& c = mission.DFCell(cell);
+    shown.Terrain = static_cast<uint16_t>(c.Terrain);
+    shown.Obj = c.Obj == -2 ? 0xFFFF : static_cast<uint16_t>(c.Obj);
+    shown.Unit = UnitCode(c);
+  } else {
+    const TMissionCell& c = mission.Cell(cell);
+    shown.Terrain = static_cast<uint16_t>(c.Terrain);
+    shown.Obj = static_cast<uint16_t>(c.Obj);
+    shown.Unit = UnitCode(c);
+  }
+  return shown;
+}
+
 }  // namespace vh

@@ -32,6 +32,18 @@ template <class TCell> constexpr void SetUnitCode(TCell& c, uint16_t code) {
   c.Vehicle = static_cast<uint8_t>(code & 0xFF);
 }
 
+// What the layer a map shows holds at a cell: the working change layer
+// while `filter` shows it, else the base map. Terrain and object are
+// picture numbers, 0xFFFF for none; an object the change layer leaves
+// unchanged reads as none too.
+struct TShownCell {
+  TPoint Cell{0, 0};
+  uint16_t Terrain = 0xFFFF;
+  uint16_t Obj = 0xFFFF;
+  uint16_t Unit = NoUnitCode;
+};
+TShownCell ShownCellValues(const TMission& mission, uint16_t filter, TPoint cell);
+
 struct TCellEditResult {
   bool ShownLayerChanged = false;  // the layer on screen holds something new
   bool ObjectChanged = false;      // the base map's object changed: line joins around may change

@@ -22,6 +22,12 @@ bool InBounds(TPoint p, TPoint gridSize) {
 
 }  // namespace
 
+std::string PaintStepName(TToolMode mode, int kind, bool paste) {
+  static const char* const kinds[] = {"Terrain", "Objects", "Units"};
+  const char* verb = paste ? "Paste " : mode == TToolMode::Line ? "Line " : mode == TToolMode::Fill ? "Fill " : "Paint ";
+  return std::string(verb) + (kind >= 0 && kind < 3 ? kinds[kind] : "");
+}
+
 std::vector<TPoint> BrushCells(TPoint centre, int radius, TPoint gridSize) {
   radius = std::clamp(radius, 0, MaxBrushRadius);
   std::vector<TPoint> cells;

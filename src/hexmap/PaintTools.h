@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "mission/Mission.h"
@@ -10,6 +11,19 @@
 // line drawn with that brush, and the connected region a fill reaches.
 
 namespace vh {
+
+// How the left button paints: cell by cell along the drag, a straight line
+// from press to release, or the connected region of the clicked cell.
+enum class TToolMode { Paint, Line, Fill };
+struct TPaintTool {
+  TToolMode Mode = TToolMode::Paint;
+  int BrushRadius = 0;  // 0, 1, 2: a brush of 1, 7 or 19 cells
+};
+
+// The undo step a painting edit of `kind` (TPaintKind) makes: "Paint
+// Terrain", "Line Objects", "Fill Units"; a block of the palette pastes
+// ("Paste Terrain").
+std::string PaintStepName(TToolMode mode, int kind, bool paste = false);
 
 // Brush sizes by radius: 1, 7 and 19 cells.
 constexpr int MaxBrushRadius = 2;

@@ -45,6 +45,11 @@ TDFCell& TMission::DFCell(TPoint p) {
   return DFCells[p.y][p.x];
 }
 
+const TDFCell& TMission::DFCell(TPoint p) const {
+  CheckGridPos(p);
+  return DFCells[p.y][p.x];
+}
+
 namespace {
 
 template <class T>

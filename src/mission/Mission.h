@@ -164,6 +164,7 @@ public:
   TMissionCell& Cell(TPoint p);
   const TMissionCell& Cell(TPoint p) const;
   TDFCell& DFCell(TPoint p);
+  const TDFCell& DFCell(TPoint p) const;
   bool InMap(TPoint p) const { return p.x >= 0 && p.y >= 0 && p.x < Width && p.y < Height; }
 
   int32_t ShopCount() const { return static_cast<int32_t>(Shops.size()); }

@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 #include "tools/Cp1252.h"
 #include "views/COMPMissView.h"
@@ -26,8 +27,8 @@ std::string RecoveryDirFor(const std::string& configured) {
 
 TAutosave::TAutosave(std::string recoveryDir, int intervalSeconds, QObject* parent)
     : QObject(parent), session_(std::move(recoveryDir)), intervalSeconds_(intervalSeconds) {
-  timer_.setInterval(1000);
-  connect(&timer_, &QTimer::timeout, this, [this] { Check(Clock::now()); });
+  timer_.setSingleShot(true);
+  connect(&timer_, &QTimer::timeout, this, [this] { Check(Now()); });
   SetInterval(intervalSeconds);
 }
 
@@ -36,13 +37,60 @@ TAutosave::~TAutosave() { EndSession(); }
 void TAutosave::SetInterval(int seconds) {
   intervalSeconds_ = std::max(0, seconds);
   if (intervalSeconds_ > 0) {
-    timer_.start();
+    Schedule(Now());
     return;
   }
   // Off means off: copies that would no longer follow the edits go too.
   timer_.stop();
   for (auto& [view, entry] : entries_)
     RemoveCopy(entry);
+}
+
+void TAutosave::Watch(TMissView* view) {
+  Entry& entry = entries_[view];
+  entry.Id = "w" + std::to_string(nextId_++);
+  entry.LastWrite = entry.LastChange = Now();
+  entry.SeenCount = view->Mission().ChangeCount;
+  connect(view, &TMissView::MissionChanged, this, [this, view] { Changed(view); });
+}
+
+void TAutosave::Changed(TMissView* view) {
+  auto it = entries_.find(view);
+  if (it == entries_.end())
+    return;
+  Entry& entry = it->second;
+  const Clock::time_point now = Now();
+  const uint64_t count = view->Mission().ChangeCount;
+  if (count != entry.SeenCount) {
+    entry.SeenCount = count;
+    entry.LastChange = now;
+  }
+  // Saved: the copy is no longer needed.
+  if (!view->IsModified() && (entry.HasCopy || entry.Written))
+    RemoveCopy(entry);
+  Schedule(now);
+}
+
+void TAutosave::Schedule(Clock::time_point now) {
+  if (intervalSeconds_ <= 0)
+    return;
+  const auto interval = std::chrono::seconds(intervalSeconds_);
+  const auto idle = std::min<Clock::duration>(kIdleDelay, interval);
+  std::optional<Clock::time_point> next;
+  for (auto& [view, entry] : entries_) {
+    if (!view->IsModified() || entry.Pending.valid() || (entry.Written && entry.WrittenCount == entry.SeenCount))
+      continue;
+    Clock::time_point due = entry.LastWrite + interval;
+    if (!entry.Failed)
+      due = std::min(due, entry.LastChange + idle);
+    next = next ? std::min(*next, due) : due;
+  }
+  if (!next) {
+    timer_.stop();
+    return;
+  }
+  const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(*next - now);
+  timer_.start(static_cast<int>(std::max<int64_t>(0, wait.count())));
 }
 
 void TAutosave::Collect(Entry& entry, bool wait) {
@@ -96,39 +144,34 @@ void TAutosave::StartWrite(TMissView* view, Entry& entry, Clock::time_point now)
     return;
   }
   copy.SessionDir = sessionDir_;
-  entry.Pending = std::async(std::launch::async, [snapshot = mission, copy]() mutable -> std::string {
+  entry.Pending = std::async(std::launch::async, [this, snapshot = mission, copy]() mutable -> std::string {
+    std::string error;
     try {
       WriteRecoveryCopy(std::move(snapshot), copy);
-      return {};
     } catch (const std::exception& e) {
-      return e.what();
+      error = e.what();
     }
+    // The GUI thread takes the result as soon as it is there.
+    QMetaObject::invokeMethod(this, [this] { Check(Now()); }, Qt::QueuedConnection);
+    return error;
   });
 }
 
 void TAutosave::Check(Clock::time_point now) {
-  if (intervalSeconds_ <= 0 || !Views)
+  if (intervalSeconds_ <= 0)
     return;
-  const std::vector<TMissView*> views = Views();
   const auto interval = std::chrono::seconds(intervalSeconds_);
   const auto idle = std::min<Clock::duration>(kIdleDelay, interval);
-  for (TMissView* view : views) {
-    auto [it, added] = entries_.try_emplace(view);
-    Entry& entry = it->second;
-    uint64_t count = view->Mission().ChangeCount;
-    if (added) {
-      entry.Id = "w" + std::to_string(nextId_++);
-      entry.LastWrite = entry.LastChange = now;
-      entry.SeenCount = count;
-    }
+  for (auto& [view, entry] : entries_) {
     Collect(entry, false);
+    const uint64_t count = view->Mission().ChangeCount;
     if (!view->IsModified()) {
       if (entry.HasCopy || entry.Written)
         RemoveCopy(entry);
       entry.SeenCount = count;
       continue;
     }
-    if (count != entry.SeenCount || added) {
+    if (count != entry.SeenCount) {
       entry.SeenCount = count;
       entry.LastChange = now;
     }
@@ -138,6 +181,7 @@ void TAutosave::Check(Clock::time_point now) {
     if (due)
       StartWrite(view, entry, now);
   }
+  Schedule(now);
 }
 
 void TAutosave::Flush() {

@@ -29,8 +29,10 @@ public:
   TAutosave(std::string recoveryDir, int intervalSeconds, QObject* parent = nullptr);
   ~TAutosave() override;  // waits for writes in flight, then ends the session
 
-  // The mission windows to look after, asked at every check.
-  std::function<std::vector<TMissView*>()> Views;
+  // The clock; tests set their own.
+  std::function<Clock::time_point()> Now = [] { return Clock::now(); };
+  // Looks after the view's mission from now on, following its changes.
+  void Watch(TMissView* view);
 
   void SetInterval(int seconds);
   int Interval() const { return intervalSeconds_; }
@@ -42,7 +44,9 @@ public:
   void Forget(TMissView* view);
   // A normal end: every copy goes.
   void EndSession();
-  // One round of checks at `now` (the timer's work; tests call it directly).
+  // Writes the copies due at `now` and sets the timer for the next one; the
+  // timer's work, which a change or a finished write also asks for. Nothing
+  // due, no timer: an editor at rest is not woken.
   void Check(Clock::time_point now);
   // Waits until every write in flight has finished and been accounted for.
   void Flush();
@@ -66,6 +70,8 @@ private:
   void Collect(Entry& entry, bool wait);
   void StartWrite(TMissView* view, Entry& entry, Clock::time_point now);
   void RemoveCopy(Entry& entry);
+  void Changed(TMissView* view);
+  void Schedule(Clock::time_point now);
 
   TRecoverySession session_;
   std::string sessionDir_;

@@ -285,15 +285,10 @@ void TUtilityForm::GenerateButtonClick() {
 void TUtilityForm::OKButtonClick() {
   if (!view_)
     return;
-  {
-    TEditStep step(&view_->History(), "Transfer Map");
-    if (!generator_.Transfer())
-      return;
-  }
-  view_->RedrawAll();
-  view_->update();
-  if (frame_)
-    frame_->MissionReplaced(view_);
+  // The generator writes into the mission of the view it follows.
+  view_->Document().Edit("Transfer Map", [this](TMission&) {
+    return generator_.Transfer() ? TMissionChange::OfWhole() : TMissionChange{};
+  });
 }
 
 void TUtilityForm::ShowPreview() {

@@ -20,11 +20,11 @@
 #include "shell/MDIMissForm.h"
 #include "shell/PaletteFactory.h"
 #include "shell/ProblemsDock.h"
-#include "shell/StatusPanels.h"
+#include "shell/MainStatusBar.h"
 #include "shell/VhApplication.h"
 #include "tools/Cp1252.h"
 #include "views/OverviewMap.h"
-#include "views/PaletteApi.h"
+#include "tools/PaletteApi.h"
 
 namespace vh {
 
@@ -171,16 +171,13 @@ TMissView* TMDIMain::CurrentView() const { return activeMiss_ ? activeMiss_->Mis
 void TMDIMain::MissActivate(TMDIMiss* window) {
   if (window == activeMiss_ || tearingDown_)
     return;
-  if (activeMiss_) {
-    // A block follows the pointer only in the window it was pasted into.
-    activeMiss_->CancelPaste();
+  if (activeMiss_)
     activeMiss_->SetActive(false);
-  }
   activeMiss_ = window;
   UpdateTitle();
   if (!window)
     return;
-  window->SetActive(true);
+  window->SetActive(true, paletteApi_);
   if (paletteApi_)
     paletteApi_->AttachMissionView(window->MissView());
   if (generator_)
@@ -195,8 +192,11 @@ void TMDIMain::MissActivate(TMDIMiss* window) {
 void TMDIMain::MissCreated(TMDIMiss* window) {
   window->MissView()->History().SetLimit(config_.UndoLimit);
   window->Navigator()->SetZoom(layout_.Zoom);
-  connect(window, &TMDIMiss::HistoryChanged, this, [this, window] {
-    if (window == activeMiss_)
+  window->SetPaintTool(paintTool_);
+  if (autosave_)
+    autosave_->Watch(window->MissView());
+  connect(window, &TMDIMiss::MissionChanged, this, [this, window](const TMissionChange& change) {
+    if (window == activeMiss_ && change.Steps)
       UpdateEditActions();
   });
   if (missCount_++ == 0) {
@@ -216,7 +216,7 @@ void TMDIMain::MissDestroyed(TMDIMiss* window) {
   if (--missCount_ == 0) {
     activeMiss_ = nullptr;
     UpdateTitle();
-    status_->ShowPointerCell(std::nullopt, 0, 0, 0);
+    status_->ShowPointerCell(std::nullopt);
     ProblemsDock->SetView(nullptr);
     overview_->SetView(nullptr, nullptr);
     UpdateEditActions();
@@ -242,12 +242,6 @@ void TMDIMain::MissDestroyed(TMDIMiss* window) {
 
 void TMDIMain::MissCurPos() { UpdateStatusBar(); }
 
-void TMDIMain::MissionReplaced(TMissView* view) {
-  for (TMDIMiss* w : MissionWindows())
-    if (w->MissView() == view)
-      w->MissionReplaced();
-}
-
 void TMDIMain::GenMapOpened() { GenerateMapItem->setChecked(true); }
 
 void TMDIMain::GenMapClosed() {
@@ -272,24 +266,8 @@ void TMDIMain::MirrorView(TMissView* view) {
 }
 
 void TMDIMain::UpdateStatusBar() {
-  TMissView* v = CurrentView();
-  if (!v)
-    return;
-  uint16_t terrain, obj, unit;
-  if (v->FilterOn(mfDFLayer)) {
-    TDFCell c = v->CursorDFCell();
-    terrain = static_cast<uint16_t>(c.Terrain);
-    obj = static_cast<uint16_t>(c.Obj);
-    if (obj == 0xFFFE)
-      obj = 0xFFFF;
-    unit = static_cast<uint16_t>(c.VehOwner << 8 | c.Vehicle);
-  } else {
-    TMissionCell c = v->CursorCell();
-    terrain = static_cast<uint16_t>(c.Terrain);
-    obj = static_cast<uint16_t>(c.Obj);
-    unit = static_cast<uint16_t>(c.VehOwner << 8 | c.Vehicle);
-  }
-  status_->ShowCell(v->CursorPos(), terrain, obj, unit);
+  if (activeMiss_)
+    status_->ShowCell(activeMiss_->CursorShown());
 }
 
 void TMDIMain::EnableMissionCommands(bool enable) {
@@ -334,26 +312,8 @@ void TMDIMain::UpdateTitle() {
 }
 
 
-void TMDIMain::MissPointerCell(TMDIMiss* window, std::optional<TPoint> cell) {
-  if (!cell || window != activeMiss_) {
-    status_->ShowPointerCell(std::nullopt, 0, 0, 0);
-    return;
-  }
-  TMission& m = window->Mission();
-  // What the map shows there: the change layer's cell while it is shown.
-  uint16_t terrain, obj, unit;
-  if (window->MissView()->FilterOn(mfDFLayer)) {
-    const TDFCell& c = m.DFCell(*cell);
-    terrain = static_cast<uint16_t>(c.Terrain);
-    obj = static_cast<uint16_t>(c.Obj) == 0xFFFE ? 0xFFFF : static_cast<uint16_t>(c.Obj);
-    unit = static_cast<uint16_t>(c.VehOwner << 8 | c.Vehicle);
-  } else {
-    const TMissionCell& c = m.Cell(*cell);
-    terrain = static_cast<uint16_t>(c.Terrain);
-    obj = static_cast<uint16_t>(c.Obj);
-    unit = static_cast<uint16_t>(c.VehOwner << 8 | c.Vehicle);
-  }
-  status_->ShowPointerCell(cell, terrain, obj, unit);
+void TMDIMain::MissPointerCell(TMDIMiss* window, std::optional<TShownCell> shown) {
+  status_->ShowPointerCell(window == activeMiss_ ? shown : std::nullopt);
 }
 
 } // namespace vh

@@ -67,15 +67,14 @@ public:
   void MissCreated(TMDIMiss* window) override;
   void MissDestroyed(TMDIMiss* window) override;
   void MissCurPos() override;
-  void MissionReplaced(TMissView* view) override;
   void GenMapOpened() override;
   void GenMapClosed() override;
   void MissCaptionChanged(TMDIMiss* window) override;
-  void MissPointerCell(TMDIMiss* window, std::optional<TPoint> cell) override;
+  void MissPointerCell(TMDIMiss* window, std::optional<TShownCell> shown) override;
   void MissViewMoved(TMDIMiss* window) override;
   void MissSelectionChanged(TMDIMiss* window) override;
-  TPaletteApi* Palette() override { return paletteApi_; }
-  TPaintTool PaintTool() const override { return paintTool_; }
+  TPaletteApi* EditWindow() override { return paletteApi_; }
+  TPaintTool PaintTool() const { return paintTool_; }
   // Chooses the tool and the brush (radius 0..2) for all mission windows.
   void SetPaintTool(TPaintTool tool);
   bool SaveWindow(TMDIMiss* window) override;

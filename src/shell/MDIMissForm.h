@@ -4,10 +4,11 @@
 #include <QWidget>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "hexmap/CellSelection.h"
 #include "hexmap/MapBlock.h"
+#include "hexmap/MissionPicture.h"
+#include "shell/MapTools.h"
 #include "shell/MissFrame.h"
 #include "views/COMPMissView.h"
 #include "views/MapNavigator.h"
@@ -17,12 +18,14 @@ class QScrollArea;
 
 namespace vh {
 
-class TMissFrame;
+class TPaletteApi;
 
-// The window of one mission: its map view in a scrolling area, painting and
-// picking with the palette's choice, the cursor kept in step with the
-// palette and the status bar, and the blinking cursor while it is current.
-class TMDIMiss : public QWidget {
+// The window of one mission: its map view in a scrolling area, the tools of
+// the left button, picking with the palette, the cursor kept in step with
+// the palette and the status bar, and the blinking cursor while it is
+// current. Everything shown about the mission follows the map's one change
+// notification.
+class TMDIMiss : public QWidget, private TToolHost {
   Q_OBJECT
 public:
   TMDIMiss(TMissFrame* frame, const TPictureSets& sets, QWidget* parent = nullptr);
@@ -43,20 +46,15 @@ public:
   // Reads a recovery copy as the unsaved state of `originalFile`.
   void OpenRecoveryCopy(const std::string& copyFile, const std::string& originalFile,
                         const std::string& originalNamesFile);
-  // Both refuse, before anything is written, a mission whose shop names
-  // file would read back differently, naming the text at fault.
-  void Save();
-  void SaveAs(const std::string& fileName);
-  void SetActive(bool value);
+  void Save() { missView_->SaveMission(); }
+  void SaveAs(const std::string& fileName) { missView_->SaveMissionAs(fileName); }
+  // The window is current with `editWindow` (the palette, may be null), or
+  // no longer current.
+  void SetActive(bool value, TPaletteApi* editWindow = nullptr);
   void ClearWithFilter();
-  // Everything shown about the mission is read from it again: the palette's
-  // panes while the window is current, and the frame's status bar.
-  void MissionReplaced();
-  void SetMissSize(int32_t width, int32_t height);
   // The file name, "[*]" while there are unsaved changes, the full path as
   // tooltip.
   void UpdateCaption();
-  void RefreshModified();
   // The window came to the front; a mission not yet read or sized does not
   // take part.
   void Activated();
@@ -70,30 +68,27 @@ public:
   // possible.
   void MakePointInView(int32_t x, int32_t y, bool center);
 
-  // The view's events.
-  void Paint(TMouseActionItem action, Qt::MouseButton button, TShiftState shift, TPoint cell);
+  // What the shown layer holds under the cursor.
+  TShownCell CursorShown() const;
   void Pick();
-  void CursorFollowUp();
 
-  // The tool changed: the marks on the map follow it.
-  void PaintToolChanged();
+  // The tool and brush the left button paints with.
+  void SetPaintTool(TPaintTool tool);
+  TPaintTool Tool() const override { return tool_; }
   // Drops the line being dragged; nothing is painted on release.
   void CancelLine();
-  bool DraggingLine() const { return lineStart_.has_value(); }
+  bool DraggingLine() const { return line_.Dragging(); }
 
-  // Undo and redo of this window's own history; the palette follows.
-  void Undo();
-  void Redo();
-  void GoToStep(size_t position);
-  // The step a stroke of the palette's page makes.
-  static std::string StrokeStepName(uint8_t page, bool paste);
-  static std::string ToolStepName(TToolMode mode, uint8_t page);
+  // Undo and redo of this window's own history.
+  void Undo() { missView_->Undo(); }
+  void Redo() { missView_->Redo(); }
+  void GoToStep(size_t position) { missView_->GoToStep(position); }
 
   // --- Selecting, cutting, copying and pasting (MissSelection.cpp) --------
   // Shift + left drag selects the cells whose centres the rectangle holds,
   // Ctrl + Shift + drag adds to them; a plain click drops the selection.
-  const TCellSet& Selection() const { return selection_; }
-  void SetSelection(const TCellSet& cells);
+  const TCellSet& Selection() const override { return selection_; }
+  void SetSelection(const TCellSet& cells) override;
   void SelectAll();
   // What the map shows on the selected cells; empty when nothing is
   // selected or no layer is shown.
@@ -108,17 +103,12 @@ public:
   // drops it; false (nothing happens) when the map shows no layer to paste
   // into.
   bool StartPaste(TMapBlock block);
-  bool Pasting() const { return paste_.has_value(); }
-  const TMapBlock* PasteBlock() const { return paste_ ? &*paste_ : nullptr; }
-  TPoint PasteAnchor() const { return pasteAt_; }
-  void MirrorPaste(bool horizontally);
-  // What the map shows changed under a block being pasted (a filter, the
-  // change layer, an undo): its preview is drawn again, or dropped when no
-  // layer is shown.
-  void RefreshPaste();
-  void CancelPaste();
-  // Places the block being pasted with its anchor on `cell`, one step.
-  void PlacePaste(TPoint cell);
+  bool Pasting() const { return paste_.Active(); }
+  // The block waiting to be placed; null when none is.
+  const TMapBlock* PendingPaste() const { return paste_.Block(); }
+  TPoint PasteAnchor() const { return paste_.Anchor(); }
+  void MirrorPaste(bool horizontally) { paste_.Mirror(horizontally); }
+  void CancelPaste() { paste_.Cancel(); }
   // Drops the line being dragged, else the block being pasted, else the
   // selection; false when there was none of them.
   bool Escape();
@@ -128,64 +118,57 @@ public:
   bool ConfirmClose();
 
 signals:
-  // Steps were added, undone, redone or saved.
-  void HistoryChanged();
+  // The window's mission changed, once the window itself has followed.
+  void MissionChanged(const vh::TMissionChange& change);
 
 protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  // What the palette offered when a stroke's event arrived.
-  struct TStrokePaint {
-    uint8_t Page = 0;
-    uint16_t Value = 0xFFFF;
-    bool Multi = false;
-    TMultiSelection Selection;
-  };
-  void PaintCell(const TStrokePaint& paint, bool first, TPoint cell);
-  void PaintCells(const TStrokePaint& paint, const std::vector<TPoint>& cells, bool first);
-  bool ReadPalette(TStrokePaint& paint) const;
-  TPaintTool Tool() const;
-  std::vector<TPoint> LineCells(TPoint to) const;
-  void ShowPointer(std::optional<TPoint> cell);
-  void EndStroke();
-  void ShowUndone();
+  // TToolHost.
+  TMissView& View() override { return *missView_; }
+  bool ReadPalette(TStrokePaint& paint) const override;
+  void PasteEnded() override;
+
+  // The map's one notification.
+  void Follow(const TMissionChange& change);
+  void RefreshModified();
+  // The mouse: pointer positions first, then the painting tool's cell actions.
+  bool Pointer(const TPointerEvent& event);
+  void CellAction(TMouseActionItem action, TShiftState shift, TPoint cell);
+  void StrokeEnded();
+  // The painting tool the palette's choice and the Tools menu give.
+  TMapTool& PaintingTool();
+  TMapTool& CurrentTool();
+  void Hover();
+  void ReportPointer();
   // The arrow keys move the cursor to a neighbour; false for other keys.
   bool MoveCursorByKey(const QKeyEvent& key);
-  // The status bar's pointer panel reads the cell under the pointer again.
-  void RefreshPointer();
-  // Mouse events for selecting and pasting; true when they are used up.
-  bool SelectionEvent(QEvent* event);
-  void DragSelection(TPoint pixel);
-  // While selecting, a pointer held beyond the window's edge scrolls the map.
-  void SelectScrollTick();
-  void ShowPaste();
+  void CursorFollowUp();
   void SelectionChanged();
 
   TMissFrame* frame_;
+  TPaletteApi* editWindow_ = nullptr;
   QScrollArea* scroll_;
   TMissView* missView_;
   TMapNavigator* navigator_;
   QTimer timer_;
   bool isActive_ = false;
   bool discardOnClose_ = false;
-  std::optional<TPoint> strokeCell_;  // the stroke's cell painted last
-  uint32_t strokeCapture_ = 0;        // the view's capture it belongs to
-  uint32_t pickCapture_ = 0;          // the capture of the last Ctrl + click
-  std::optional<TPoint> lineStart_;   // the press cell of the line being dragged
-  TPoint lineEnd_{0, 0};              // where the line ends for now
-  TStrokePaint linePaint_;
+  TPaintTool tool_;
+  TBrushTool brush_{*this};
+  TLineTool line_{*this};
+  TFillTool fill_{*this};
+  TSelectTool select_{*this};
+  TPasteTool paste_{*this};
+  TMapTool* strokeTool_ = nullptr;  // the painting tool of the stroke under way
+  // A press the window took for itself (select, paste, pick, a click that
+  // drops the selection): its moves and release go to this tool, if any.
+  bool pressTaken_ = false;
+  TMapTool* pressTool_ = nullptr;
   std::optional<TPoint> pointerCell_;  // the map cell under the pointer
   TCellSet selection_;
-  struct TSelectDrag {
-    TPoint From;      // bitmap pixel of the press
-    TCellSet Before;  // what stays selected besides the rectangle
-  };
-  std::optional<TSelectDrag> selectDrag_;
-  QTimer selectScroll_;
-  std::optional<TMapBlock> paste_;
-  TPoint pasteAt_{0, 0};  // the anchor's cell while pasting
 };
 
 } // namespace vh

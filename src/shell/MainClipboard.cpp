@@ -12,7 +12,7 @@
 #include "base/Errors.h"
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
-#include "shell/StatusPanels.h"
+#include "shell/MainStatusBar.h"
 #include "shell/VhApplication.h"
 
 namespace vh {

@@ -24,7 +24,7 @@
 #include "shell/VhApplication.h"
 #include "tools/Cp1252.h"
 #include "tools/DLGSettings.h"
-#include "views/PaletteApi.h"
+#include "tools/PaletteApi.h"
 
 namespace vh {
 
@@ -152,8 +152,6 @@ TMDIMiss* TMDIMain::ReadIntoNewWindow(const std::function<void(TMDIMiss&)>& read
     throw;
   }
   FitToMap(sub);
-  if (paletteApi_)
-    paletteApi_->RefreshOwnerNames();
   return window;
 }
 
@@ -185,8 +183,6 @@ TMDIMiss* TMDIMain::NewMissionWindow(int32_t width, int32_t height) {
   window->NewMission(width, height);
   FitToMap(sub);
   window->UpdateCaption();
-  if (paletteApi_)
-    paletteApi_->RefreshOwnerNames();
   return window;
 }
 
@@ -203,7 +199,10 @@ void TMDIMain::SaveMissionAs(TMDIMiss* window, const std::string& fileName) {
 
 bool TMDIMain::SaveWindow(TMDIMiss* window) {
   if (!window->Mission().FileName.empty())
-    return RunCommand(this, [&] { window->Save(); });
+    return RunCommand(this, [&] {
+      window->Save();
+      AddRecentFile(window->Mission().FileName);
+    });
   QString name = AskSaveName(this, QStringLiteral("Save As"), saveDir_, MissionFilter(), QStringLiteral("dat"));
   if (name.isEmpty())
     return false;
@@ -239,14 +238,8 @@ void TMDIMain::FileOpenItemClick() {
 }
 
 void TMDIMain::FileSaveItemClick() {
-  if (!activeMiss_)
-    return;
-  if (activeMiss_->Mission().FileName.empty())
-    FileSaveAsItemClick();
-  else
-    activeMiss_->Save();
-  AddRecentFile(activeMiss_->Mission().FileName);
-  activeMiss_->RefreshModified();
+  if (activeMiss_)
+    SaveWindow(activeMiss_);
 }
 
 void TMDIMain::FileSaveAsItemClick() {
@@ -303,14 +296,12 @@ void TMDIMain::DFLayerItemClick() {
 void TMDIMain::SettingsItemClick() {
   if (!activeMiss_)
     return;
-  bool accepted = false;
-  {
-    // Only a change becomes a step: OK on untouched fields leaves none.
-    TEditStep step(&activeMiss_->MissView()->History(), "Settings");
-    accepted = RunMissionSettings(this, activeMiss_->Mission());
-  }
-  if (accepted && paletteApi_)
-    paletteApi_->RefreshOwnerNames();
+  // Only a change becomes a step: OK on untouched fields leaves none.
+  activeMiss_->MissView()->Document().Edit("Settings", [this](TMission& m) {
+    TMissionChange change;
+    change.Settings = RunMissionSettings(this, m);
+    return change;
+  });
 }
 
 void TMDIMain::ToggleGenerator() {

@@ -92,8 +92,6 @@ void TMDIMain::UpdateEditActions() {
   EditRedoItem->setToolTip(canRedo ? QStringLiteral("Redo ") + redoName : QStringLiteral("Redo"));
   EditUndoItem->setEnabled(canUndo);
   EditRedoItem->setEnabled(canRedo);
-  if (activeMiss_)
-    activeMiss_->setWindowModified(activeMiss_->MissView()->IsModified());
   if (historyDock_)
     historyDock_->ShowHistory(h);
   UpdateClipboardActions();

@@ -19,7 +19,7 @@
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
 #include "shell/PaletteFactory.h"
-#include "shell/StatusPanels.h"
+#include "shell/MainStatusBar.h"
 #include "tools/Cp1252.h"
 
 namespace vh {

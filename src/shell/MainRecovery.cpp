@@ -8,19 +8,12 @@
 #include "shell/MDIMissForm.h"
 #include "shell/VhApplication.h"
 #include "tools/Cp1252.h"
-#include "views/PaletteApi.h"
+#include "tools/PaletteApi.h"
 
 namespace vh {
 
 void TMDIMain::StartAutosave() {
   autosave_ = new TAutosave(RecoveryDirFor(config_.RecoveryDir), config_.AutosaveSeconds, this);
-  autosave_->Views = [this] {
-    std::vector<TMissView*> views;
-    for (TMDIMiss* w : MissionWindows())
-      if (!w->Mission().Blank)
-        views.push_back(w->MissView());
-    return views;
-  };
   connect(autosave_, &TAutosave::WriteFailed, this,
           [this](const QString& message) { statusBar()->showMessage(message, 20000); });
 }

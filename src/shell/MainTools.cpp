@@ -102,7 +102,7 @@ void TMDIMain::SetPaintTool(TPaintTool tool) {
   if (BrushLargerItem)
     BrushLargerItem->setEnabled(tool.BrushRadius < MaxBrushRadius);
   for (TMDIMiss* w : MissionWindows())
-    w->PaintToolChanged();
+    w->SetPaintTool(tool);
 }
 
 }  // namespace vh

@@ -4,7 +4,7 @@
 
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
-#include "shell/StatusPanels.h"
+#include "shell/MainStatusBar.h"
 #include "views/OverviewMap.h"
 
 namespace vh {

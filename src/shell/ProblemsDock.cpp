@@ -24,8 +24,6 @@ enum Column { ColKind, ColCell, ColProblem, ColumnCount };
 // in the problem (places; -1 on rows).
 constexpr int ProblemRole = Qt::UserRole;
 constexpr int PlaceRole = Qt::UserRole + 1;
-// How often the dock looks whether the mission changed.
-constexpr int PollMs = 100;
 
 QString CellText(const TProblemPlace& p) {
   if (p.HasCell())
@@ -81,70 +79,52 @@ TProblemsDock::TProblemsDock(QWidget* parent) : QDockWidget(QStringLiteral("Prob
   connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* row) { FillPlaces(row); });
   connect(tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { Activate(item); });
 
-  poll_.setInterval(PollMs);
-  connect(&poll_, &QTimer::timeout, this, &TProblemsDock::Poll);
   settle_.setSingleShot(true);
   settle_.setInterval(SettleMs);
-  connect(&settle_, &QTimer::timeout, this, [this] {
-    checkedStamp_ = MissionStamp();
-    Rebuild();
-  });
+  connect(&settle_, &QTimer::timeout, this, &TProblemsDock::Rebuild);
   connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-    if (!visible) {
-      poll_.stop();
+    if (!visible)
       settle_.stop();
-      return;
-    }
-    poll_.start();
-    if (stale_ || MissionStamp() != checkedStamp_)
+    else if (stale_)
       settle_.start(0);
   });
 }
 
-TProblemsDock::TStamp TProblemsDock::MissionStamp() const {
-  if (!view_)
-    return {};
-  // The selected layer counts, as its working grid stands for it in the
-  // check; so does a save, which forgets what the load tolerated.
-  const TMission& m = view_->Mission();
-  return {m.ChangeCount, m.DFNr, m.LoadAnomalies.size() + m.NamesFileSkippedLines.size()};
-}
-
 void TProblemsDock::SetView(TMissView* view) {
-  if (view == view_ && hasView_ == (view != nullptr))
+  if (view == view_ && (view || !stale_))
     return;
+  disconnect(changed_);
+  disconnect(gone_);
   view_ = view;
-  hasView_ = view != nullptr;
   settle_.stop();
-  checkedStamp_ = seenStamp_ = MissionStamp();
+  if (view) {
+    changed_ = connect(view, &TMissView::MissionChanged, this, [this](const TMissionChange& change) {
+      // A save changes nothing the check looks at but what the load tolerated.
+      if (!change.Empty())
+        Changed();
+    });
+    // The window went without another one becoming current.
+    gone_ = connect(view, &QObject::destroyed, this, [this] { SetView(nullptr); });
+  }
   // A hidden dock catches up when it shows.
   stale_ = true;
-  if (isVisible() || !hasView_)
+  if (isVisible() || !view)
     Rebuild();
+}
+
+void TProblemsDock::Changed() {
+  stale_ = true;
+  // Each change restarts the wait, so a stroke is checked once it ends.
+  if (isVisible())
+    settle_.start();
 }
 
 void TProblemsDock::CheckNow() {
   show();
   raise();
   settle_.stop();
-  checkedStamp_ = seenStamp_ = MissionStamp();
   Rebuild();
   tree_->setFocus();
-}
-
-void TProblemsDock::Poll() {
-  if (hasView_ && !view_) {
-    // The window went without another one becoming current.
-    SetView(nullptr);
-    return;
-  }
-  const TStamp stamp = MissionStamp();
-  if (stamp == seenStamp_)
-    return;
-  // Each change restarts the wait, so a stroke is checked once it ends.
-  seenStamp_ = stamp;
-  if (stamp != checkedStamp_)
-    settle_.start();
 }
 
 void TProblemsDock::Rebuild() {

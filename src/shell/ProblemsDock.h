@@ -20,8 +20,8 @@ class TMissView;
 // The "Problems" dock: the mission check of the current mission window, one
 // row per kind of problem that unfolds into its places. Activating a row
 // (double-click, Enter) moves the map's cursor onto its cell and scrolls
-// there. The list follows the mission's edits: a timer notices them and
-// checks again once the edits pause, so painting never waits for it.
+// there. The list follows the map's change notification: it checks again
+// once the edits pause, so painting never waits for it.
 class TProblemsDock : public QDockWidget {
   Q_OBJECT
 public:
@@ -39,28 +39,17 @@ public:
   static constexpr int SettleMs = 250;
 
 private:
-  void Poll();
+  void Changed();
   void Rebuild();
   void FillPlaces(QTreeWidgetItem* row);
   void Activate(QTreeWidgetItem* item);
-  // What tells one state of the mission from the next, for the check.
-  struct TStamp {
-    uint64_t Changes = 0;
-    uint8_t Layer = 0;
-    size_t LoadNotes = 0;
-    friend bool operator==(const TStamp&, const TStamp&) = default;
-  };
-  TStamp MissionStamp() const;
 
   QTreeWidget* tree_;
   QPointer<TMissView> view_;
-  bool hasView_ = false;
-  bool stale_ = false;  // the list shows another mission than view_'s
+  QMetaObject::Connection changed_, gone_;
+  bool stale_ = false;  // the list does not show the mission as it is now
   TCheckReport report_;
-  QTimer poll_;
   QTimer settle_;
-  TStamp checkedStamp_;
-  TStamp seenStamp_;
 };
 
 // Creates the dock (hidden, bottom area) and its "&Check" item (F7) at the

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "views/PaletteApi.h"
+#include "tools/PaletteApi.h"
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
+#include <vector>
 #include <initializer_list>
 #include <string>
 
@@ -156,7 +158,13 @@ private:
   void FillShopFields(int16_t n);
   void ClearShopFields();
   void EnableShopControls(bool enable);
-  void RedrawCursorCell();
+  // Runs `edit` on the followed mission as the step `name` (typing into one
+  // field is one step while `mergeKey` stays the same). The palette made
+  // the change itself and is not told of it again.
+  void EditMission(const std::string& name, const std::function<TMissionChange(TMission&)>& edit,
+                   const std::string& mergeKey = {});
+  // Records changed; the map shows it on `cells`.
+  static TMissionChange RecordsAt(std::vector<TPoint> cells);
   void ShopButtonClick();
   void ShopNameComboChange(int position);
   void ShopNameEditChange(const QString& text);

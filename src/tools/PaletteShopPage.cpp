@@ -11,6 +11,7 @@
 #include <QStyleOptionComboBox>
 
 #include "base/Anomaly.h"
+#include "hexmap/CellEditing.h"
 #include "tools/COMPContentView.h"
 #include "tools/COMPSpinEdit.h"
 #include "tools/Cp1252.h"
@@ -20,9 +21,6 @@
 #include "views/COMPMissView.h"
 
 namespace {
-
-// Each palette edit is one step of the mission window's history.
-vh::TMissionHistory* HistoryOf(vh::TMissView* view) { return view ? &view->History() : nullptr; }
 
 // Typing into one field of one shop becomes one step.
 std::string FieldKey(int16_t shop, const char* field) { return "shop " + std::to_string(shop) + " " + field; }
@@ -209,12 +207,7 @@ void TMDIPictures::AttachMissionView(TMissView* view) {
     return;
   }
   view_ = view;
-  FillShopNameList();
-  const TMissionCell cell = view->CursorCell();
-  SetCurrentShop(cell.Shop);
-  ShopNameCombo->setCurrentIndex(ShopListPosition(curShop_));
-  ShowCellUnit(cell.VehContent, (cell.VehOwner << 8 | cell.Vehicle) != 0xFFFF, cell.AIPoint);
-  RefreshOwnerNames();
+  RefreshFromMission();
 }
 
 void TMDIPictures::RefreshFromMission() {
@@ -224,7 +217,7 @@ void TMDIPictures::RefreshFromMission() {
   const TMissionCell cell = view_->CursorCell();
   SetCurrentShop(cell.Shop);
   ShopNameCombo->setCurrentIndex(ShopListPosition(curShop_));
-  ShowCellUnit(cell.VehContent, (cell.VehOwner << 8 | cell.Vehicle) != 0xFFFF, cell.AIPoint);
+  ShowCellUnit(cell.VehContent, UnitCode(cell) != NoUnitCode, cell.AIPoint);
   RefreshOwnerNames();
 }
 
@@ -342,9 +335,17 @@ void TMDIPictures::EnableShopControls(bool enable) {
   }
 }
 
-void TMDIPictures::RedrawCursorCell() {
+void TMDIPictures::EditMission(const std::string& name, const std::function<TMissionChange(TMission&)>& edit,
+                               const std::string& mergeKey) {
   if (view_)
-    view_->RedrawCell(view_->CursorPos());
+    view_->Document().Edit(name, edit, mergeKey, static_cast<const TPaletteApi*>(this));
+}
+
+TMissionChange TMDIPictures::RecordsAt(std::vector<TPoint> cells) {
+  TMissionChange change;
+  change.Cells = std::move(cells);
+  change.Records = true;
+  return change;
 }
 
 // --- Shop edits ------------------------------------------------------------------------
@@ -354,7 +355,6 @@ void TMDIPictures::ShopButtonClick() {
   if (!m)
     return;
   const TPoint cursor = view_->CursorPos();
-  TEditStep step(HistoryOf(view_), curShop_ == -1 ? "New Shop" : "Delete Shop");
   if (curShop_ == -1) {
     // A cell holds one shop: one already there is shown, not replaced.
     const int16_t there = m->Cell(cursor).Shop;
@@ -362,23 +362,27 @@ void TMDIPictures::ShopButtonClick() {
       SetCurrentShop(there);
       return;
     }
-    const auto n = static_cast<int16_t>(m->NewShop(cursor));
+    int16_t n = -1;
+    EditMission("New Shop", [&](TMission& mission) {
+      n = static_cast<int16_t>(mission.NewShop(cursor));
+      return RecordsAt({cursor});
+    });
     const int position = m->ShopIndexToNr(n);
     ShopNameCombo->insertItem(position, ToQString(ShopListText(n, m->GetShop(n)->Name)), static_cast<int>(n));
     SetCurrentShop(n);
     ShopNameCombo->setCurrentIndex(position);
-  } else {
-    // The page may show a shop chosen from the list that lies elsewhere, or
-    // on no cell at all: that shop is the one removed.
-    const int16_t gone = curShop_;
-    const TPoint at = DeleteShopAnywhere(*m, gone);
-    ShopNameCombo->removeItem(ShopListPosition(gone));
-    SetCurrentShop(-1);
-    if (at.x != -1 && at != cursor)
-      view_->RedrawCell(at);
-    SetCurrentShop(m->Cell(cursor).Shop);
+    return;
   }
-  RedrawCursorCell();
+  // The page may show a shop chosen from the list that lies elsewhere, or
+  // on no cell at all: that shop is the one removed.
+  const int16_t gone = curShop_;
+  EditMission("Delete Shop", [&](TMission& mission) {
+    const TPoint at = DeleteShopAnywhere(mission, gone);
+    return RecordsAt(at.x != -1 ? std::vector<TPoint>{at, cursor} : std::vector<TPoint>{cursor});
+  });
+  ShopNameCombo->removeItem(ShopListPosition(gone));
+  SetCurrentShop(-1);
+  SetCurrentShop(m->Cell(cursor).Shop);
 }
 
 void TMDIPictures::ShopNameComboChange(int position) {
@@ -406,8 +410,13 @@ void TMDIPictures::ShopNameEditChange(const QString& text) {
   const int position = ShopListPosition(curShop_);
   if (position != -1)
     ShopNameCombo->setItemText(position, ToQString(ShopListText(curShop_, name)));
-  TEditStep step(HistoryOf(view_), "Shop Name", FieldKey(curShop_, "Name"));
-  AssignField(*Mission(), shop->Name, name);
+  EditMission(
+      "Shop Name",
+      [&](TMission& m) {
+        AssignField(m, shop->Name, name);
+        return RecordsAt({});
+      },
+      FieldKey(curShop_, "Name"));
   ShopNameCombo->setCurrentIndex(position);
 }
 
@@ -416,40 +425,50 @@ void TMDIPictures::OwnerComboBoxChange(int item) {
   if (updating_ || !shop || item < 0)
     return;
   // The map draws a shop in its owner's colours.
-  TPoint at;
-  TEditStep step(HistoryOf(view_), "Shop Owner");
-  if (AssignField(*Mission(), shop->Owner, item) && Mission()->FindShop(curShop_, at))
-    view_->RedrawCell(at);
+  EditMission("Shop Owner", [&](TMission& m) {
+    TPoint at;
+    const bool changed = AssignField(m, shop->Owner, item) && m.FindShop(curShop_, at);
+    return RecordsAt(changed ? std::vector<TPoint>{at} : std::vector<TPoint>{});
+  });
 }
 
 void TMDIPictures::TypeComboBoxChange(int item) {
   TArrShop* shop = Shop();
   if (updating_ || !shop || item < 0)
     return;
-  TEditStep step(HistoryOf(view_), "Shop Type");
-  AssignField(*Mission(), shop->ShopType, item);
+  EditMission("Shop Type", [&](TMission& m) {
+    AssignField(m, shop->ShopType, item);
+    return RecordsAt({});
+  });
 }
 
 template <class T> void TMDIPictures::StoreShopNumber(T TArrShop::*field, int value, const char* stepName) {
   TArrShop* shop = Shop();
   if (updating_ || !shop)
     return;
-  TEditStep step(HistoryOf(view_), stepName, FieldKey(curShop_, stepName));
-  AssignField(*Mission(), shop->*field, value);
+  EditMission(
+      stepName,
+      [&](TMission& m) {
+        AssignField(m, shop->*field, value);
+        return RecordsAt({});
+      },
+      FieldKey(curShop_, stepName));
 }
 
 void TMDIPictures::ShopContentChange() {
-  if (TArrShop* shop = Shop(); shop && !updating_) {
-    TEditStep step(HistoryOf(view_), "Shop Content");
-    AssignField(*Mission(), shop->Content, ShopContent->Slots());
-  }
+  if (TArrShop* shop = Shop(); shop && !updating_)
+    EditMission("Shop Content", [&](TMission& m) {
+      AssignField(m, shop->Content, ShopContent->Slots());
+      return RecordsAt({});
+    });
 }
 
 void TMDIPictures::ShopProduceChange() {
-  if (TArrShop* shop = Shop(); shop && !updating_) {
-    TEditStep step(HistoryOf(view_), "Shop Production");
-    AssignField(*Mission(), shop->Produce, ShopProduce->Slots());
-  }
+  if (TArrShop* shop = Shop(); shop && !updating_)
+    EditMission("Shop Production", [&](TMission& m) {
+      AssignField(m, shop->Produce, ShopProduce->Slots());
+      return RecordsAt({});
+    });
 }
 
 void TMDIPictures::ContentEditButClick() {

@@ -17,13 +17,6 @@
 #include "tools/PaletteEdits.h"
 #include "views/COMPMissView.h"
 
-namespace {
-
-// Each palette edit is one step of the mission window's history.
-vh::TMissionHistory* HistoryOf(vh::TMissView* view) { return view ? &view->History() : nullptr; }
-
-} // namespace
-
 namespace vh {
 
 QWidget* TMDIPictures::BuildVehiclePage() {
@@ -195,47 +188,53 @@ void TMDIPictures::EnableAIFields(bool enable) {
 // --- Cargo ---------------------------------------------------------------------------
 
 void TMDIPictures::VehContentMouseAction0(TMouseActionItem action, TPoint cell) {
-  TMission* m = Mission();
-  if ((action != maLeftDown && action != maLeftMove) || !m)
+  if ((action != maLeftDown && action != maLeftMove) || !Mission())
     return;
   const bool wasEmpty = VehContent->IsEmpty();
   if (!VehContent->SetSlot(cell, VehSelector->CurrentValue()))
     return;
-  TEditStep step(HistoryOf(view_), "Cargo");
-  const TCargoWrite write =
-      StoreCargo(*m, view_->CursorPos(), curContent_, wasEmpty, VehContent->UnitSlots());
-  if (write.Created)
-    RedrawCursorCell();
+  const TPoint cursor = view_->CursorPos();
+  TCargoWrite write;
+  EditMission("Cargo", [&](TMission& m) {
+    write = StoreCargo(m, cursor, curContent_, wasEmpty, VehContent->UnitSlots());
+    // The cell shows the mark of a unit with cargo.
+    return RecordsAt(write.Created ? std::vector<TPoint>{cursor} : std::vector<TPoint>{});
+  });
   if (write.Target != curContent_)
     ShowCellUnit(write.Target, unitShown_, curAIPoint_);
 }
 
 void TMDIPictures::VehContentClearButtonClick() {
-  TMission* m = Mission();
-  if (curContent_ == -1 || !m)
+  if (curContent_ == -1 || !Mission())
     return;
   VehContent->Clear(true);
-  TEditStep step(HistoryOf(view_), "Cargo");
-  m->DeleteVehContent(view_->CursorPos());
+  const TPoint cursor = view_->CursorPos();
+  EditMission("Cargo", [&](TMission& m) {
+    m.DeleteVehContent(cursor);
+    return RecordsAt({cursor});
+  });
   curContent_ = -1;
-  RedrawCursorCell();
 }
 
 // --- AI point ---------------------------------------------------------------------------
 
 void TMDIPictures::IsAIClick(bool checked) {
-  TMission* m = Mission();
-  if (!m)
+  if (!Mission())
     return;
-  TEditStep step(HistoryOf(view_), checked ? "New AI Point" : "Delete AI Point");
+  const TPoint cursor = view_->CursorPos();
   if (curAIPoint_ == -1 && checked) {
-    const auto n = static_cast<int16_t>(m->NewAIPoint(view_->CursorPos()));
+    int16_t n = -1;
+    EditMission("New AI Point", [&](TMission& m) {
+      n = static_cast<int16_t>(m.NewAIPoint(cursor));
+      return RecordsAt({cursor});
+    });
     ShowCellUnit(curContent_, unitShown_, n);
-    RedrawCursorCell();
   } else if (curAIPoint_ != -1 && !checked) {
-    m->DeleteAIPoint(view_->CursorPos());
+    EditMission("Delete AI Point", [&](TMission& m) {
+      m.DeleteAIPoint(cursor);
+      return RecordsAt({cursor});
+    });
     ShowCellUnit(curContent_, unitShown_, -1);
-    RedrawCursorCell();
   }
 }
 
@@ -244,13 +243,15 @@ void TMDIPictures::AIValueChange(int which, int value) {
   TAIPointRec* p = m ? m->GetAIPoint(curAIPoint_) : nullptr;
   if (updating_ || !p)
     return;
-  TEditStep step(HistoryOf(view_), "AI Point",
-                 "AI point " + std::to_string(curAIPoint_) + " value " + std::to_string(which));
-  StoreAIValue(*m, *p, static_cast<TAIValue>(which), value);
+  EditMission(
+      "AI Point",
+      [&](TMission& mission) {
+        StoreAIValue(mission, *p, static_cast<TAIValue>(which), value);
+        return RecordsAt({});
+      },
+      "AI point " + std::to_string(curAIPoint_) + " value " + std::to_string(which));
 }
 
-// A number the record cannot hold was ignored; the field shows what is
-// stored again.
 void TMDIPictures::AIValueEditDone(int which) {
   TMission* m = Mission();
   TAIPointRec* p = m ? m->GetAIPoint(curAIPoint_) : nullptr;
@@ -265,10 +266,11 @@ void TMDIPictures::AIValueEditDone(int which) {
 void TMDIPictures::AI1231Click(bool checked) {
   TMission* m = Mission();
   TAIPointRec* p = m ? m->GetAIPoint(curAIPoint_) : nullptr;
-  if (p) {
-    TEditStep step(HistoryOf(view_), "AI Point");
-    AssignField(*m, p->AI1231, checked ? 1 : 0);
-  }
+  if (p)
+    EditMission("AI Point", [&](TMission& mission) {
+      AssignField(mission, p->AI1231, checked ? 1 : 0);
+      return RecordsAt({});
+    });
 }
 
 } // namespace vh

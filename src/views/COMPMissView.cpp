@@ -9,25 +9,39 @@
 namespace vh {
 
 TMissView::TMissView(const TPictureSets& sets, QWidget* parent)
-    : TEckView(sets, parent), mission_(std::make_unique<TMission>()),
-      history_(std::make_unique<TMissionHistory>(*mission_)) {}
+    : TEckView(sets, parent), document_(std::make_unique<TMissionDocument>()) {
+  // The map is the first to hear of a change, so that whoever is told next
+  // finds it drawn.
+  document_->Listen([this](const TMissionChange& change) {
+    ShowChange(change);
+    if (change.File && OnFileNameChanged)
+      OnFileNameChanged(this);
+    emit MissionChanged(change);
+  });
+}
 
 TMissView::~TMissView() = default;
 
 void TMissView::GetCellPicture(TPoint cell, THexPicture& picture) const {
-  vh::GetCellPicture(Sets(), *mission_, filter_, cell, picture);
+  vh::GetCellPicture(Sets(), Mission(), filter_, cell, picture);
 }
 
 void TMissView::SetGridSize(TPoint size) {
   if (size.x < 0 || size.y < 0 || size.x > MaxMapSize || size.y > MaxMapSize)
     throw ERangeError("Map size " + std::to_string(size.x) + " x " + std::to_string(size.y) +
                       " is outside 0..64");
-  TEckView::SetGridSize(size);
-  if (mission_->Width != size.x || mission_->Height != size.y) {
-    mission_->Width = size.x;
-    mission_->Height = size.y;
-    mission_->NoteChange();
+  if (Mission().Width == size.x && Mission().Height == size.y) {
+    TEckView::SetGridSize(size);
+    return;
   }
+  document_->Edit("Map Size", [size](TMission& m) {
+    m.Width = size.x;
+    m.Height = size.y;
+    m.NoteChange();
+    TMissionChange change;
+    change.Size = true;
+    return change;
+  });
 }
 
 // --- Files ---------------------------------------------------------------------
@@ -38,50 +52,28 @@ void TMissView::OpenMission(const std::string& fileName, bool defaultNames) {
   // the view's mission loses it.
   auto loaded = std::make_unique<TMission>();
   loaded->LoadFromFile(fileName, defaultNames);
-  *mission_ = std::move(*loaded);
-  history_->Reset();
   // Opened with default shop names: the names file on disk is still missing.
-  if (defaultNames)
-    history_->MarkUnsaved();
-  DoFileNameChanged();
-  SetGridSize({mission_->Width, mission_->Height});
-  RedrawAll();
+  document_->Replace(std::move(*loaded), defaultNames);
 }
 
 void TMissView::StartNewMission(TPoint size) {
-  mission_->SetSize(size);
-  history_->Reset();
-  DoFileNameChanged();
-  SetGridSize(size);
-  RedrawAll();
+  auto fresh = std::make_unique<TMission>();
+  fresh->SetSize(size);
+  document_->Replace(std::move(*fresh));
 }
 
-void TMissView::SaveMission() {
-  history_->End();
-  mission_->SaveToFile();
-  MarkSaved();
-}
+void TMissView::SaveMission() { document_->Save(); }
 
-void TMissView::SaveMissionAs(const std::string& fileName) {
-  history_->End();
-  mission_->SaveAs(fileName);
-  MarkSaved();
-  DoFileNameChanged();
-}
+void TMissView::SaveMissionAs(const std::string& fileName) { document_->SaveAs(fileName); }
 
 void TMissView::OpenRecoveryCopy(const std::string& copyFile, const std::string& originalFile,
                                  const std::string& originalNamesFile) {
-  OpenMission(copyFile);
-  mission_->FileName = originalFile;
-  mission_->NamesFileName = originalNamesFile;
+  auto loaded = std::make_unique<TMission>();
+  loaded->LoadFromFile(copyFile);
+  loaded->FileName = originalFile;
+  loaded->NamesFileName = originalNamesFile;
   // What is on disk under the original name is not this state.
-  history_->MarkUnsaved();
-  DoFileNameChanged();
-}
-
-void TMissView::DoFileNameChanged() {
-  if (OnFileNameChanged)
-    OnFileNameChanged(this);
+  document_->Replace(std::move(*loaded), true);
 }
 
 // --- Filters -------------------------------------------------------------------
@@ -107,7 +99,7 @@ int TMissView::RedrawForFilter(int index) {
   TGauge gauge(*this, Rows());
   for (int32_t y = 0; y < Rows(); ++y) {
     for (int32_t x = 0; x < Cols(); ++x)
-      if (CellDependsOnFilterBit(*mission_, filter_, index, {x, y})) {
+      if (CellDependsOnFilterBit(Mission(), filter_, index, {x, y})) {
         DrawCell({x, y});
         ++drawn;
       }
@@ -119,24 +111,7 @@ int TMissView::RedrawForFilter(int index) {
 void TMissView::ShowDFLayer(int nr) {
   if (nr < 0 || nr >= DFLayerCount)
     throw ERangeError("Change layer " + std::to_string(nr) + " out of range 0..31");
-  const bool shown = FilterOn(mfDFLayer);
-  const int32_t cols = Cols(), rows = Rows();
-  std::vector<bool> marked(static_cast<size_t>(cols) * static_cast<size_t>(rows), false);
-  auto markChanges = [&](int32_t width, int32_t height) {
-    for (int32_t y = 0; y < height; ++y)
-      for (int32_t x = 0; x < width; ++x)
-        if (mission_->DFCells[static_cast<size_t>(y)][static_cast<size_t>(x)].IsChange())
-          marked[static_cast<size_t>(y * cols + x)] = true;
-  };
-  if (shown)
-    markChanges(cols, rows);
-  const bool changed = mission_->SelectDFLayer(static_cast<uint8_t>(nr));
-  if (changed && shown) {
-    markChanges(std::min(cols, mission_->Width), std::min(rows, mission_->Height));
-    RedrawMarked(marked);
-    repaint();
-  }
-  if (changed && OnShownChanged)
+  if (document_->ShowLayer(static_cast<uint8_t>(nr)) && OnShownChanged)
     OnShownChanged(this);
 }
 
@@ -151,25 +126,28 @@ void TMissView::RedrawMarked(const std::vector<bool>& marked) {
 }
 
 void TMissView::ClearFiltered() {
-  mission_->Clear(filter_);
-  RedrawAll();
+  const uint16_t filter = filter_;
+  document_->Edit("Clear with Filter", [filter](TMission& m) {
+    m.Clear(filter);
+    return TMissionChange::OfWhole();
+  });
 }
 
 // --- Cursor cell and records ----------------------------------------------------
 
 TMissionCell TMissView::CursorCell() const {
-  return mission_->Cell(CursorPos());
+  return Mission().Cell(CursorPos());
 }
 
 TDFCell TMissView::CursorDFCell() const {
   const TPoint p = CursorPos();
-  mission_->Cell(p);  // the same range check for both grids
-  return mission_->DFCells[static_cast<size_t>(p.y)][static_cast<size_t>(p.x)];
+  Mission().Cell(p);  // the same range check for both grids
+  return Mission().DFCells[static_cast<size_t>(p.y)][static_cast<size_t>(p.x)];
 }
 
 bool TMissView::GotoShop(int16_t index) {
   TPoint cell;
-  return mission_->FindShop(index, cell) && GotoCell(cell);
+  return Mission().FindShop(index, cell) && GotoCell(cell);
 }
 
 bool TMissView::GotoCell(TPoint cell) {

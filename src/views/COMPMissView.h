@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "mission/History.h"
+#include "mission/MissionDocument.h"
 #include "mission/Mission.h"
 #include "generator/Generator.h"
 #include "hexmap/CellEditing.h"
@@ -16,10 +17,10 @@
 
 namespace vh {
 
-// The map of one mission window. Owns the window's mission, composes every
-// cell from it under the filter bits (TMissFilterBit), forwards the
-// mission's file operations, paints terrain, objects and units into the
-// shown layer and gives the other windows the cell under the cursor.
+// The map of one mission window. Owns the window's mission document (the
+// mission with its history and its one change notification), composes every
+// cell under the filter bits (TMissFilterBit) and redraws what each change
+// touched. Its painting operations are edits of the document.
 class TMissView : public TEckView {
   Q_OBJECT
 
@@ -36,12 +37,13 @@ public:
   TNotifyEvent OnShownChanged;     // a filter bit or the current change layer changed
   GeneratorState Generator;        // the map generator's data of this window
 
+  TMissionDocument& Document() { return *document_; }
   // The mission stays at one address for the life of the view.
-  TMission& Mission() { return *mission_; }
-  const TMission& Mission() const { return *mission_; }
+  TMission& Mission() { return document_->Mission(); }
+  const TMission& Mission() const { return document_->Mission(); }
 
   void GetCellPicture(TPoint cell, THexPicture& picture) const override;
-  // Also gives the mission this size (at most 64 x 64).
+  // Gives the mission this size (at most 64 x 64), as an edit.
   void SetGridSize(TPoint size) override;
 
   // --- Files ---------------------------------------------------------------
@@ -57,22 +59,18 @@ public:
   // mission never saved): caption and Save go to the original.
   void OpenRecoveryCopy(const std::string& copyFile, const std::string& originalFile,
                         const std::string& originalNamesFile);
-  void DoFileNameChanged();
   // The mission differs from what was opened, started or last saved, as the
   // window's history knows it.
-  bool IsModified() const { return history_->IsModified(); }
+  bool IsModified() const { return document_->History().IsModified(); }
 
   // --- Undo and redo ------------------------------------------------------------
   // The steps of this window; a new, opened or failed mission starts empty.
-  TMissionHistory& History() { return *history_; }
-  const TMissionHistory& History() const { return *history_; }
+  TMissionHistory& History() { return document_->History(); }
+  const TMissionHistory& History() const { return document_->History(); }
   // Each redraws what the steps changed and leaves the cursor where it is.
-  TStepEffect Undo();
-  TStepEffect Redo();
-  TStepEffect GoToStep(size_t position);
-  // Redraws the cells a step changed, their neighbours where line objects
-  // join, and the whole map when the size or the settings changed.
-  void ShowStepEffect(const TStepEffect& effect);
+  TMissionChange Undo() { return document_->Undo(); }
+  TMissionChange Redo() { return document_->Redo(); }
+  TMissionChange GoToStep(size_t position) { return document_->GoTo(position); }
 
   // --- Filters ---------------------------------------------------------------
   uint16_t Filter() const { return filter_; }
@@ -83,24 +81,24 @@ public:
   int RedrawForFilter(int index);
   // Makes change layer `nr` current, redrawing the cells either layer changes.
   void ShowDFLayer(int nr);
-  // Empties what the filter shows, over the whole map.
+  // Empties what the filter shows, over the whole map, as one step.
   void ClearFiltered();
 
   // --- The cell under the cursor and the mission's records -----------------
   TMissionCell CursorCell() const;
   TDFCell CursorDFCell() const;
-  TArrShop* GetShop(int16_t index) { return mission_->GetShop(index); }
-  int16_t ShopIndexToNr(int16_t index) const { return mission_->ShopIndexToNr(index); }
-  int16_t ShopNrToIndex(int16_t nr) const { return mission_->ShopNrToIndex(nr); }
-  TVehContentRec* GetVehContent(int16_t index) { return mission_->GetVehContent(index); }
-  TAIPointRec* GetAIPoint(int16_t index) { return mission_->GetAIPoint(index); }
-  TAIPointRec* CursorAIPoint() { return mission_->GetAIPoint(CursorCell().AIPoint); }
+  TArrShop* GetShop(int16_t index) { return Mission().GetShop(index); }
+  int16_t ShopIndexToNr(int16_t index) const { return Mission().ShopIndexToNr(index); }
+  int16_t ShopNrToIndex(int16_t nr) const { return Mission().ShopNrToIndex(nr); }
+  TVehContentRec* GetVehContent(int16_t index) { return Mission().GetVehContent(index); }
+  TAIPointRec* GetAIPoint(int16_t index) { return Mission().GetAIPoint(index); }
+  TAIPointRec* CursorAIPoint() { return Mission().GetAIPoint(CursorCell().AIPoint); }
   // Moves the cursor onto the shop's cell and asks the owner to centre it.
   bool GotoShop(int16_t index);
   // The same for any cell of the grid; false (nothing moves) outside it.
   bool GotoCell(TPoint cell);
 
-  // --- Painting ---------------------------------------------------------------
+  // --- Painting: edits of the document ----------------------------------------
   // Writes one value of `kind` (TPaintKind) into the shown layer; `first` is
   // true for the first cell of a stroke. Returns whether the shown layer
   // changed. Redraws the neighbours when line joins may have changed; the
@@ -115,9 +113,6 @@ public:
   // once each the cells whose shown layer changed and the neighbours of
   // changed objects; returns the changed cells.
   std::vector<TPoint> PaintCells(const std::vector<TPoint>& cells, bool first, uint16_t value, int kind);
-  // Redraws the cells an edit of many cells changed and their neighbours,
-  // whose line joins may have changed with them.
-  void RedrawEdited(const std::vector<TPoint>& cells);
   // What `cells` show in `mission` (the view's own or another) under this
   // view's filter and layout, transparent around them; `origin` gets the
   // bitmap pixel of its top-left corner.
@@ -129,12 +124,18 @@ public:
   // Marks a bitmap area for repainting.
   void InvalidateBitmapArea(TPoint origin, TPoint size) { InvalidateBitmapRect(origin, size); }
 
-private:
-  void RedrawMarked(const std::vector<bool>& marked);
-  void MarkSaved() { history_->MarkSaved(); }
+signals:
+  // The one notification of the window's mission: after every edit, undo,
+  // redo, save and replacement, once the map shows it.
+  void MissionChanged(const vh::TMissionChange& change);
 
-  std::unique_ptr<TMission> mission_;
-  std::unique_ptr<TMissionHistory> history_;
+private:
+  // The one redraw routine: what a change touched, and the neighbours whose
+  // line pictures join the objects it changed.
+  void ShowChange(const TMissionChange& change);
+  void RedrawMarked(const std::vector<bool>& marked);
+
+  std::unique_ptr<TMissionDocument> document_;
   uint16_t filter_ = DefaultMissFilter;
 };
 

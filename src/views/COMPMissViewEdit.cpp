@@ -1,95 +1,130 @@
-// Painting into the map of a TMissView: one cell at a time or a whole block.
+// Painting into the map of a TMissView, as edits of its document, and the
+// one routine that redraws what a change touched.
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "hexmap/MapRenderer.h"
+#include "hexmap/PaintTools.h"
 #include "views/COMPMissView.h"
 
 namespace vh {
 
-bool TMissView::SetCellValue(bool first, TPoint cell, uint16_t value, int kind) {
-  const TCellEditResult result =
-      ApplyCellValue(Mission(), Filter(), first, cell, value, kind, DFStrokeObject);
-  // The line pictures of the neighbours join this cell's object.
-  if (result.ObjectChanged)
-    RedrawNeighbours(cell);
-  return result.ShownLayerChanged;
-}
-
 namespace {
 
-// Collects the cells an edit touched and redraws them at the end, with one
-// region to repaint: a fill or a paste touches thousands of cells.
+// Collects the cells a change touched and draws each once, in the order they
+// were marked, with one region to repaint: a fill or a paste touches
+// thousands of cells.
 class TCellRedraw {
 public:
   explicit TCellRedraw(TMissView& view) : view_(view), marked_(MaxMapSize * MaxMapSize, false) {}
   void Mark(TPoint p) {
-    if (!view_.IsInGrid(p))
+    if (!view_.IsInGrid(p) || marked_[Index(p)])
       return;
     marked_[Index(p)] = true;
+    order_.push_back(p);
     low_ = {std::min(low_.x, p.x), std::min(low_.y, p.y)};
     high_ = {std::max(high_.x, p.x), std::max(high_.y, p.y)};
   }
   // The neighbours' line pictures join the cell's object.
   void MarkNeighbours(TPoint p) {
-    for (int d = 0; d < DirectionCount; ++d)
+    for (int d : NeighbourRedrawOrder)
       Mark(Neighbour(p, d));
   }
   void Flush() {
-    if (high_.x < 0)
+    if (order_.empty())
       return;
-    for (int32_t y = low_.y; y <= high_.y; ++y)
-      for (int32_t x = low_.x; x <= high_.x; ++x)
-        if (marked_[Index({x, y})])
-          view_.DrawCell({x, y});
+    for (TPoint p : order_)
+      view_.DrawCell(p);
     // Odd columns sit half a cell lower: half a cell more each way covers both.
     const TPoint from = view_.CellToPoint(low_), to = view_.CellToPoint(high_);
     const int32_t space = view_.HexSpace();
     const TPoint origin{from.x, std::max(0, from.y - HexSize / 2 - space)};
     view_.InvalidateBitmapArea(origin,
                                {to.x + HexSize - origin.x, to.y + HexSize + HexSize / 2 + space - origin.y});
-    high_ = {-1, -1};
+    order_.clear();
   }
 
 private:
   static size_t Index(TPoint p) { return static_cast<size_t>(p.y * MaxMapSize + p.x); }
   TMissView& view_;
   std::vector<bool> marked_;
+  std::vector<TPoint> order_;
   TPoint low_{MaxMapSize, MaxMapSize}, high_{-1, -1};
 };
 
 }  // namespace
 
-std::vector<TPoint> TMissView::PaintCells(const std::vector<TPoint>& cells, bool first, uint16_t value,
-                                          int kind) {
+void TMissView::ShowChange(const TMissionChange& change) {
+  const TMission& m = Mission();
+  if (change.Whole || change.Size) {
+    TEckView::SetGridSize({m.Width, m.Height});
+    RedrawAll();
+    update();
+    return;
+  }
+  if (change.Settings) {
+    // Player colours reach every cell.
+    RedrawAll();
+    update();
+    return;
+  }
   TCellRedraw redraw(*this);
-  std::vector<TPoint> changed;
-  for (size_t i = 0; i < cells.size(); ++i) {
-    const TPoint cell = cells[i];
-    if (!IsInGrid(cell))
-      continue;
-    const TCellEditResult result =
-        ApplyCellValue(Mission(), Filter(), first && i == 0, cell, value, kind, DFStrokeObject);
-    if (result.ShownLayerChanged) {
-      changed.push_back(cell);
-      redraw.Mark(cell);
-    }
-    if (result.ObjectChanged)
-      redraw.MarkNeighbours(cell);
+  // A change layer that came into the working grid shows only while the
+  // change layer is shown.
+  if (!change.LayerShown || FilterOn(mfDFLayer))
+    for (TPoint p : change.Cells)
+      redraw.Mark(p);
+  for (TPoint p : change.JoinCells)
+    redraw.MarkNeighbours(p);
+  if (change.Records) {
+    // A shop is drawn in its owner's colours, and its record may have
+    // changed without its cell.
+    for (int32_t y = 0; y < Rows(); ++y)
+      for (int32_t x = 0; x < Cols(); ++x)
+        if (m.Cells[static_cast<size_t>(y)][static_cast<size_t>(x)].Shop != -1)
+          redraw.Mark({x, y});
   }
   redraw.Flush();
-  return changed;
 }
 
-void TMissView::RedrawEdited(const std::vector<TPoint>& cells) {
-  TCellRedraw redraw(*this);
-  for (TPoint c : cells) {
-    redraw.Mark(c);
-    redraw.MarkNeighbours(c);
-  }
-  redraw.Flush();
+bool TMissView::SetCellValue(bool first, TPoint cell, uint16_t value, int kind) {
+  bool shown = false;
+  Document().Edit(PaintStepName(TToolMode::Paint, kind), [&](TMission& m) {
+    const TCellEditResult result = ApplyCellValue(m, Filter(), first, cell, value, kind, DFStrokeObject);
+    shown = result.ShownLayerChanged;
+    // The cell itself is drawn by the caller; the neighbours' line
+    // pictures join it.
+    TMissionChange change;
+    if (result.ObjectChanged)
+      change.JoinCells.push_back(cell);
+    change.Records = result.ShownLayerChanged && kind == pkUnit;
+    return change;
+  });
+  return shown;
+}
+
+std::vector<TPoint> TMissView::PaintCells(const std::vector<TPoint>& cells, bool first, uint16_t value,
+                                          int kind) {
+  const TMissionChange change = Document().Edit(PaintStepName(TToolMode::Paint, kind), [&](TMission& m) {
+    TMissionChange c;
+    for (size_t i = 0; i < cells.size(); ++i) {
+      const TPoint cell = cells[i];
+      if (!IsInGrid(cell))
+        continue;
+      const TCellEditResult result =
+          ApplyCellValue(m, Filter(), first && i == 0, cell, value, kind, DFStrokeObject);
+      if (result.ShownLayerChanged)
+        c.Cells.push_back(cell);
+      if (result.ObjectChanged)
+        c.JoinCells.push_back(cell);
+    }
+    // A unit painted over another takes its cargo and AI point along.
+    c.Records = kind == pkUnit && !c.Cells.empty();
+    return c;
+  });
+  return change.Cells;
 }
 
 QImage TMissView::CellsImage(const TMission& mission, const std::vector<TPoint>& cells,
@@ -122,31 +157,17 @@ QImage TMissView::BlockPreview(const TMapBlock& block, TPoint anchor, std::vecto
 }
 
 void TMissView::PasteGroup(bool /*first*/, TPoint cell, const TMultiSelection& selection, int kind) {
-  if (!PasteBlock(Mission(), Filter(), cell, selection, kind, GridSize()))
-    return;
-  const auto index = [](TPoint p) { return static_cast<size_t>(p.y * MaxMapSize + p.x); };
-  std::vector<bool> pasted(MaxMapSize * MaxMapSize, false);
-  ForEachPasteTarget(cell, selection, GridSize(), [&](TPoint target, int16_t) {
-    RedrawCell(target);
-    pasted[index(target)] = true;
+  Document().Edit(PaintStepName(TToolMode::Paint, kind, true), [&](TMission& m) {
+    TMissionChange c;
+    if (!PasteBlock(m, Filter(), cell, selection, kind, GridSize()))
+      return c;
+    ForEachPasteTarget(cell, selection, GridSize(), [&](TPoint target, int16_t) { c.Cells.push_back(target); });
+    // Objects pasted into the base map change the line joins of the cells
+    // around the block; change layers join no lines.
+    if (kind == pkObject && !FilterOn(mfDFLayer))
+      c.JoinCells = c.Cells;
+    return c;
   });
-  // Objects pasted into the base map change the line joins of the cells
-  // around the block; change layers join no lines.
-  if (kind != pkObject || FilterOn(mfDFLayer))
-    return;
-  std::vector<bool> around(MaxMapSize * MaxMapSize, false);
-  for (int32_t y = 0; y < Rows(); ++y)
-    for (int32_t x = 0; x < Cols(); ++x)
-      if (pasted[index({x, y})])
-        for (int d = 0; d < DirectionCount; ++d) {
-          const TPoint n = Neighbour({x, y}, d);
-          if (IsInGrid(n) && !pasted[index(n)])
-            around[index(n)] = true;
-        }
-  for (int32_t y = 0; y < Rows(); ++y)
-    for (int32_t x = 0; x < Cols(); ++x)
-      if (around[index({x, y})])
-        RedrawCell({x, y});
 }
 
 }  // namespace vh

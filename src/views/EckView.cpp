@@ -26,9 +26,6 @@ const TPalette& LoadedPalette(const TPictureSets& sets) {
   return sets.GamePalette;
 }
 
-// The order in which RedrawNeighbours visits the directions.
-constexpr int NeighbourRedrawOrder[] = {dirUp,         dirDown,       dirUpperLeft,
-                                        dirUpperRight, dirLowerRight, dirLowerLeft};
 
 }  // namespace
 
@@ -331,21 +328,28 @@ void TEckView::DispatchAt(TMouseKind kind, Qt::MouseButton button, QPoint widget
   if (action == maNone)
     return;
 
-  if (captured_) {
-    if ((action == maLeftUp || action == maRightUp) && !(held & LeftOrRight)) {
+  const bool wasCaptured = captured_;
+  if (!captured_ && action != maMove && action != maLeftDown && action != maRightDown)
+    return;
+  TPoint cell = WidgetToBitmap(widgetPos);
+  const TPoint pixel = cell;
+  const bool inGrid = PointToCell(cell);
+  const TShiftState shift{modifiers, held};
+  const bool ending = (action == maLeftUp || action == maRightUp) && !(held & LeftOrRight);
+  bool usedUp = false;
+  if (OnPointer)
+    usedUp = OnPointer(this, {action, button, shift, pixel, inGrid ? std::optional<TPoint>(cell) : std::nullopt,
+                              false, wasCaptured && ending});
+  if (wasCaptured) {
+    if (ending) {
       ReleaseCapture();
       return;
     }
   } else if (action == maLeftDown || action == maRightDown) {
-    TakeCapture();
-  } else if (action != maMove) {
-    return;
+    TakeCapture(!usedUp);
   }
-
-  TPoint cell = WidgetToBitmap(widgetPos);
-  if (!PointToCell(cell))
+  if (usedUp || !inGrid)
     return;
-  const TShiftState shift{modifiers, held};
   if (action == maLeftDown && held.testFlag(Qt::RightButton)) {
     DoMouseAction(maLeftDown, button, cell, shift);
     action = maSpecial;
@@ -353,9 +357,10 @@ void TEckView::DispatchAt(TMouseKind kind, Qt::MouseButton button, QPoint widget
   DoMouseAction(action, button, cell, shift);
 }
 
-void TEckView::TakeCapture() {
+void TEckView::TakeCapture(bool stroke) {
   captured_ = true;
-  ++captureCount_;
+  if (stroke)
+    ++captureCount_;
   autoScrollTimer_.start();
   // A top-level window is brought to the front by the window system itself;
   // an MDI child window is the frame's business, so it is raised here. The
@@ -394,6 +399,12 @@ void TEckView::AutoScrollTick() {
   const Qt::MouseButton button = (mouse->Buttons & Qt::LeftButton) ? Qt::LeftButton : Qt::RightButton;
   DispatchAt(TMouseKind::Move, button, mapFromGlobal(mouse->ScreenPos), mouse->Buttons,
              QGuiApplication::keyboardModifiers());
+}
+
+void TEckView::leaveEvent(QEvent* event) {
+  if (OnPointer)
+    OnPointer(this, {maNone, Qt::NoButton, {QGuiApplication::keyboardModifiers(), Qt::NoButton}, {0, 0}, {}, true});
+  TWinImage::leaveEvent(event);
 }
 
 void TEckView::hideEvent(QHideEvent* event) {

@@ -57,11 +57,30 @@ struct TShiftState {
   Qt::MouseButtons Buttons;
 };
 
+// The order in which the neighbours of a cell are redrawn.
+inline constexpr int NeighbourRedrawOrder[] = {dirUp,         dirDown,       dirUpperLeft,
+                                               dirUpperRight, dirLowerRight, dirLowerLeft};
+
 class TEckView;
 using TNotifyEvent = std::function<void(TEckView* sender)>;
 // Moves report the left button while it is held, else the right one.
 using TMyMouseEvent = std::function<void(TEckView* sender, TMouseActionItem action, Qt::MouseButton button,
                                          TShiftState shift, int32_t x, int32_t y)>;
+// One mouse event as the view saw it, before it becomes a cell action: the
+// bitmap pixel under the pointer, the cell there if any, and whether the
+// pointer left the view.
+struct TPointerEvent {
+  TMouseActionItem Action = maNone;  // maNone with Left: the pointer left the view
+  Qt::MouseButton Button = Qt::NoButton;
+  TShiftState Shift;
+  TPoint Pixel{0, 0};
+  std::optional<TPoint> Cell;
+  bool Left = false;
+  bool Ends = false;  // the release of the last button held: the press's capture ends
+};
+// True when the owner used the event up: it becomes no cell action, and a
+// press that was used up starts no stroke.
+using TPointerHook = std::function<bool(TEckView* sender, const TPointerEvent& event)>;
 // (x, y) is a widget position inside the view; center asks to centre it.
 using TMakePointInViewEvent = std::function<void(TEckView* sender, int32_t x, int32_t y, bool center)>;
 
@@ -93,6 +112,7 @@ public:
 
   TNotifyEvent OnCurPosChanged;
   TNotifyEvent OnStrokeEnd;  // the buttons of a press that began on the view are up
+  TPointerHook OnPointer;  // every press, move and release, and the pointer leaving
   TMyMouseEvent OnMouseAction0;
   TMyMouseEvent OnMouseAction1;
   TMakePointInViewEvent OnMakePointInView;
@@ -207,6 +227,7 @@ protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void changeEvent(QEvent* event) override;
 
@@ -215,7 +236,8 @@ private:
   void Dispatch(TMouseKind kind, Qt::MouseButton button, const QMouseEvent& event);
   void DispatchAt(TMouseKind kind, Qt::MouseButton button, QPoint widgetPos, Qt::MouseButtons held,
                   Qt::KeyboardModifiers modifiers);
-  void TakeCapture();
+  // `stroke`: the press starts a stroke of the cell actions, counted.
+  void TakeCapture(bool stroke);
   void ReleaseCapture();
   void AutoScrollTick();
   void ResizeToGrid();

@@ -28,6 +28,15 @@ class Autosave : public test::FrameFixture {
 protected:
   std::string RecoveryDir() { return tmp.File("Recovery"); }
 
+  // The autosave runs on the test's clock: a change is stamped with the time
+  // of the last check, as if the timer had woken it then.
+  TAutosave::Clock::time_point clock_ = TAutosave::Clock::now();
+  void CheckAt(TAutosave* autosave, TAutosave::Clock::time_point at) {
+    autosave->Now = [this] { return clock_; };
+    clock_ = at;
+    autosave->Check(at);
+  }
+
   // Paints the cell with a terrain it does not have, through the map's
   // named edit.
   void PaintCell(TMissView& map, TPoint cell) {
@@ -78,15 +87,15 @@ TEST_F(Autosave, ModifiedWindowGetsACopyThatSavingAndClosingRemove) {
   TMDIMiss* w = frame->OpenMissionFile(SampleMission("miss010.dat"));
   TMissView& map = *w->MissView();
   auto t0 = TAutosave::Clock::now();
-  autosave->Check(t0);
+  CheckAt(autosave, t0);
   autosave->Flush();
   EXPECT_TRUE(CopiesOnDisk().empty());  // nothing unsaved, nothing written
 
   PaintCell(map, {3, 3});
-  autosave->Check(t0 + 500ms);  // still editing: not yet
+  CheckAt(autosave, t0 + 500ms);  // still editing: not yet
   autosave->Flush();
   EXPECT_TRUE(CopiesOnDisk().empty());
-  autosave->Check(t0 + 3s);  // the edits rest: a copy
+  CheckAt(autosave, t0 + 3s);  // the edits rest: a copy
   autosave->Flush();
   ASSERT_EQ(CopiesOnDisk().size(), 1u);
   TOrphanedCopies none(RecoveryDir());
@@ -97,12 +106,12 @@ TEST_F(Autosave, ModifiedWindowGetsACopyThatSavingAndClosingRemove) {
   EXPECT_EQ(copy.Cells, map.Mission().Cells);
 
   w->Save();
-  autosave->Check(t0 + 4s);
+  CheckAt(autosave, t0 + 4s);
   EXPECT_TRUE(CopiesOnDisk().empty());
 
   PaintCell(map, {4, 4});
-  autosave->Check(t0 + 5s);
-  autosave->Check(t0 + 8s);
+  CheckAt(autosave, t0 + 5s);
+  CheckAt(autosave, t0 + 8s);
   autosave->Flush();
   ASSERT_EQ(CopiesOnDisk().size(), 1u);
   w->SetDiscardOnClose();
@@ -119,15 +128,15 @@ TEST_F(Autosave, ContinuousEditingIsCopiedEveryInterval) {
   ASSERT_EQ(autosave->Interval(), 10);
   TMissView& map = *frame->OpenMissionFile(SampleMission("miss011.dat"))->MissView();
   auto t0 = TAutosave::Clock::now();
-  autosave->Check(t0);
+  CheckAt(autosave, t0);
   for (int s = 1; s <= 9; ++s) {
     PaintCell(map, {s, 2});
-    autosave->Check(t0 + std::chrono::seconds(s));
+    CheckAt(autosave, t0 + std::chrono::seconds(s));
   }
   autosave->Flush();
   EXPECT_TRUE(CopiesOnDisk().empty());
   PaintCell(map, {10, 2});
-  autosave->Check(t0 + 10s);
+  CheckAt(autosave, t0 + 10s);
   autosave->Flush();
   EXPECT_EQ(CopiesOnDisk().size(), 1u);
 }
@@ -136,10 +145,10 @@ TEST_F(Autosave, NormalEndLeavesNothingBehind) {
   Start();
   TMissView& map = *frame->OpenMissionFile(SampleMission("miss012.dat"))->MissView();
   auto t0 = TAutosave::Clock::now();
-  frame->Autosave()->Check(t0);
+  CheckAt(frame->Autosave(), t0);
   PaintCell(map, {1, 1});
-  frame->Autosave()->Check(t0 + 1s);
-  frame->Autosave()->Check(t0 + 3s);
+  CheckAt(frame->Autosave(), t0 + 1s);
+  CheckAt(frame->Autosave(), t0 + 3s);
   frame->Autosave()->Flush();
   ASSERT_EQ(CopiesOnDisk().size(), 1u);
   for (TMDIMiss* w : frame->MissionWindows())
@@ -253,21 +262,21 @@ TEST_F(Autosave, FailingRecoveryFolderShowsOneLineAndRetries) {
   QObject::connect(autosave, &TAutosave::WriteFailed, [&](const QString&) { ++failures; });
   TMissView& map = *frame->OpenMissionFile(SampleMission("miss015.dat"))->MissView();
   auto t0 = TAutosave::Clock::now();
-  autosave->Check(t0);
+  CheckAt(autosave, t0);
   PaintCell(map, {2, 2});
-  autosave->Check(t0 + 1s);
-  autosave->Check(t0 + 3s);
+  CheckAt(autosave, t0 + 1s);
+  CheckAt(autosave, t0 + 3s);
   autosave->Flush();
   EXPECT_EQ(failures, 1);
   EXPECT_TRUE(frame->statusBar()->currentMessage().contains("Recovery copy not written")) <<
       frame->statusBar()->currentMessage().toStdString();
   for (int s = 4; s < 130; ++s)
-    autosave->Check(t0 + std::chrono::seconds(s));
+    CheckAt(autosave, t0 + std::chrono::seconds(s));
   autosave->Flush();
   EXPECT_EQ(failures, 1);  // retried, but said once
 
   fs::remove(RecoveryDir());  // the disk is back
-  autosave->Check(t0 + 300s);
+  CheckAt(autosave, t0 + 300s);
   autosave->Flush();
   EXPECT_EQ(CopiesOnDisk().size(), 1u);
 }

@@ -15,7 +15,7 @@
 #include "hexmap/PaintTools.h"
 #include "shell/FrameFixture.h"
 #include "shell/MapMouse.h"
-#include "shell/StatusPanels.h"
+#include "shell/MainStatusBar.h"
 #include "views/COMPMissView.h"
 
 namespace vh {
@@ -161,7 +161,7 @@ TEST_F(ClipboardFixture, CopyInOneWindowPasteIntoAnotherSaveAndFindTheCells) {
   EXPECT_TRUE(to.Preview().isNull());
   EXPECT_EQ(to.History().Count(), 1u);
   EXPECT_EQ(frame->EditUndoItem->text().toStdString(), "&Undo Paste");
-  EXPECT_EQ(b->PasteBlock(), nullptr);
+  EXPECT_EQ(b->PendingPaste(), nullptr);
 
   // Saved, the file holds the source's cells where the block landed: the
   // middle cell on the odd column 21, and around it its neighbours, which

@@ -28,7 +28,7 @@
 #include "shell/GameGraphicsCheck.h"
 #include "shell/HistoryDock.h"
 #include "shell/MainLayout.h"
-#include "shell/StatusPanels.h"
+#include "shell/MainStatusBar.h"
 #include "mission/StdData.h"
 #include "views/COMPMissView.h"
 #include "views/OverviewMap.h"

@@ -33,7 +33,7 @@ using test::FlushDeletes;
 TEST_F(Editing, PaintingAndAShopMadeWithTheMouseSurviveSaveAndReopen) {
   Start();
   ASSERT_TRUE(started);
-  auto* palette = dynamic_cast<TMDIPictures*>(frame->Palette());
+  auto* palette = dynamic_cast<TMDIPictures*>(frame->EditWindow());
   ASSERT_NE(palette, nullptr);
   EXPECT_TRUE(palette->SetupError().isEmpty());
   TMDIMiss* w = frame->OpenMissionFile(gameDir + "MIS/miss001.dat");
@@ -92,7 +92,7 @@ TEST_F(Editing, PaintingAndAShopMadeWithTheMouseSurviveSaveAndReopen) {
 
 TEST_F(Editing, APickShowsTheCellsPictureInThePalette) {
   Start();
-  auto* palette = dynamic_cast<TMDIPictures*>(frame->Palette());
+  auto* palette = dynamic_cast<TMDIPictures*>(frame->EditWindow());
   TMDIMiss* w = frame->OpenMissionFile(gameDir + "MIS/miss001.dat");
   TMissView& map = *w->MissView();
   int16_t terrain = map.Mission().Cells[4][4].Terrain;
@@ -159,7 +159,7 @@ TEST_F(Editing, ScreenshotsOfTheWholeEditor) {
   b->MissView()->SetFilter(mfShopMarks, true);
   b->MissView()->GotoShop(b->Mission().ShopNrToIndex(0));
   QApplication::processEvents();
-  auto* palette = dynamic_cast<TMDIPictures*>(frame->Palette());
+  auto* palette = dynamic_cast<TMDIPictures*>(frame->EditWindow());
   QWidget* paletteSub = frame->PaletteDock();
   QRect area = frame->MdiArea()->viewport()->rect();
   int left = area.width();

@@ -19,7 +19,7 @@
 #include "shell/FrameFixture.h"
 #include "shell/HistoryDock.h"
 #include "shell/MapMouse.h"
-#include "shell/StatusPanels.h"
+#include "shell/MainStatusBar.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/COMPSpinEdit.h"
 #include "tools/MDIPicturesForm.h"
@@ -44,7 +44,7 @@ protected:
   void StartWithTwo() {
     Start();
     ASSERT_TRUE(started);
-    palette = dynamic_cast<TMDIPictures*>(frame->Palette());
+    palette = dynamic_cast<TMDIPictures*>(frame->EditWindow());
     ASSERT_NE(palette, nullptr);
     test::ShowActive(frame);
     first = frame->OpenMissionFile(gameDir + "MIS/miss001.dat");

@@ -17,7 +17,7 @@
 #include "shell/GameGraphicsCheck.h"
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
-#include "shell/StatusPanels.h"
+#include "shell/MainStatusBar.h"
 #include "support/TempDir.h"
 #include "views/COMPMissView.h"
 

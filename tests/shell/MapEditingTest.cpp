@@ -21,7 +21,7 @@
 #include "shell/DLGUtility.h"
 #include "shell/FrameFixture.h"
 #include "shell/MapMouse.h"
-#include "shell/StatusPanels.h"
+#include "shell/MainStatusBar.h"
 #include "shell/VhApplication.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/COMPSpinEdit.h"
@@ -49,7 +49,7 @@ bool ShowsCurrentMission(TMissView& map) {
 TEST_F(MapEditing, AQuickStrokePaintsEveryCellBetweenTheMovesItReported) {
   Start();
   ASSERT_TRUE(started);
-  auto* palette = dynamic_cast<TMDIPictures*>(frame->Palette());
+  auto* palette = dynamic_cast<TMDIPictures*>(frame->EditWindow());
   TMDIMiss* w = frame->OpenMissionFile(SampleMission("stroke.dat"));
   TMissView& map = *w->MissView();
   palette->PageControl->setCurrentIndex(TMDIPictures::pgTerrain);
@@ -131,7 +131,7 @@ QStringList Items(const QComboBox& box) {
 
 TEST_F(MapEditing, ClearWithFilterLeavesNothingShownOfWhatItCleared) {
   Start();
-  auto* palette = dynamic_cast<TMDIPictures*>(frame->Palette());
+  auto* palette = dynamic_cast<TMDIPictures*>(frame->EditWindow());
   TMDIMiss* w = frame->OpenMissionFile(SampleMission("clear.dat"));
   TMissView& map = *w->MissView();
 

@@ -9,7 +9,7 @@
 #include "config/IniFile.h"
 #include "shell/FrameFixture.h"
 #include "shell/MapMouse.h"
-#include "shell/StatusPanels.h"
+#include "shell/MainStatusBar.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/MDIPicturesForm.h"
 #include "views/COMPMissView.h"
@@ -29,7 +29,7 @@ QScrollArea* ScrollOf(TMDIMiss* w) {
 TEST_F(MapZoom, AStrokeAt200PercentPaintsTheCellsUnderThePointer) {
   Start();
   ASSERT_TRUE(started);
-  auto* palette = dynamic_cast<TMDIPictures*>(frame->Palette());
+  auto* palette = dynamic_cast<TMDIPictures*>(frame->EditWindow());
   TMDIMiss* w = frame->NewMissionWindow(20, 20);
   TMissView& map = *w->MissView();
   w->Navigator()->SetZoom(200);

@@ -66,7 +66,7 @@ TEST_F(Tools, BrushLineAndFillWithTheMouseChangeExactlyTheirCellsInTheSavedFile)
   Start();
   ASSERT_TRUE(started);
   ShowActive(frame);
-  auto* palette = dynamic_cast<TMDIPictures*>(frame->Palette());
+  auto* palette = dynamic_cast<TMDIPictures*>(frame->EditWindow());
   ASSERT_NE(palette, nullptr);
   TMDIMiss* w = frame->OpenMissionFile(gameDir + "MIS/miss001.dat");
   TMissView& map = *w->MissView();

@@ -39,7 +39,7 @@ protected:
   void StartShown() {
     Start();
     ASSERT_TRUE(started);
-    palette = dynamic_cast<TMDIPictures*>(frame->Palette());
+    palette = dynamic_cast<TMDIPictures*>(frame->EditWindow());
     ASSERT_NE(palette, nullptr);
     test::ShowActive(frame);
   }

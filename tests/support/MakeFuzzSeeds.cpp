@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   fs::path dir = argv[1];
-  for (const char* sub : {"mission_reader", "shop_names", "tpwm_decoder", "map_block", "mission_json"})
+  for (const char* sub : {"mission_reader", "shop_names", "tpwm_decoder", "map_block", "mission_json", "settings_ini"})
     fs::create_directories(dir / sub);
   auto put = [&](const char* sub, const std::string& name, const ByteStream& bytes) {
     WriteWholeFile((dir / sub / name).string(), bytes);
@@ -55,6 +55,13 @@ int main(int argc, char** argv) {
   ByteStream forged = tolerated.Build();
   PutU32(forged, 22 + 4, static_cast<uint32_t>(forged.size() + 40));
   put("mission_reader", "tolerated", forged);
+
+  // A vhedit.ini as the editor leaves it.
+  const std::string ini =
+      "[General]\r\nVarnholtDir=C:\\Games\\Varnholt\\\r\nTxtFilesDir=GER\r\nToolBar=1\r\nAutosaveSeconds=120\r\n"
+      "UndoLimit=0x10\r\n[VH2Players]\r\nPlayerName1=\"Red\"\r\nPlayerColor1=3\r\n[Generator]\r\nRoughness=140\r\n"
+      "TerrainType=1\r\nSeed=42\r\n[Layout]\r\nMaximized=1\r\n; a comment\r\n";
+  put("settings_ini", "vhedit.ini", ByteStream(ini.begin(), ini.end()));
 
   std::string names = "\r\n#0000:0000{Intro|Red|3|Blue|5}\r\n#0001:0024{Name}\r\n#0002:0016{Sh\x81p}\r\n";
   ByteStream plain(names.begin(), names.end());

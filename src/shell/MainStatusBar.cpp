@@ -1,4 +1,4 @@
-#include "shell/StatusPanels.h"
+#include "shell/MainStatusBar.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -82,11 +82,11 @@ void TMainStatusBar::SetSimple(bool simple) {
   SelectionPanel->setVisible(!simple && !SelectionPanel->text().isEmpty());
 }
 
-void TMainStatusBar::ShowCell(TPoint pos, uint16_t terrain, uint16_t obj, uint16_t unit) {
-  PosPanel->SetPosition(pos);
-  TerPanel->setText(PartPanelText("Ter: ", terrain));
-  ObjPanel->setText(PartPanelText("Obj: ", obj));
-  VehPanel->setText(UnitPanelText(unit));
+void TMainStatusBar::ShowCell(const TShownCell& cell) {
+  PosPanel->SetPosition(cell.Cell);
+  TerPanel->setText(PartPanelText("Ter: ", cell.Terrain));
+  ObjPanel->setText(PartPanelText("Obj: ", cell.Obj));
+  VehPanel->setText(UnitPanelText(cell.Unit));
 }
 
 void TMainStatusBar::ShowSelection(size_t cells) {
@@ -100,19 +100,16 @@ void TMainStatusBar::ShowZoom(int percent) {
   ZoomPanel->setText(QString::number(percent) + QLatin1Char('%'));
 }
 
-} // namespace vh
-
-namespace vh {
-
-void TMainStatusBar::ShowPointerCell(std::optional<TPoint> pos, uint16_t terrain, uint16_t obj, uint16_t unit) {
-  if (!pos) {
+void TMainStatusBar::ShowPointerCell(const std::optional<TShownCell>& cell) {
+  if (!cell) {
     PointerPanel->clear();
     return;
   }
   PointerPanel->setText(QStringLiteral("Pointer %1:%2   %3   %4   %5")
-                            .arg(pos->x)
-                            .arg(pos->y)
-                            .arg(PartPanelText("Ter: ", terrain), PartPanelText("Obj: ", obj), UnitPanelText(unit)));
+                            .arg(cell->Cell.x)
+                            .arg(cell->Cell.y)
+                            .arg(PartPanelText("Ter: ", cell->Terrain), PartPanelText("Obj: ", cell->Obj),
+                                 UnitPanelText(cell->Unit)));
 }
 
 } // namespace vh

@@ -4,6 +4,7 @@
 #include <QStatusBar>
 #include <optional>
 
+#include "hexmap/CellEditing.h"
 #include "mission/Mission.h"
 
 namespace vh {
@@ -36,9 +37,9 @@ public:
   void SetSimple(bool simple);
   bool IsSimple() const { return simple_; }
   // Cursor cell and its terrain, object and unit word as the panels show them.
-  void ShowCell(TPoint pos, uint16_t terrain, uint16_t obj, uint16_t unit);
+  void ShowCell(const TShownCell& cell);
   // The cell under the mouse pointer, or none while the pointer is off the map.
-  void ShowPointerCell(std::optional<TPoint> pos, uint16_t terrain, uint16_t obj, uint16_t unit);
+  void ShowPointerCell(const std::optional<TShownCell>& cell);
 
   TPositionPanel* PosPanel = nullptr;
   QLabel* TerPanel = nullptr;
