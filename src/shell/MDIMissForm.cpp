@@ -11,9 +11,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/Errors.h"
 #include "hexmap/CellEditing.h"
+#include "mission/ShopNames.h"
 #include "shell/MissFrame.h"
 #include "tools/Cp1252.h"
+#include "tools/NamesFaultText.h"
 #include "tools/PaletteApi.h"
 
 namespace vh {
@@ -229,7 +232,8 @@ bool TMDIMiss::Pointer(const TPointerEvent& e) {
       pressTool_->Press(pointer);
     return true;
   }
-  if (moved && !(e.Shift.Buttons & Qt::LeftButton))
+  // The tool's marks follow the pointer, also during its own drag.
+  if (moved)
     CurrentTool().Hover(pointerCell_);
   return false;
 }
@@ -412,6 +416,37 @@ void TMDIMiss::closeEvent(QCloseEvent* event) {
     event->accept();
   else
     event->ignore();
+}
+
+// --- Saving -----------------------------------------------------------------------------
+
+namespace {
+
+// The model would refuse too; this says it in the user's language and where
+// to put it right.
+void RefuseUnsavableNames(const TMission& m, const QString& file) {
+  const std::vector<TNamesFault> faults = FindNamesFaults(m);
+  if (faults.empty())
+    return;
+  const TNamesFault& fault = faults.front();
+  const QString text =
+      QCoreApplication::translate("vh::TMDIMiss", "%1 was not saved. %2 Nothing was written; "
+                                                  "change it in %3 and save again.")
+          .arg(QFileInfo(file).fileName(), TNamesFaultText::Sentence(fault, &m),
+               TNamesFaultText::WhereToEdit(fault));
+  throw EVhError(text.toLocal8Bit().toStdString());
+}
+
+}  // namespace
+
+void TMDIMiss::Save() {
+  RefuseUnsavableNames(Mission(), PathToQString(Mission().FileName));
+  missView_->SaveMission();
+}
+
+void TMDIMiss::SaveAs(const std::string& fileName) {
+  RefuseUnsavableNames(Mission(), PathToQString(fileName));
+  missView_->SaveMissionAs(fileName);
 }
 
 } // namespace vh

@@ -46,8 +46,10 @@ public:
   // Reads a recovery copy as the unsaved state of `originalFile`.
   void OpenRecoveryCopy(const std::string& copyFile, const std::string& originalFile,
                         const std::string& originalNamesFile);
-  void Save() { missView_->SaveMission(); }
-  void SaveAs(const std::string& fileName) { missView_->SaveMissionAs(fileName); }
+  // Both refuse, before anything is written, a mission whose shop names
+  // file would read back differently, naming the text at fault.
+  void Save();
+  void SaveAs(const std::string& fileName);
   // The window is current with `editWindow` (the palette, may be null), or
   // no longer current.
   void SetActive(bool value, TPaletteApi* editWindow = nullptr);

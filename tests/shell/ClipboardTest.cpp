@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 
 #include "hexmap/PaintTools.h"
 #include "shell/FrameFixture.h"
@@ -101,20 +102,25 @@ TEST_F(ClipboardFixture, APointerHeldBelowTheWindowWhileSelectingScrollsTheMap) 
   ASSERT_NE(scroll, nullptr);
   QScrollBar* v = scroll->verticalScrollBar();
   v->setValue(0);
+  scroll->horizontalScrollBar()->setValue(0);
   ASSERT_GT(v->maximum(), 0);
+  // Through the window system, as the user presses: the editor then knows
+  // the button is held while the pointer stands still.
+  QWindow* window = frame->windowHandle();
+  ASSERT_NE(window, nullptr);
   const QPoint press = CentreOf(map, {1, 1});
-  Mouse(map, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, press, Qt::ShiftModifier);
-  // One move to below the window's lower edge, then the pointer stands still.
-  const QPoint below =
-      map.mapFrom(scroll->viewport(), QPoint(press.x() + 40, scroll->viewport()->height() + 30));
-  Mouse(map, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, below, Qt::ShiftModifier);
-  QCursor::setPos(map.mapToGlobal(below));
+  QTest::mousePress(window, Qt::LeftButton, Qt::ShiftModifier, map.mapTo(frame, press));
+  // One move to below the map's visible part, then the pointer stands still
+  // there on the screen while the map scrolls under it.
+  const QPoint below(press.x() + 40, scroll->viewport()->height() + 30);
+  QTest::mouseMove(window, scroll->viewport()->mapTo(frame, below));
+  QCursor::setPos(scroll->viewport()->mapToGlobal(below));
   const size_t before = w->Selection().Count();
   QTest::qWait(450);
   EXPECT_GT(v->value(), 0) << "the map scrolled";
   EXPECT_GT(w->Selection().Count(), before) << "the rectangle grew with it";
   const QPoint end = map.mapFromGlobal(QCursor::pos());
-  Mouse(map, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, end, Qt::ShiftModifier);
+  QTest::mouseRelease(window, Qt::LeftButton, Qt::ShiftModifier, map.mapTo(frame, end));
   EXPECT_EQ(w->Selection(), CellsInRect(THexGeometry{map.Style(), map.HexSpace()}, map.WidgetToBitmap(press),
                                         map.WidgetToBitmap(end), map.GridSize()));
   const int scrolled = v->value();
