@@ -81,6 +81,10 @@ TMDIMain::TMDIMain(const TLocations& locations, const TPlatformDirs& platform, Q
 
 TMDIMain::~TMDIMain() {
   tearingDown_ = true;
+  // The windows go with the frame's children, after this body: nothing may
+  // reach them through the application's signals meanwhile.
+  disconnect(qApp, nullptr, this, nullptr);
+  activeMiss_ = nullptr;
   for (TMDIMiss* w : MissionWindows())
     w->DetachFrame();
   if (generator_)
