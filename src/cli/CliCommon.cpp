@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "base/Errors.h"
+#include "base/Platform.h"
 #include "config/Installation.h"
 #include "mission/StdData.h"
 
@@ -54,10 +55,10 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<std
 std::string ProgramDir() {
   namespace fs = std::filesystem;
   std::error_code ec;
-  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  if (ec)
+  fs::path exe = PathOf(ProgramFile());
+  if (exe.empty())
     exe = fs::current_path(ec) / "vhmission";
-  std::string dir = exe.parent_path().string();
+  std::string dir = Utf8Of(exe.parent_path());
   if (dir.empty() || dir.back() != static_cast<char>(fs::path::preferred_separator))
     dir += static_cast<char>(fs::path::preferred_separator);
   return dir;

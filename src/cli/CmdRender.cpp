@@ -120,7 +120,7 @@ int Run(const std::vector<std::string>& args, const std::string& programDir) {
     std::fprintf(stderr, "vhmission: warning: %d cells name pictures the game does not have; they show the "
                  "missing-picture cross\n", missing);
   WriteImageFile(outFile, map, sets->GamePalette);
-  std::printf("wrote %s (%d x %d pixels)\n", Cp1252ToUtf8(outFile).c_str(), map.Width, map.Height);
+  std::printf("wrote %s (%d x %d pixels)\n", outFile.c_str(), map.Width, map.Height);
   return ExitOk;
 }
 

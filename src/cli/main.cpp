@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Platform.h"
 #include "cli/CliCommon.h"
 #include "cli/CmdRender.h"
 #include "cli/Commands.h"
@@ -56,7 +57,7 @@ const Command kCommands[] = {
 } // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+  std::vector<std::string> args = vh::ProgramArguments(argc, argv);
   for (const std::string& a : args) {
     if (a == "--help" || a == "-h") {
       std::fputs(kUsage, stdout);
