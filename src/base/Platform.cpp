@@ -21,8 +21,9 @@ namespace vh {
 std::string XdgConfigHome(const char* xdgConfigHome, const char* home) {
   if (xdgConfigHome && xdgConfigHome[0] == '/')
     return xdgConfigHome;
+  // A rule of Unix systems: its paths are written with "/".
   if (home && *home)
-    return Utf8Of(PathOf(home) / ".config");
+    return std::string(home) + (std::string(home).back() == '/' ? ".config" : "/.config");
   return {};
 }
 
