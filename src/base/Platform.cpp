@@ -220,8 +220,9 @@ std::string ReplaceBlocker(const std::string& path) {
   HANDLE h = CreateFileW(p.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
+    // Anything but another program's handle is left to the rename to find.
     DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND ? std::string() : Reason(error);
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? Reason(error) : std::string();
   }
   CloseHandle(h);
   return {};

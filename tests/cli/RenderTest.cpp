@@ -166,7 +166,7 @@ TEST_F(Render, FailuresGiveOneAndNameTheFile) {
   test::WriteFakeInstallation(game, program);
   r = Run({dir.File("maps/none.dat"), dir.File("x.bmp"), "--game-dir", game});
   EXPECT_EQ(r.code, 1);
-  EXPECT_NE(r.err.find("/maps/none."), std::string::npos) << r.err;  // its names file is read first
+  EXPECT_NE(r.err.find(test::Native("/maps/none.")), std::string::npos) << r.err;  // its names file is read first
 
   r = Run({missionFile, dir.File("no/dir/x.bmp"), "--game-dir", game});
   EXPECT_EQ(r.code, 1);
