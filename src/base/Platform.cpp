@@ -132,6 +132,13 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
   return args;
 }
 
+void UseUtf8Console() {
+  static UINT previous = GetConsoleOutputCP();
+  if (previous == 0 || previous == CP_UTF8 || !SetConsoleOutputCP(CP_UTF8))
+    return;
+  std::atexit([] { SetConsoleOutputCP(previous); });
+}
+
 std::optional<std::string> EnvironmentValue(const char* name) {
   const wchar_t* value = _wgetenv(Wide(name, CP_UTF8, 0).c_str());
   if (!value)
@@ -297,6 +304,8 @@ std::string Utf8Of(const fs::path& path) {
 std::vector<std::string> ProgramArguments(int argc, char** argv) {
   return std::vector<std::string>(argv + (argc > 0), argv + argc);
 }
+
+void UseUtf8Console() {}
 
 std::optional<std::string> EnvironmentValue(const char* name) {
   const char* value = std::getenv(name);

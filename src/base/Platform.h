@@ -29,6 +29,9 @@ std::string Utf8Of(const std::filesystem::path& path);
 // The arguments after the program's name, as UTF-8 (Windows hands main()
 // its code page's bytes, which cannot hold every file name).
 std::vector<std::string> ProgramArguments(int argc, char** argv);
+// Has a console show the UTF-8 the program prints (Windows consoles expect
+// their own code page) until the program ends.
+void UseUtf8Console();
 // An environment variable as UTF-8; nothing when it is not set.
 std::optional<std::string> EnvironmentValue(const char* name);
 

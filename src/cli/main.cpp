@@ -58,6 +58,7 @@ const Command kCommands[] = {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args = vh::ProgramArguments(argc, argv);
+  vh::UseUtf8Console();
   for (const std::string& a : args) {
     if (a == "--help" || a == "-h") {
       std::fputs(kUsage, stdout);
