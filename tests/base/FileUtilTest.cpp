@@ -159,6 +159,7 @@ TEST_F(FileUtilReplace, AReadOnlyTarget) {
     ExpectRefusedNaming("it is read-only");
   else
     ExpectReplaced();
+  fs::permissions(PathOf(P("miss.txt")), write, fs::perm_options::add);  // Windows removes no read-only file
 }
 
 TEST_F(FileUtilReplace, ATargetOpenElsewhere) {
