@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "demo/Palette.h"
 #include "demo/PartCatalog.h"
 #include "demo/Preview.h"
@@ -53,9 +54,9 @@ std::vector<std::string> WriteAppIcons(const std::string& hicolorDir, const std:
   std::vector<std::string> written;
   for (int size : AppIconSizes) {
     const std::string n = std::to_string(size);
-    const fs::path dir = fs::path(hicolorDir) / (n + "x" + n) / "apps";
+    const fs::path dir = PathOf(hicolorDir) / (n + "x" + n) / "apps";
     fs::create_directories(dir);
-    written.push_back((dir / (name + ".png")).string());
+    written.push_back(Utf8Of(dir / (name + ".png")));
     WriteWholeFile(written.back(), AppIconPng(size));
   }
   return written;

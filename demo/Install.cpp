@@ -3,10 +3,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "demo/Art.h"
 #include "demo/Missions.h"
 #include "demo/Palette.h"
-#include "base/FileUtil.h"
 
 namespace vh::demo {
 namespace fs = std::filesystem;
@@ -177,7 +178,7 @@ std::string IniText(const std::string& gameDir) {
 }
 
 bool WriteIniIfMissing(const std::string& path, const std::string& gameDir) {
-  if (fs::exists(path))
+  if (fs::exists(PathOf(path)))
     return false;
   std::string text = IniText(gameDir);
   WriteWholeFile(path, ByteStream(text.begin(), text.end()));
@@ -186,14 +187,14 @@ bool WriteIniIfMissing(const std::string& path, const std::string& gameDir) {
 
 InstallReport WriteInstallation(const std::string& programDir) {
   InstallReport report;
-  fs::path bin = fs::absolute(programDir).lexically_normal();
+  fs::path bin = fs::absolute(PathOf(programDir)).lexically_normal();
   fs::path game = bin / DemoGameDirName;
   fs::create_directories(game / "LIB");
   fs::create_directories(game / "MIS");
   fs::create_directories(game / DemoTextDirName);
   auto write = [&](const fs::path& p, const ByteStream& data) {
-    WriteWholeFile(p.string(), data);
-    report.Written.push_back(p.string());
+    WriteWholeFile(Utf8Of(p), data);
+    report.Written.push_back(Utf8Of(p));
   };
 
   write(game / "LIB" / "part000.lib", PartLibraryBytes(BuildPartPictures()));
@@ -209,12 +210,12 @@ InstallReport WriteInstallation(const std::string& programDir) {
   write(bin / "stdmiss.dat", StdMissBytes());
   write(bin / "stddf00.dat", StdDFBytes());
 
-  report.MissionsWritten = WriteSampleMissions(game.string(), StdMissBytes(), report.Written);
+  report.MissionsWritten = WriteSampleMissions(Utf8Of(game), StdMissBytes(), report.Written);
 
-  std::string gameDir = game.string();
+  std::string gameDir = Utf8Of(game);
   if (!gameDir.empty() && gameDir.back() != fs::path::preferred_separator)
     gameDir += fs::path::preferred_separator;
-  report.IniWritten = WriteIniIfMissing((bin / "vhedit.ini").string(), gameDir);
+  report.IniWritten = WriteIniIfMissing(Utf8Of(bin / "vhedit.ini"), gameDir);
   return report;
 }
 

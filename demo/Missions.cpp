@@ -5,10 +5,11 @@
 #include <cmath>
 #include <filesystem>
 
+#include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "demo/Canvas.h"
 #include "demo/MapBuilder.h"
 #include "demo/PartCatalog.h"
-#include "base/FileUtil.h"
 #include "mission/StdData.h"
 #include "support/TPWMEncoder.h"
 
@@ -472,7 +473,7 @@ bool WriteSampleMissions(const std::string& gameDir, const ByteStream& stdMiss, 
   std::copy_n(stdMiss.begin(), std::min(stdMiss.size(), StdMissionTemplate.size()), StdMissionTemplate.begin());
   TxtFilesDir = "GER";
   for (SampleMission& sm : BuildSampleMissions()) {
-    std::string path = (fs::path(gameDir) / "MIS" / sm.FileName).string();
+    std::string path = Utf8Of(PathOf(gameDir) / "MIS" / sm.FileName);
     sm.Mission->MissHeader = StdMissionTemplate;
     sm.Mission->SaveAs(path);
     written.push_back(path);

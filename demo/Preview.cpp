@@ -5,11 +5,12 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "base/ByteIO.h"
+#include "base/Platform.h"
 #include "demo/Art.h"
 #include "demo/Install.h"
 #include "demo/PartCatalog.h"
 #include "graphics/IndexedImage.h"
-#include "base/ByteIO.h"
 #include "hexmap/HexGeometry.h"
 #include "hexmap/MissionPicture.h"
 
@@ -115,7 +116,7 @@ void WriteImage(const Sheet& sheet, const PaletteData& pal, const std::string& p
       palette[i] = {pal[i].b, pal[i].g, pal[i].r, 0};
     out = EncodePng(image, palette);
   }
-  std::ofstream f(path, std::ios::binary);
+  std::ofstream f(PathOf(path), std::ios::binary);
   f.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
   if (!f)
     throw std::runtime_error("cannot write " + path);

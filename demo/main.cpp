@@ -9,8 +9,10 @@
 #include <exception>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "config/Installation.h"
 #include "demo/AppIcon.h"
 #include "demo/Install.h"
@@ -25,14 +27,15 @@ int main(int argc, char** argv) {
   std::string install, sheet, defaultsIni, icons, section = "all";
   int scale = 1;
   int crop[4] = {0, 0, 0, 0};
-  for (int i = 1; i < argc; ++i) {
-    std::string a = argv[i];
+  const std::vector<std::string> args = vh::ProgramArguments(argc, argv);
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
     auto value = [&]() -> std::string {
-      if (i + 1 >= argc) {
+      if (i + 1 >= args.size()) {
         std::cerr << "vhdemo: " << a << " needs a value\n";
         std::exit(2);
       }
-      return argv[++i];
+      return args[++i];
     };
     if (a == "--install")
       install = value();

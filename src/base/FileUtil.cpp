@@ -1,18 +1,15 @@
 #include "base/FileUtil.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <system_error>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 #include "base/Errors.h"
+#include "base/Platform.h"
 
 namespace fs = std::filesystem;
 
@@ -33,22 +30,50 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
 
 std::string Reason() { return std::strerror(errno); }
 
+bool Exists(const std::string& path) {
+  std::error_code ec;
+  return fs::exists(PathOf(path), ec);
+}
+
+// Why `target` cannot be replaced, as the message of the error; empty when
+// nothing stands in the way that can be known before trying.
+std::string CannotReplace(const std::string& target) {
+  std::error_code ec;
+  const fs::path p = PathOf(target);
+  if (fs::exists(p, ec) && !fs::is_regular_file(p, ec))
+    return "Cannot replace \"" + target + "\": it is not a file";
+  std::string why = ReplaceBlocker(target);
+  return why.empty() ? why : "Cannot replace file \"" + target + "\": " + why;
+}
+
+void Remove(const std::string& path) {
+  std::error_code ec;
+  fs::remove(PathOf(path), ec);
+}
+
 } // namespace
 
 std::string ResolvePathCI(const std::string& path) {
-  std::error_code ec;
-  if (path.empty() || fs::exists(path, ec))
+  // Windows finds a file whatever the case of its name, but reports and
+  // replaces files under the names they have, as Linux does.
+  if (path.empty() || (!OnWindows && Exists(path)))
     return path;
   std::string native = path;
-#ifndef _WIN32
-  for (char& c : native)
-    if (c == '\\')
-      c = '/';
-#endif
-  fs::path p(native);
+  if constexpr (!OnWindows)
+    std::replace(native.begin(), native.end(), '\\', '/');
+  std::error_code ec;
+  const fs::path p = PathOf(native);
   fs::path built = p.root_path();
   for (const fs::path& part : p.relative_path()) {
     fs::path exact = built / part;
+    if (part.empty() || part == "." || part == "..") {
+      built = exact;
+      continue;
+    }
+    if (std::optional<fs::path> name = NameOnDisk(exact)) {
+      built = built / *name;
+      continue;
+    }
     if (fs::exists(exact, ec)) {
       built = exact;
       continue;
@@ -56,7 +81,7 @@ std::string ResolvePathCI(const std::string& path) {
     bool found = false;
     fs::path dir = built.empty() ? fs::path(".") : built;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-      if (EqualNoCase(it->path().filename().string(), part.string())) {
+      if (EqualNoCase(Utf8Of(it->path().filename()), Utf8Of(part))) {
         built = built / it->path().filename();
         found = true;
         break;
@@ -65,13 +90,12 @@ std::string ResolvePathCI(const std::string& path) {
     if (!found)
       return path;
   }
-  return built.string();
+  return Utf8Of(built);
 }
 
 std::string ResolvePathForWrite(const std::string& path) {
   std::string found = ResolvePathCI(path);
-  std::error_code ec;
-  if (fs::exists(found, ec))
+  if (Exists(found))
     return found;
   size_t sep = path.find_last_of("/\\");
   if (sep == std::string::npos)
@@ -80,13 +104,14 @@ std::string ResolvePathForWrite(const std::string& path) {
 }
 
 ByteStream ReadWholeFile(const std::string& path, size_t maxSize) {
-  std::ifstream in(path, std::ios::binary);
+  const fs::path p = PathOf(path);
+  std::ifstream in(p, std::ios::binary);
   if (!in)
     throw EInOutError("Cannot open file \"" + path + "\": " + Reason());
   std::error_code ec;
-  if (fs::is_directory(path, ec))
+  if (fs::is_directory(p, ec))
     throw EInOutError("Cannot open file \"" + path + "\": it is a directory");
-  auto size = fs::file_size(path, ec);
+  auto size = fs::file_size(p, ec);
   if (!ec && size > maxSize)
     throw EInOutError("File \"" + path + "\" is too large (" + std::to_string(size) + " bytes)");
   ByteStream data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -98,86 +123,63 @@ ByteStream ReadWholeFile(const std::string& path, size_t maxSize) {
 std::string WriteTempFile(const std::string& path, const ByteStream& data) {
   static std::mt19937 rng{std::random_device{}()};
   std::string temp = path + ".tmp" + std::to_string(rng() % 1000000);
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f)
-    throw EInOutError("Cannot create file \"" + path + "\": " + Reason());
-  bool ok = data.empty() || std::fwrite(data.data(), 1, data.size(), f) == data.size();
-  std::string why = ok ? "" : Reason();
-  if (std::fflush(f) != 0 && ok) {
-    ok = false;
-    why = Reason();
-  }
-#ifndef _WIN32
-  // The data must be on disk before the rename makes it the file of record.
-  if (ok && ::fsync(::fileno(f)) != 0) {
-    ok = false;
-    why = Reason();
-  }
-#endif
-  if (std::fclose(f) != 0 && ok) {
-    ok = false;
-    why = Reason();
-  }
-  if (!ok) {
+  bool created = false;
+  std::string why = WriteFileToDisk(temp, data, &created);
+  if (!why.empty()) {
     DiscardTempFile(temp);
-    throw EInOutError("Cannot write file \"" + path + "\": " + why);
+    throw EInOutError((created ? "Cannot write file \"" : "Cannot create file \"") + path + "\": " + why);
   }
   return temp;
 }
 
 void CommitTempFile(const std::string& temp, const std::string& path) {
-  std::error_code ec;
-  if (fs::exists(path, ec) && !fs::is_regular_file(path, ec)) {
+  if (std::string error = CannotReplace(path); !error.empty()) {
     DiscardTempFile(temp);
-    throw EInOutError("Cannot replace \"" + path + "\": it is not a file");
+    throw EInOutError(error);
   }
-  fs::rename(temp, path, ec);
-  if (ec) {
+  if (std::string why = RenameReplacing(temp, path); !why.empty()) {
     DiscardTempFile(temp);
-    throw EInOutError("Cannot replace file \"" + path + "\": " + ec.message());
+    throw EInOutError("Cannot replace file \"" + path + "\": " + why);
   }
 }
 
 void CommitTempFiles(const std::vector<TTempFile>& files) {
-  std::error_code ec;
   auto discardAll = [&files] {
     for (const TTempFile& f : files)
       DiscardTempFile(f.Temp);
   };
-  for (const TTempFile& f : files)
-    if (fs::exists(f.Target, ec) && !fs::is_regular_file(f.Target, ec)) {
+  // Whatever can be known to fail is found before anything changes.
+  for (const TTempFile& f : files) {
+    if (std::string error = CannotReplace(f.Target); !error.empty()) {
       discardAll();
-      throw EInOutError("Cannot replace \"" + f.Target + "\": it is not a file");
+      throw EInOutError(error);
     }
+  }
   // Keep each old target under a side name until all are in place.
   std::vector<std::string> backups(files.size());
   size_t done = 0;
   auto rollBack = [&] {
     for (size_t i = done; i-- > 0;) {
       if (backups[i].empty())
-        fs::remove(files[i].Target, ec);
+        Remove(files[i].Target);
       else
-        fs::rename(backups[i], files[i].Target, ec);
+        RenameReplacing(backups[i], files[i].Target);
     }
   };
   for (; done < files.size(); ++done) {
     const TTempFile& f = files[done];
-    if (fs::exists(f.Target, ec)) {
+    if (Exists(f.Target)) {
       backups[done] = f.Target + ".bak" + f.Temp.substr(f.Temp.rfind(".tmp") + 4);
-      fs::rename(f.Target, backups[done], ec);
-      if (ec) {
-        std::string why = ec.message();
+      if (std::string why = RenameReplacing(f.Target, backups[done]); !why.empty()) {
         backups[done].clear();
         rollBack();
         discardAll();
         throw EInOutError("Cannot replace file \"" + f.Target + "\": " + why);
       }
     }
-    fs::rename(f.Temp, f.Target, ec);
-    if (ec) {
-      std::string why = ec.message();
+    if (std::string why = RenameReplacing(f.Temp, f.Target); !why.empty()) {
       if (!backups[done].empty())
-        fs::rename(backups[done], f.Target, ec);
+        RenameReplacing(backups[done], f.Target);
       rollBack();
       discardAll();
       throw EInOutError("Cannot replace file \"" + f.Target + "\": " + why);
@@ -185,12 +187,11 @@ void CommitTempFiles(const std::vector<TTempFile>& files) {
   }
   for (const std::string& b : backups)
     if (!b.empty())
-      fs::remove(b, ec);
+      Remove(b);
 }
 
 void DiscardTempFile(const std::string& temp) noexcept {
-  std::error_code ec;
-  fs::remove(temp, ec);
+  Remove(temp);
 }
 
 void WriteWholeFile(const std::string& path, const ByteStream& data) {

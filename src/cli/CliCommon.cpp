@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "base/Errors.h"
+#include "base/Platform.h"
 #include "config/Installation.h"
 #include "mission/MissionFile.h"
 #include "mission/StdData.h"
@@ -56,10 +57,10 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<std
 std::string ProgramDir() {
   namespace fs = std::filesystem;
   std::error_code ec;
-  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  if (ec)
+  fs::path exe = PathOf(ProgramFile());
+  if (exe.empty())
     exe = fs::current_path(ec) / "vhmission";
-  std::string dir = exe.parent_path().string();
+  std::string dir = Utf8Of(exe.parent_path());
   if (dir.empty() || dir.back() != static_cast<char>(fs::path::preferred_separator))
     dir += static_cast<char>(fs::path::preferred_separator);
   return dir;
@@ -202,8 +203,9 @@ bool Utf8ToCp1252(std::string_view text, std::string& out, long& bad) {
 }
 
 std::string PathText(const std::string& path) {
-  const std::u8string u8 = std::filesystem::path(path).u8string();
-  const std::string_view bytes(reinterpret_cast<const char*>(u8.data()), u8.size());
+  // Paths are UTF-8 already; what is not valid is shown as such, never
+  // read as code page 1252.
+  const std::string_view bytes(path);
   std::string out;
   for (size_t at = 0; at < bytes.size();) {
     const long cp = NextCodePoint(bytes, at);

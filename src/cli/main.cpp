@@ -2,12 +2,14 @@
 #include <string>
 #include <vector>
 
+#include "base/Platform.h"
 #include "cli/CliCommon.h"
 #include "cli/Usage.h"
 #include "config/Installation.h"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+  std::vector<std::string> args = vh::ProgramArguments(argc, argv);
+  vh::UseUtf8Console();
   for (const std::string& a : args) {
     if (a == "--help" || a == "-h") {
       std::fputs(vh::cli::HelpText().c_str(), stdout);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "config/IniFile.h"
 
 namespace fs = std::filesystem;
@@ -24,7 +25,7 @@ std::string MapIntoPrefix(const std::string& path, const std::string& prefix) {
   char drive = static_cast<char>(std::tolower(static_cast<unsigned char>(path[0])));
   std::string base = WithTrailingSeparator(prefix) + "dosdevices/" + drive + ":";
   std::error_code ec;
-  if (!fs::exists(base, ec) && drive == 'c')
+  if (!fs::exists(PathOf(base), ec) && drive == 'c')
     base = WithTrailingSeparator(prefix) + "drive_c";
   std::string rest = path.substr(3);
   std::replace(rest.begin(), rest.end(), '\\', '/');
@@ -36,28 +37,27 @@ std::string MapIntoPrefix(const std::string& path, const std::string& prefix) {
 std::string WithTrailingSeparator(const std::string& dir) {
   if (dir.empty() || IsPathSep(dir.back()))
     return dir;
-  // Keep a path written with backslashes in one style.
-  bool backslashes = dir.find('\\') != std::string::npos && dir.find('/') == std::string::npos;
-  return dir + (backslashes ? '\\' : kNativeSep);
+  // Keep a path written with one kind of separator in its style.
+  const bool slashes = dir.find('/') != std::string::npos, backslashes = dir.find('\\') != std::string::npos;
+  if (slashes != backslashes)
+    return dir + (slashes ? '/' : '\\');
+  return dir + kNativeSep;
 }
 
 TPlatformDirs CurrentPlatformDirs() {
   TPlatformDirs dirs;
-#ifndef _WIN32
-  std::string prefix;
-  if (const char* env = std::getenv("WINEPREFIX"); env && *env)
-    prefix = env;
-  else if (const char* home = std::getenv("HOME"); home && *home)
-    prefix = std::string(home) + "/.wine";
+  dirs.WindowsDir = WindowsDirectory();
+  if (!dirs.WindowsDir.empty())
+    return dirs;
+  std::string prefix = EnvironmentValue("WINEPREFIX").value_or("");
+  if (prefix.empty())
+    if (std::string home = EnvironmentValue("HOME").value_or(""); !home.empty())
+      prefix = home + "/.wine";
   std::error_code ec;
-  if (!prefix.empty() && fs::is_directory(prefix, ec)) {
+  if (!prefix.empty() && fs::is_directory(PathOf(prefix), ec)) {
     dirs.WinePrefix = prefix;
     dirs.WindowsDir = ResolvePathCI(prefix + "/drive_c/windows");
   }
-#else
-  if (const char* windir = std::getenv("WINDIR"))
-    dirs.WindowsDir = windir;
-#endif
   return dirs;
 }
 
@@ -104,7 +104,7 @@ TConfig ReadConfig(const TLocations& locations, const TPlatformDirs& platform) {
 
 void WriteConfig(const TConfig& c) {
   std::error_code ec;
-  if (const fs::path folder = fs::path(c.IniPath()).parent_path(); !folder.empty())
+  if (const fs::path folder = PathOf(c.IniPath()).parent_path(); !folder.empty())
     fs::create_directories(folder, ec);  // a failure shows when the file is saved
   TIniFile ini(c.IniPath());
   ini.WriteString("General", "VarnholtDir", WithTrailingSeparator(c.GameDir));

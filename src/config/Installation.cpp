@@ -4,12 +4,10 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "config/Config.h"
 
 namespace fs = std::filesystem;
@@ -19,21 +17,12 @@ namespace vh {
 namespace {
 
 std::string WithSlash(const fs::path& dir) {
-  return WithTrailingSeparator(dir.lexically_normal().string());
+  return WithTrailingSeparator(Utf8Of(dir.lexically_normal()));
 }
 
 bool Exists(const std::string& path) {
   std::error_code ec;
-  return fs::exists(ResolvePathCI(path), ec);
-}
-
-bool IsWritableDir(const std::string& dir) {
-#ifndef _WIN32
-  return ::access(dir.c_str(), W_OK) == 0;
-#else
-  std::error_code ec;
-  return fs::is_directory(dir, ec);
-#endif
+  return fs::exists(PathOf(ResolvePathCI(path)), ec);
 }
 
 // "VarnholtDemo\" but neither "/games/vh" nor "C:\GAMES\".
@@ -58,25 +47,26 @@ std::string FindDataDir(const std::string& programDir) {
   if (Exists(beside + DataMarkerFile))
     return beside;
   std::error_code ec;
-  const fs::path installed = fs::path(beside) / InstalledDataDirFromProgram();
+  const fs::path installed = PathOf(beside) / InstalledDataDirFromProgram();
   if (fs::is_directory(installed, ec))
     return WithSlash(installed);
   return beside;
 }
 
+namespace {
+
+std::string AppFolderIn(const std::string& base) {
+  return base.empty() ? base : Utf8Of((PathOf(base) / AppDirName).lexically_normal());
+}
+
+}  // namespace
+
 std::string UserConfigDir(const char* xdgConfigHome, const char* home) {
-  fs::path base;
-  if (xdgConfigHome && *xdgConfigHome && fs::path(xdgConfigHome).is_absolute())
-    base = xdgConfigHome;
-  else if (home && *home)
-    base = fs::path(home) / ".config";
-  else
-    return {};
-  return (base / AppDirName).lexically_normal().string();
+  return AppFolderIn(XdgConfigHome(xdgConfigHome, home));
 }
 
 std::string UserConfigDirFromEnvironment() {
-  return UserConfigDir(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  return AppFolderIn(UserConfigBase());
 }
 
 TIniLocation ChooseIniLocation(const TIniFacts& facts, const std::optional<std::string>& iniOverride) {
@@ -113,10 +103,9 @@ TIniFile OpenSettings(const TIniLocation& location) {
   TIniFile ini(defaults);
   std::string gameDir = ini.ReadString("General", "VarnholtDir", "");
   if (IsRelativeDir(gameDir)) {
-#ifndef _WIN32
-    std::replace(gameDir.begin(), gameDir.end(), '\\', '/');
-#endif
-    ini.WriteString("General", "VarnholtDir", WithSlash(fs::path(defaults).parent_path() / gameDir));
+    if constexpr (!OnWindows)
+      std::replace(gameDir.begin(), gameDir.end(), '\\', '/');
+    ini.WriteString("General", "VarnholtDir", WithSlash(PathOf(defaults).parent_path() / PathOf(gameDir)));
   }
   // The shipped file stays as it is; a save goes to the user's file.
   ini.SetPath(location.Path);
@@ -127,7 +116,7 @@ bool CreateIniFromDefaults(const TIniLocation& location) {
   if (location.Defaults.empty() || Exists(location.Path) || !Exists(location.Defaults))
     return false;
   std::error_code ec;
-  fs::create_directories(fs::path(location.Path).parent_path(), ec);
+  fs::create_directories(PathOf(location.Path).parent_path(), ec);
   OpenSettings(location).Save();
   return true;
 }

@@ -35,6 +35,8 @@ std::string FindDataDir(const std::string& programDir);
 // absolute path, else $HOME/.config, followed by AppDirName. Empty when
 // neither is set. No separator at the end.
 std::string UserConfigDir(const char* xdgConfigHome, const char* home);
+// The same for the running system: the XDG folder on Linux,
+// %APPDATA%\varnholt-editor on Windows.
 std::string UserConfigDirFromEnvironment();
 
 // Which vhedit.ini the programs use. `Defaults` names the shipped default

@@ -1,18 +1,13 @@
 #include "config/Recovery.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <sstream>
 
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 
 namespace fs = std::filesystem;
 
@@ -64,14 +59,21 @@ bool ParseInt(const std::string& text, int64_t& value) {
   return true;
 }
 
-std::string SystemReason(int error) { return std::strerror(error); }
+std::string LockPath(const std::string& sessionDir) {
+  return sessionDir + "/" + RecoveryLockName;
+}
 
-// Takes the exclusive lock of an open lock file without waiting.
-bool TryLock(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }
-
-int OpenLockFile(const std::string& path, bool create) {
-  int flags = O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0);
-  return ::open(path.c_str(), flags, 0600);
+// Removes a session folder that `lock` holds. The lock file goes last, after
+// the lock is released (Windows removes no file that is open): until then no
+// other editor takes the folder for one left behind.
+void RemoveSession(const std::string& dir, TFileLock& lock) noexcept {
+  std::error_code ec;
+  const fs::path folder = PathOf(dir);
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec))
+    if (entry.path().filename() != RecoveryLockName)
+      fs::remove_all(entry.path(), ec);
+  lock.Release();
+  fs::remove_all(folder, ec);
 }
 
 } // namespace
@@ -135,9 +137,9 @@ void RemoveRecoveryCopy(const TRecoveryCopy& copy) noexcept {
   std::error_code ec;
   // The description goes first: without it a later start no longer offers
   // the copy, whatever else is left.
-  fs::remove(copy.InfoPath(), ec);
-  fs::remove(copy.MissionPath(), ec);
-  fs::remove(copy.NamesPath(), ec);
+  fs::remove(PathOf(copy.InfoPath()), ec);
+  fs::remove(PathOf(copy.MissionPath()), ec);
+  fs::remove(PathOf(copy.NamesPath()), ec);
 }
 
 // --- The running editor's session ------------------------------------------------
@@ -150,52 +152,37 @@ TRecoverySession::TRecoverySession(std::string recoveryDir) : recoveryDir_(std::
 TRecoverySession::~TRecoverySession() { End(); }
 
 const std::string& TRecoverySession::Dir() {
-  if (lockFd_ >= 0)
+  if (lock_.Held())
     return dir_;
   auto fail = [&](const std::string& what, const std::string& why) {
     return EInOutError("Cannot create the recovery folder " + what + ": " + why);
   };
   std::error_code ec;
-  fs::create_directories(recoveryDir_, ec);
-  if (ec || !fs::is_directory(recoveryDir_))
+  const fs::path base = PathOf(recoveryDir_);
+  fs::create_directories(base, ec);
+  if (ec || !fs::is_directory(base, ec))
     throw fail(recoveryDir_, ec ? ec.message() : "it is not a folder");
   auto now = std::chrono::system_clock::now().time_since_epoch();
-  std::string name = kSessionPrefix + std::to_string(::getpid()) + "-" +
+  std::string pid = std::to_string(ProcessId());
+  std::string name = kSessionPrefix + pid + "-" +
                      std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-  // The folder gets its final name only once it is locked, so that a starting
-  // editor never takes it for the folder of a dead one.
-  std::string temp = recoveryDir_ + "/." + name;
   std::string dir = recoveryDir_ + "/" + name;
-  if (!fs::create_directory(temp, ec))
-    throw fail(temp, ec ? ec.message() : "it exists already");
-  int fd = OpenLockFile(temp + "/" + RecoveryLockName, true);
-  if (fd < 0 || !TryLock(fd)) {
-    int error = errno;
-    if (fd >= 0)
-      ::close(fd);
-    fs::remove_all(temp, ec);
-    throw fail(temp, SystemReason(error));
+  if (!fs::create_directory(PathOf(dir), ec))
+    throw fail(dir, ec ? ec.message() : "it exists already");
+  // A starting editor skips a folder without a lock file, and the lock file
+  // appears locked: it never takes this folder for the folder of a dead one.
+  if (std::string why = lock_.Create(LockPath(dir), pid + "\n"); !why.empty()) {
+    fs::remove_all(PathOf(dir), ec);
+    throw fail(dir, why);
   }
-  std::string pid = std::to_string(::getpid()) + "\n";
-  [[maybe_unused]] ssize_t written = ::write(fd, pid.data(), pid.size());
-  fs::rename(temp, dir, ec);
-  if (ec) {
-    ::close(fd);
-    fs::remove_all(temp, ec);
-    throw fail(dir, ec.message());
-  }
-  lockFd_ = fd;
   dir_ = dir;
   return dir_;
 }
 
 void TRecoverySession::End() noexcept {
-  if (lockFd_ < 0)
+  if (!lock_.Held())
     return;
-  std::error_code ec;
-  fs::remove_all(dir_, ec);
-  ::close(lockFd_);
-  lockFd_ = -1;
+  RemoveSession(dir_, lock_);
   dir_.clear();
 }
 
@@ -203,59 +190,51 @@ void TRecoverySession::End() noexcept {
 
 TOrphanedCopies::TOrphanedCopies(const std::string& recoveryDir, const std::string& ownSessionDir) {
   std::error_code ec;
-  if (!fs::is_directory(recoveryDir, ec))
+  if (!fs::is_directory(PathOf(recoveryDir), ec))
     return;
-  fs::path own = ownSessionDir.empty() ? fs::path() : fs::weakly_canonical(ownSessionDir, ec);
-  for (const fs::directory_entry& entry : fs::directory_iterator(recoveryDir, ec)) {
-    std::string name = entry.path().filename().string();
+  fs::path own = ownSessionDir.empty() ? fs::path() : fs::weakly_canonical(PathOf(ownSessionDir), ec);
+  for (const fs::directory_entry& entry : fs::directory_iterator(PathOf(recoveryDir), ec)) {
+    std::string name = Utf8Of(entry.path().filename());
     if (name.rfind(kSessionPrefix, 0) != 0 || !entry.is_directory(ec))
       continue;
     if (!own.empty() && fs::weakly_canonical(entry.path(), ec) == own)
       continue;
-    std::string dir = entry.path().string();
-    int fd = OpenLockFile(dir + "/" + RecoveryLockName, false);
-    if (fd < 0)
-      continue;
-    if (!TryLock(fd)) {
-      ::close(fd);  // its editor still runs
-      continue;
-    }
+    std::string dir = Utf8Of(entry.path());
+    TFileLock lock;
+    if (lock.TryLock(LockPath(dir)) != TFileLock::TResult::Locked)
+      continue;  // its editor still runs, or is just starting
     size_t before = copies_.size();
-    for (const fs::directory_entry& file : fs::directory_iterator(dir, ec)) {
+    for (const fs::directory_entry& file : fs::directory_iterator(entry.path(), ec)) {
       if (file.path().extension() != ".rec")
         continue;
-      TRecoveryCopy copy{dir, file.path().stem().string(), {}};
+      TRecoveryCopy copy{dir, Utf8Of(file.path().stem()), {}};
       try {
         ByteStream bytes = ReadWholeFile(copy.InfoPath(), 1 << 16);
         copy.Info = ParseRecoveryInfo(std::string(bytes.begin(), bytes.end()), copy.InfoPath());
       } catch (const EVhError&) {
         continue;
       }
-      if (fs::is_regular_file(copy.MissionPath(), ec))
+      if (fs::is_regular_file(PathOf(copy.MissionPath()), ec))
         copies_.push_back(std::move(copy));
     }
     if (copies_.size() == before) {
       // Nothing worth offering: an editor that died before its first copy.
       bool empty = true;
-      for (const fs::directory_entry& file : fs::directory_iterator(dir, ec))
+      for (const fs::directory_entry& file : fs::directory_iterator(entry.path(), ec))
         if (file.path().filename() != RecoveryLockName)
           empty = false;
       if (empty)
-        fs::remove_all(dir, ec);
-      ::close(fd);
+        RemoveSession(dir, lock);
       continue;
     }
-    sessions_.push_back({dir, fd});
+    sessions_.push_back({dir, std::move(lock)});
   }
   std::stable_sort(copies_.begin(), copies_.end(), [](const TRecoveryCopy& a, const TRecoveryCopy& b) {
     return a.Info.SavedAt < b.Info.SavedAt;
   });
 }
 
-TOrphanedCopies::~TOrphanedCopies() {
-  for (const Session& s : sessions_)
-    ::close(s.LockFd);
-}
+TOrphanedCopies::~TOrphanedCopies() = default;  // the locks go with their sessions
 
 void TOrphanedCopies::Discard(const TRecoveryCopy& which) noexcept {
   const TRecoveryCopy copy = which;  // `which` may be one of copies_
@@ -270,9 +249,7 @@ void TOrphanedCopies::Discard(const TRecoveryCopy& which) noexcept {
   for (auto it = sessions_.begin(); it != sessions_.end(); ++it) {
     if (it->Dir != copy.SessionDir)
       continue;
-    std::error_code ec;
-    fs::remove_all(it->Dir, ec);
-    ::close(it->LockFd);
+    RemoveSession(it->Dir, it->Lock);
     sessions_.erase(it);
     return;
   }
@@ -284,12 +261,9 @@ void TOrphanedCopies::DiscardAll() noexcept {
 }
 
 bool RecoverySessionAlive(const std::string& sessionDir) {
-  int fd = OpenLockFile(sessionDir + "/" + RecoveryLockName, false);
-  if (fd < 0)
-    return false;
-  bool alive = !TryLock(fd);
-  ::close(fd);  // closing drops a lock this call took
-  return alive;
+  // A lock this call takes goes again with `probe`.
+  TFileLock probe;
+  return probe.TryLock(LockPath(sessionDir)) == TFileLock::TResult::Busy;
 }
 
 } // namespace vh

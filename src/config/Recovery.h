@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "base/Platform.h"
 #include "mission/Mission.h"
 
 namespace vh {
 
 // Recovery copies of unsaved missions. Every running editor owns a session
 // folder inside the recovery folder and holds an exclusive lock on the
-// folder's lock file for as long as it runs. The kernel drops that lock when
+// folder's lock file for as long as it runs. The system drops that lock when
 // the process dies in whatever way, so a session folder whose lock can be
 // taken was left by an editor that did not end normally.
 
@@ -60,14 +61,14 @@ public:
   // Creates and locks the session folder when that has not happened yet and
   // returns it. Raises EInOutError.
   const std::string& Dir();
-  bool Started() const { return lockFd_ >= 0; }
+  bool Started() const { return lock_.Held(); }
   // Removes the folder with everything in it and ends the session.
   void End() noexcept;
 
 private:
   std::string recoveryDir_;
   std::string dir_;
-  int lockFd_ = -1;
+  TFileLock lock_;
 };
 
 // The session folders of editors that no longer run. Each one stays locked by
@@ -92,7 +93,7 @@ public:
 private:
   struct Session {
     std::string Dir;
-    int LockFd;
+    TFileLock Lock;
   };
   std::vector<Session> sessions_;
   std::vector<TRecoveryCopy> copies_;

@@ -6,9 +6,10 @@
 #include <filesystem>
 
 #include "base/Anomaly.h"
-#include "mission/DFLayers.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "base/Platform.h"
+#include "mission/DFLayers.h"
 #include "mission/StdData.h"
 
 namespace vh {
@@ -247,10 +248,10 @@ void TMission::LoadFromFile(const std::string& fileName, bool defaultNames) {
 
 std::string MissingNamesFile(const std::string& missionPath) {
   std::error_code error;
-  if (!std::filesystem::exists(ResolvePathCI(missionPath), error))
+  if (!std::filesystem::exists(PathOf(ResolvePathCI(missionPath)), error))
     return {};
   std::string names = ResolvePathCI(NamesPathFor(missionPath, TxtFilesDir));
-  return std::filesystem::exists(names, error) || error ? std::string() : names;
+  return std::filesystem::exists(PathOf(names), error) || error ? std::string() : names;
 }
 
 namespace {

@@ -11,6 +11,7 @@
 #include "base/CodePage.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "mission/TPWM.h"
 
 namespace vh {
@@ -104,7 +105,7 @@ TShopNames ParseShopNames(std::span<const uint8_t> file, const std::string& sour
 }
 
 TShopNames ReadShopNames(const std::string& path, std::vector<int>* skippedLines) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathOf(path), std::ios::binary);
   if (!in)
     throw EInOutError("Cannot open shop name file \"" + path + "\": " + std::strerror(errno));
   ByteStream data;

@@ -45,7 +45,7 @@ std::string FromQString(const QString& text) {
 }
 
 QString MessageToQString(const std::string& message) {
-  QStringDecoder decode(QStringDecoder::System, QStringDecoder::Flag::Stateless);
+  QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = decode(QByteArrayView(message.data(), static_cast<qsizetype>(message.size())));
   return decode.hasError() ? ToQString(message) : text;
 }

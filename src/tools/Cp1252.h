@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFile>
 #include <QString>
 
 #include <string>
@@ -13,13 +12,15 @@ QString ToQString(const std::string& cp1252);
 // Characters code page 1252 cannot hold become '?'.
 std::string FromQString(const QString& text);
 
-// The text of an error message. Messages name files by their paths, in the
-// file system's encoding; a message that is no valid text of it quotes the
-// model and is read as code page 1252.
+// The text of an error message. Messages name files by their paths, in
+// UTF-8; a message that is no valid UTF-8 quotes the model and is read as
+// code page 1252.
 QString MessageToQString(const std::string& message);
 
-// Paths are the file system's own bytes, not code page 1252.
-inline QString PathToQString(const std::string& path) { return QFile::decodeName(path.c_str()); }
-inline std::string PathFromQString(const QString& path) { return QFile::encodeName(path).toStdString(); }
+// Paths are UTF-8 on every system, not code page 1252 (the core turns them
+// into the file system's names; on Windows the system's code page could not
+// hold every name).
+inline QString PathToQString(const std::string& path) { return QString::fromStdString(path); }
+inline std::string PathFromQString(const QString& path) { return path.toStdString(); }
 
 }  // namespace vh

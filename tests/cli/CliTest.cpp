@@ -1,16 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <span>
 #include <string>
-#include <sys/wait.h>
 
 #include "base/FileUtil.h"
 #include "mission/TPWM.h"
+#include "base/Platform.h"
 #include "support/MissionBytes.h"
+#include "support/Process.h"
 #include "support/TempDir.h"
 
 namespace vh {
@@ -18,24 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int code = -1;
-  std::string out;  // stdout and stderr together
-};
+using Outcome = test::TOutcome;
 
 Outcome Vhmission(const std::string& args) {
-  std::string cmd = std::string(VHMISSION_EXE) + " " + args + " 2>&1";
-  Outcome r;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p)
-    return r;
-  std::array<char, 4096> buf;
-  size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-    r.out.append(buf.data(), n);
-  int status = pclose(p);
-  r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
+  return test::RunProgram(test::ProgramPath(VHMISSION_EXE), args);
 }
 
 class Cli : public ::testing::Test {
@@ -47,7 +32,7 @@ protected:
     WriteWholeFile(P("std/stdmiss.dat"), ByteStream(332, 0));
     WriteWholeFile(P("std/stddf00.dat"), ByteStream{});
   }
-  std::string P(const std::string& rel) const { return (dir / rel).string(); }
+  std::string P(const std::string& rel) const { return tmp.File(rel); }
 
   void WriteSample(const std::string& name, const test::MissionBytes& b, const std::string& names) {
     WriteWholeFile(P("MIS/" + name + ".dat"), b.Build());
@@ -332,6 +317,24 @@ TEST_F(Cli, RoundtripWritesTheSameMissionAndItsNames) {
 
   Outcome fail = Vhmission("roundtrip " + StdDir() + " " + P("MIS/miss003.dat") + " " + P("MIS/miss003.dat/x.dat"));
   EXPECT_EQ(fail.code, 1);
+}
+
+// Arguments with letters code page 1252 has and has not ("\u00DC",
+// "\u041A\u0430\u0440\u0442\u0430") reach the program whole.
+TEST_F(Cli, RoundtripTakesUnicodeFileNames) {
+  const std::string folder = "\xC3\x9C-\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0";
+  fs::create_directories(PathOf(P(folder + "/MIS")));
+  fs::create_directories(PathOf(P(folder + "/GER")));
+  WriteSample("miss003", Sample(), "\r\n#0000:0000{}\r\n#0001:0024{Name}\r\n#0002:0016{Depot}\r\n");
+  WriteWholeFile(P(folder + "/MIS/miss003.dat"), ReadWholeFile(P("MIS/miss003.dat")));
+  WriteWholeFile(P(folder + "/GER/miss003.txt"), ReadWholeFile(P("GER/miss003.txt")));
+  Outcome r = Vhmission("roundtrip " + StdDir() + " " + P(folder + "/MIS/miss003.dat") + " " +
+                        P(folder + "/MIS/miss\xC3\xBC.dat"));
+  ASSERT_EQ(r.code, 0) << r.out;
+  ASSERT_EQ(Vhmission("roundtrip " + StdDir() + " " + P("MIS/miss003.dat") + " " + P("MIS/miss004.dat")).code,
+            0);
+  EXPECT_EQ(ReadWholeFile(P(folder + "/MIS/miss\xC3\xBC.dat")), ReadWholeFile(P("MIS/miss004.dat")));
+  EXPECT_EQ(ReadWholeFile(P(folder + "/GER/miss\xC3\xBC.txt")), ReadWholeFile(P("GER/miss004.txt")));
 }
 
 } // namespace

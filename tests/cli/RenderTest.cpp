@@ -166,8 +166,8 @@ TEST_F(Render, FailuresGiveOneAndNameTheFile) {
   test::WriteFakeInstallation(game, program);
   r = Run({dir.File("maps/none.dat"), dir.File("x.bmp"), "--game-dir", game});
   EXPECT_EQ(r.code, 1);
-  EXPECT_EQ(r.err,
-            "vhmission: error: The mission file \"" + dir.File("maps/none.dat") + "\" does not exist\n");
+  EXPECT_EQ(r.err, "vhmission: error: The mission file \"" + test::Native(dir.File("maps/none.dat")) +
+                       "\" does not exist\n");
 
   r = Run({missionFile, dir.File("no/dir/x.bmp"), "--game-dir", game});
   EXPECT_EQ(r.code, 1);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "config/Config.h"
 #include "config/IniFile.h"
 #include "support/TempDir.h"
@@ -73,7 +74,7 @@ TEST_F(ConfigTest, EmptyGameDirFallsBackToTheThirdTitlesIni) {
   TPlatformDirs platform{(root / "wine" / "drive_c" / "windows").string(), (root / "wine").string()};
   TConfig c = ReadConfig(programDir, platform);
   // The Windows path is found inside the prefix, whatever the case of its letters.
-  EXPECT_EQ(c.GameDir, (root / "wine" / "drive_c" / "Games" / "Rqs").string() + "/");
+  EXPECT_EQ(c.GameDir, Utf8Of(root / "wine" / "drive_c" / "Games" / "Rqs") + test::Sep);
 
   // Without the prefix the path stays as written.
   EXPECT_EQ(FindGameDir({platform.WindowsDir, ""}), "C:\\GAMES\\RQS\\");

@@ -60,12 +60,13 @@ TEST(IniLocation, FollowsTheLayoutTheProgramIsIn) {
 }
 
 TEST(UserConfigDir, FollowsTheXdgRule) {
-  EXPECT_EQ(UserConfigDir("/x/conf", "/home/u"), "/x/conf/varnholt-editor");
-  EXPECT_EQ(UserConfigDir("/x/conf/", "/home/u"), "/x/conf/varnholt-editor");
+  using test::Native;
+  EXPECT_EQ(UserConfigDir("/x/conf", "/home/u"), Native("/x/conf/varnholt-editor"));
+  EXPECT_EQ(UserConfigDir("/x/conf/", "/home/u"), Native("/x/conf/varnholt-editor"));
   // A relative or empty XDG_CONFIG_HOME is invalid and ignored.
-  EXPECT_EQ(UserConfigDir("conf", "/home/u"), "/home/u/.config/varnholt-editor");
-  EXPECT_EQ(UserConfigDir("", "/home/u"), "/home/u/.config/varnholt-editor");
-  EXPECT_EQ(UserConfigDir(nullptr, "/home/u"), "/home/u/.config/varnholt-editor");
+  EXPECT_EQ(UserConfigDir("conf", "/home/u"), Native("/home/u/.config/varnholt-editor"));
+  EXPECT_EQ(UserConfigDir("", "/home/u"), Native("/home/u/.config/varnholt-editor"));
+  EXPECT_EQ(UserConfigDir(nullptr, "/home/u"), Native("/home/u/.config/varnholt-editor"));
   EXPECT_EQ(UserConfigDir(nullptr, nullptr), "");
   EXPECT_EQ(UserConfigDir(nullptr, ""), "");
 }
@@ -73,10 +74,9 @@ TEST(UserConfigDir, FollowsTheXdgRule) {
 class InstalledLayout : public ::testing::Test {
 protected:
   test::TempDir tmp;
-  fs::path prefix = tmp.Fs() / "root" / "usr";
-  std::string bin = (prefix / "bin").string() + "/";
-  std::string share = (prefix / "share" / "varnholt-editor").string() + "/";
-  std::string user = (tmp.Fs() / "home" / ".config" / "varnholt-editor").string();
+  std::string bin = tmp.File("root/usr/bin/");
+  std::string share = tmp.File("root/usr/share/varnholt-editor/");
+  std::string user = tmp.File("home/.config/varnholt-editor");
 
   void SetUp() override {
     fs::create_directories(bin);
@@ -104,15 +104,16 @@ TEST_F(InstalledLayout, FirstStartCopiesTheDefaultsPointingAtTheInstalledDemo) {
   const TLocations where = FindLocations(bin, user, {});
   EXPECT_EQ(where.ProgramDir, bin);
   EXPECT_EQ(where.DataDir, share);
-  EXPECT_EQ(where.Ini.Path, user + "/vhedit.ini");
+  EXPECT_EQ(where.Ini.Path, user + test::Sep + "vhedit.ini");
 
   // Reading before the first start sees the defaults but writes nothing.
-  EXPECT_EQ(OpenSettings(where.Ini).ReadString("General", "VarnholtDir", ""), share + "VarnholtDemo/");
+  EXPECT_EQ(OpenSettings(where.Ini).ReadString("General", "VarnholtDir", ""),
+            share + "VarnholtDemo" + test::Sep);
   EXPECT_FALSE(fs::exists(where.Ini.Path));
 
   ASSERT_TRUE(CreateIniFromDefaults(where.Ini));
   TIniFile created(where.Ini.Path);
-  EXPECT_EQ(created.ReadString("General", "VarnholtDir", ""), share + "VarnholtDemo/");
+  EXPECT_EQ(created.ReadString("General", "VarnholtDir", ""), share + "VarnholtDemo" + test::Sep);
   EXPECT_EQ(created.ReadString("VH2Players", "PlayerName0", ""), "Crimson");
   EXPECT_EQ(created.ReadInteger("VH2Players", "PlayerColor0", 0), 3);
   EXPECT_EQ(Read(share + "vhedit.ini").find(share), std::string::npos) << "the shipped file stays relative";
@@ -132,11 +133,11 @@ TEST_F(InstalledLayout, FirstStartCopiesTheDefaultsPointingAtTheInstalledDemo) {
 }
 
 TEST_F(InstalledLayout, OnlyARelativeGameDirectoryIsMadeAbsolute) {
-  const TIniLocation where{user + "/vhedit.ini", share + "vhedit.ini"};
+  const TIniLocation where{user + test::Sep + "vhedit.ini", share + "vhedit.ini"};
   for (auto [given, expected] : {std::pair<std::string, std::string>{"/games/vh/", "/games/vh/"},
                                  {"C:\\GAMES\\RQS\\", "C:\\GAMES\\RQS\\"},
-                                 {"Demo\\Game\\", share + "Demo/Game/"},
-                                 {"./Demo", share + "Demo/"},
+                                 {"Demo\\Game\\", share + test::Native("Demo/Game/")},
+                                 {"./Demo", share + test::Native("Demo/")},
                                  {"", ""}}) {
     Write(share + "vhedit.ini", "[General]\nVarnholtDir=" + given + "\n");
     EXPECT_EQ(OpenSettings(where).ReadString("General", "VarnholtDir", "?"), expected) << given;

@@ -1,16 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "config/Recovery.h"
+#include "config/RecoverySamples.h"
 #include "mission/MissionFile.h"
+#include "support/Process.h"
 #include "support/TempDir.h"
 
 namespace vh {
@@ -18,21 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TMission SmallMission() {
-  TMission m;
-  m.SetSize({6, 5});
-  m.MissionName = "Gr\xFCne H\xFCgel";
-  m.SaveNames = true;
-  m.NewShop({1, 1});
-  m.GetShop(0)->Name = "Depot \xC4";
-  m.Cells[3][4].Terrain = 17;
-  m.Cells[2][2].Obj = 40;
-  return m;
-}
-
-TRecoveryCopy CopyIn(const std::string& sessionDir, const std::string& id, const std::string& original) {
-  return {sessionDir, id, {original, "", 1700000000, 3}};
-}
+using test::CopyIn;
+using test::SmallMission;
 
 TEST(RecoveryInfo, RoundTripsPathsTimesAndLayers) {
   for (const TRecoveryInfo& info :
@@ -58,8 +46,15 @@ TEST(RecoveryInfo, RefusesWhatIsNoDescription) {
 
 class RecoveryFolder : public ::testing::Test {
 protected:
+  // Another editor, a program of its own: see RecoveryChild.cpp.
+  std::unique_ptr<test::TChildProcess> Editor(const std::string& mode) const {
+    return std::make_unique<test::TChildProcess>(test::ProgramPath(RECOVERY_CHILD_EXE),
+                                                 std::vector<std::string>{recoveryDir, mode});
+  }
+
   test::TempDir tmp;
-  std::string recoveryDir = tmp.File("Recovery");
+  // A folder name beyond code page 1252, with a blank for the command lines.
+  std::string recoveryDir = tmp.File("Recovery \xC3\x9C-\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0");
 };
 
 TEST_F(RecoveryFolder, CopyHoldsTheWholeMissionAndANormalEndRemovesIt) {
@@ -68,7 +63,7 @@ TEST_F(RecoveryFolder, CopyHoldsTheWholeMissionAndANormalEndRemovesIt) {
   {
     TRecoverySession session(recoveryDir);
     EXPECT_FALSE(session.Started());
-    EXPECT_FALSE(fs::exists(recoveryDir));  // nothing written, nothing made
+    EXPECT_FALSE(fs::exists(PathOf(recoveryDir)));  // nothing written, nothing made
     sessionDir = session.Dir();
     TRecoveryCopy copy = CopyIn(sessionDir, "w1", "/games/MIS/miss007.dat");
     WriteRecoveryCopy(m, copy);
@@ -83,27 +78,14 @@ TEST_F(RecoveryFolder, CopyHoldsTheWholeMissionAndANormalEndRemovesIt) {
     EXPECT_EQ(BuildMissionFile(back), BuildMissionFile(again));
     EXPECT_TRUE(RecoverySessionAlive(sessionDir));
   }
-  EXPECT_FALSE(fs::exists(sessionDir));
+  EXPECT_FALSE(fs::exists(PathOf(sessionDir)));
   EXPECT_FALSE(RecoverySessionAlive(sessionDir));
   EXPECT_TRUE(TOrphanedCopies(recoveryDir).Copies().empty());
 }
 
 TEST_F(RecoveryFolder, RemovedCopyIsNoLongerOffered) {
-  pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    // An editor that saves one window and drops another, then dies.
-    TRecoverySession session(recoveryDir);
-    TRecoveryCopy kept = CopyIn(session.Dir(), "w1", "/a/MIS/kept.dat");
-    TRecoveryCopy saved = CopyIn(session.Dir(), "w2", "/a/MIS/saved.dat");
-    WriteRecoveryCopy(SmallMission(), kept);
-    WriteRecoveryCopy(SmallMission(), saved);
-    RemoveRecoveryCopy(saved);
-    _exit(0);  // no destructors: as if killed
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  // An editor that saves one window and drops another, then dies.
+  ASSERT_EQ(Editor("keep-one")->Wait(), 0);
   TOrphanedCopies orphans(recoveryDir);
   ASSERT_EQ(orphans.Copies().size(), 1u);
   EXPECT_EQ(orphans.Copies()[0].Info.OriginalPath, "/a/MIS/kept.dat");
@@ -113,32 +95,15 @@ TEST_F(RecoveryFolder, RemovedCopyIsNoLongerOffered) {
 // that still runs keeps its copies to itself, and so does a start that is
 // deciding about them.
 TEST_F(RecoveryFolder, OnlyCopiesOfEditorsThatDiedAreOffered) {
-  int ready[2];
-  ASSERT_EQ(pipe(ready), 0);
-  pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    close(ready[0]);
-    TRecoverySession session(recoveryDir);
-    WriteRecoveryCopy(SmallMission(), CopyIn(session.Dir(), "w1", ""));
-    char done = 1;
-    if (write(ready[1], &done, 1) != 1)
-      _exit(1);
-    pause();
-    _exit(0);
-  }
-  close(ready[1]);
-  char done = 0;
-  ASSERT_EQ(read(ready[0], &done, 1), 1);
-  close(ready[0]);
+  auto other = Editor("wait");
+  ASSERT_EQ(other->ReadLine(), "ready");
 
   TRecoverySession own(recoveryDir);
   WriteRecoveryCopy(SmallMission(), CopyIn(own.Dir(), "w9", "/mine.dat"));
   EXPECT_TRUE(TOrphanedCopies(recoveryDir).Copies().empty());  // both editors run
 
-  kill(child, SIGKILL);
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
+  other->Kill();
+  EXPECT_EQ(other->Wait(), -1);
   {
     TOrphanedCopies first(recoveryDir, own.Dir());
     ASSERT_EQ(first.Copies().size(), 1u);
@@ -152,26 +117,16 @@ TEST_F(RecoveryFolder, OnlyCopiesOfEditorsThatDiedAreOffered) {
   ASSERT_EQ(later.Copies().size(), 1u);
   std::string deadSession = later.Copies()[0].SessionDir;
   later.DiscardAll();
-  EXPECT_FALSE(fs::exists(deadSession));
-  EXPECT_TRUE(fs::exists(own.Dir()));  // never the running editor's
+  EXPECT_FALSE(fs::exists(PathOf(deadSession)));
+  EXPECT_TRUE(fs::exists(PathOf(own.Dir())));  // never the running editor's
   EXPECT_TRUE(TOrphanedCopies(recoveryDir, own.Dir()).Copies().empty());
 }
 
 TEST_F(RecoveryFolder, UnreadableDescriptionsAreKeptButNotOffered) {
-  pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    TRecoverySession session(recoveryDir);
-    TRecoveryCopy copy = CopyIn(session.Dir(), "w1", "/x.dat");
-    WriteRecoveryCopy(SmallMission(), copy);
-    WriteWholeFile(copy.InfoPath(), ByteStream{'n', 'o'});
-    _exit(0);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_EQ(Editor("bad-description")->Wait(), 0);
   EXPECT_TRUE(TOrphanedCopies(recoveryDir).Copies().empty());
   size_t sessions = 0;
-  for ([[maybe_unused]] auto& e : fs::directory_iterator(recoveryDir))
+  for ([[maybe_unused]] auto& e : fs::directory_iterator(PathOf(recoveryDir)))
     ++sessions;
   EXPECT_EQ(sessions, 1u);  // nothing deleted that might still be wanted
 }
@@ -188,7 +143,7 @@ TEST_F(RecoveryFolder, FolderThatCannotBeWrittenRaisesAClearError) {
   EXPECT_FALSE(session.Started());
   // A copy into a folder that went away fails the same way, and leaves nothing.
   EXPECT_THROW(WriteRecoveryCopy(SmallMission(), CopyIn(tmp.File("gone"), "w1", "")), EInOutError);
-  EXPECT_FALSE(fs::exists(tmp.File("gone")));
+  EXPECT_FALSE(fs::exists(PathOf(tmp.File("gone"))));
   // Scanning it finds nothing and does not fail.
   EXPECT_TRUE(TOrphanedCopies(recoveryDir).Copies().empty());
 }

@@ -4,16 +4,15 @@
 #include <cctype>
 #include <stdexcept>
 
-#include <unistd.h>
-
-#include "demo/Install.h"
 #include "base/FileUtil.h"
+#include "base/Platform.h"
+#include "demo/Install.h"
 
 namespace vh::demotest {
 
 fs::path UniqueTempDir(const std::string& stem) {
   // ctest runs every test in its own process, several at once.
-  return fs::temp_directory_path() / (stem + "_" + std::to_string(::getpid()));
+  return fs::temp_directory_path() / (stem + "_" + std::to_string(ProcessId()));
 }
 
 namespace {

@@ -45,7 +45,7 @@ TEST_F(DemoIni, WrittenWhenMissingWithGeneralAndPlayerSections) {
 TEST_F(DemoIni, NeverReplacesTheUsersSettings) {
   fs::path ini = dir / "vhedit.ini";
   {
-    std::ofstream f(ini);
+    std::ofstream f(ini, std::ios::binary);
     f << "[General]\nVarnholtDir=/my/own/game/\nToolBar=0\n";
   }
   EXPECT_FALSE(demo::WriteIniIfMissing(ini.string(), "/games/demo/"));
@@ -56,7 +56,7 @@ TEST_F(DemoIni, AWholeRebuildKeepsTheSettingsButRenewsTheData) {
   demo::InstallReport first = demo::WriteInstallation(dir.string());
   EXPECT_TRUE(first.IniWritten);
   {
-    std::ofstream f(dir / "vhedit.ini");
+    std::ofstream f(dir / "vhedit.ini", std::ios::binary);
     f << "[General]\nVarnholtDir=/elsewhere/\n";
   }
   fs::remove(dir / "terrain.sel");

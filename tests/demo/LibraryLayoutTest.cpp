@@ -123,7 +123,8 @@ TEST(DemoInstallation, IniPointsAtTheDemoGameWithTrailingSeparator) {
   std::string ini(f.begin(), f.end());
   EXPECT_NE(ini.find("[General]"), std::string::npos);
   std::string game = I().Game.string();
-  EXPECT_NE(ini.find("VarnholtDir=" + game + "/\n"), std::string::npos) << ini;
+  const char separator = static_cast<char>(fs::path::preferred_separator);
+  EXPECT_NE(ini.find("VarnholtDir=" + game + separator + "\n"), std::string::npos) << ini;
   EXPECT_TRUE(fs::is_directory(I().Game / "MIS"));
   EXPECT_TRUE(fs::is_directory(I().Game / "GER"));
 }

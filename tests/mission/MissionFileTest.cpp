@@ -8,6 +8,7 @@
 #include "base/Anomaly.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "mission/MissionFile.h"
 #include "mission/StdData.h"
 #include "support/MissionBytes.h"
@@ -288,7 +289,7 @@ protected:
     StdDFStream.clear();
     StdMissionTemplate = {};
   }
-  std::string Path(const std::string& name) const { return (dir / name).string(); }
+  std::string Path(const std::string& name) const { return tmp.File(name); }
 
   test::TempDir tmp;
   std::filesystem::path dir = tmp.Fs();
@@ -472,7 +473,39 @@ TEST_F(MissionFileSave, FilesRoundTripWithNamesInTheTextDirectory) {
   EXPECT_EQ(back.Cells, m.Cells);
   // Saving again replaces the file that was found, not a second one in "GER".
   back.SaveToFile();
-  EXPECT_FALSE(std::filesystem::exists(dir / "GER"));
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    names.push_back(Utf8Of(entry.path().filename()));
+  EXPECT_EQ(std::count(names.begin(), names.end(), "ger"), 1);
+  EXPECT_EQ(std::count(names.begin(), names.end(), "GER"), 0);
+  names.clear();
+  for (const auto& entry : std::filesystem::directory_iterator(dir / "ger"))
+    names.push_back(Utf8Of(entry.path().filename()));
+  EXPECT_EQ(names, std::vector<std::string>{"miss042.txt"});
+}
+
+// A game folder with a name code page 1252 cannot hold ("Spiele \u00DC
+// \u041A\u0430\u0440\u0442\u0430") and a mission named with a "\u00FC".
+TEST_F(MissionFileSave, UnicodeFolderAndFileNames) {
+  const std::u8string game = u8"Spiele \u00DC \u041A\u0430\u0440\u0442\u0430";
+  std::filesystem::create_directories(dir / game / "MIS");
+  std::filesystem::create_directories(dir / game / "GER");
+  const std::string mission = Path(std::string(game.begin(), game.end()) + "/MIS/miss\xC3\xBC.dat");
+  TMission m;
+  m.SetSize({4, 3});
+  m.MissionName = "Gr\xFCn";
+  m.SaveNames = true;
+  m.Cells[1][2].Terrain = 9;
+  m.SaveAs(mission);
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir / game / "MIS" / u8"miss\u00FC.dat"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir / game / "GER" / u8"miss\u00FC.txt"));
+
+  TMission back;
+  back.LoadFromFile(mission);
+  EXPECT_EQ(back.MissionName, "Gr\xFCn");
+  EXPECT_EQ(back.Cells, m.Cells);
+  back.SaveToFile();
+  EXPECT_EQ(ReadWholeFile(mission), BuildMissionFile(m));
 }
 
 TEST_F(MissionFileSave, MissingNamesFileFailsTheLoadAndClearsBlank) {

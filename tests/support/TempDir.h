@@ -1,11 +1,19 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <stdexcept>
 #include <string>
 
+#include "base/Platform.h"
+
 namespace vh::test {
+
+// A path written with "/" as the running system spells it ("\" on Windows).
+inline std::string Native(const std::string& path) {
+  return Utf8Of(PathOf(path).make_preferred());
+}
+inline const std::string Sep = Native("/");
 
 // A fresh directory below the system's temporary directory, removed with
 // everything in it when the object goes. Each one is unique, so tests that
@@ -13,20 +21,30 @@ namespace vh::test {
 class TempDir {
 public:
   TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vh-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-      throw std::runtime_error("cannot create a temporary directory");
-    path_ = pattern;
+    namespace fs = std::filesystem;
+    std::random_device random;
+    const fs::path base = fs::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      // create_directory() reports a name that exists already, so the first
+      // name it creates is ours alone.
+      fs::path candidate = base / ("vh-test-" + std::to_string(ProcessId()) + "-" + std::to_string(random()));
+      std::error_code ec;
+      if (fs::create_directory(candidate, ec)) {
+        path_ = Utf8Of(candidate);
+        return;
+      }
+    }
+    throw std::runtime_error("cannot create a temporary directory");
   }
   ~TempDir() {
     std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
+    std::filesystem::remove_all(PathOf(path_), ec);
   }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
   const std::string& Path() const { return path_; }
-  std::filesystem::path Fs() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
+  std::filesystem::path Fs() const { return PathOf(path_); }
+  std::string File(const std::string& name) const { return path_ + Sep + Native(name); }
 
 private:
   std::string path_;

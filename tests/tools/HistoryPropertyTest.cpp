@@ -453,7 +453,18 @@ TEST(HistoryProperty, RandomUndoRedoAgreesWithReplayingTheEditsFromScratch) {
 
 // Heap bytes in use, as the C library counts them.
 long long HeapInUse() {
+#ifdef _WIN32
+  _HEAPINFO entry{};
+  long long used = 0;
+  int status;
+  while ((status = _heapwalk(&entry)) == _HEAPOK)
+    if (entry._useflag == _USEDENTRY)
+      used += static_cast<long long>(entry._size);
+  EXPECT_EQ(status, _HEAPEND) << "the heap cannot be walked";
+  return used;
+#else
   return static_cast<long long>(mallinfo2().uordblks);
+#endif
 }
 
 TEST(HistoryMemory, TenThousandSingleCellStepsStayUnderTwentyMegabytes) {
