@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "hexmap/MissionPicture.h"
-#include "hexmap/PaintTools.h"
 #include "mission/HexGrid.h"
 #include "mission/TerrainSets.h"
 
@@ -63,7 +62,7 @@ void WriteTerrain(TMission& m, bool change, TPoint cell, int16_t picture) {
   d.Terrain = picture;
 }
 
-// `targets` lists cells of the map, each once.
+// `targets` lists cells of the map, each once, row by row.
 TCoastEdit DeriveCoasts(TMission& m, uint16_t filter, const std::vector<TPoint>& targets) {
   const TShownLayer layer = ShownLayer(filter);
   if (layer == TShownLayer::None)
@@ -108,9 +107,6 @@ TCoastEdit DeriveCoasts(TMission& m, uint16_t filter, const std::vector<TPoint>&
       WriteTerrain(m, change, c, picture[Index(c)]);
       edit.Cells.push_back(c);
     }
-  const auto rowOrder = [](TPoint a, TPoint b) { return a.y != b.y ? a.y < b.y : a.x < b.x; };
-  std::sort(edit.Cells.begin(), edit.Cells.end(), rowOrder);
-  std::sort(edit.NoPicture.begin(), edit.NoPicture.end(), rowOrder);
   if (!edit.Cells.empty())
     m.NoteChange();
   return edit;
@@ -119,15 +115,34 @@ TCoastEdit DeriveCoasts(TMission& m, uint16_t filter, const std::vector<TPoint>&
 }  // namespace
 
 TCoastEdit UpdateCoasts(TMission& mission, uint16_t filter, std::span<const TPoint> touched) {
-  const TPoint size = MapSize(mission);
-  std::vector<bool> seen(GridCells, false);
-  std::vector<TPoint> targets;
+  // The touched cells grown by a ring at a time: a whole-map fill touches
+  // every cell, and each is looked at a few times only.
+  const TPoint grid{MaxMapSize, MaxMapSize};
+  std::vector<bool> reached(GridCells, false);
+  std::vector<TPoint> ring;
   for (TPoint t : touched)
-    for (TPoint c : BrushCells(t, CoastReach, size))
-      if (!seen[Index(c)]) {
-        seen[Index(c)] = true;
-        targets.push_back(c);
+    if (IsInGrid(t, grid) && !reached[Index(t)]) {
+      reached[Index(t)] = true;
+      ring.push_back(t);
+    }
+  for (int step = 0; step < CoastReach; ++step) {
+    std::vector<TPoint> next;
+    for (TPoint c : ring)
+      for (int d = 0; d < DirectionCount; ++d) {
+        const TPoint n = Neighbour(c, d);
+        if (IsInGrid(n, grid) && !reached[Index(n)]) {
+          reached[Index(n)] = true;
+          next.push_back(n);
+        }
       }
+    ring = std::move(next);
+  }
+  const TPoint size = MapSize(mission);
+  std::vector<TPoint> targets;
+  for (int32_t y = 0; y < size.y; ++y)
+    for (int32_t x = 0; x < size.x; ++x)
+      if (reached[Index({x, y})])
+        targets.push_back({x, y});
   return DeriveCoasts(mission, filter, targets);
 }
 

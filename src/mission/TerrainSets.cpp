@@ -43,9 +43,11 @@ uint8_t CornerTileOf(uint8_t upperLeft, uint8_t lowerLeft, uint8_t lowerRight, u
   return 0;
 }
 
-TTerrainKind TerrainKindOf(int16_t picture) {
-  if (picture < 0)
-    return {};
+namespace {
+
+constexpr int KnownPictures = 512;  // every water and coast picture lies below
+
+TTerrainKind LookUpKind(int16_t picture) {
   for (uint8_t set = 0; set < TerrainTypeCount; ++set) {
     const TTerrainSet& s = TerrainSets[set];
     // Water first: the dark set's corner tiles are its shallow water.
@@ -57,6 +59,22 @@ TTerrainKind TerrainKindOf(int16_t picture) {
         return {TTerrainRole::Coast, set, static_cast<uint8_t>(i + 1)};
   }
   return {TTerrainRole::Land, 0, 0};
+}
+
+}  // namespace
+
+TTerrainKind TerrainKindOf(int16_t picture) {
+  // Whole maps are classified at every stroke: a table, made once.
+  static const std::array<TTerrainKind, KnownPictures> kinds = [] {
+    std::array<TTerrainKind, KnownPictures> k{};
+    for (int p = 0; p < KnownPictures; ++p)
+      k[static_cast<size_t>(p)] = LookUpKind(static_cast<int16_t>(p));
+    return k;
+  }();
+  if (picture < 0)
+    return {};
+  return picture < KnownPictures ? kinds[static_cast<size_t>(picture)]
+                                 : TTerrainKind{TTerrainRole::Land, 0, 0};
 }
 
 }  // namespace vh
