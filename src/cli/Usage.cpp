@@ -123,6 +123,17 @@ const std::vector<TCommandDoc>& CommandDocs() {
        "Load IN and save it as OUT with OUT's shop names file, as the editor's Save As does, and say which "
        "files it wrote.",
        CmdRoundtrip},
+      {"resize", "MISSION OUT",
+       "Write MISSION resized as OUT, as the editor's Mission > Resize Map does: the option --size gives "
+       "the new columns and rows, and the option --offset where the old map goes. Terrain, objects, units "
+       "with their cargo and AI points, shops with their names and every change layer's records move with "
+       "their cells; what falls outside is removed, and the command says how much.",
+       CmdResize},
+      {"coasts", "MISSION OUT",
+       "Write MISSION as OUT with every water and coast cell of the map given the coast picture of the land "
+       "around it, as the editor's Mission > Rebuild Coasts does. Land is never changed; water beside "
+       "land that no coast picture fits keeps its picture, and check lists it.",
+       CmdCoasts},
       {"render", "MISSION OUT", "Draw the whole map as the editor shows it into OUT, a .bmp or .png file.",
        CmdRender},
   };
@@ -132,10 +143,14 @@ const std::vector<TCommandDoc>& CommandDocs() {
 const std::vector<TOptionDoc>& OptionDocs() {
   static const std::vector<TOptionDoc> docs{
       {"--json", "", "check: print every problem with all its places as JSON."},
+      {"--size", "WxH", "resize: the new number of columns and rows, 24 to 64 by 16 to 64, such as 48x40."},
+      {"--offset", "DX,DY",
+       "resize: where the old map's top left cell goes, in columns and rows; negative values cut the left or "
+       "top. Odd columns sit half a cell lower, so DX must be even. Default 0,0."},
       {"--std-dir", "DIR",
-       "load, roundtrip: where stdmiss.dat and stddf00.dat lie (default: beside the program, or its "
-       "installed data folder). check reads stddf00.dat from there when it can; dump and render need "
-       "neither."},
+       "load, roundtrip, resize, coasts: where stdmiss.dat and stddf00.dat lie (default: beside the "
+       "program, or its installed data folder). check reads stddf00.dat from there when it can; dump and "
+       "render need neither."},
       {"--text-dir", "NAME",
        "The game's text folder, where the shop names files of missions in a folder named MIS lie (default: "
        "GER)."},

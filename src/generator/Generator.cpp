@@ -7,8 +7,8 @@
 
 #include "base/Anomaly.h"
 #include "base/Errors.h"
-#include "hexmap/HexGeometry.h"
 #include "generator/Random.h"
+#include "mission/HexGrid.h"
 
 namespace vh {
 
@@ -39,7 +39,6 @@ void CheckRoughness(int32_t roughness) {
     throw ERangeError("Roughness " + std::to_string(roughness) + " is outside 0..300");
 }
 
-
 bool Inside(TPoint p, int32_t width, int32_t height) {
   return p.x >= 0 && p.y >= 0 && p.x < width && p.y < height;
 }
@@ -48,35 +47,7 @@ uint8_t CodeAt(const TCellCodes& codes, int32_t width, int32_t height, TPoint p)
   return Inside(p, width, height) ? codes[Index(p.x, p.y)] : CodeNone;
 }
 
-template <size_t N> bool OneOf(uint8_t code, const std::array<uint8_t, N>& set) {
-  return std::find(set.begin(), set.end(), code) != set.end();
-}
-
 }  // namespace
-
-const TTerrainSet& TerrainSetOf(uint8_t terrainType) {
-  if (terrainType >= TerrainTypeCount)
-    throw ERangeError("Terrain type " + std::to_string(terrainType) + " is not 0 or 1");
-  return TerrainSets[terrainType];
-}
-
-bool IsCoastMask(uint8_t mask) {
-  // Every mask with a picture has a tile; only "no land" has none.
-  return mask == 0 || CoastTileOfMask(mask) != 0;
-}
-
-uint8_t CoastTileOfMask(uint8_t mask) {
-  static constexpr std::array<uint8_t, 58> tiles = [] {
-    std::array<uint8_t, 58> t{};
-    constexpr std::array<std::array<uint8_t, 2>, 20> pairs{
-        {{1, 1},  {2, 2},  {3, 2},  {4, 4},  {6, 9},  {7, 9},   {8, 6},  {12, 4}, {14, 9}, {15, 9},
-         {16, 5}, {24, 5}, {28, 7}, {32, 3}, {33, 3}, {35, 10}, {48, 8}, {49, 8}, {56, 8}, {57, 8}}};
-    for (const auto& p : pairs)
-      t[p[0]] = p[1];
-    return t;
-  }();
-  return mask < tiles.size() ? tiles[mask] : 0;
-}
 
 void DisplaceMidpoint(THeightMap& map, int32_t roughness, TPoint target, TPoint a, TPoint b) {
   CheckCell(target);
@@ -208,11 +179,8 @@ TPreview DrawPreview(const TCellCodes& codes, int32_t mapWidth, int32_t mapHeigh
 }
 
 uint8_t LandMask(const TCellCodes& codes, int32_t width, int32_t height, int32_t x, int32_t y) {
-  uint8_t mask = 0;
-  for (int dir = 0; dir < 6; ++dir)
-    if (CodeClass(CodeAt(codes, width, height, Neighbour({x, y}, dir))) == ccLand)
-      mask |= static_cast<uint8_t>(1u << dir);
-  return mask;
+  return LandMaskAround({x, y}, {width, height},
+                        [&](TPoint n) { return CodeClass(codes[Index(n.x, n.y)]) == ccLand; });
 }
 
 bool ErodeCoasts(TCellCodes& codes, int32_t width, int32_t height) {
@@ -255,21 +223,20 @@ void PlaceCoastTiles(TCellCodes& codes, int32_t width, int32_t height) {
 
 void PlaceCornerTiles(TCellCodes& codes, int32_t width, int32_t height) {
   CheckMapSize(width, height);
-  static constexpr std::array<uint8_t, 3> leftAbove{0x35, 0x36, 0x38}, leftBelow{0x31, 0x33, 0x38},
-      rightAbove{0x34, 0x36, 0x39}, rightBelow{0x31, 0x32, 0x39};
+  const auto tileAt = [&](TPoint cell, int direction) -> uint8_t {
+    const uint8_t code = CodeAt(codes, width, height, Neighbour(cell, direction));
+    return CodeClass(code) == ccCoast ? CodeNumber(code) : 0;
+  };
   for (int32_t y = 0; y < height; ++y)
     for (int32_t x = 0; x < width; ++x) {
       uint8_t& code = codes[Index(x, y)];
       if (CodeClass(code) != ccWater)
         continue;
-      const uint8_t a = CodeAt(codes, width, height, Neighbour({x, y}, 5));
-      const uint8_t b = CodeAt(codes, width, height, Neighbour({x, y}, 4));
-      const uint8_t c = CodeAt(codes, width, height, Neighbour({x, y}, 2));
-      const uint8_t d = CodeAt(codes, width, height, Neighbour({x, y}, 1));
-      if (OneOf(a, leftAbove) && OneOf(b, leftBelow))
-        code = CodeCoast + 12;
-      if (OneOf(d, rightAbove) && OneOf(c, rightBelow))
-        code = CodeCoast + 11;
+      const TPoint cell{x, y};
+      const uint8_t corner = CornerTileOf(tileAt(cell, dirUpperLeft), tileAt(cell, dirLowerLeft),
+                                          tileAt(cell, dirLowerRight), tileAt(cell, dirUpperRight));
+      if (corner != 0)
+        code = static_cast<uint8_t>(CodeCoast + corner);
     }
 }
 

@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "mission/Mission.h"
+#include "mission/TerrainSets.h"
 
 // The map generator's data and algorithms: a height field by recursive
 // midpoint displacement, its classification into water and land codes, the
 // coloured preview, the coast pictures along the shore and the transfer into
-// a mission's terrain. Nothing here knows about windows; the generator
+// a mission's terrain (with the coast rules of mission/TerrainSets.h).
+// Nothing here knows about windows; the generator
 // window (MapGenerator.h) only forwards its controls to these functions.
 
 namespace vh {
@@ -53,43 +55,6 @@ inline constexpr uint8_t CodeClass(uint8_t code) {
 inline constexpr uint8_t CodeNumber(uint8_t code) {
   return code & 0x0F;
 }
-
-struct TTerrainSet {
-  std::array<int16_t, 3> WaterParts;  // shallow, medium, deep
-  int LandCount;
-  std::array<int16_t, 8> LandParts;     // only the first LandCount are used
-  std::array<int16_t, 12> CoastParts;   // coast tiles 1..12
-  std::array<uint8_t, 3> WaterColours;  // preview: shallow, medium, deep
-  uint8_t LandColour;
-};
-
-inline constexpr int TerrainTypeCount = 2;
-inline constexpr std::array<TTerrainSet, TerrainTypeCount> TerrainSets{{
-    {{95, 96, 97},
-     5,
-     {271, 272, 273, 274, 276, -1, -1, -1},
-     {103, 101, 100, 98, 99, 102, 104, 107, 106, 105, 108, 109},
-     {15, 12, 9},
-     36},
-    {{385, 386, 387},
-     7,
-     {356, 355, 354, 353, 352, 351, 350, 349},
-     {378, 376, 375, 373, 374, 377, 379, 382, 381, 380, 385, 385},
-     {51, 115, 113},
-     25},
-}};
-
-// The set of a terrain type; an ERangeError for a type that has none.
-const TTerrainSet& TerrainSetOf(uint8_t terrainType);
-
-// Land-neighbour masks for which coast pictures exist (bit i = neighbour in
-// direction i is land): no land, runs of one to three adjacent land
-// neighbours, and the two runs of four 0-1-2-3 and 3-4-5-0.
-inline constexpr std::array<uint8_t, 21> CoastMasks{0,  1,  2,  3,  4,  6,  7,  8,  12, 14, 15,
-                                                    16, 24, 28, 32, 33, 35, 48, 49, 56, 57};
-bool IsCoastMask(uint8_t mask);
-// Coast tile 1..10 of a mask; 0 for masks without a picture.
-uint8_t CoastTileOfMask(uint8_t mask);
 
 // Heights. The random numbers come from the process-wide generator (Rng()),
 // so a fixed seed gives a fixed field. Map sizes must be 1..64.

@@ -1,7 +1,7 @@
 #include "hexmap/HexGeometry.h"
 
-#include "graphics/HexPicture.h"
 #include "base/Errors.h"
+#include "graphics/HexPicture.h"
 
 namespace vh {
 
@@ -14,29 +14,11 @@ int64_t FloorDiv(int64_t a, int64_t b) {
   return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
 
-bool IsOdd(int64_t column) { return (column & 1) != 0; }
-
-} // namespace
-
-TPoint Neighbour(TPoint cell, int direction) {
-  const int32_t odd = cell.x & 1;
-  switch (direction) {
-  case dirUp:
-    return {cell.x, cell.y - 1};
-  case dirUpperRight:
-    return {cell.x + 1, cell.y + odd - 1};
-  case dirLowerRight:
-    return {cell.x + 1, cell.y + odd};
-  case dirDown:
-    return {cell.x, cell.y + 1};
-  case dirLowerLeft:
-    return {cell.x - 1, cell.y + odd};
-  case dirUpperLeft:
-    return {cell.x - 1, cell.y + odd - 1};
-  default:
-    throw ERangeError("Neighbour direction " + std::to_string(direction) + " is not one of 0..5");
-  }
+bool IsOdd(int64_t column) {
+  return (column & 1) != 0;
 }
+
+}  // namespace
 
 TPoint THexGeometry::CellToPoint(TPoint cell) const {
   const int32_t s = HexSpace;
@@ -96,4 +78,4 @@ bool THexGeometry::PointToCell(TPoint& p, TPoint gridSize) const {
   return true;
 }
 
-} // namespace vh
+}  // namespace vh

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "mission/HexGrid.h"
 #include "mission/Mission.h"
 
 namespace vh {
@@ -14,17 +15,6 @@ enum TEckViewStyle : int {
   es4Ecks = 0,  // square layout
   es6Ecks = 1,  // hexagonal layout: odd columns half a cell lower
 };
-
-// Directions between neighbouring cells, clockwise from the top.
-enum TDirection : int { dirUp = 0, dirUpperRight, dirLowerRight, dirDown, dirLowerLeft, dirUpperLeft };
-constexpr int DirectionCount = 6;
-
-TPoint Neighbour(TPoint cell, int direction);
-
-// 0 <= column < size.x and 0 <= row < size.y.
-constexpr bool IsInGrid(TPoint cell, TPoint size) {
-  return cell.x >= 0 && cell.y >= 0 && cell.x < size.x && cell.y < size.y;
-}
 
 struct THexGeometry {
   TEckViewStyle Style = es6Ecks;
@@ -45,4 +35,4 @@ struct THexGeometry {
   bool PointToCell(TPoint& p, TPoint gridSize) const;
 };
 
-} // namespace vh
+}  // namespace vh

@@ -117,4 +117,17 @@ std::vector<TPoint> FillRegionOf(const TMission& mission, uint16_t filter, TPoin
                     [&](TPoint c) { return PaintedLayerValue(mission, filter, c, kind) == value; });
 }
 
+std::vector<TPoint> FillRegionOfGroup(const TMission& mission, uint16_t filter, TPoint start, int kind,
+                                      TPoint gridSize, const TPictureGroups& groups) {
+  if (!InBounds(start, gridSize))
+    return {};
+  const int32_t value = PaintedLayerValue(mission, filter, start, kind);
+  if (kind == pkUnit || groups.GroupOf(static_cast<int16_t>(value)) < 0)
+    return FillRegionOf(mission, filter, start, kind, gridSize);
+  return FillRegion(start, gridSize, [&](TPoint c) {
+    return groups.ShareGroup(static_cast<int16_t>(value),
+                             static_cast<int16_t>(PaintedLayerValue(mission, filter, c, kind)));
+  });
+}
+
 }  // namespace vh

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/PictureGroups.h"
 #include "mission/Mission.h"
 
 // The cells that the painting tools cover: a hexagonal brush, a straight
@@ -53,5 +54,12 @@ int32_t PaintedLayerValue(const TMission& mission, uint16_t filter, TPoint cell,
 // `start` in the painted layer.
 std::vector<TPoint> FillRegionOf(const TMission& mission, uint16_t filter, TPoint start, int kind,
                                  TPoint gridSize);
+
+// The fill region by palette group: cells whose terrain or object (`kind`)
+// in the painted layer shares a group of `groups` with the one at `start`.
+// A value in no group, and every unit, reaches only cells of the same value,
+// as FillRegionOf.
+std::vector<TPoint> FillRegionOfGroup(const TMission& mission, uint16_t filter, TPoint start, int kind,
+                                      TPoint gridSize, const TPictureGroups& groups);
 
 }  // namespace vh

@@ -1,5 +1,6 @@
 #include "mission/DFLayers.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -40,7 +41,9 @@ ByteStream DFRecordsOf(const TDFGrid& grid, int32_t width, int32_t height) {
   return s;
 }
 
-ByteStream TMission::DFGridRecords() const { return DFRecordsOf(DFCells, Width, Height); }
+ByteStream TMission::DFGridRecords() const {
+  return DFRecordsOf(DFCells, Width, Height);
+}
 
 void TMission::LoadDFLayer(uint8_t nr) {
   CheckLayerNr(nr);
@@ -68,6 +71,32 @@ bool TMission::SelectDFLayer(uint8_t nr) {
     return false;
   LoadDFLayer(nr);
   return true;
+}
+
+std::array<int, DFLayerCount> ChangeLayerCellCounts(const TMission& m) {
+  const int32_t width = std::clamp(m.Width, 0, MaxMapSize), height = std::clamp(m.Height, 0, MaxMapSize);
+  std::array<int, DFLayerCount> counts{};
+  for (int layer = 0; layer < DFLayerCount; ++layer) {
+    if (layer == m.DFNr) {
+      for (int32_t y = 0; y < height; ++y)
+        for (int32_t x = 0; x < width; ++x)
+          counts[layer] += m.DFCells[y][x].IsChange() ? 1 : 0;
+      continue;
+    }
+    const ByteStream& s = m.DFLayers[layer];
+    if (s.empty())
+      continue;
+    std::array<bool, MaxMapSize * MaxMapSize> changes{};
+    for (size_t at = 0; at + DFRecordSize <= s.size(); at += DFRecordSize) {
+      const uint16_t code = GetU16(s, at);
+      if (code / MaxMapSize >= height || code % MaxMapSize >= width)
+        continue;
+      const TDFCell record{GetI16(s, at + 2), GetI16(s, at + 4), s[at + 6], MaskToSide(s[at + 7])};
+      changes[code] = record.IsChange();
+    }
+    counts[layer] = static_cast<int>(std::count(changes.begin(), changes.end(), true));
+  }
+  return counts;
 }
 
 static std::string LayerTag(unsigned n) {
@@ -122,4 +151,4 @@ void ReadDFChunks(TMission& m, ByteReader& file, const TDFDirectory& dir) {
   m.LoadDFLayer(m.DFNr);
 }
 
-} // namespace vh
+}  // namespace vh

@@ -21,6 +21,11 @@ struct TDFDirectory {
 // stream a layer keeps.
 ByteStream DFRecordsOf(const TDFGrid& grid, int32_t width, int32_t height);
 
+// How many cells of the map (Width x Height) each change layer changes: the
+// working layer DFNr as its grid stands, the others from their records, a
+// later record for a cell replacing an earlier one, as loading them would.
+std::array<int, DFLayerCount> ChangeLayerCellCounts(const TMission& m);
+
 // Appends one chunk per non-empty layer stream to `file` (whose size is the
 // current file position), numbered densely from "DF00"; with no changes at all
 // the standard layer is written as "DF00". Fills `dir`.
@@ -31,4 +36,4 @@ void WriteDFChunks(const TMission& m, ByteStream& file, TDFDirectory& dir);
 // records are left empty), then loads the working grid of layer DFNr.
 void ReadDFChunks(TMission& m, ByteReader& file, const TDFDirectory& dir);
 
-} // namespace vh
+}  // namespace vh

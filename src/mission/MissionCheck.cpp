@@ -9,6 +9,7 @@
 #include "mission/MissionFile.h"
 #include "mission/ShopNames.h"
 #include "mission/StdData.h"
+#include "mission/TerrainSets.h"
 
 namespace vh {
 
@@ -24,6 +25,7 @@ constexpr std::array<KindInfo, CheckKindCount> kKinds{{
     {TSeverity::Warning, "load-anomaly", "Tolerated while the file was read"},
     {TSeverity::Warning, "names-file-line", "Line of the shop names file not in the form #KKKK:TTTT{text}"},
     {TSeverity::Warning, "no-terrain", "Cell inside the map without terrain"},
+    {TSeverity::Warning, "coast-without-picture", "Water beside land that no coast picture fits"},
     {TSeverity::Warning, "shop-without-object", "Shop on a cell without an object"},
     {TSeverity::Warning, "shop-without-cell", "Shop record that no cell of the map holds"},
     {TSeverity::Warning, "duplicate-shop-name", "Shop name used by more than one shop"},
@@ -225,6 +227,9 @@ TCheckReport CheckMission(const TMission& m) {
   SlotUse shopUse(m.Shops.size()), cargoUse(m.VehContents.size()), aiUse(m.AIPoints.size());
   size_t cargoCells = 0, aiCells = 0;
   const int32_t width = std::clamp(m.Width, 0, MaxMapSize), height = std::clamp(m.Height, 0, MaxMapSize);
+  const auto isLand = [&m](TPoint p) {
+    return TerrainKindOf(m.Cells[p.y][p.x].Terrain).Role == TTerrainRole::Land;
+  };
   for (int32_t y = 0; y < height; ++y)
     for (int32_t x = 0; x < width; ++x) {
       const TMissionCell& c = m.Cells[y][x];
@@ -232,6 +237,8 @@ TCheckReport CheckMission(const TMission& m) {
       const bool unit = c.Vehicle != NoUnit;
       if (c.Terrain == -1)
         out.AddCell(TCheckKind::NoTerrain, x, y);
+      if (IsSea(TerrainKindOf(c.Terrain)) && !IsCoastMask(LandMaskAround(cell, {width, height}, isLand)))
+        out.AddCell(TCheckKind::CoastWithoutPicture, x, y);
       if (unit && c.VehOwner >= SideCount)
         out.AddCell(TCheckKind::UnitOwner, x, y, "owner " + std::to_string(c.VehOwner));
       if (CheckReference(out, m.Shops, shopUse, c.Shop, cell, "shop")) {

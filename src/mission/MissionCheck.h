@@ -11,22 +11,23 @@ namespace vh {
 // they are or whose file would not read back the same; warnings are things a
 // designer most likely did not mean.
 enum class TCheckKind {
-  LoadAnomaly,         // tolerated while the file was read
-  NamesFileLine,       // a line of the shop names file that is not an entry
-  NoTerrain,           // a cell inside the map without terrain
-  ShopWithoutObject,   // a shop on a cell without an object
-  ShopWithoutCell,     // a shop record no cell holds
-  DuplicateShopName,   // shops that share one name
-  CargoWithoutCell,    // a cargo record no cell uses
-  CargoWithoutUnit,    // cargo on a cell without a unit
-  AIPointWithoutCell,  // an AI point record no cell uses
-  AIPointWithoutUnit,  // an AI point on a cell without a unit
-  BrokenReference,     // a cell naming an empty slot, or a slot named twice
-  UnitOwner,           // a unit that belongs to none of the sides
-  ShopOwner,           // a shop that belongs to none of the sides
-  PlayerNameLength,    // a written player name longer than a load keeps
-  ChangeOutsideMap,    // a change-layer cell outside the map size
-  FileLimits,          // more than the mission file or the names file can hold
+  LoadAnomaly,          // tolerated while the file was read
+  NamesFileLine,        // a line of the shop names file that is not an entry
+  NoTerrain,            // a cell inside the map without terrain
+  CoastWithoutPicture,  // water or coast beside land that no coast picture fits
+  ShopWithoutObject,    // a shop on a cell without an object
+  ShopWithoutCell,      // a shop record no cell holds
+  DuplicateShopName,    // shops that share one name
+  CargoWithoutCell,     // a cargo record no cell uses
+  CargoWithoutUnit,     // cargo on a cell without a unit
+  AIPointWithoutCell,   // an AI point record no cell uses
+  AIPointWithoutUnit,   // an AI point on a cell without a unit
+  BrokenReference,      // a cell naming an empty slot, or a slot named twice
+  UnitOwner,            // a unit that belongs to none of the sides
+  ShopOwner,            // a shop that belongs to none of the sides
+  PlayerNameLength,     // a written player name longer than a load keeps
+  ChangeOutsideMap,     // a change-layer cell outside the map size
+  FileLimits,           // more than the mission file or the names file can hold
 };
 constexpr int CheckKindCount = static_cast<int>(TCheckKind::FileLimits) + 1;
 

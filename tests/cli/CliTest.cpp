@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "base/FileUtil.h"
+#include "mission/Mission.h"
 #include "mission/TPWM.h"
 #include "base/Platform.h"
 #include "support/MissionBytes.h"
@@ -45,7 +48,8 @@ protected:
     b.Height = 2;
     b.Terrain = {1, 2, 3, 4, 5, 6};
     b.Units = {0x0405, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF};
-    b.Shop = {test::ShopRecord(1, 16, 0x2000, 0x02), test::ContentRecord(0, {3, -1, -1, -1, -1, -1, -1, -1}, 4)};
+    b.Shop = {test::ShopRecord(1, 16, 0x2000, 0x02),
+              test::ContentRecord(0, {3, -1, -1, -1, -1, -1, -1, -1}, 4)};
     b.Layers = {ByteStream{2, 0, 9, 0, 0xFE, 0xFF, 0xFF, 0xFF}};
     return b;
   }
@@ -117,9 +121,10 @@ TEST_F(Cli, CheckPrintsOneLinePerKindOfProblem) {
   Outcome r = Vhmission("check " + StdDir() + " " + P("MIS/miss010.dat"));
   EXPECT_EQ(r.code, 0) << r.out;
   EXPECT_NE(r.out.find("64x64, 0 shops: 0 errors, 4096 warnings\n"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("\nwarning no-terrain: Cell inside the map without terrain (4096): (0, 0); (1, 0); (2, 0); "
-                       "(3, 0); (4, 0); and 4091 more\n"),
-            std::string::npos)
+  EXPECT_NE(
+      r.out.find("\nwarning no-terrain: Cell inside the map without terrain (4096): (0, 0); (1, 0); (2, 0); "
+                 "(3, 0); (4, 0); and 4091 more\n"),
+      std::string::npos)
       << r.out;
   EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2) << r.out;
 
@@ -129,9 +134,10 @@ TEST_F(Cli, CheckPrintsOneLinePerKindOfProblem) {
   WriteSample("miss011", b, "\r\n#0002:0016{Town}\r\nnot an entry\r\n");
   Outcome bad = Vhmission("check " + StdDir() + " " + P("MIS/miss011.dat"));
   EXPECT_EQ(bad.code, 1) << bad.out;
-  EXPECT_NE(bad.out.find("\nerror unit-owner: Unit that belongs to none of the players or the neutral side (1): "
-                         "(0, 1) owner 255\n"),
-            std::string::npos)
+  EXPECT_NE(
+      bad.out.find("\nerror unit-owner: Unit that belongs to none of the players or the neutral side (1): "
+                   "(0, 1) owner 255\n"),
+      std::string::npos)
       << bad.out;
   EXPECT_NE(bad.out.find("\nwarning names-file-line: "), std::string::npos) << bad.out;
   EXPECT_NE(bad.out.find("(1): line 3\n"), std::string::npos) << bad.out;
@@ -157,7 +163,8 @@ TEST_F(Cli, CheckJsonListsEveryPlace) {
 
 TEST_F(Cli, DumpPrintsTheModelAsJson) {
   WriteSample("miss002", Sample(),
-              "\r\n#0000:0000{Intro|R\x81" "diger|3}\r\n#0001:0024{Gr\x81n}\r\n#0002:0016{Depot}\r\n");
+              "\r\n#0000:0000{Intro|R\x81"
+              "diger|3}\r\n#0001:0024{Gr\x81n}\r\n#0002:0016{Depot}\r\n");
   Outcome r = Vhmission("dump " + StdDir() + " " + P("MIS/miss002.dat"));
   ASSERT_EQ(r.code, 0) << r.out;
   for (const char* expected :
@@ -310,12 +317,14 @@ TEST_F(Cli, RoundtripWritesTheSameMissionAndItsNames) {
   Outcome r = Vhmission("roundtrip " + StdDir() + " " + P("MIS/miss003.dat") + " " + P("MIS/miss004.dat"));
   ASSERT_EQ(r.code, 0) << r.out;
   EXPECT_TRUE(fs::exists(P("GER/miss004.txt")));
-  Outcome again = Vhmission("roundtrip " + StdDir() + " " + P("MIS/miss004.dat") + " " + P("MIS/miss005.dat"));
+  Outcome again =
+      Vhmission("roundtrip " + StdDir() + " " + P("MIS/miss004.dat") + " " + P("MIS/miss005.dat"));
   ASSERT_EQ(again.code, 0) << again.out;
   EXPECT_EQ(ReadWholeFile(P("MIS/miss004.dat")), ReadWholeFile(P("MIS/miss005.dat")));
   EXPECT_EQ(ReadWholeFile(P("GER/miss004.txt")), ReadWholeFile(P("GER/miss005.txt")));
 
-  Outcome fail = Vhmission("roundtrip " + StdDir() + " " + P("MIS/miss003.dat") + " " + P("MIS/miss003.dat/x.dat"));
+  Outcome fail =
+      Vhmission("roundtrip " + StdDir() + " " + P("MIS/miss003.dat") + " " + P("MIS/miss003.dat/x.dat"));
   EXPECT_EQ(fail.code, 1);
 }
 
@@ -337,5 +346,125 @@ TEST_F(Cli, RoundtripTakesUnicodeFileNames) {
   EXPECT_EQ(ReadWholeFile(P(folder + "/GER/miss\xC3\xBC.txt")), ReadWholeFile(P("GER/miss004.txt")));
 }
 
-} // namespace
-} // namespace vh
+
+// "FILE: WxH, N shops: E errors, W warnings" of a plain check.
+std::pair<int, int> ErrorsAndWarnings(const std::string& checkOutput) {
+  int errors = -1, warnings = -1;
+  const size_t at = checkOutput.find(" shops: ");
+  if (at != std::string::npos)
+    std::sscanf(checkOutput.c_str() + at, " shops: %d error%*[s,] %d warning", &errors, &warnings);
+  return {errors, warnings};
+}
+
+TEST_F(Cli, DemoMissionsGrowOnEachSideAndShrinkBackIntoTheSameFiles) {
+  const fs::path demo = VH_DEMO_GAME;
+  for (const char* name : {"miss001", "miss002"}) {
+    fs::copy_file(demo / "MIS" / (std::string(name) + ".dat"), dir / "MIS" / (std::string(name) + ".dat"));
+    fs::copy_file(demo / "GER" / (std::string(name) + ".txt"), dir / "GER" / (std::string(name) + ".txt"));
+    const std::string in = P("MIS/" + std::string(name) + ".dat");
+    const bool first = std::string(name) == "miss001";
+    const int width = first ? 32 : 48, height = first ? 24 : 40;
+    // Left and top, right and bottom, and all around.
+    for (const auto& [dx, dy] : {std::pair{0, 0}, std::pair{64 - width, 64 - height}, std::pair{8, 5}}) {
+      SCOPED_TRACE(testing::Message() << name << " at " << dx << "," << dy);
+      const std::string offset = std::to_string(dx) + "," + std::to_string(dy);
+      const Outcome grow = Vhmission("resize " + StdDir() + " --size 64x64 --offset " + offset + " " + in +
+                                     " " + P("MIS/big.dat"));
+      ASSERT_EQ(grow.code, 0) << grow.out;
+      const Outcome check = Vhmission("check " + P("MIS/big.dat"));
+      EXPECT_EQ(check.code, 0) << check.out;
+      // Only the new cells want terrain.
+      EXPECT_EQ(ErrorsAndWarnings(check.out), std::pair(0, 64 * 64 - width * height)) << check.out;
+      EXPECT_NE(check.out.find("warning no-terrain"), std::string::npos);
+      const std::string back = "-" + std::to_string(dx) + ",-" + std::to_string(dy);
+      const Outcome shrink =
+          Vhmission("resize " + StdDir() + " --size " + std::to_string(width) + "x" + std::to_string(height) +
+                    " --offset " + back + " " + P("MIS/big.dat") + " " + P("MIS/back.dat"));
+      ASSERT_EQ(shrink.code, 0) << shrink.out;
+      EXPECT_EQ(ReadWholeFile(P("MIS/back.dat")), ReadWholeFile(in));
+    }
+  }
+}
+
+TEST_F(Cli, DemoMissionsCroppedAnywhereCheckWithoutErrors) {
+  const fs::path demo = VH_DEMO_GAME;
+  fs::copy_file(demo / "MIS" / "miss003.dat", dir / "MIS" / "miss003.dat");
+  fs::copy_file(demo / "GER" / "miss003.txt", dir / "GER" / "miss003.txt");
+  for (const auto& [dx, dy] :
+       {std::pair{0, 0}, std::pair{-40, -48}, std::pair{-20, -24}, std::pair{-2, -47}}) {
+    const std::string offset = std::to_string(dx) + "," + std::to_string(dy);
+    const Outcome cut = Vhmission("resize " + StdDir() + " --size 24x16 --offset " + offset + " " +
+                                  P("MIS/miss003.dat") + " " + P("MIS/cut.dat"));
+    ASSERT_EQ(cut.code, 0) << cut.out;
+    EXPECT_NE(cut.out.find("removed 3712 cells of the old map"), std::string::npos) << cut.out;
+    const Outcome check = Vhmission("check " + P("MIS/cut.dat"));
+    EXPECT_EQ(check.code, 0) << offset << ": " << check.out;
+    EXPECT_EQ(ErrorsAndWarnings(check.out).first, 0) << offset << ": " << check.out;
+  }
+}
+
+TEST_F(Cli, ResizeRefusesWhatItCannotDo) {
+  WriteSample("miss003", Sample(), "\r\n#0002:0016{Depot}\r\n");
+  const std::string files = " " + P("MIS/miss003.dat") + " " + P("MIS/out.dat");
+  for (const char* bad :
+       {"", "--size 40", "--size 40x", "--size x30", "--size 23x16", "--size 40x65",
+        "--size 40x30 --offset 1,0", "--size 40x30 --offset 2", "--size 40x30 --offset 2,-70"}) {
+    const Outcome r = Vhmission("resize " + StdDir() + " " + bad + files);
+    EXPECT_EQ(r.code, 2) << bad << ": " << r.out;
+  }
+  EXPECT_FALSE(fs::exists(P("MIS/out.dat")));
+  const Outcome odd = Vhmission("resize " + StdDir() + " --size 40x30 --offset -3,0" + files);
+  EXPECT_NE(odd.out.find("odd"), std::string::npos) << odd.out;
+  const Outcome ok = Vhmission("resize " + StdDir() + " --size 40x30 --offset 2,-1" + files);
+  EXPECT_EQ(ok.code, 0) << ok.out;
+  // The unit with its cargo, the shop and the change layer's one record
+  // stood on the first row, which is cut off.
+  EXPECT_NE(
+      ok.out.find("resized 3x2 to 40x30, the old map at offset 2,-1; removed 3 cells of the old map with 1 "
+                  "unit, 1 cargo record, 0 AI points, 1 shop and 1 change-layer record"),
+      std::string::npos)
+      << ok.out;
+}
+
+TEST_F(Cli, CoastsDrawTheShoresOfAPaintedIsland) {
+  {
+    auto m = std::make_unique<TMission>();
+    m->SetSize({24, 16});
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 24; ++x)
+        m->Cells[y][x].Terrain = 96;
+    m->Cells[4][4].Terrain = 273;
+    m->SaveAs(P("MIS/miss020.dat"));
+  }
+  const Outcome r = Vhmission("coasts " + StdDir() + " " + P("MIS/miss020.dat") + " " + P("MIS/miss021.dat"));
+  ASSERT_EQ(r.code, 0) << r.out;
+  EXPECT_NE(r.out.find("rebuilt the coasts: 8 cells changed\n"), std::string::npos) << r.out;
+  auto m = std::make_unique<TMission>();
+  m->LoadFromFile(P("MIS/miss021.dat"));
+  // Light green coasts around (4, 4), worked out by hand: above tile 6 (102),
+  // upper right 5 (99), lower right 3 (100), below 1 (103), lower left 2
+  // (101), upper left 4 (98), and the corners 11 (108) and 12 (109) beside.
+  EXPECT_EQ(m->Cells[3][4].Terrain, 102);
+  EXPECT_EQ(m->Cells[3][5].Terrain, 99);
+  EXPECT_EQ(m->Cells[4][5].Terrain, 100);
+  EXPECT_EQ(m->Cells[5][4].Terrain, 103);
+  EXPECT_EQ(m->Cells[4][3].Terrain, 101);
+  EXPECT_EQ(m->Cells[3][3].Terrain, 98);
+  EXPECT_EQ(m->Cells[4][2].Terrain, 108);
+  EXPECT_EQ(m->Cells[4][6].Terrain, 109);
+  EXPECT_EQ(m->Cells[4][4].Terrain, 273);
+  EXPECT_EQ(m->Cells[10][10].Terrain, 96);
+
+  // The demo's coasts are right already: the same file comes out.
+  const fs::path demo = VH_DEMO_GAME;
+  fs::copy_file(demo / "MIS" / "miss003.dat", dir / "MIS" / "miss003.dat");
+  fs::copy_file(demo / "GER" / "miss003.txt", dir / "GER" / "miss003.txt");
+  const Outcome same =
+      Vhmission("coasts " + StdDir() + " " + P("MIS/miss003.dat") + " " + P("MIS/miss004.dat"));
+  ASSERT_EQ(same.code, 0) << same.out;
+  EXPECT_NE(same.out.find("rebuilt the coasts: 0 cells changed\n"), std::string::npos) << same.out;
+  EXPECT_EQ(ReadWholeFile(P("MIS/miss004.dat")), ReadWholeFile(P("MIS/miss003.dat")));
+}
+
+}  // namespace
+}  // namespace vh

@@ -153,5 +153,41 @@ TEST_F(FillRegions, AChangeLayerComparesWhatItShows) {
   EXPECT_EQ(PaintedLayerValue(m, DefaultMissFilter, {2, 2}, pkTerrain), 5);
 }
 
+TEST_F(FillRegions, MatchGroupReachesEveryPictureOfTheClickedGroup) {
+  // Grass is group 0 (pictures 1, 2, 3), forest group 2 (7, 8); picture 9
+  // is in no group. Row 1 of an 8 x 4 map:
+  //   x: 0 1 2 3 4 5 6 7
+  //      1 2 3 7 2 9 1 8   and every other cell is 9.
+  std::vector<TGroupPageEntries> pages(3);
+  for (auto& page : pages)
+    page.fill(-1);
+  pages[0][0] = 1;
+  pages[0][6] = 2;
+  pages[0][12] = 3;
+  pages[2][0] = 7;
+  pages[2][1] = 8;
+  const TPictureGroups groups(pages);
+  m.SetSize({8, 4});
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 8; ++x)
+      At({x, y}).Terrain = 9;
+  const int16_t row[8] = {1, 2, 3, 7, 2, 9, 1, 8};
+  for (int x = 0; x < 8; ++x)
+    At({x, 1}).Terrain = row[x];
+
+  EXPECT_EQ(AsSet(FillRegionOfGroup(m, DefaultMissFilter, {1, 1}, pkTerrain, {8, 4}, groups)),
+            (CellSet{{0, 1}, {1, 1}, {2, 1}}));
+  // The forest at (3, 1) and (7, 1) is not connected; (4, 1) is grass alone.
+  EXPECT_EQ(FillRegionOfGroup(m, DefaultMissFilter, {3, 1}, pkTerrain, {8, 4}, groups), (Cells{{3, 1}}));
+  EXPECT_EQ(FillRegionOfGroup(m, DefaultMissFilter, {4, 1}, pkTerrain, {8, 4}, groups), (Cells{{4, 1}}));
+  // Picture 9 is in no group: the same picture only, as a plain fill.
+  EXPECT_EQ(AsSet(FillRegionOfGroup(m, DefaultMissFilter, {0, 0}, pkTerrain, {8, 4}, groups)),
+            AsSet(FillRegionOf(m, DefaultMissFilter, {0, 0}, pkTerrain, {8, 4})));
+  EXPECT_EQ(FillRegionOfGroup(m, DefaultMissFilter, {0, 0}, pkTerrain, {8, 4}, groups).size(), 32u - 7u);
+  // Units know no groups.
+  EXPECT_EQ(FillRegionOfGroup(m, DefaultMissFilter, {0, 0}, pkUnit, {8, 4}, groups).size(), 32u);
+  EXPECT_TRUE(FillRegionOfGroup(m, DefaultMissFilter, {8, 0}, pkTerrain, {8, 4}, groups).empty());
+}
+
 }  // namespace
 }  // namespace vh

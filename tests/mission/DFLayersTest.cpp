@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "base/Anomaly.h"
-#include "mission/DFLayers.h"
 #include "base/Errors.h"
+#include "mission/DFLayers.h"
 #include "mission/StdData.h"
 #include "support/MissionBytes.h"
 
@@ -33,8 +34,8 @@ TEST(DFLayerStore, WritesChangedCellsInRowOrderWithOwnerMasks) {
   m.DFCells[2][1] = {5, -2, 0xFF, 0xFF};
   m.DFCells[0][9] = {-1, -1, 0xFF, 0xFF};  // removes an object
   m.DFCells[2][0] = {-1, -2, 12, 3};
-  m.DFCells[9][9] = NoChangeDFCell;          // painted back: not written
-  m.DFCells[20][20] = {1, 1, 1, 1};          // outside the map: not written
+  m.DFCells[9][9] = NoChangeDFCell;  // painted back: not written
+  m.DFCells[20][20] = {1, 1, 1, 1};  // outside the map: not written
   m.StoreDFLayer();
   EXPECT_EQ(m.DFLayers[0], Concat({Record(9, -1, -1, 0xFF, 0xFF), Record(128, -1, -2, 12, 0x08),
                                    Record(129, 5, -2, 0xFF, 0xFF)}));
@@ -45,7 +46,7 @@ TEST(DFLayerLoad, PlacesRecordsLaterOnesWinningAndDecodesMasks) {
   m.SetSize({8, 8});
   m.DFLayers[4] = Concat({Record(PosCode(3, 2), 7, -2, 0xFF, 0xFF), Record(4095, 9, 9, 9, 0x40),
                           Record(PosCode(3, 2), 8, -1, 2, 0x00), Record(PosCode(1, 1), -1, -2, 4, 0x20)});
-  m.DFLayers[4].push_back(0xAA);  // trailing partial record is ignored
+  m.DFLayers[4].push_back(0xAA);   // trailing partial record is ignored
   m.DFCells[0][0] = {1, 1, 1, 1};  // stale working state is cleared
   m.LoadDFLayer(4);
   EXPECT_EQ(m.DFNr, 4);
@@ -55,7 +56,8 @@ TEST(DFLayerLoad, PlacesRecordsLaterOnesWinningAndDecodesMasks) {
   // Outside the map but inside the grid: placed, and dropped by the next store.
   EXPECT_EQ(m.DFCells[63][63], (TDFCell{9, 9, 9, 6}));
   m.StoreDFLayer();
-  EXPECT_EQ(m.DFLayers[4], Concat({Record(PosCode(1, 1), -1, -2, 4, 0x20), Record(PosCode(3, 2), 8, -1, 2, 0xFF)}));
+  EXPECT_EQ(m.DFLayers[4],
+            Concat({Record(PosCode(1, 1), -1, -2, 4, 0x20), Record(PosCode(3, 2), 8, -1, 2, 0xFF)}));
 }
 
 TEST(DFLayerLoad, RowsBeyondTheGridAndLayersBeyond31AreRangeErrors) {
@@ -65,6 +67,32 @@ TEST(DFLayerLoad, RowsBeyondTheGridAndLayersBeyond31AreRangeErrors) {
   EXPECT_THROW(m.LoadDFLayer(0), ERangeError);
   EXPECT_THROW(m.LoadDFLayer(32), ERangeError);
   EXPECT_THROW(m.SelectDFLayer(32), ERangeError);
+}
+
+TEST(DFLayerCounts, CellsEachLayerChangesInsideTheMap) {
+  TMission m;
+  m.SetSize({8, 8});
+  // Layer 4: (3, 2) twice (one cell), (1, 1), and (63, 63) outside the map.
+  m.DFLayers[4] = Concat({Record(PosCode(3, 2), 7, -2, 0xFF, 0xFF), Record(4095, 9, 9, 9, 0x40),
+                          Record(PosCode(3, 2), 8, -1, 2, 0x00), Record(PosCode(1, 1), -1, -2, 4, 0x20)});
+  // Layer 9: a change at (2, 2) taken back by a later "no change" record, and
+  // a record that is "no change" from the start.
+  m.DFLayers[9] =
+      Concat({Record(PosCode(2, 2), 5, -1, 0xFF, 0xFF), Record(PosCode(2, 2), -1, -2, 0xFF, 0xFF),
+              Record(PosCode(5, 5), -1, -2, 0xFF, 0xFF), Record(PosCode(0, 7), -1, -1, 0xFF, 0xFF)});
+  // The working layer 0 counts as its grid stands, not as stored.
+  m.DFLayers[0] = Record(PosCode(0, 0), 1, -1, 0xFF, 0xFF);
+  m.DFCells[1][1] = {3, -1, 0xFF, 0xFF};
+  m.DFCells[1][2] = {-1, -2, 7, 2};
+  m.DFCells[10][10] = {3, -1, 0xFF, 0xFF};  // outside the map
+  std::array<int, DFLayerCount> expected{};
+  expected[0] = 2;
+  expected[4] = 2;
+  expected[9] = 1;
+  EXPECT_EQ(ChangeLayerCellCounts(m), expected);
+  // Selecting another layer stores the grid: the counts stay.
+  m.SelectDFLayer(4);
+  EXPECT_EQ(ChangeLayerCellCounts(m), expected);
 }
 
 TEST(DFLayerSelect, StoresAlwaysAndSwitchesOnlyToAnotherLayer) {
@@ -185,5 +213,5 @@ TEST_F(DFChunks, MoreThan32LayersBeepThenFailAtEntry32) {
   EXPECT_NE(sink.seen[0].find("many.dat"), std::string::npos);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

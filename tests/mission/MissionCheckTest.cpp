@@ -92,6 +92,33 @@ TEST(MissionCheck, TerrainOutsideTheMapSizeIsNotLookedAt) {
   EXPECT_TRUE(CheckMission(m).Problems.empty());
 }
 
+TEST(MissionCheck, WaterBesideLandThatNoCoastPictureFits) {
+  // Light sea with land above and below (3, 3): a mask no coast picture
+  // shows. Its other neighbours see the land on one side only.
+  TMission m;
+  m.SetSize({7, 7});
+  for (int y = 0; y < 7; ++y)
+    for (int x = 0; x < 7; ++x)
+      m.Cells[y][x].Terrain = 96;
+  m.Cells[2][3].Terrain = 271;
+  m.Cells[4][3].Terrain = 271;
+  EXPECT_EQ(Cells(Only(CheckMission(m), TCheckKind::CoastWithoutPicture)), (std::vector<TPoint>{{3, 3}}));
+  EXPECT_EQ(CheckKindSeverity(TCheckKind::CoastWithoutPicture), TSeverity::Warning);
+  EXPECT_STREQ(CheckKindId(TCheckKind::CoastWithoutPicture), "coast-without-picture");
+  // A coast picture there is as wrong, and so is dark water.
+  m.Cells[3][3].Terrain = 103;
+  EXPECT_EQ(Cells(Only(CheckMission(m), TCheckKind::CoastWithoutPicture)), (std::vector<TPoint>{{3, 3}}));
+  m.Cells[3][3].Terrain = 386;
+  EXPECT_EQ(Cells(Only(CheckMission(m), TCheckKind::CoastWithoutPicture)), (std::vector<TPoint>{{3, 3}}));
+  // Land there closes the gap: a straight shore of three cells.
+  m.Cells[3][3].Terrain = 274;
+  EXPECT_TRUE(CheckMission(m).Problems.empty());
+  // Cells outside the map are neither land nor sea.
+  m.Cells[3][3].Terrain = 96;
+  m.SetSize({7, 4});
+  EXPECT_TRUE(CheckMission(m).Problems.empty());
+}
+
 TEST(MissionCheck, ShopRules) {
   {
     TMission m = SoundMission();

@@ -50,7 +50,7 @@ echo "== the dump's schema and the manual list every command"
 [ -f "$SHARE/vhmission-dump.schema.json" ] || fail "no schema of the dump"
 manual=$(gzip -dc "$ROOT/usr/share/man/man1/vhmission.1.gz")
 help=$("$BIN/vhmission" --help)
-for command in dump load check roundtrip render; do
+for command in dump load check roundtrip resize coasts render; do
   grep -q -F "\\fB$command\\fR" <<<"$manual" || fail "man vhmission lacks $command"
   grep -q "^  $command " <<<"$help" || fail "vhmission --help lacks $command"
 done
