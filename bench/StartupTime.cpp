@@ -9,7 +9,7 @@
 
 #include "shell/MDIMainForm.h"
 #include "shell/VhApplication.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 int main(int argc, char** argv) {
   auto start = std::chrono::steady_clock::now();

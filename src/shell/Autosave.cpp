@@ -6,7 +6,7 @@
 #include <chrono>
 #include <optional>
 
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 #include "views/COMPMissView.h"
 
 namespace vh {

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <cstdio>
 
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 

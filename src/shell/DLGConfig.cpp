@@ -17,7 +17,7 @@
 #include <filesystem>
 
 #include "base/FileUtil.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 

@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 

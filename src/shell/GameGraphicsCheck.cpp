@@ -8,7 +8,7 @@
 #include "graphics/PictureSets.h"
 #include "base/Errors.h"
 #include "shell/DLGConfig.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 

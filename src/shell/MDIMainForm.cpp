@@ -22,7 +22,7 @@
 #include "shell/ProblemsDock.h"
 #include "shell/MainStatusBar.h"
 #include "shell/VhApplication.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 #include "views/OverviewMap.h"
 #include "tools/PaletteApi.h"
 

@@ -180,6 +180,13 @@ private:
   // The page "Help > Mouse and Keys" shows, its keys read from the menus.
   QString MouseAndKeysHtml() const;
   void CreateMenus();
+  void CreateFileMenu();
+  void CreateFilterActions();
+  void CreateViewMenu();
+  void CreateMissionMenu();
+  void CreateHelpMenu();
+  // A menu item whose handler runs as a command: its errors are shown.
+  QAction* AddCommand(QMenu* menu, const QString& text, void (TMDIMain::*handler)());
   void CreateToolBar();
   void CreateToolsMenu();
   void CreateToolsBar();

@@ -15,7 +15,7 @@
 #include "hexmap/CellEditing.h"
 #include "mission/ShopNames.h"
 #include "shell/MissFrame.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 #include "tools/NamesFaultText.h"
 #include "tools/PaletteApi.h"
 

@@ -20,7 +20,7 @@
 #include "shell/MDIMissForm.h"
 #include "shell/PaletteFactory.h"
 #include "shell/MainStatusBar.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 

@@ -11,7 +11,7 @@
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
 #include "shell/VhApplication.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 

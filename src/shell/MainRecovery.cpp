@@ -7,7 +7,7 @@
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
 #include "shell/VhApplication.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 #include "tools/PaletteApi.h"
 
 namespace vh {

@@ -1,6 +1,6 @@
 #include "shell/PaletteFactory.h"
 
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 #include "tools/MDIPicturesForm.h"
 
 namespace vh {

@@ -12,7 +12,7 @@
 #include <QStyle>
 #include <QTreeWidget>
 
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 #include "views/COMPMissView.h"
 
 namespace vh {

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "config/Installation.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 

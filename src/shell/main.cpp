@@ -13,7 +13,7 @@
 #include "shell/CommandLine.h"
 #include "shell/MDIMainForm.h"
 #include "shell/VhApplication.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "mission/StdData.h"
 #include "tools/COMPAllianzButtons.h"
 #include "tools/COMPStdProdView.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 #include "tools/NamesFaultText.h"
 
 namespace vh {

@@ -16,7 +16,7 @@
 
 #include "base/Errors.h"
 #include "tools/COMPMultiSelView.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 #include "views/COMPMissView.h"
 
 namespace vh {

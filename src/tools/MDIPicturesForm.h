@@ -137,7 +137,11 @@ private:
   // Construction, by page.
   QWidget* BuildSelectorPage(TMultiSelView*& groupSel, TMultiSelView*& selector, const QString& prefix);
   QWidget* BuildVehiclePage();
+  void BuildAIGroup();
   QWidget* BuildShopPage();
+  void CreateShopControls();
+  void LayOutShopPage(QWidget* page);
+  void ConnectShopPage();
   void ReadSelectionFiles(const std::string& programDir);
   void SetUpShopPage();
   void SetUpCellUnitFields();
@@ -197,6 +201,7 @@ private:
   TSelectionFile objectGroups_;
   QString setupError_;
 
+  QLabel* vehOwnerLabel_ = nullptr;
   QPointer<TMissView> view_;
   int16_t curShop_ = -1;
   int16_t curContent_ = -1;

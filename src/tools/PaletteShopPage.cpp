@@ -14,7 +14,7 @@
 #include "hexmap/CellEditing.h"
 #include "tools/COMPContentView.h"
 #include "tools/COMPSpinEdit.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 #include "tools/DLGEditProduce.h"
 #include "tools/MDIPicturesForm.h"
 #include "tools/PaletteEdits.h"
@@ -50,6 +50,13 @@ QPushButton* SmallButton(const QString& text, const QString& name) {
 
 QWidget* TMDIPictures::BuildShopPage() {
   auto* page = new QWidget;
+  CreateShopControls();
+  LayOutShopPage(page);
+  ConnectShopPage();
+  return page;
+}
+
+void TMDIPictures::CreateShopControls() {
   ShopButton = new QPushButton(QStringLiteral("&New"));
   ShopButton->setObjectName(QStringLiteral("ShopButton"));
   Label4 = new QLabel(QStringLiteral("Shop Nr.:"));
@@ -101,6 +108,9 @@ QWidget* TMDIPictures::BuildShopPage() {
   ProduceEditBut = SmallButton(QStringLiteral("..."), QStringLiteral("ProduceEditBut"));
   ProduceClearBut = SmallButton(QStringLiteral("X"), QStringLiteral("ProduceClearBut"));
 
+}
+
+void TMDIPictures::LayOutShopPage(QWidget* page) {
   auto* grid = new QGridLayout(page);
   auto* top = new QHBoxLayout;
   top->addWidget(ShopButton);
@@ -144,6 +154,9 @@ QWidget* TMDIPictures::BuildShopPage() {
   grid->setRowStretch(9, 1);
   grid->setColumnStretch(4, 1);
 
+}
+
+void TMDIPictures::ConnectShopPage() {
   connect(ShopButton, &QPushButton::clicked, this, &TMDIPictures::ShopButtonClick);
   connect(ShopNameCombo, &QComboBox::activated, this, &TMDIPictures::ShopNameComboChange);
   connect(ShopNameEdit, &QLineEdit::textChanged, this, &TMDIPictures::ShopNameEditChange);
@@ -162,7 +175,6 @@ QWidget* TMDIPictures::BuildShopPage() {
   connect(ContentClearBut, &QPushButton::clicked, this, &TMDIPictures::ContentClearButClick);
   connect(ProduceEditBut, &QPushButton::clicked, this, &TMDIPictures::ProduceEditButClick);
   connect(ProduceClearBut, &QPushButton::clicked, this, &TMDIPictures::ProduceClearButClick);
-  return page;
 }
 
 void TMDIPictures::SetUpShopPage() {

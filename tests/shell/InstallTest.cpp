@@ -5,7 +5,7 @@
 #include "config/IniFile.h"
 #include "config/Installation.h"
 #include "shell/FrameFixture.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 namespace {
