@@ -14,7 +14,8 @@
 int main(int argc, char** argv) {
   auto start = std::chrono::steady_clock::now();
   vh::TVhApplication app(argc, argv);
-  std::string programDir = argc > 1 ? argv[1] : vh::PathFromQString(QApplication::applicationDirPath() + "/../bin");
+  std::string programDir =
+      argc > 1 ? argv[1] : vh::PathFromQString(QApplication::applicationDirPath() + "/../bin");
   vh::TMDIMain frame(programDir);
   frame.show();
   QTimer poll;

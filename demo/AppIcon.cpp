@@ -62,4 +62,4 @@ std::vector<std::string> WriteAppIcons(const std::string& hicolorDir, const std:
   return written;
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

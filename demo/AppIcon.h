@@ -24,4 +24,4 @@ ByteStream AppIconPng(int size);
 // files written.
 std::vector<std::string> WriteAppIcons(const std::string& hicolorDir, const std::string& name);
 
-} // namespace vh::demo
+}  // namespace vh::demo

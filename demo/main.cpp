@@ -21,7 +21,7 @@
 namespace {
 const char* const kUsage = "usage: vhdemo --install <program dir> | --defaults-ini <file> | --icons <dir>\n"
                            "       | --sheet <file> [--section name] [--scale n]\n";
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
   std::string install, sheet, defaultsIni, icons, section = "all";
@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
         for (int y = 0; y < crop[3]; ++y)
           for (int x = 0; x < crop[2]; ++x)
             if (crop[0] + x < s.W && crop[1] + y < s.H)
-              part.Px[static_cast<size_t>(y) * crop[2] + x] = s.Px[static_cast<size_t>(crop[1] + y) * s.W + crop[0] + x];
+              part.Px[static_cast<size_t>(y) * crop[2] + x] =
+                  s.Px[static_cast<size_t>(crop[1] + y) * s.W + crop[0] + x];
         s = part;
       }
       vh::demo::WriteImage(s, vh::demo::BuildPalette(1), sheet, scale);

@@ -32,7 +32,7 @@ bool IsRelativeDir(const std::string& dir) {
   return !(dir.size() >= 2 && std::isalpha(static_cast<unsigned char>(dir[0])) && dir[1] == ':');
 }
 
-} // namespace
+}  // namespace
 
 const char* ProgramVersion() {
   return VH_VERSION;
@@ -121,4 +121,4 @@ bool CreateIniFromDefaults(const TIniLocation& location) {
   return true;
 }
 
-} // namespace vh
+}  // namespace vh

@@ -92,4 +92,4 @@ private:
 // platform's folder for the user's application data.
 std::string RecoveryDirFor(const std::string& configured);
 
-} // namespace vh
+}  // namespace vh

@@ -41,4 +41,4 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
   return result;
 }
 
-} // namespace vh
+}  // namespace vh

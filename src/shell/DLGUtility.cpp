@@ -35,7 +35,7 @@ QSpinBox* SpinEdit(QWidget* parent, const char* name, int min, int max) {
   return s;
 }
 
-} // namespace
+}  // namespace
 
 TUtilityForm* TUtilityForm::Create(TMissFrame* frame, QWidget* owner) {
   // A tool window of its own above the frame: the MDI area holds missions only.
@@ -105,7 +105,11 @@ void TUtilityForm::BuildLandscapeBoxes() {
   auto* borders = new QVBoxLayout(bordersBox_);
   const char* bandNames[] = {"&Land", "&Shallow water", "&Medium water", "Deep water"};
   for (int i = 2; i >= 0; --i)
-    BorderEdits[i] = SpinEdit(bordersBox_, i == 2 ? "BorderEdit2" : i == 1 ? "BorderEdit1" : "BorderEdit0", 0, 255);
+    BorderEdits[i] = SpinEdit(bordersBox_,
+                              i == 2   ? "BorderEdit2"
+                              : i == 1 ? "BorderEdit1"
+                                       : "BorderEdit0",
+                              0, 255);
   for (int band = 0; band < 4; ++band) {
     auto* label = new QLabel(QString::fromLatin1(bandNames[band]), bordersBox_);
     borders->addWidget(label);
@@ -171,12 +175,12 @@ void TUtilityForm::ConnectControls() {
   connect(TerrainType, &QButtonGroup::idClicked, this, [this](int id) {
     if (!updating_ && generator_.Attached()) {
       generator_.SetTerrainType(static_cast<uint8_t>(id));
-        }
+    }
   });
   connect(TexturedCheckBox, &QCheckBox::toggled, this, [this](bool on) {
     if (!updating_ && generator_.Attached()) {
       generator_.SetTextured(on);
-        }
+    }
   });
   for (int i = 0; i < 3; ++i)
     connect(BorderEdits[i], &QSpinBox::valueChanged, this, [this, i](int v) {
@@ -184,7 +188,7 @@ void TUtilityForm::ConnectControls() {
         return;
       generator_.SetBorder(i, v);
       ApplyBorderLimits();
-        });
+    });
   connect(OKButton, &QPushButton::clicked, this, &TUtilityForm::OKButtonClick);
   connect(CancelButton, &QPushButton::clicked, this, [this] {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
@@ -325,4 +329,4 @@ void TUtilityForm::ShowPreview() {
   Image->setPixmap(QPixmap::fromImage(image.copy()));
 }
 
-} // namespace vh
+}  // namespace vh

@@ -83,4 +83,4 @@ private:
   bool updating_ = false;
 };
 
-} // namespace vh
+}  // namespace vh

@@ -1,7 +1,7 @@
 // The frame's menu and tool bar.
 #include <QAction>
-#include <QDockWidget>
 #include <QApplication>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -12,13 +12,13 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "graphics/PictureSets.h"
 #include "base/FileUtil.h"
+#include "graphics/PictureSets.h"
 #include "shell/DLGNewMission.h"
 #include "shell/FieldUndoKeys.h"
-#include "shell/ProblemsDock.h"
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
+#include "shell/ProblemsDock.h"
 #include "shell/VhApplication.h"
 #include "tools/SelectionPages.h"
 #include "views/COMPMissView.h"
@@ -71,7 +71,7 @@ QList<QKeySequence> StandardKeysAnd(QKeySequence::StandardKey standard, QList<QK
   return list;
 }
 
-} // namespace
+}  // namespace
 
 QAction* TMDIMain::AddCommand(QMenu* menu, const QString& text, void (TMDIMain::*handler)()) {
   QAction* a = menu->addAction(text);
@@ -98,23 +98,27 @@ void TMDIMain::CreateFileMenu() {
   FileNewItem = AddCommand(file, QStringLiteral("&New..."), &TMDIMain::FileNewItemClick);
   FileNewItem->setShortcuts(StandardKeysAnd(QKeySequence::New, {QKeySequence(Qt::CTRL | Qt::Key_N)}));
   FileOpenItem = AddCommand(file, QStringLiteral("&Open..."), &TMDIMain::FileOpenItemClick);
-  FileOpenItem->setShortcuts(StandardKeysAnd(QKeySequence::Open, {QKeySequence(Qt::CTRL | Qt::Key_O), Qt::Key_F3}));
+  FileOpenItem->setShortcuts(
+      StandardKeysAnd(QKeySequence::Open, {QKeySequence(Qt::CTRL | Qt::Key_O), Qt::Key_F3}));
   RecentFilesMenu = file->addMenu(QStringLiteral("Recent &Files"));
   RecentFilesMenu->setObjectName("RecentFilesMenu");
   RebuildRecentFilesMenu();
   FileSaveItem = AddCommand(file, QStringLiteral("&Save"), &TMDIMain::FileSaveItemClick);
-  FileSaveItem->setShortcuts(StandardKeysAnd(QKeySequence::Save, {QKeySequence(Qt::CTRL | Qt::Key_S), Qt::Key_F2}));
+  FileSaveItem->setShortcuts(
+      StandardKeysAnd(QKeySequence::Save, {QKeySequence(Qt::CTRL | Qt::Key_S), Qt::Key_F2}));
   FileSaveAsItem = AddCommand(file, QStringLiteral("Save &As..."), &TMDIMain::FileSaveAsItemClick);
-  FileSaveAsItem->setShortcuts(StandardKeysAnd(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}));
+  FileSaveAsItem->setShortcuts(
+      StandardKeysAnd(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}));
   FileSaveBmpItem = AddCommand(file, QStringLiteral("Save As &BMP..."), &TMDIMain::FileSaveBmpItemClick);
   FileCloseItem = AddCommand(file, QStringLiteral("&Close"), &TMDIMain::FileCloseItemClick);
-  FileCloseItem->setShortcuts(
-      StandardKeysAnd(QKeySequence::Close, {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)}));
+  FileCloseItem->setShortcuts(StandardKeysAnd(
+      QKeySequence::Close, {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)}));
   file->addSeparator();
   FileOptionsItem = AddCommand(file, QStringLiteral("O&ptions..."), &TMDIMain::FileOptionsItemClick);
   file->addSeparator();
   FileExitItem = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
-  FileExitItem->setShortcuts(StandardKeysAnd(QKeySequence::Quit, {QKeySequence(Qt::CTRL | Qt::Key_Q), Qt::ALT | Qt::Key_X}));
+  FileExitItem->setShortcuts(
+      StandardKeysAnd(QKeySequence::Quit, {QKeySequence(Qt::CTRL | Qt::Key_Q), Qt::ALT | Qt::Key_X}));
   // Shortcuts work while the focus is in a floating palette or the generator.
   for (QAction* a : file->actions())
     a->setShortcutContext(Qt::ApplicationShortcut);
@@ -130,7 +134,8 @@ void TMDIMain::CreateFilterActions() {
     a->setToolTip(QString::fromLatin1(b.hint));
     a->setData(QString::fromLatin1(b.menuText));
     int bit = b.bit;
-    connect(a, &QAction::triggered, this, [this, bit](bool down) { RunCommand(this, [&] { FilterClick(bit, down); }); });
+    connect(a, &QAction::triggered, this,
+            [this, bit](bool down) { RunCommand(this, [&] { FilterClick(bit, down); }); });
     FilterActions[bit] = a;
   }
   GridFilter = new QAction(QStringLiteral("Grid"), this);
@@ -155,7 +160,8 @@ void TMDIMain::CreateViewMenu() {
   };
   QAction* gridItem = ViewMenu->addAction(QStringLiteral("&Grid"));
   gridItem->setCheckable(true);
-  connect(ViewMenu, &QMenu::aboutToShow, gridItem, [this, gridItem] { gridItem->setChecked(GridFilter->isChecked()); });
+  connect(ViewMenu, &QMenu::aboutToShow, gridItem,
+          [this, gridItem] { gridItem->setChecked(GridFilter->isChecked()); });
   connect(gridItem, &QAction::triggered, GridFilter, [this] { GridFilter->trigger(); });
   ViewMenu->addSeparator();
   for (int bit : {mfTerrain, mfObjects, mfUnits, mfShopMarks, mfContentMarks, mfAIMarks})
@@ -206,11 +212,13 @@ void TMDIMain::WindowMenuAboutToShow() {
   WindowMenu->clear();
   TileItem = WindowMenu->addAction(QStringLiteral("&Tile"), this, &TMDIMain::TileMissions);
   CascadeItem = WindowMenu->addAction(QStringLiteral("&Cascade"), this, &TMDIMain::CascadeMissions);
-  ArrangeIconsItem = WindowMenu->addAction(QStringLiteral("&Arrange Icons"), this, &TMDIMain::ArrangeIconsItemClick);
+  ArrangeIconsItem =
+      WindowMenu->addAction(QStringLiteral("&Arrange Icons"), this, &TMDIMain::ArrangeIconsItemClick);
   // The tool windows, with the keys of their menu items.
   WindowMenu->addSeparator();
-  for (QAction* a : {PaletteItem, EditHistoryItem, overviewDock_ ? overviewDock_->toggleViewAction() : nullptr,
-                     ProblemsDock ? ProblemsDock->toggleViewAction() : nullptr})
+  for (QAction* a :
+       {PaletteItem, EditHistoryItem, overviewDock_ ? overviewDock_->toggleViewAction() : nullptr,
+        ProblemsDock ? ProblemsDock->toggleViewAction() : nullptr})
     if (a)
       WindowMenu->addAction(a);
   const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
@@ -295,4 +303,4 @@ void TMDIMain::SetToolBarIcons() {
       static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonIconOnly);
 }
 
-} // namespace vh
+}  // namespace vh

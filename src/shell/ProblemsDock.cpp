@@ -12,8 +12,8 @@
 #include <QStyle>
 #include <QTreeWidget>
 
-#include "views/QtText.h"
 #include "views/COMPMissView.h"
+#include "views/QtText.h"
 
 namespace vh {
 

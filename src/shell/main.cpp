@@ -46,7 +46,7 @@ void ExitWhenReady(vh::TMDIMain& frame) {
   });
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
   // Neither needs a display, so both are answered before a window system is

@@ -35,4 +35,4 @@ void TProduceView::SetupGrid() {
   SetGridSize({SlotCount, 1});
 }
 
-} // namespace vh
+}  // namespace vh

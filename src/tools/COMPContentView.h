@@ -105,4 +105,4 @@ public:
 // cells one pixel apart, no cursor, no cursor moves.
 void ApplySlotGridSettings(TEckView& view);
 
-} // namespace vh
+}  // namespace vh

@@ -8,15 +8,15 @@
 
 #include <cstdint>
 #include <functional>
-#include <vector>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "graphics/PictureSets.h"
+#include "hexmap/MultiSelection.h"
 #include "tools/SelectionPages.h"
 #include "views/COMPMissView.h"
 #include "views/EckView.h"
-#include "hexmap/MultiSelection.h"
 
 class QCheckBox;
 class QComboBox;
@@ -210,4 +210,4 @@ private:
   bool updating_ = false;
 };
 
-} // namespace vh
+}  // namespace vh

@@ -14,18 +14,20 @@
 #include "hexmap/CellEditing.h"
 #include "tools/COMPContentView.h"
 #include "tools/COMPSpinEdit.h"
-#include "views/QtText.h"
 #include "tools/DLGEditProduce.h"
 #include "tools/MDIPicturesForm.h"
 #include "tools/PaletteEdits.h"
 #include "views/COMPMissView.h"
+#include "views/QtText.h"
 
 namespace {
 
 // Typing into one field of one shop becomes one step.
-std::string FieldKey(int16_t shop, const char* field) { return "shop " + std::to_string(shop) + " " + field; }
+std::string FieldKey(int16_t shop, const char* field) {
+  return "shop " + std::to_string(shop) + " " + field;
+}
 
-} // namespace
+}  // namespace
 
 namespace vh {
 
@@ -46,7 +48,7 @@ QPushButton* SmallButton(const QString& text, const QString& name) {
   return b;
 }
 
-} // namespace
+}  // namespace
 
 QWidget* TMDIPictures::BuildShopPage() {
   auto* page = new QWidget;
@@ -107,7 +109,6 @@ void TMDIPictures::CreateShopControls() {
   ContentClearBut = SmallButton(QStringLiteral("X"), QStringLiteral("ContentClearBut"));
   ProduceEditBut = SmallButton(QStringLiteral("..."), QStringLiteral("ProduceEditBut"));
   ProduceClearBut = SmallButton(QStringLiteral("X"), QStringLiteral("ProduceClearBut"));
-
 }
 
 void TMDIPictures::LayOutShopPage(QWidget* page) {
@@ -153,7 +154,6 @@ void TMDIPictures::LayOutShopPage(QWidget* page) {
   slotRow(8, QStringLiteral("&Product."), ShopProduce, ProduceEditBut, ProduceClearBut);
   grid->setRowStretch(9, 1);
   grid->setColumnStretch(4, 1);
-
 }
 
 void TMDIPictures::ConnectShopPage() {
@@ -162,7 +162,8 @@ void TMDIPictures::ConnectShopPage() {
   connect(ShopNameEdit, &QLineEdit::textChanged, this, &TMDIPictures::ShopNameEditChange);
   connect(OwnerComboBox, &QComboBox::activated, this, &TMDIPictures::OwnerComboBoxChange);
   connect(TypeComboBox, &QComboBox::activated, this, &TMDIPictures::TypeComboBoxChange);
-  connect(EnergyEdit, &TSpinEdit::Changed, this, [this](int v) { StoreShopNumber(&TArrShop::Energy, v, "Energy"); });
+  connect(EnergyEdit, &TSpinEdit::Changed, this,
+          [this](int v) { StoreShopNumber(&TArrShop::Energy, v, "Energy"); });
   connect(EPEdit, &TSpinEdit::Changed, this, [this](int v) { StoreShopNumber(&TArrShop::EP, v, "EP"); });
   connect(MaterialEdit, &TSpinEdit::Changed, this,
           [this](int v) { StoreShopNumber(&TArrShop::Material, v, "Material"); });
@@ -332,9 +333,9 @@ void TMDIPictures::ClearShopFields() {
 
 void TMDIPictures::EnableShopControls(bool enable) {
   ShopButton->setText(enable ? QStringLiteral("&Delete") : QStringLiteral("&New"));
-  const std::initializer_list<QWidget*> controls{OwnerComboBox, TypeComboBox,    ShopNameEdit,   EnergyEdit,
-                                                 EPEdit,        MaterialEdit,    MPEdit,         PriorityEdit,
-                                                 ContentEditBut, ContentClearBut, ProduceEditBut, ProduceClearBut};
+  const std::initializer_list<QWidget*> controls{
+      OwnerComboBox, TypeComboBox, ShopNameEdit,   EnergyEdit,      EPEdit,         MaterialEdit,
+      MPEdit,        PriorityEdit, ContentEditBut, ContentClearBut, ProduceEditBut, ProduceClearBut};
   if (!enable)
     KeepFocusOffDisabled(controls);
   for (QWidget* w : controls)
@@ -505,4 +506,4 @@ void TMDIPictures::ProduceClearButClick() {
   ShopProduce->Clear(true);
 }
 
-} // namespace vh
+}  // namespace vh

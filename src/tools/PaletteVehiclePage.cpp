@@ -104,7 +104,6 @@ void TMDIPictures::BuildAIGroup() {
   AI1231 = new QCheckBox(QStringLiteral("12h..31h = -1"));
   AI1231->setObjectName(QStringLiteral("AI1231"));
   aiGrid->addWidget(AI1231, 2, 0, 1, 4);
-
 }
 
 void TMDIPictures::SetUpCellUnitFields() {
@@ -278,4 +277,4 @@ void TMDIPictures::AI1231Click(bool checked) {
     });
 }
 
-} // namespace vh
+}  // namespace vh

@@ -36,7 +36,7 @@ std::optional<TPoint> FirstCellHolding(const TSelectionPage& page, int16_t value
   return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 TSelectionFile ParseSelectionFile(const ByteStream& bytes, const std::string& name) {
   if (bytes.size() < SelectionFileSize)
@@ -180,4 +180,4 @@ bool ToggleStdProd(std::array<int16_t, UnitTypeCount>& words, TPoint cell, bool 
   return true;
 }
 
-} // namespace vh
+}  // namespace vh

@@ -171,5 +171,5 @@ TEST_F(InstalledLayout, AnIniBesideTheProgramOrOnTheCommandLineIsUsedAsItIs) {
   EXPECT_EQ(ReadConfig(where, {}).TxtFilesDir, "GER") << "a missing file gives the defaults";
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

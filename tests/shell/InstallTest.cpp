@@ -63,5 +63,5 @@ TEST_F(Install, InstalledEditorStartsFromItsShareFolderAndCreatesTheUsersSetting
   EXPECT_FALSE(fs::exists(bin + "vhedit.ini"));
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh
