@@ -13,18 +13,17 @@
 namespace vh {
 
 TDLGRecover::TDLGRecover(const std::vector<TRecoveryCopy>& copies, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Recover Missions"));
+  setWindowTitle(tr("Recover Missions"));
   auto* layout = new QVBoxLayout(this);
-  auto* text =
-      new QLabel(QStringLiteral("The editor did not end normally. These missions had unsaved changes; "
-                                "their last recovery copies can be restored."),
-                 this);
+  auto* text = new QLabel(tr("The editor did not end normally. These missions had unsaved changes; "
+                             "their last recovery copies can be restored."),
+                          this);
   text->setWordWrap(true);
   layout->addWidget(text);
 
   List = new QTreeWidget(this);
   List->setColumnCount(2);
-  List->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Time")});
+  List->setHeaderLabels({tr("File"), tr("Time")});
   List->setRootIsDecorated(false);
   // The file name is the end of the path: what gives way is the middle.
   List->setTextElideMode(Qt::ElideMiddle);
@@ -33,7 +32,7 @@ TDLGRecover::TDLGRecover(const std::vector<TRecoveryCopy>& copies, QWidget* pare
   for (const TRecoveryCopy& copy : copies) {
     const std::string& original = copy.Info.OriginalPath;
     auto* item = new QTreeWidgetItem(List);
-    item->setText(0, original.empty() ? QStringLiteral("noname") : PathToQString(original));
+    item->setText(0, original.empty() ? tr("noname") : PathToQString(original));
     item->setToolTip(0, item->text(0));
     item->setText(1,
                   QLocale().toString(QDateTime::fromSecsSinceEpoch(copy.Info.SavedAt), QLocale::ShortFormat));
@@ -43,9 +42,9 @@ TDLGRecover::TDLGRecover(const std::vector<TRecoveryCopy>& copies, QWidget* pare
   layout->addWidget(List);
 
   auto* buttons = new QDialogButtonBox(this);
-  RestoreButton = buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::AcceptRole);
-  DiscardButton = buttons->addButton(QStringLiteral("&Discard"), QDialogButtonBox::DestructiveRole);
-  LaterButton = buttons->addButton(QStringLiteral("&Later"), QDialogButtonBox::RejectRole);
+  RestoreButton = buttons->addButton(tr("&Restore"), QDialogButtonBox::AcceptRole);
+  DiscardButton = buttons->addButton(tr("&Discard"), QDialogButtonBox::DestructiveRole);
+  LaterButton = buttons->addButton(tr("&Later"), QDialogButtonBox::RejectRole);
   RestoreButton->setDefault(true);
   RestoreButton->setFocus();
   connect(RestoreButton, &QPushButton::clicked, this, [this] {

@@ -113,13 +113,13 @@ bool TMDIMain::StartupIdle() {
   startupDone_ = true;
   for (const std::string& error : startupErrors_)
     if (graphicsUi_.Warning)
-      graphicsUi_.Warning(MessageToQString(error) + QStringLiteral(".\nThe editor goes on without it."));
+      graphicsUi_.Warning(MessageToQString(error) + tr(".\nThe editor goes on without it."));
   QApplication::setOverrideCursor(Qt::WaitCursor);
   bool ok = CheckGameGraphics(config_, graphicsUi_);
   QApplication::restoreOverrideCursor();
   if (!ok) {
     if (graphicsUi_.Message)
-      graphicsUi_.Message(StartupAbandonedText, {});
+      graphicsUi_.Message(StartupAbandonedText(), {});
     return false;
   }
   startupOK_ = true;
