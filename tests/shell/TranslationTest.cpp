@@ -48,7 +48,9 @@ bool SameInBothLanguages(const QString& text) {
                                       "Varnholt Editor", "ENG", "GER", "English", "Deutsch",
                                       // Words that are German too.
                                       "OK", "&Mission", "Mission", "&Material", "Material", "N&ame", "Name",
-                                      "Normal", "Neutral", "neutral", "Filter", "&Land", " s", " Nr. "};
+                                      "Normal", "Neutral", "neutral", "Filter", "&Land", " s", " Nr. ",
+                                      // Byte offsets of the AI point record; the button that empties a slot.
+                                      "0Ah", "48h", "4Ah", "4Eh", "12h..31h = -1", "X"};
   QString plain = text;
   plain.remove(QRegularExpression(QStringLiteral("[^A-Za-z]")));
   return plain.isEmpty() || names.contains(text);
@@ -68,8 +70,7 @@ void AddMenu(QMenu* menu, const QString& where, TShownTexts& out) {
       continue;
     }
     Add(out, path, a->text());
-    if (a->toolTip() != QString(a->text()).remove('&'))
-      Add(out, path + " > " + a->text(), a->toolTip());
+    Add(out, path + " > " + a->text(), a->toolTip());
   }
 }
 
