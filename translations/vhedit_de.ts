@@ -471,6 +471,41 @@
     </message>
 </context>
 <context>
+    <name>Shop</name>
+    <message>
+        <source>HQ</source>
+        <translation>Hauptquartier</translation>
+    </message>
+    <message>
+        <source>Airport</source>
+        <translation>Flughafen</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Hafen</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Fabrik</translation>
+    </message>
+    <message>
+        <source>Depot</source>
+        <translation>Lager</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Stadt</translation>
+    </message>
+    <message>
+        <source>Academy</source>
+        <translation>Akademie</translation>
+    </message>
+    <message>
+        <source>Town 2</source>
+        <translation>Stadt 2</translation>
+    </message>
+</context>
+<context>
     <name>TNamesFaultText</name>
     <message>
         <source>The mission text</source>

@@ -12,6 +12,7 @@
 //   "Error"   messages of EVhError and its kin
 //   "Check"   the mission check's sentences
 //   "History" the names of the steps that undo and redo take
+//   "Shop"    the names of the shop types
 #define VH_TRANSLATE_NOOP(context, source) source
 
 namespace vh {

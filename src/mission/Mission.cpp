@@ -19,8 +19,11 @@ uint8_t MaskToSide(uint8_t mask) {
 }
 
 const char* ShopTypeName(uint8_t shopType) {
-  static const char* const names[ShopTypeCount] = {"HQ",    "Airport", "Port",    "Factory",
-                                                   "Depot", "Town",    "Academy", "Town 2"};
+  static const char* const names[ShopTypeCount] = {
+      VH_TRANSLATE_NOOP("Shop", "HQ"),      VH_TRANSLATE_NOOP("Shop", "Airport"),
+      VH_TRANSLATE_NOOP("Shop", "Port"),    VH_TRANSLATE_NOOP("Shop", "Factory"),
+      VH_TRANSLATE_NOOP("Shop", "Depot"),   VH_TRANSLATE_NOOP("Shop", "Town"),
+      VH_TRANSLATE_NOOP("Shop", "Academy"), VH_TRANSLATE_NOOP("Shop", "Town 2")};
   return shopType < ShopTypeCount ? names[shopType] : "";
 }
 

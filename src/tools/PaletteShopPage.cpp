@@ -88,7 +88,7 @@ void TMDIPictures::CreateShopControls() {
   TypeComboBox = new QComboBox;
   TypeComboBox->setObjectName(QStringLiteral("TypeComboBox"));
   for (int t = 0; t < ShopTypeCount; ++t)
-    TypeComboBox->addItem(QString::fromLatin1(ShopTypeName(static_cast<uint8_t>(t))));
+    TypeComboBox->addItem(TranslatedText("Shop", ShopTypeName(static_cast<uint8_t>(t))));
 
   const auto spin = [](int max, int digits, const char* name) {
     auto* s = new TSpinEdit(0, max, digits);

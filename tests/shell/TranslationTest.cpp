@@ -45,7 +45,8 @@ using TShownTexts = std::vector<TShownText>;
 bool SameInBothLanguages(const QString& text) {
   static const QSet<QString> names = {// The game's own abbreviations and names.
                                       "ACTN", "&ACTN", "DF", "&DF", "DFxx", "EP", "MP", "VH2", "MISS",
-                                      "Varnholt Editor", "ENG", "GER", "English", "Deutsch",
+                                      "Varnholt Editor", "<h2>Varnholt Editor</h2>", "ENG", "GER", "English",
+                                      "Deutsch",
                                       // Words that are German too.
                                       "OK", "&Mission", "Mission", "&Material", "Material", "N&ame", "Name",
                                       "Normal", "Neutral", "neutral", "Filter", "&Land", " s", " Nr. ",
