@@ -318,6 +318,10 @@
         <source>Grid size %1 x %2 is negative</source>
         <translation>Die Rastergröße %1 × %2 ist negativ</translation>
     </message>
+    <message>
+        <source>Cannot resize the map: %1</source>
+        <translation>Die Kartengröße kann nicht geändert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -469,6 +473,18 @@
         <source>Clear with Filter</source>
         <translation>Mit Filter leeren</translation>
     </message>
+    <message>
+        <source>%1 in change layer %2</source>
+        <translation>%1 in DF-Ebene %2</translation>
+    </message>
+    <message>
+        <source>Rebuild Coasts</source>
+        <translation>Küsten neu aufbauen</translation>
+    </message>
+    <message>
+        <source>Resize Map</source>
+        <translation>Kartengröße ändern</translation>
+    </message>
 </context>
 <context>
     <name>Shop</name>
@@ -592,6 +608,17 @@
     </message>
 </context>
 <context>
+    <name>vh::PictureGroups</name>
+    <message>
+        <source>picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>group %1, picture %2, %3 of %4</source>
+        <translation>Gruppe %1, Bild %2, %3 von %4</translation>
+    </message>
+</context>
+<context>
     <name>vh::TAboutBox</name>
     <message>
         <source>About Varnholt Editor</source>
@@ -607,6 +634,33 @@
     <message>
         <source>Recovery copy not written: %1</source>
         <translation>Wiederherstellungskopie nicht geschrieben: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vh::TChangeLayersDock</name>
+    <message>
+        <source>Change Layers</source>
+        <translation>DF-Ebenen</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Ebene</translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation>Felder</translation>
+    </message>
+    <message>
+        <source>Click: show the layer (Nr.); double-click: also show the changes in game (DFxx)</source>
+        <translation>Klick: Ebene zeigen (Nr.); Doppelklick: auch die Änderungen im Spiel zeigen (DFxx)</translation>
+    </message>
+    <message>
+        <source>Change layer %1, shown (Nr.)</source>
+        <translation>DF-Ebene %1, gezeigt (Nr.)</translation>
+    </message>
+    <message>
+        <source>Change layer %1</source>
+        <translation>DF-Ebene %1</translation>
     </message>
 </context>
 <context>
@@ -724,6 +778,61 @@
     <message>
         <source>&amp;Later</source>
         <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>Unreadable</source>
+        <translation>Unlesbar</translation>
+    </message>
+    <message>
+        <source>Copies marked unreadable cannot be restored. Restore keeps them for the next start; Discard deletes them with the others.</source>
+        <translation>Als unlesbar markierte Kopien können nicht wiederhergestellt werden. „Wiederherstellen“ behält sie für den nächsten Start; „Verwerfen“ löscht sie mit den anderen.</translation>
+    </message>
+</context>
+<context>
+    <name>vh::TDLGResizeMap</name>
+    <message>
+        <source>Resize Map</source>
+        <translation>Kartengröße ändern</translation>
+    </message>
+    <message>
+        <source>Columns the old map moves right (negative: left, cutting them off); always even, as odd columns sit half a cell lower</source>
+        <translation>Spalten, um die die alte Karte nach rechts rückt (negativ: nach links, die Spalten fallen weg); immer gerade, da ungerade Spalten ein halbes Feld tiefer liegen</translation>
+    </message>
+    <message>
+        <source>Rows the old map moves down (negative: up, cutting them off)</source>
+        <translation>Zeilen, um die die alte Karte nach unten rückt (negativ: nach oben, die Zeilen fallen weg)</translation>
+    </message>
+    <message>
+        <source>Old size:</source>
+        <translation>Bisherige Größe:</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Verankerung</translation>
+    </message>
+    <message>
+        <source>Where the old map goes in the new one</source>
+        <translation>Wo die alte Karte in der neuen liegt</translation>
+    </message>
+    <message>
+        <source>&amp;Column offset:</source>
+        <translation>&amp;Spaltenversatz:</translation>
+    </message>
+    <message>
+        <source>&amp;Row offset:</source>
+        <translation>&amp;Zeilenversatz:</translation>
     </message>
 </context>
 <context>
@@ -967,7 +1076,7 @@
     </message>
     <message>
         <source>&amp;Generate Map</source>
-        <translation>&amp;Karte erzeugen</translation>
+        <translation>Karte er&amp;zeugen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1371,6 +1480,154 @@ The editor goes on without it.</source>
         <translation>.
 Der Editor arbeitet ohne sie weiter.</translation>
     </message>
+    <message>
+        <source>Change Layers window</source>
+        <translation>Fenster DF-Ebenen</translation>
+    </message>
+    <message>
+        <source>A click shows the layer (&quot;Nr.&quot;); a double-click also shows the changes in game (&quot;DFxx&quot;).</source>
+        <translation>Ein Klick zeigt die Ebene („Nr.“); ein Doppelklick zeigt auch die Änderungen im Spiel („DFxx“).</translation>
+    </message>
+    <message>
+        <source>Random (R)</source>
+        <translation>Zufall (R)</translation>
+    </message>
+    <message>
+        <source>Paint, Line and Fill give each cell a random picture of the chosen picture&apos;s group.</source>
+        <translation>Malen, Linie und Füllen geben jedem Feld ein zufälliges Bild aus der Gruppe des gewählten Bildes.</translation>
+    </message>
+    <message>
+        <source>1 cargo record</source>
+        <translation>1 Ladungseintrag</translation>
+    </message>
+    <message>
+        <source>%1 cargo records</source>
+        <translation>%1 Ladungseinträge</translation>
+    </message>
+    <message>
+        <source>1 AI point</source>
+        <translation>1 KI-Punkt</translation>
+    </message>
+    <message>
+        <source>%1 AI points</source>
+        <translation>%1 KI-Punkte</translation>
+    </message>
+    <message>
+        <source>1 unit</source>
+        <translation>1 Einheit</translation>
+    </message>
+    <message>
+        <source>%1 units</source>
+        <translation>%1 Einheiten</translation>
+    </message>
+    <message>
+        <source>%1 (with %2)</source>
+        <translation>%1 (mit %2)</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>1 shop</source>
+        <translation>1 Gebäude</translation>
+    </message>
+    <message>
+        <source>%1 shops</source>
+        <translation>%1 Gebäude</translation>
+    </message>
+    <message>
+        <source>1 change-layer record</source>
+        <translation>1 Eintrag einer DF-Ebene</translation>
+    </message>
+    <message>
+        <source>%1 change-layer records</source>
+        <translation>%1 Einträge von DF-Ebenen</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>&amp;Resize Map...</source>
+        <translation>Karten&amp;größe ändern…</translation>
+    </message>
+    <message>
+        <source>Rebuild &amp;Coasts</source>
+        <translation>&amp;Küsten neu aufbauen</translation>
+    </message>
+    <message>
+        <source>Give every water and coast cell of the map the coast picture of the land around it</source>
+        <translation>Jedem Wasser- und Küstenfeld der Karte das Küstenbild des Landes ringsum geben</translation>
+    </message>
+    <message>
+        <source>Rebuild Coasts: 1 cell changed.</source>
+        <translation>Küsten neu aufbauen: 1 Feld geändert.</translation>
+    </message>
+    <message>
+        <source>Rebuild Coasts: %1 cells changed.</source>
+        <translation>Küsten neu aufbauen: %1 Felder geändert.</translation>
+    </message>
+    <message>
+        <source>Resize Map</source>
+        <translation>Kartengröße ändern</translation>
+    </message>
+    <message>
+        <source>Resizing removes what lies outside the new map: %1.
+
+Resize the map?</source>
+        <translation>Die Größenänderung entfernt, was außerhalb der neuen Karte liegt: %1.
+
+Die Kartengröße ändern?</translation>
+    </message>
+    <message>
+        <source>C&amp;hange Layers</source>
+        <translation>DF-Ebenen an&amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Match Group</source>
+        <translation>Gleiche Gr&amp;uppe</translation>
+    </message>
+    <message>
+        <source>Fill reaches every connected cell whose picture is in the clicked picture&apos;s palette group</source>
+        <translation>Füllen erreicht jedes zusammenhängende Feld, dessen Bild in der Gruppe des angeklickten Bildes liegt</translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation>&amp;Zufall</translation>
+    </message>
+    <message>
+        <source>Paint, Line and Fill give each cell a random picture of the chosen picture&apos;s group (R)</source>
+        <translation>Malen, Linie und Füllen geben jedem Feld ein zufälliges Bild aus der Gruppe des gewählten Bildes (R)</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;Coasts</source>
+        <translation>&amp;Automatische Küsten</translation>
+    </message>
+    <message>
+        <source>Water and coast cells around painted terrain get the coast pictures of the land beside them</source>
+        <translation>Wasser- und Küstenfelder um gemaltes Gelände erhalten die Küstenbilder des Landes daneben</translation>
+    </message>
+    <message>
+        <source>The cell under the mouse pointer</source>
+        <translation>Das Feld unter dem Mauszeiger</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keins</translation>
+    </message>
+    <message>
+        <source>
+Terrain: %1
+Object: %2</source>
+        <translation>
+Gelände: %1
+Objekt: %2</translation>
+    </message>
 </context>
 <context>
     <name>vh::TMDIMiss</name>
@@ -1422,20 +1679,8 @@ Der Editor arbeitet ohne sie weiter.</translation>
         <translation>Gruppen</translation>
     </message>
     <message>
-        <source>Groups
-Picture %1</source>
-        <translation>Gruppen
-Bild %1</translation>
-    </message>
-    <message>
         <source>Pictures of the group</source>
         <translation>Bilder der Gruppe</translation>
-    </message>
-    <message>
-        <source>Pictures of the group
-Picture %1</source>
-        <translation>Bilder der Gruppe
-Bild %1</translation>
     </message>
     <message>
         <source>neutral</source>
@@ -1498,6 +1743,18 @@ Besitzer: %2</translation>
     <message>
         <source>AI Point</source>
         <translation>KI-Punkt</translation>
+    </message>
+    <message>
+        <source>Groups
+group %1, picture %2</source>
+        <translation>Gruppen
+Gruppe %1, Bild %2</translation>
+    </message>
+    <message>
+        <source>Pictures of the group
+%1</source>
+        <translation>Bilder der Gruppe
+%1</translation>
     </message>
 </context>
 <context>
@@ -1611,6 +1868,13 @@ Besitzer: %2</translation>
     <message>
         <source>&amp;Check</source>
         <translation>&amp;Prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>vh::TResizePreview</name>
+    <message>
+        <source>The new map (grey) with the old map&apos;s outline (red)</source>
+        <translation>Die neue Karte (grau) mit dem Umriss der alten (rot)</translation>
     </message>
 </context>
 <context>

@@ -23,7 +23,7 @@ THistoryDock::THistoryDock(QWidget* parent) : QDockWidget(tr("History"), parent)
 }
 
 QString THistoryDock::StepText(const TMissionHistory& history, size_t step) {
-  QString text = TranslatedText("History", history.StepName(step));
+  QString text = StepNameText(history.StepName(step));
   const size_t cells = history.StepCells(step);
   if (cells == 1)
     text += tr(" \u2014 1 cell");

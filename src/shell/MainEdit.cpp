@@ -85,8 +85,8 @@ void TMDIMain::AddEditButtons() {
 void TMDIMain::UpdateEditActions() {
   const TMissionHistory* h = activeMiss_ ? &activeMiss_->MissView()->History() : nullptr;
   const bool canUndo = h && h->CanUndo(), canRedo = h && h->CanRedo();
-  const QString undoName = canUndo ? TranslatedText("History", h->UndoName()) : QString();
-  const QString redoName = canRedo ? TranslatedText("History", h->RedoName()) : QString();
+  const QString undoName = canUndo ? StepNameText(h->UndoName()) : QString();
+  const QString redoName = canRedo ? StepNameText(h->RedoName()) : QString();
   EditUndoItem->setText(canUndo ? tr("&Undo %1").arg(undoName) : tr("&Undo"));
   EditRedoItem->setText(canRedo ? tr("&Redo %1").arg(redoName) : tr("&Redo"));
   EditUndoItem->setToolTip(canUndo ? tr("Undo %1").arg(undoName) : tr("Undo"));

@@ -57,6 +57,18 @@ QString TranslatedText(const char* context, const std::string& source) {
   return QCoreApplication::translate(context, source.c_str());
 }
 
+QString StepNameText(const std::string& name) {
+  // TMissView::StepName's form for edits of a change layer.
+  static const std::string inLayer = " in change layer ";
+  const size_t at = name.rfind(inLayer);
+  if (at != std::string::npos && at + inLayer.size() < name.size() &&
+      name.find_first_not_of("0123456789", at + inLayer.size()) == std::string::npos)
+    return QCoreApplication::translate("History", "%1 in change layer %2")
+        .arg(TranslatedText("History", name.substr(0, at)),
+             QString::fromStdString(name.substr(at + inLayer.size())));
+  return TranslatedText("History", name);
+}
+
 QString TranslatedMessage(const char* context, const TMessage& message) {
   const QString pattern = TranslatedText(context, message.Pattern);
   if (message.Args.empty())

@@ -23,6 +23,9 @@ QString MessageToQString(const std::string& message);
 // The core's texts in the editor's language. `context` is the one their
 // kind is marked with (base/Message.h): "Error", "Check" or "History".
 QString TranslatedText(const char* context, const std::string& source);
+// The name of a history step (context "History"), also in its form for an
+// edit of a change layer, "<step> in change layer <n>".
+QString StepNameText(const std::string& name);
 // The translated pattern with the message's arguments filled in, each read
 // as MessageToQString reads a message.
 QString TranslatedMessage(const char* context, const TMessage& message);

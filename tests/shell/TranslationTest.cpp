@@ -25,6 +25,7 @@
 #include "shell/DLGConfig.h"
 #include "shell/DLGNewMission.h"
 #include "shell/DLGRecover.h"
+#include "shell/DLGResizeMap.h"
 #include "shell/DLGUtility.h"
 #include "shell/FrameFixture.h"
 #include "tools/DLGEditContent.h"
@@ -206,6 +207,7 @@ protected:
     dialogs.emplace_back(new TDLGConfigForm(frame->Config()));
     dialogs.emplace_back(new TNewMissionForm);
     dialogs.emplace_back(new TDLGDFLayerForm(3));
+    dialogs.emplace_back(new TDLGResizeMap(TPoint{40, 30}));
     dialogs.emplace_back(new TAboutBox);
     dialogs.emplace_back(new TSettingsForm(nullptr, &GamePictures()));
     dialogs.emplace_back(new TEditContentForm(GamePictures()));
