@@ -37,6 +37,14 @@ TEST(IniLocation, FollowsTheLayoutTheProgramIsIn) {
   portable.ProgramDirWritable = false;
   EXPECT_EQ(ChooseIniLocation(portable, {}).Path, "/home/u/.config/varnholt-editor/vhedit.ini");
   EXPECT_EQ(ChooseIniLocation(portable, {}).Defaults, "/opt/vh/vhedit.ini");
+  // That file lies beside the program too (an unpacked archive ships it):
+  // still the user's folder, since the program's folder takes no saves.
+  portable.IniBesideProgram = true;
+  EXPECT_EQ(ChooseIniLocation(portable, {}).Path, "/home/u/.config/varnholt-editor/vhedit.ini");
+  EXPECT_EQ(ChooseIniLocation(portable, {}).Defaults, "/opt/vh/vhedit.ini");
+  portable.ProgramDirWritable = true;
+  EXPECT_EQ(ChooseIniLocation(portable, {}).Path, "/opt/vh/vhedit.ini");
+  EXPECT_EQ(ChooseIniLocation(portable, {}).Defaults, "");
 
   // An installed program writes into the user's folder even when it could
   // write into bin/ (as root does).
@@ -157,6 +165,30 @@ TEST_F(InstalledLayout, WithoutDefaultsNothingIsCreatedAndSavingMakesTheFolder) 
   EXPECT_EQ(TIniFile(user + "/vhedit.ini").ReadString("General", "VarnholtDir", ""), "/games/vh/");
 }
 
+// The layout of the Windows archive: programs, data and the shipped
+// defaults naming the demo game beside them, all in one folder.
+TEST_F(InstalledLayout, AnUnpackedArchiveFindsTheDemoGameBesideItsDefaults) {
+  const std::string unpacked = tmp.File("J\xc3\xb6rg/Spiele/Editor") + test::Sep;
+  Write(unpacked + "TOOLS.DAT", "t");
+  Write(unpacked + "vhedit.ini", "[General]\nVarnholtDir=VarnholtDemo\\\n");
+  const std::string demo = unpacked + "VarnholtDemo" + test::Sep;
+
+  TLocations where = FindLocations(unpacked, user, {});
+  EXPECT_EQ(where.DataDir, unpacked);
+  EXPECT_EQ(where.Ini.Path, unpacked + "vhedit.ini") << "a writable folder keeps its settings";
+  EXPECT_EQ(ReadConfig(where, {}).GameDir, demo);
+
+  // Read-only (a folder under Program Files): the user's file, from the
+  // same defaults.
+  TIniFacts facts{unpacked, unpacked, user, true, false};
+  const TIniLocation readOnly = ChooseIniLocation(facts, {});
+  EXPECT_EQ(readOnly.Path, user + test::Sep + "vhedit.ini");
+  EXPECT_EQ(OpenSettings(readOnly).ReadString("General", "VarnholtDir", ""), demo);
+  ASSERT_TRUE(CreateIniFromDefaults(readOnly));
+  EXPECT_EQ(TIniFile(readOnly.Path).ReadString("General", "VarnholtDir", ""), demo);
+  EXPECT_EQ(Read(unpacked + "vhedit.ini"), "[General]\nVarnholtDir=VarnholtDemo\\\n");
+}
+
 TEST_F(InstalledLayout, AnIniBesideTheProgramOrOnTheCommandLineIsUsedAsItIs) {
   Write(bin + "VHEDIT.INI", "[General]\nVarnholtDir=/beside/\n");
   TLocations where = FindLocations(bin, user, {});
@@ -171,5 +203,5 @@ TEST_F(InstalledLayout, AnIniBesideTheProgramOrOnTheCommandLineIsUsedAsItIs) {
   EXPECT_EQ(ReadConfig(where, {}).TxtFilesDir, "GER") << "a missing file gives the defaults";
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh
