@@ -37,8 +37,9 @@ inline void FillFullMission(TMission& m, bool extras) {
       if (n % 11 == 3)
         m.NewAIPoint({x, y});
       if ((x + y) % 2 == 0)
-        m.DFCells[static_cast<size_t>(y)][static_cast<size_t>(x)] = {static_cast<int16_t>(n % 50), -1, 0xFF, 0xFF};
+        m.DFCells[static_cast<size_t>(y)][static_cast<size_t>(x)] = {static_cast<int16_t>(n % 50), -1, 0xFF,
+                                                                     0xFF};
     }
 }
 
-} // namespace vh::bench
+}  // namespace vh::bench

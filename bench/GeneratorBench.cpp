@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "mission/Mission.h"
 #include "generator/Generator.h"
 #include "generator/Random.h"
+#include "mission/Mission.h"
 
 namespace {
 

@@ -72,7 +72,8 @@ void BM_DeflateOneStream(benchmark::State& state) {
   uLongf packed = 0;
   for (auto _ : state) {
     packed = static_cast<uLongf>(out.size());
-    compress2(out.data(), &packed, raw.data(), static_cast<uLong>(raw.size()), static_cast<int>(state.range(0)));
+    compress2(out.data(), &packed, raw.data(), static_cast<uLong>(raw.size()),
+              static_cast<int>(state.range(0)));
   }
   state.counters["bytes"] = static_cast<double>(packed);
 }
@@ -87,6 +88,6 @@ void BM_PngOfTheMap(benchmark::State& state) {
 }
 BENCHMARK(BM_PngOfTheMap)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

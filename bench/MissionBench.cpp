@@ -11,7 +11,8 @@ namespace {
 std::string NamesText(int shops) {
   std::string text = "\r\n#0000:0000{Intro}\r\n#0001:0024{Bench}\r\n";
   for (int i = 0; i < shops; ++i)
-    text += "#" + std::to_string(1000 + i + 2).substr(0, 4) + ":0016{Depot number " + std::to_string(i) + "}\r\n";
+    text +=
+        "#" + std::to_string(1000 + i + 2).substr(0, 4) + ":0016{Depot number " + std::to_string(i) + "}\r\n";
   return text;
 }
 
@@ -33,6 +34,6 @@ void BM_ParseNamesFile(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseNamesFile);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

@@ -90,4 +90,4 @@ void BM_BuildFullMissionInMemory(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildFullMissionInMemory)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace

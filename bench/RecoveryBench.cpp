@@ -22,7 +22,8 @@ TMission FullMission() {
 void BM_RecoverySnapshotOnGuiThread(benchmark::State& state) {
   TMission m = FullMission();
   for (auto _ : state) {
-    std::future<size_t> pending = std::async(std::launch::deferred, [snapshot = m] { return snapshot.Cells.size(); });
+    std::future<size_t> pending =
+        std::async(std::launch::deferred, [snapshot = m] { return snapshot.Cells.size(); });
     benchmark::DoNotOptimize(pending);
   }
 }
@@ -41,6 +42,6 @@ void BM_RecoveryCopyWrite(benchmark::State& state) {
 }
 BENCHMARK(BM_RecoveryCopyWrite)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "BenchMissions.h"
-#include "support/FakeGraphics.h"
 #include "hexmap/MapRenderer.h"
+#include "support/FakeGraphics.h"
 
 namespace {
 
@@ -64,6 +64,6 @@ void BM_BlitFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_BlitFloor)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

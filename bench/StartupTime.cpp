@@ -9,12 +9,13 @@
 
 #include "shell/MDIMainForm.h"
 #include "shell/VhApplication.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 int main(int argc, char** argv) {
   auto start = std::chrono::steady_clock::now();
   vh::TVhApplication app(argc, argv);
-  std::string programDir = argc > 1 ? argv[1] : vh::PathFromQString(QApplication::applicationDirPath() + "/../bin");
+  std::string programDir =
+      argc > 1 ? argv[1] : vh::PathFromQString(QApplication::applicationDirPath() + "/../bin");
   vh::TMDIMain frame(programDir);
   frame.show();
   QTimer poll;

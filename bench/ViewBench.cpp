@@ -8,14 +8,16 @@
 #include <QApplication>
 
 #include "BenchMissions.h"
-#include "support/FakeGraphics.h"
 #include "hexmap/MapBlock.h"
 #include "hexmap/PaintTools.h"
+#include "support/FakeGraphics.h"
 #include "views/COMPMissView.h"
 
 namespace {
 
-const vh::TPictureSets& Sets() { return vh::test::SharedFakeSets(); }
+const vh::TPictureSets& Sets() {
+  return vh::test::SharedFakeSets();
+}
 
 std::unique_ptr<vh::TMissView> FullView() {
   auto view = std::make_unique<vh::TMissView>(Sets());
@@ -106,7 +108,8 @@ void BM_FillWholeMap(benchmark::State& state) {
   for (auto _ : state) {
     terrain = terrain == 1 ? 2 : 1;
     view->History().Begin("Fill Terrain");
-    const auto cells = vh::FillRegionOf(view->Mission(), view->Filter(), {30, 30}, vh::pkTerrain, view->GridSize());
+    const auto cells =
+        vh::FillRegionOf(view->Mission(), view->Filter(), {30, 30}, vh::pkTerrain, view->GridSize());
     changed = view->PaintCells(cells, true, terrain, vh::pkTerrain).size();
     view->History().End();
     benchmark::DoNotOptimize(view->MapBitmap().Pixels.data());

@@ -56,4 +56,4 @@ Picture ToolPicture(int part);
 constexpr int CursorCount = 12;
 Picture CursorPicture(int index);
 
-} // namespace vh::demo
+}  // namespace vh::demo

@@ -11,7 +11,9 @@
 namespace vh::demo {
 namespace {
 
-constexpr uint8_t N(int shade) { return static_cast<uint8_t>(pal::Neutral + shade); }
+constexpr uint8_t N(int shade) {
+  return static_cast<uint8_t>(pal::Neutral + shade);
+}
 
 // A house seen from the front and a little above: wall face, gabled roof.
 void House(Canvas& cv, int x, int y, int w, int h, int roofH, bool ownerRoof = true) {
@@ -40,7 +42,9 @@ void Flag(Canvas& cv, int x, int y) {
   cv.Rect(x + 1, y + 2, x + 4, y + 2, N(3));
 }
 
-void Finish(Canvas& cv) { cv.Outline(pal::Ink); }
+void Finish(Canvas& cv) {
+  cv.Outline(pal::Ink);
+}
 
 Picture HQ() {
   Canvas cv;
@@ -275,32 +279,54 @@ Picture Town(int kind) {
   return cv.Pixels();
 }
 
-} // namespace
+}  // namespace
 
 Picture BuildingPicture(int n) {
   switch (n) {
-  case part::HQ: return HQ();
-  case part::HQ2: return CommandPost();
-  case part::Factory: return Factory(false);
-  case part::Factory2: return Factory(true);
-  case part::Refinery: return Refinery();
-  case part::Depot: return Depot(false);
-  case part::Depot2: return Depot(true);
-  case part::Airport: return Airport(0);
-  case part::Airstrip: return Airport(1);
-  case part::Helipad: return Airport(2);
-  case part::Port: return Port(false);
-  case part::Port2: return Port(true);
-  case part::Academy: return Academy(false);
-  case part::Academy2: return Academy(true);
-  case part::TownA: return Town(0);
-  case part::TownB: return Town(1);
-  case part::Village: return Town(2);
-  case part::Houses: return Town(3);
-  case part::Farmstead: return Town(4);
-  case part::Town2: return Town(5);
-  case part::Castle: return Town(6);
-  default: return Town(7);
+  case part::HQ:
+    return HQ();
+  case part::HQ2:
+    return CommandPost();
+  case part::Factory:
+    return Factory(false);
+  case part::Factory2:
+    return Factory(true);
+  case part::Refinery:
+    return Refinery();
+  case part::Depot:
+    return Depot(false);
+  case part::Depot2:
+    return Depot(true);
+  case part::Airport:
+    return Airport(0);
+  case part::Airstrip:
+    return Airport(1);
+  case part::Helipad:
+    return Airport(2);
+  case part::Port:
+    return Port(false);
+  case part::Port2:
+    return Port(true);
+  case part::Academy:
+    return Academy(false);
+  case part::Academy2:
+    return Academy(true);
+  case part::TownA:
+    return Town(0);
+  case part::TownB:
+    return Town(1);
+  case part::Village:
+    return Town(2);
+  case part::Houses:
+    return Town(3);
+  case part::Farmstead:
+    return Town(4);
+  case part::Town2:
+    return Town(5);
+  case part::Castle:
+    return Town(6);
+  default:
+    return Town(7);
   }
 }
 
@@ -313,4 +339,4 @@ Picture PlaceholderPicture(int n) {
   return cv.Pixels();
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

@@ -79,7 +79,9 @@ void Canvas::Rect(int c0, int r0, int c1, int r1, uint8_t v) {
       Set(c, r, v);
 }
 
-void Canvas::Disc(double cx, double cy, double radius, uint8_t v) { Ellipse(cx, cy, radius, radius, v); }
+void Canvas::Disc(double cx, double cy, double radius, uint8_t v) {
+  Ellipse(cx, cy, radius, radius, v);
+}
 
 void Canvas::Ellipse(double cx, double cy, double rx, double ry, uint8_t v) {
   for (int r = 0; r < HexSize; ++r)
@@ -154,4 +156,4 @@ void Canvas::MirrorHorizontal() {
       std::swap(px_[r * HexSize + c], px_[r * HexSize + HexSize - 1 - c]);
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

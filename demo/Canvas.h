@@ -33,8 +33,8 @@ struct Pt {
   double y = 0;
 };
 constexpr Pt HexCentre{12.0, 12.0};
-Pt SideMidpoint(int dir);           // midpoint of hex side `dir`
-std::array<Pt, 6> HexVertices();    // left, top-left, top-right, right, bottom-right, bottom-left
+Pt SideMidpoint(int dir);              // midpoint of hex side `dir`
+std::array<Pt, 6> HexVertices();       // left, top-left, top-right, right, bottom-right, bottom-left
 Pt VertexBetween(int dirA, int dirB);  // the corner where two adjacent sides meet
 
 // Deterministic hashing, so every build draws the very same pictures.
@@ -65,7 +65,9 @@ public:
   // `halfWidth` of the segment.
   void Segment(Pt a, Pt b, double halfWidth, uint8_t v);
   void Polygon(std::span<const Pt> pts, uint8_t v);
-  void Polygon(std::initializer_list<Pt> pts, uint8_t v) { Polygon(std::span<const Pt>(pts.begin(), pts.size()), v); }
+  void Polygon(std::initializer_list<Pt> pts, uint8_t v) {
+    Polygon(std::span<const Pt>(pts.begin(), pts.size()), v);
+  }
   // Background pixels (value `bg`) 4-adjacent to a non-background pixel become `outline`.
   void Outline(uint8_t outline, uint8_t bg = 0);
   // Writes `v` outside the hexagon outline.
@@ -85,4 +87,4 @@ private:
 // Distance from point p to segment ab, and the segment parameter of the nearest point.
 double DistanceToSegment(Pt p, Pt a, Pt b, double* t = nullptr);
 
-} // namespace vh::demo
+}  // namespace vh::demo

@@ -14,11 +14,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void AppendPicture(ByteStream& out, const Picture& p) { out.insert(out.end(), p.begin(), p.end()); }
+void AppendPicture(ByteStream& out, const Picture& p) {
+  out.insert(out.end(), p.begin(), p.end());
+}
 
 constexpr uint32_t UnitDataOffset = 12;
 
-} // namespace
+}  // namespace
 
 ByteStream PartLibraryBytes(const std::vector<Picture>& parts) {
   ByteStream out;
@@ -219,4 +221,4 @@ InstallReport WriteInstallation(const std::string& programDir) {
   return report;
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

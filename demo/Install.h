@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "base/ByteIO.h"
 #include "demo/Canvas.h"
 #include "demo/PartCatalog.h"
-#include "base/ByteIO.h"
 
 namespace vh::demo {
 
@@ -45,4 +45,4 @@ InstallReport WriteInstallation(const std::string& programDir);
 constexpr const char* DemoGameDirName = "VarnholtDemo";
 constexpr const char* DemoTextDirName = "GER";
 
-} // namespace vh::demo
+}  // namespace vh::demo

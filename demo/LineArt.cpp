@@ -17,8 +17,7 @@ Pt LineEnd(int dir) {
   return {HexCentre.x + (m.x - HexCentre.x) * 1.3, HexCentre.y + (m.y - HexCentre.y) * 1.3};
 }
 
-template <class F>
-void EachSide(unsigned sides, F&& f) {
+template <class F> void EachSide(unsigned sides, F&& f) {
   for (int d = 0; d < 6; ++d)
     if (sides & (1u << d))
       f(d, LineEnd(d));
@@ -105,15 +104,23 @@ void Wall(Canvas& cv, unsigned sides) {
   }
 }
 
-} // namespace
+}  // namespace
 
 Picture LinePicture(int kind, unsigned sides) {
   Canvas cv(0);
   switch (kind) {
-  case 0: Road(cv, sides, pal::Road + 1, pal::Road + 4); break;
-  case 1: River(cv, sides); break;
-  case 2: Rail(cv, sides); break;
-  default: Wall(cv, sides); break;
+  case 0:
+    Road(cv, sides, pal::Road + 1, pal::Road + 4);
+    break;
+  case 1:
+    River(cv, sides);
+    break;
+  case 2:
+    Rail(cv, sides);
+    break;
+  default:
+    Wall(cv, sides);
+    break;
   }
   return cv.Pixels();
 }
@@ -155,4 +162,4 @@ Picture CrossingPicture(int roadAxis, int riverAxis, bool ford) {
   return cv.Pixels();
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

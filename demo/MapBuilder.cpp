@@ -16,8 +16,9 @@ namespace {
 // Unit type 0 of the demo game, the foot soldiers that hold AI points.
 constexpr int kGarrisonUnit = 0;
 
-bool Between(int v, int first, int count) { return v >= first && v < first + count; }
-
+bool Between(int v, int first, int count) {
+  return v >= first && v < first + count;
+}
 
 // Bridges by (road axis, river axis); an axis is named by its lower side.
 int BridgeFor(int roadAxis, int riverAxis) {
@@ -45,7 +46,7 @@ int DirTo(int x, int y, int tx, int ty) {
   return -1;
 }
 
-} // namespace
+}  // namespace
 
 MapBuilder::MapBuilder(TMission& m, int width, int height, uint32_t seed)
     : m_(m), w_(width), h_(height), seed_(seed), height_(static_cast<size_t>(width) * height, 0.0),
@@ -60,8 +61,8 @@ void MapBuilder::Heights(const std::function<double(double, double)>& shape, dou
       double py = y + ((x & 1) ? 0.5 : 0.0);  // odd columns sit half a cell lower
       double n = 0.5 * ValueNoise(x, py, 9, seed_) + 0.3 * ValueNoise(x, py, 4.5, seed_ + 1) +
                  0.2 * ValueNoise(x, py, 2.2, seed_ + 2);
-      height_[Index(x, y)] = shape(x / static_cast<double>(w_ - 1), py / static_cast<double>(h_ - 1)) +
-                             roughness * (n - 0.5);
+      height_[Index(x, y)] =
+          shape(x / static_cast<double>(w_ - 1), py / static_cast<double>(h_ - 1)) + roughness * (n - 0.5);
     }
 }
 
@@ -106,7 +107,9 @@ void MapBuilder::BuildCoasts(bool dark) {
     Neighbour(x, y, d, nx, ny);
     return IsWater(nx, ny) ? coast_[Index(nx, ny)] : 0;
   };
-  auto in = [](int t, std::initializer_list<int> set) { return std::find(set.begin(), set.end(), t) != set.end(); };
+  auto in = [](int t, std::initializer_list<int> set) {
+    return std::find(set.begin(), set.end(), t) != set.end();
+  };
   for (int y = 0; y < h_; ++y)
     for (int x = 0; x < w_; ++x) {
       if (!IsWater(x, y) || coast_[Index(x, y)] != 0)
@@ -164,8 +167,7 @@ std::vector<std::pair<int, int>> MapBuilder::River(int x, int y, int maxLength) 
   // Down the valleys to the sea (or into another river): the cheapest path
   // where every step costs more the higher it lies.
   auto cells = PathTo(
-      x, y,
-      [&](int cx, int cy) { return IsWater(cx, cy) || (LineKindsOf(Obj(cx, cy)) & 2u); },
+      x, y, [&](int cx, int cy) { return IsWater(cx, cy) || (LineKindsOf(Obj(cx, cy)) & 2u); },
       [&](int cx, int cy) -> double {
         if (m_.Cells[cy][cx].Shop != -1 || IsLineJoin(Obj(cx, cy)))
           return -1;
@@ -192,7 +194,8 @@ std::vector<std::pair<int, int>> MapBuilder::Path(int x0, int y0, int x1, int y1
       [&](int x, int y) { return (x == x1 && y == y1) ? 1.0 : cost(x, y); });
 }
 
-std::vector<std::pair<int, int>> MapBuilder::PathTo(int x0, int y0, const std::function<bool(int, int)>& target,
+std::vector<std::pair<int, int>> MapBuilder::PathTo(int x0, int y0,
+                                                    const std::function<bool(int, int)>& target,
                                                     const std::function<double(int, int)>& cost) const {
   std::vector<double> best(height_.size(), std::numeric_limits<double>::max());
   std::vector<int> from(height_.size(), -1);
@@ -246,7 +249,7 @@ double TerrainCost(int terrain) {
     return 2.5;
   return 1;
 }
-} // namespace
+}  // namespace
 
 void MapBuilder::Road(int x0, int y0, int x1, int y1) {
   auto path = Path(x0, y0, x1, y1, [&](int x, int y) -> double {
@@ -342,7 +345,9 @@ void MapBuilder::Wall(const std::vector<std::pair<int, int>>& cells) {
 }
 
 void MapBuilder::PruneRoadCorners() {
-  auto joinsRoad = [&](int x, int y) { return Inside(x, y) && ((LineKindsOf(Obj(x, y)) & 1u) || IsLineJoin(Obj(x, y))); };
+  auto joinsRoad = [&](int x, int y) {
+    return Inside(x, y) && ((LineKindsOf(Obj(x, y)) & 1u) || IsLineJoin(Obj(x, y)));
+  };
   for (bool changed = true; changed;) {
     changed = false;
     for (int y = 0; y < h_; ++y)
@@ -414,8 +419,7 @@ void MapBuilder::AIPoint(int x, int y, uint16_t a0A, uint16_t a48, uint16_t a4A,
 
 namespace {
 // Cells by growing distance from (x, y), measured on the staggered grid.
-template <class F>
-std::pair<int, int> Nearest(int w, int h, int x, int y, F&& ok) {
+template <class F> std::pair<int, int> Nearest(int w, int h, int x, int y, F&& ok) {
   double best = std::numeric_limits<double>::max();
   std::pair<int, int> found{-1, -1};
   for (int cy = 0; cy < h; ++cy)
@@ -431,7 +435,7 @@ std::pair<int, int> Nearest(int w, int h, int x, int y, F&& ok) {
     throw std::logic_error("no free cell for the sample map");
   return found;
 }
-} // namespace
+}  // namespace
 
 std::pair<int, int> MapBuilder::FreeSite(int x, int y, bool shore) const {
   return Nearest(w_, h_, x, y, [&](int cx, int cy) {
@@ -465,4 +469,4 @@ std::pair<int, int> MapBuilder::FreeGround(int x, int y) const {
   });
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

@@ -78,8 +78,8 @@ private:
   uint32_t seed_;
   std::vector<double> height_;
   std::vector<bool> land_;
-  std::vector<uint8_t> coast_;  // coast tile per water cell, 0 for open water
+  std::vector<uint8_t> coast_;                             // coast tile per water cell, 0 for open water
   std::vector<unsigned> riverDirs_, roadDirs_, railDirs_;  // sides used by each path through a cell
 };
 
-} // namespace vh::demo
+}  // namespace vh::demo

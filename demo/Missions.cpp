@@ -18,14 +18,53 @@ namespace {
 
 // Unit types of the demo game, by the order of its unit library.
 enum U : int16_t {
-  Infantry = 0, RocketInfantry = 1, Paratroopers = 2, Engineers = 3, ScoutCar = 4, ArmouredCar = 5,
-  LightTank = 6, MediumTank = 7, HeavyTank = 8, TankDestroyer = 10, AssaultGun = 11, APC = 12,
-  SupplyTruck = 14, FuelTruck = 15, FieldGun = 16, SPGun = 17, Howitzer = 18, RocketTruck = 19, AAGun = 20,
-  SPAA = 21, Radar = 23, HalfTrack = 29, Locomotive = 30, ArmouredTrain = 31, Fighter = 32, DiveBomber = 34,
-  Bomber = 35, TransportPlane = 37, Seaplane = 39, JetFighter = 40, AttackHeli = 41, TransportHeli = 42,
-  PatrolBoat = 44, TorpedoBoat = 45, Destroyer = 46, Cruiser = 47, Battleship = 48, Carrier = 49,
-  Submarine = 50, LandingCraft = 51, TransportShip = 52, Bunker = 53, Hovercraft = 55, AmphibiousTank = 56,
-  Mortar = 57, AntiTankGun = 60, CoastalGun = 61,
+  Infantry = 0,
+  RocketInfantry = 1,
+  Paratroopers = 2,
+  Engineers = 3,
+  ScoutCar = 4,
+  ArmouredCar = 5,
+  LightTank = 6,
+  MediumTank = 7,
+  HeavyTank = 8,
+  TankDestroyer = 10,
+  AssaultGun = 11,
+  APC = 12,
+  SupplyTruck = 14,
+  FuelTruck = 15,
+  FieldGun = 16,
+  SPGun = 17,
+  Howitzer = 18,
+  RocketTruck = 19,
+  AAGun = 20,
+  SPAA = 21,
+  Radar = 23,
+  HalfTrack = 29,
+  Locomotive = 30,
+  ArmouredTrain = 31,
+  Fighter = 32,
+  DiveBomber = 34,
+  Bomber = 35,
+  TransportPlane = 37,
+  Seaplane = 39,
+  JetFighter = 40,
+  AttackHeli = 41,
+  TransportHeli = 42,
+  PatrolBoat = 44,
+  TorpedoBoat = 45,
+  Destroyer = 46,
+  Cruiser = 47,
+  Battleship = 48,
+  Carrier = 49,
+  Submarine = 50,
+  LandingCraft = 51,
+  TransportShip = 52,
+  Bunker = 53,
+  Hovercraft = 55,
+  AmphibiousTank = 56,
+  Mortar = 57,
+  AntiTankGun = 60,
+  CoastalGun = 61,
 };
 
 double Smooth(double e0, double e1, double v) {
@@ -33,7 +72,9 @@ double Smooth(double e0, double e1, double v) {
   return t * t * (3 - 2 * t);
 }
 
-int Pick3(uint32_t h, int first, int count) { return first + static_cast<int>(h % static_cast<uint32_t>(count)); }
+int Pick3(uint32_t h, int first, int count) {
+  return first + static_cast<int>(h % static_cast<uint32_t>(count));
+}
 
 // Land terrain of the light set by height and two noise fields.
 int LightLand(const MapBuilder& b, int x, int y, double h, double sea, bool north, bool south) {
@@ -75,7 +116,8 @@ void Players(TMission& m, std::initializer_list<const char*> names) {
   m.SaveNames = true;
 }
 
-void Stock(TMission& m, int shop, std::initializer_list<int16_t> content, std::initializer_list<int16_t> produce) {
+void Stock(TMission& m, int shop, std::initializer_list<int16_t> content,
+           std::initializer_list<int16_t> produce) {
   TArrShop& s = *m.GetShop(static_cast<int16_t>(shop));
   size_t i = 0;
   for (int16_t u : content)
@@ -133,7 +175,8 @@ std::unique_ptr<TMission> BorderCrossing() {
   b.Shop(town2.first, town2.second, stTown, 6, "Brackwater", part::TownA);
   b.Shop(village.first, village.second, stTown2, 6, "Tollen", part::Village);
   b.Shop(academy.first, academy.second, stAcademy, 6, "Redmoor College", part::Academy);
-  Stock(*m, sRedHQ, {MediumTank, MediumTank, Infantry, Infantry, FieldGun}, {MediumTank, LightTank, FieldGun});
+  Stock(*m, sRedHQ, {MediumTank, MediumTank, Infantry, Infantry, FieldGun},
+        {MediumTank, LightTank, FieldGun});
   Stock(*m, sRedFac, {}, {HeavyTank, AssaultGun, SupplyTruck, TankDestroyer});
   Stock(*m, sRedDep, {FuelTruck, SupplyTruck}, {});
   Stock(*m, sBlueHQ, {LightTank, Infantry, RocketInfantry}, {LightTank, APC});
@@ -153,13 +196,20 @@ std::unique_ptr<TMission> BorderCrossing() {
   b.Road(town1.first, town1.second, academy.first, academy.second);
   b.PruneRoadCorners();
 
-  for (auto [type, dx, dy] : {std::tuple{MediumTank, -2, 1}, {MediumTank, -1, 2}, {HeavyTank, 1, 2},
-                              {Infantry, -3, 3}, {FieldGun, 0, 3}, {ScoutCar, -5, 4}})
+  for (auto [type, dx, dy] : {std::tuple{MediumTank, -2, 1},
+                              {MediumTank, -1, 2},
+                              {HeavyTank, 1, 2},
+                              {Infantry, -3, 3},
+                              {FieldGun, 0, 3},
+                              {ScoutCar, -5, 4}})
     Near(b, redHQ.first + dx, redHQ.second + dy, type, 0);
   auto truck = b.FreeGround(redFactory.first + 1, redFactory.second + 2);
   b.Unit(truck.first, truck.second, SupplyTruck, 0, {Infantry, Engineers});
-  for (auto [type, dx, dy] : {std::tuple{LightTank, -1, -2}, {LightTank, 1, -2}, {Infantry, -3, -1},
-                              {AntiTankGun, 2, -3}, {Mortar, 0, -4}})
+  for (auto [type, dx, dy] : {std::tuple{LightTank, -1, -2},
+                              {LightTank, 1, -2},
+                              {Infantry, -3, -1},
+                              {AntiTankGun, 2, -3},
+                              {Mortar, 0, -4}})
     Near(b, blueHQ.first + dx, blueHQ.second + dy, type, 1);
   auto apc = b.FreeGround(blueHQ.first - 4, blueHQ.second - 3);
   b.Unit(apc.first, apc.second, APC, 1, {Infantry, Infantry, RocketInfantry});
@@ -171,9 +221,9 @@ std::unique_ptr<TMission> BorderCrossing() {
   auto bunker = b.FreeGround(town2.first + 1, town2.second + 1);
   b.Unit(bunker.first, bunker.second, Bunker, 6);
 
-  auto bridge = FindObject(*m, {part::BridgeRoad03River14, part::BridgeRoad03River25, part::BridgeRoad14River03,
-                                part::BridgeRoad25River03, part::BridgeRoad14River25, part::BridgeRoad25River14,
-                                1264});
+  auto bridge =
+      FindObject(*m, {part::BridgeRoad03River14, part::BridgeRoad03River25, part::BridgeRoad14River03,
+                      part::BridgeRoad25River03, part::BridgeRoad14River25, part::BridgeRoad25River14, 1264});
   if (bridge.first >= 0)
     b.AIPoint(bridge.first, bridge.second, 1, 10, 3, 0, true);
   b.AIPoint(town1.first, town1.second, 2, 20, 2, 1, false);
@@ -213,14 +263,16 @@ std::unique_ptr<TMission> IslandChain() {
   struct Island {
     double x, y, r;
   };
-  static const Island islands[] = {{0.22, 0.24, 0.26}, {0.74, 0.22, 0.24}, {0.46, 0.64, 0.28}, {0.86, 0.78, 0.16},
-                               {0.12, 0.8, 0.15}};
-  b.Heights([](double x, double y) {
-    double h = 0;
-    for (const Island& i : islands)
-      h = std::max(h, 1.0 - std::hypot(x - i.x, y - i.y) / i.r);
-    return 0.12 + 0.75 * h;
-  }, 0.7);
+  static const Island islands[] = {
+      {0.22, 0.24, 0.26}, {0.74, 0.22, 0.24}, {0.46, 0.64, 0.28}, {0.86, 0.78, 0.16}, {0.12, 0.8, 0.15}};
+  b.Heights(
+      [](double x, double y) {
+        double h = 0;
+        for (const Island& i : islands)
+          h = std::max(h, 1.0 - std::hypot(x - i.x, y - i.y) / i.r);
+        return 0.12 + 0.75 * h;
+      },
+      0.7);
   const double sea = 0.42;
   b.Sea(sea);
   b.BuildCoasts(true);
@@ -259,7 +311,8 @@ std::unique_ptr<TMission> IslandChain() {
     b.Road(hq.first, hq.second, port.first, port.second);
     b.Road(hq.first, hq.second, field.first, field.second);
     ports.push_back(port);
-    for (auto [type, dx, dy] : {std::tuple{Infantry, 1, 1}, {LightTank, -1, 1}, {AAGun, 0, -2}, {CoastalGun, 2, -1}})
+    for (auto [type, dx, dy] :
+         {std::tuple{Infantry, 1, 1}, {LightTank, -1, 1}, {AAGun, 0, -2}, {CoastalGun, 2, -1}})
       Near(b, hq.first + dx, hq.second + dy, type, s.owner);
     b.Unit(field.first, field.second, Seaplane, s.owner);
     auto d = b.FreeWater(port.first + 2, port.second + 1);
@@ -312,12 +365,14 @@ std::unique_ptr<TMission> NorthernFront() {
   auto m = std::make_unique<TMission>();
   MapBuilder b(*m, 64, 64, 3307);
   const double sea = 0.4;
-  b.Heights([](double x, double y) {
-    double edge = std::min({x, y, 1 - x, 1 - y});
-    double ridge = std::exp(-std::pow((x - 0.55 + 0.35 * (y - 0.5)) / 0.07, 2)) * (0.35 + 0.3 * y);
-    double bay = std::exp(-(std::pow((x - 0.12) / 0.1, 2) + std::pow((y - 0.55) / 0.12, 2)));
-    return 0.22 + 0.42 * Smooth(0.0, 0.18, edge) + ridge - 0.45 * bay;
-  }, 0.3);
+  b.Heights(
+      [](double x, double y) {
+        double edge = std::min({x, y, 1 - x, 1 - y});
+        double ridge = std::exp(-std::pow((x - 0.55 + 0.35 * (y - 0.5)) / 0.07, 2)) * (0.35 + 0.3 * y);
+        double bay = std::exp(-(std::pow((x - 0.12) / 0.1, 2) + std::pow((y - 0.55) / 0.12, 2)));
+        return 0.22 + 0.42 * Smooth(0.0, 0.18, edge) + ridge - 0.45 * bay;
+      },
+      0.3);
   b.Sea(sea);
   b.BuildCoasts();
   b.PaintLand([&](int x, int y, double h) {
@@ -346,7 +401,8 @@ std::unique_ptr<TMission> NorthernFront() {
   for (const Side& s : sides) {
     auto hq = b.FreeSite(s.x, s.y), fac = b.FreeSite(s.x + 4, s.y + 2), dep = b.FreeSite(s.x - 3, s.y + 3);
     int sh = b.Shop(hq.first, hq.second, stHQ, s.owner, s.hq, part::HQ);
-    int sf = b.Shop(fac.first, fac.second, stFactory, s.owner, s.factory, s.owner % 2 ? part::Factory : part::Factory);
+    int sf = b.Shop(fac.first, fac.second, stFactory, s.owner, s.factory,
+                    s.owner % 2 ? part::Factory : part::Factory);
     int sd = b.Shop(dep.first, dep.second, stDepot, s.owner, s.depot, part::Depot);
     Stock(*m, sh, {MediumTank, Infantry, Infantry, Engineers}, {MediumTank, RocketInfantry, SPGun});
     Stock(*m, sf, {}, {HeavyTank, TankDestroyer, RocketTruck, HalfTrack});
@@ -354,8 +410,12 @@ std::unique_ptr<TMission> NorthernFront() {
     b.Road(hq.first, hq.second, fac.first, fac.second);
     b.Road(hq.first, hq.second, dep.first, dep.second);
     hqs.push_back(hq);
-    for (auto [type, dx, dy] : {std::tuple{MediumTank, 2, -1}, {MediumTank, 3, 0}, {Infantry, -2, -1},
-                                {SPGun, 0, -2}, {SPAA, 1, 2}, {ArmouredCar, -3, 0}})
+    for (auto [type, dx, dy] : {std::tuple{MediumTank, 2, -1},
+                                {MediumTank, 3, 0},
+                                {Infantry, -2, -1},
+                                {SPGun, 0, -2},
+                                {SPAA, 1, 2},
+                                {ArmouredCar, -3, 0}})
       Near(b, hq.first + dx, hq.second + dy, type, s.owner);
     auto t = b.FreeGround(fac.first + 1, fac.second + 1);
     b.Unit(t.first, t.second, HalfTrack, s.owner, {Infantry, Mortar});
@@ -398,7 +458,8 @@ std::unique_ptr<TMission> NorthernFront() {
   // A railway along the front, then the roads that tie towns and headquarters together.
   b.Rail(hqs[0].first + 1, hqs[0].second + 2, sites[2].first + 1, sites[2].second + 1);
   b.Rail(sites[2].first + 1, sites[2].second + 1, hqs[5].first - 1, hqs[5].second - 2);
-  const int links[][2] = {{0, 0}, {0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 2}, {2, 6}, {6, 1}, {1, 7}, {7, 3}};
+  const int links[][2] = {{0, 0}, {0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5},
+                          {5, 2}, {2, 6}, {6, 1}, {1, 7}, {7, 3}};
   const std::pair<int, int> hqOf[] = {hqs[0], hqs[1], hqs[2], hqs[3], hqs[4], hqs[5]};
   for (auto [from, to] : links) {
     auto a = from < 6 ? hqOf[from] : sites[from];
@@ -443,8 +504,8 @@ std::unique_ptr<TMission> NorthernFront() {
 
   m->MissionName = "Northern Front";
   m->MissionText = "Six armies, one winter. Hold the railway.";
-  Players(*m, {"Crimson League", "Azure Union", "Golden Host", "Verdant Front", "Tidewater Pact", "Violet Order",
-               "Neutral"});
+  Players(*m, {"Crimson League", "Azure Union", "Golden Host", "Verdant Front", "Tidewater Pact",
+               "Violet Order", "Neutral"});
   m->CompPlayers = 0b111010;
   m->Allies = {0b010100, 0b101000, 0b010001, 0b100010, 0b000101, 0b001010};
   m->StartWeather = 3;
@@ -457,7 +518,7 @@ std::unique_ptr<TMission> NorthernFront() {
   return m;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<SampleMission> BuildSampleMissions() {
   std::vector<SampleMission> out;
@@ -467,10 +528,12 @@ std::vector<SampleMission> BuildSampleMissions() {
   return out;
 }
 
-bool WriteSampleMissions(const std::string& gameDir, const ByteStream& stdMiss, std::vector<std::string>& written) {
+bool WriteSampleMissions(const std::string& gameDir, const ByteStream& stdMiss,
+                         std::vector<std::string>& written) {
   namespace fs = std::filesystem;
   // New missions start from the standard MISS block, as the editor's do.
-  std::copy_n(stdMiss.begin(), std::min(stdMiss.size(), StdMissionTemplate.size()), StdMissionTemplate.begin());
+  std::copy_n(stdMiss.begin(), std::min(stdMiss.size(), StdMissionTemplate.size()),
+              StdMissionTemplate.begin());
   TxtFilesDir = "GER";
   for (SampleMission& sm : BuildSampleMissions()) {
     std::string path = Utf8Of(PathOf(gameDir) / "MIS" / sm.FileName);
@@ -486,4 +549,4 @@ bool WriteSampleMissions(const std::string& gameDir, const ByteStream& stdMiss, 
   return true;
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

@@ -10,7 +10,7 @@
 namespace vh::demo {
 
 struct SampleMission {
-  std::string FileName;  // e.g. "miss001.dat"
+  std::string FileName;        // e.g. "miss001.dat"
   bool CompressNames = false;  // store its shop names file "TPWM"-coded
   std::unique_ptr<TMission> Mission;
 };
@@ -22,6 +22,7 @@ std::vector<SampleMission> BuildSampleMissions();
 // Saves the sample missions into gameDir/MIS (names files into the text
 // directory beside it) and appends the paths written. Returns false when this
 // build has no mission writer yet.
-bool WriteSampleMissions(const std::string& gameDir, const ByteStream& stdMiss, std::vector<std::string>& written);
+bool WriteSampleMissions(const std::string& gameDir, const ByteStream& stdMiss,
+                         std::vector<std::string>& written);
 
-} // namespace vh::demo
+}  // namespace vh::demo

@@ -95,7 +95,7 @@ PaletteData Daylight() {
   return p;
 }
 
-} // namespace
+}  // namespace
 
 PaletteData BuildPalette(int variant) {
   PaletteData p = Daylight();
@@ -105,12 +105,18 @@ PaletteData BuildPalette(int variant) {
     Rgb& c = p[i];
     double r = c.r, g = c.g, b = c.b;
     if (variant == 0) {  // dusk: warmer, a little darker
-      r *= 0.92; g *= 0.78; b *= 0.70;
+      r *= 0.92;
+      g *= 0.78;
+      b *= 0.70;
     } else if (variant == 2) {  // winter: pale and blue
       double grey = (r + g + b) / 3;
-      r = (r + grey) / 2 * 0.95 + 20; g = (g + grey) / 2 + 22; b = (b + grey) / 2 + 36;
+      r = (r + grey) / 2 * 0.95 + 20;
+      g = (g + grey) / 2 + 22;
+      b = (b + grey) / 2 + 36;
     } else {  // night
-      r *= 0.35; g *= 0.40; b *= 0.60;
+      r *= 0.35;
+      g *= 0.40;
+      b *= 0.60;
     }
     auto clamp8 = [](double v) { return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L)); };
     c = {clamp8(r), clamp8(g), clamp8(b)};
@@ -118,4 +124,4 @@ PaletteData BuildPalette(int variant) {
   return p;
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

@@ -7,9 +7,6 @@
 
 namespace vh::demo {
 
-
-
-
 // A vertical flip swaps up with down and the upper sides with the lower ones;
 // a horizontal mirror swaps the right sides with the left ones.
 unsigned FlipMask(unsigned mask) {
@@ -53,7 +50,6 @@ unsigned CoastTileLandMask(int tile) {
   static const unsigned masks[13] = {0, 1, 2, 32, 4, 16, 8, 28, 48, 6, 35, 0, 0};
   return tile >= 0 && tile <= 12 ? masks[tile] : 0;
 }
-
 
 std::vector<Picture> BuildPartPictures() {
   std::vector<Picture> pics(PartCount);
@@ -106,10 +102,10 @@ std::vector<Picture> BuildPartPictures() {
   put(part::FordRoad03River14, CrossingPicture(0, 1, true));
   put(part::FordRoad03River25, CrossingPicture(0, 2, true));
 
-  for (int n : {part::HQ, part::Factory, part::Depot, part::Airport, part::Academy, part::Port, part::TownA,
-                part::TownB, part::Village, part::Houses, part::Farmstead, part::Town2, part::Castle,
-                part::Church, part::HQ2, part::Factory2, part::Refinery, part::Depot2, part::Airstrip,
-                part::Helipad, part::Port2, part::Academy2})
+  for (int n : {part::HQ,       part::Factory, part::Depot,   part::Airport,  part::Academy,   part::Port,
+                part::TownA,    part::TownB,   part::Village, part::Houses,   part::Farmstead, part::Town2,
+                part::Castle,   part::Church,  part::HQ2,     part::Factory2, part::Refinery,  part::Depot2,
+                part::Airstrip, part::Helipad, part::Port2,   part::Academy2})
     put(n, BuildingPicture(n));
   for (int i = 0; i < SceneryCount; ++i)
     put(part::Scenery + i, SceneryPicture(i));
@@ -120,4 +116,4 @@ std::vector<Picture> BuildPartPictures() {
   return pics;
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "graphics/PictureSets.h"
 #include "generator/Generator.h"
+#include "graphics/PictureSets.h"
 #include "hexmap/MissionPicture.h"
 
 #include <array>
@@ -85,11 +85,11 @@ std::vector<Picture> BuildPartPictures();
 
 // One selection page: 12 columns x 6 rows, entry (x, y) = picture number or -1.
 struct SelectionGroup {
-  std::string Name;                   // for the contact sheet and our tests
+  std::string Name;  // for the contact sheet and our tests
   int Icon = -1;
-  std::array<int16_t, 72> Cells{};    // row by row: y * 12 + x
+  std::array<int16_t, 72> Cells{};  // row by row: y * 12 + x
 };
 std::vector<SelectionGroup> TerrainGroups();  // group i sits at index-page place i
 std::vector<SelectionGroup> ObjectGroups();
 
-} // namespace vh::demo
+}  // namespace vh::demo

@@ -103,7 +103,8 @@ void WriteImage(const Sheet& sheet, const PaletteData& pal, const std::string& p
   std::vector<uint8_t> indices(static_cast<size_t>(w) * h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
-      indices[static_cast<size_t>(y) * w + x] = sheet.Px[static_cast<size_t>(y / scale) * sheet.W + x / scale];
+      indices[static_cast<size_t>(y) * w + x] =
+          sheet.Px[static_cast<size_t>(y / scale) * sheet.W + x / scale];
   ByteStream out;
   if (path.size() > 4 && path.substr(path.size() - 4) == ".ppm") {
     AppendText(out, "P6\n" + std::to_string(w) + " " + std::to_string(h) + "\n255\n");
@@ -122,4 +123,4 @@ void WriteImage(const Sheet& sheet, const PaletteData& pal, const std::string& p
     throw std::runtime_error("cannot write " + path);
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

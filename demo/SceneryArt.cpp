@@ -36,15 +36,15 @@ void Smoke(Canvas& cv, double x, double y) {
   cv.Disc(x + 3, y - 4.5, 1.4, pal::Rock + 5);
 }
 
-} // namespace
+}  // namespace
 
 std::string SceneryName(int index) {
   static const char* const names[SceneryCount] = {
-      "tree",      "copse",       "firs",        "palms",      "bushes",     "boulder",  "rocks",
-      "crater",    "craters",     "tank wreck",  "plane wreck", "fire",       "trench",   "sandbags",
-      "wire",      "tank traps",  "minefield",   "pillbox",    "radar",      "water tower", "windmill",
-      "beacon",    "oil well",    "ruins",       "smoke",      "fence",      "hedge",    "haystacks",
-      "tents",     "graves",      "signpost",    "jetty"};
+      "tree",   "copse",      "firs",       "palms",       "bushes", "boulder",     "rocks",
+      "crater", "craters",    "tank wreck", "plane wreck", "fire",   "trench",      "sandbags",
+      "wire",   "tank traps", "minefield",  "pillbox",     "radar",  "water tower", "windmill",
+      "beacon", "oil well",   "ruins",      "smoke",       "fence",  "hedge",       "haystacks",
+      "tents",  "graves",     "signpost",   "jetty"};
   return index >= 0 && index < SceneryCount ? names[index] : "";
 }
 
@@ -52,9 +52,20 @@ Picture SceneryPicture(int index) {
   Canvas cv(0);
   bool outline = true;
   switch (index) {
-  case 0: cv.Rect(12, 13, 12, 17, pal::Wood + 1); Crown(cv, 12, 10, 4.5); break;
-  case 1: Crown(cv, 8, 9, 3.5); Crown(cv, 15, 10, 3.8); Crown(cv, 11, 15, 3.6); break;
-  case 2: Cone(cv, 8, 10, 9); Cone(cv, 15, 9, 10); Cone(cv, 12, 15, 9); break;
+  case 0:
+    cv.Rect(12, 13, 12, 17, pal::Wood + 1);
+    Crown(cv, 12, 10, 4.5);
+    break;
+  case 1:
+    Crown(cv, 8, 9, 3.5);
+    Crown(cv, 15, 10, 3.8);
+    Crown(cv, 11, 15, 3.6);
+    break;
+  case 2:
+    Cone(cv, 8, 10, 9);
+    Cone(cv, 15, 9, 10);
+    Cone(cv, 12, 15, 9);
+    break;
   case 3:
     for (double x : {8.0, 15.0}) {
       cv.Segment({x, 18}, {x + 1, 9}, 0.6, pal::Wood + 3);
@@ -62,11 +73,29 @@ Picture SceneryPicture(int index) {
         cv.Segment({x + 1, 9}, {x + 1 + 4 * std::cos(a), 9 + 2.5 * std::sin(a) + 1}, 0.6, pal::DarkGreen + 4);
     }
     break;
-  case 4: Crown(cv, 7, 14, 2.4); Crown(cv, 12, 12, 2.8); Crown(cv, 17, 15, 2.3); break;
-  case 5: Boulder(cv, 12, 12, 5); break;
-  case 6: Boulder(cv, 8, 10, 3); Boulder(cv, 15, 11, 3.5); Boulder(cv, 11, 16, 2.5); break;
-  case 7: Crater(cv, 12, 12, 6); outline = false; break;
-  case 8: Crater(cv, 7, 9, 3.5); Crater(cv, 16, 11, 3); Crater(cv, 10, 17, 3.2); outline = false; break;
+  case 4:
+    Crown(cv, 7, 14, 2.4);
+    Crown(cv, 12, 12, 2.8);
+    Crown(cv, 17, 15, 2.3);
+    break;
+  case 5:
+    Boulder(cv, 12, 12, 5);
+    break;
+  case 6:
+    Boulder(cv, 8, 10, 3);
+    Boulder(cv, 15, 11, 3.5);
+    Boulder(cv, 11, 16, 2.5);
+    break;
+  case 7:
+    Crater(cv, 12, 12, 6);
+    outline = false;
+    break;
+  case 8:
+    Crater(cv, 7, 9, 3.5);
+    Crater(cv, 16, 11, 3);
+    Crater(cv, 10, 17, 3.2);
+    outline = false;
+    break;
   case 9:  // burnt-out tank
     cv.Rect(5, 13, 18, 16, pal::Rock + 2);
     cv.Rect(8, 10, 14, 12, pal::Rock + 3);
@@ -85,7 +114,8 @@ Picture SceneryPicture(int index) {
     break;
   case 12:
     for (int i = 0; i < 4; ++i)
-      cv.Segment({3.0 + i * 5, 12.0 + (i % 2) * 3}, {8.0 + i * 5, 12.0 + ((i + 1) % 2) * 3}, 1.0, pal::Earth + 1);
+      cv.Segment({3.0 + i * 5, 12.0 + (i % 2) * 3}, {8.0 + i * 5, 12.0 + ((i + 1) % 2) * 3}, 1.0,
+                 pal::Earth + 1);
     outline = false;
     break;
   case 13:
@@ -161,7 +191,11 @@ Picture SceneryPicture(int index) {
     cv.Rect(10, 13, 11, 14, pal::Wall + 2);
     cv.Set(18, 17, pal::Wall + 4);
     break;
-  case 24: Smoke(cv, 9, 16); Smoke(cv, 13, 13); outline = false; break;
+  case 24:
+    Smoke(cv, 9, 16);
+    Smoke(cv, 13, 13);
+    outline = false;
+    break;
   case 25:
     for (int x = 3; x < 21; x += 3)
       cv.Rect(x, 11, x, 15, pal::Wood + 2);
@@ -212,4 +246,4 @@ Picture SceneryPicture(int index) {
   return cv.Pixels();
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

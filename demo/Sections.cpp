@@ -36,7 +36,8 @@ Sheet Tile(const std::vector<Sheet>& blocks, int perRow) {
   int rows = (static_cast<int>(blocks.size()) + perRow - 1) / perRow;
   Sheet s(perRow * (bw + Gap) + Gap, rows * (bh + Gap) + Gap, pal::UiGrey + 2);
   for (size_t i = 0; i < blocks.size(); ++i)
-    s.Put(Gap + static_cast<int>(i % perRow) * (bw + Gap), Gap + static_cast<int>(i / perRow) * (bh + Gap), blocks[i]);
+    s.Put(Gap + static_cast<int>(i % perRow) * (bw + Gap), Gap + static_cast<int>(i / perRow) * (bh + Gap),
+          blocks[i]);
   return s;
 }
 
@@ -102,19 +103,28 @@ Sheet Lines(const PictureSets& sets) {
     for (int x = 0; x < 14; ++x)
       net.Cells[y][x].Terrain = static_cast<int16_t>(part::LightLand[(x * 7 + y * 3) % 5]);
   auto obj = [&](int x, int y, int o) { net.Cells[y][x].Obj = static_cast<int16_t>(o); };
-  for (int x = 1; x < 13; ++x) obj(x, 1, part::Road);
-  for (int y = 1; y < 8; ++y) obj(1, y, part::Road);
-  for (int y = 1; y < 8; ++y) obj(12, y, part::Rail);
-  for (int x = 1; x < 13; ++x) obj(x, 7, part::Wall);
-  for (int y = 0; y < 9; ++y) obj(6, y, part::River);
+  for (int x = 1; x < 13; ++x)
+    obj(x, 1, part::Road);
+  for (int y = 1; y < 8; ++y)
+    obj(1, y, part::Road);
+  for (int y = 1; y < 8; ++y)
+    obj(12, y, part::Rail);
+  for (int x = 1; x < 13; ++x)
+    obj(x, 7, part::Wall);
+  for (int y = 0; y < 9; ++y)
+    obj(6, y, part::River);
   obj(6, 1, part::BridgeRoad14River03);
   obj(6, 7, 1267);
   obj(12, 1, 1266);
   obj(12, 7, 1269);
   obj(1, 7, 1265);
   obj(3, 4, part::TownA);
-  for (int x = 2; x < 6; ++x) obj(x, 3 + (x % 2), part::Road);
-  obj(8, 4, part::Rail); obj(9, 4, part::Rail); obj(10, 4, part::Rail); obj(11, 4, part::Rail);
+  for (int x = 2; x < 6; ++x)
+    obj(x, 3 + (x % 2), part::Road);
+  obj(8, 4, part::Rail);
+  obj(9, 4, part::Rail);
+  obj(10, 4, part::Rail);
+  obj(11, 4, part::Rail);
   obj(7, 4, 1268);
   blocks.push_back(RenderMissionMap(net, sets));
   return Tile(blocks, 3);
@@ -156,7 +166,7 @@ Sheet MissionMaps(const PictureSets& sets) {
   return Tile(maps, 3);
 }
 
-} // namespace
+}  // namespace
 
 Sheet RenderSection(const std::string& name) {
   PictureSets sets = PictureSets::Build();
@@ -172,8 +182,8 @@ Sheet RenderSection(const std::string& name) {
     return Tools(sets);
   if (name == "missions")
     return MissionMaps(sets);
-  return Stack({Groups(TerrainGroups(), sets), Groups(ObjectGroups(), sets), Units(sets), Lines(sets), Tools(sets),
-                MissionMaps(sets)});
+  return Stack({Groups(TerrainGroups(), sets), Groups(ObjectGroups(), sets), Units(sets), Lines(sets),
+                Tools(sets), MissionMaps(sets)});
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

@@ -17,7 +17,9 @@ SelectionGroup Group(std::string name, int icon) {
   return g;
 }
 
-void Put(SelectionGroup& g, int x, int y, int part) { g.Cells[y * 12 + x] = static_cast<int16_t>(part); }
+void Put(SelectionGroup& g, int x, int y, int part) {
+  g.Cells[y * 12 + x] = static_cast<int16_t>(part);
+}
 
 void Row(SelectionGroup& g, int y, std::initializer_list<int> parts, int x0 = 0) {
   int x = x0;
@@ -51,13 +53,14 @@ void Strip(SelectionGroup& g, const int* coast, int land) {
   }
 }
 
-} // namespace
+}  // namespace
 
 std::vector<SelectionGroup> TerrainGroups() {
   std::vector<SelectionGroup> groups;
   auto grass = Group("grass", part::LightLand[0]);
-  Row(grass, 0, {part::LightLand[0], part::LightLand[1], part::LightLand[2], part::LightLand[3],
-                 part::ExtraGrass, part::LightLand[4]});
+  Row(grass, 0,
+      {part::LightLand[0], part::LightLand[1], part::LightLand[2], part::LightLand[3], part::ExtraGrass,
+       part::LightLand[4]});
   Run(grass, 1, part::Fields, part::FieldsCount);
   groups.push_back(grass);
 
@@ -158,8 +161,9 @@ std::vector<SelectionGroup> ObjectGroups() {
   groups[16] = Group("depots", part::Depot);
   Row(groups[16], 0, {part::Depot, part::Depot2});
   groups[17] = Group("towns", part::TownA);
-  Row(groups[17], 0, {part::TownA, part::TownB, part::Village, part::Houses, part::Farmstead, part::Town2,
-                      part::Castle, part::Church});
+  Row(groups[17], 0,
+      {part::TownA, part::TownB, part::Village, part::Houses, part::Farmstead, part::Town2, part::Castle,
+       part::Church});
   groups[18] = Group("academies", part::Academy);
   Row(groups[18], 0, {part::Academy, part::Academy2});
 
@@ -178,4 +182,4 @@ std::vector<SelectionGroup> ObjectGroups() {
   return groups;
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

@@ -66,8 +66,7 @@ void Pine(Canvas& cv, double x, double y, double h, uint8_t ramp, bool snowy = f
 
 // Positions on a jittered grid over the hexagon, top to bottom so that lower
 // crowns overlap upper ones as they would in perspective.
-template <class F>
-void Scatter(double spacing, double density, uint32_t seed, F&& place) {
+template <class F> void Scatter(double spacing, double density, uint32_t seed, F&& place) {
   int row = 0;
   for (double y = 2.5; y < 23; y += spacing * 0.86, ++row)
     for (double x = (row % 2) ? 1.5 + spacing / 2 : 1.5; x < 23; x += spacing) {
@@ -120,7 +119,7 @@ void Peak(Canvas& cv, double ax, double ay, double halfW, double baseY, double s
     }
 }
 
-} // namespace
+}  // namespace
 
 Picture GrassPicture(int variant, bool dark) {
   uint8_t ramp = dark ? pal::DarkGreen : pal::Grass;
@@ -172,7 +171,8 @@ Picture ForestPicture(int variant, bool dark) {
     if (pines || (variant == 5 && h > 0.5))
       Pine(cv, x, y, 6.5 + 1.5 * h, pal::DarkGreen);
     else
-      Tree(cv, x, y, (dark ? 2.6 : 2.4) + 0.8 * h, dark ? pal::DarkGreen : pal::DarkGreen + (h > 0.7 ? 1 : 0));
+      Tree(cv, x, y, (dark ? 2.6 : 2.4) + 0.8 * h,
+           dark ? pal::DarkGreen : pal::DarkGreen + (h > 0.7 ? 1 : 0));
   });
   return cv.Pixels();
 }
@@ -192,10 +192,8 @@ Picture HillsPicture(int variant, bool dark) {
     double x, y, rx, ry;
   };
   static const M layouts[5][3] = {
-      {{8, 9, 7, 5}, {16, 15, 7, 5}, {0, 0, 0, 0}},
-      {{12, 8, 8, 5}, {7, 16, 6, 4}, {17, 17, 5.5, 4}},
-      {{10, 10, 8, 6}, {17, 16, 6, 4}, {0, 0, 0, 0}},
-      {{6, 10, 5, 4}, {13, 7, 5, 4}, {13, 16, 8, 5}},
+      {{8, 9, 7, 5}, {16, 15, 7, 5}, {0, 0, 0, 0}},   {{12, 8, 8, 5}, {7, 16, 6, 4}, {17, 17, 5.5, 4}},
+      {{10, 10, 8, 6}, {17, 16, 6, 4}, {0, 0, 0, 0}}, {{6, 10, 5, 4}, {13, 7, 5, 4}, {13, 16, 8, 5}},
       {{12, 12, 9, 6.5}, {0, 0, 0, 0}, {0, 0, 0, 0}},
   };
   for (const M& m : layouts[variant % 5])
@@ -204,7 +202,8 @@ Picture HillsPicture(int variant, bool dark) {
   if (variant == 4)  // rocky knoll
     Dots(cv, seed, 0.08, {pal::Rock + 3, pal::Rock + 5});
   if (variant == 3)
-    Scatter(7, 0.35, seed, [&](double x, double y, double h) { Tree(cv, x, y, 1.5 + h * 0.6, pal::DarkGreen); });
+    Scatter(7, 0.35, seed,
+            [&](double x, double y, double h) { Tree(cv, x, y, 1.5 + h * 0.6, pal::DarkGreen); });
   return cv.Pixels();
 }
 
@@ -266,7 +265,8 @@ Picture DesertPicture(int variant) {
   case 3:  // scrub with cacti
     Dots(cv, seed, 0.04, {pal::Earth + 4});
     for (int i = 0; i < 4; ++i) {
-      int x = 4 + static_cast<int>(15 * Hash01(seed, i, 1)), y = 6 + static_cast<int>(12 * Hash01(seed, i, 2));
+      int x = 4 + static_cast<int>(15 * Hash01(seed, i, 1)),
+          y = 6 + static_cast<int>(12 * Hash01(seed, i, 2));
       cv.Rect(x, y - 3, x, y + 1, pal::DarkGreen + 4);
       cv.Set(x - 1, y - 1, pal::DarkGreen + 4);
       cv.Set(x - 1, y - 2, pal::DarkGreen + 4);
@@ -303,7 +303,8 @@ Picture SnowPicture(int variant) {
     });
     break;
   case 2:  // snowy conifers
-    Scatter(6.2, 0.8, seed, [&](double x, double y, double h) { Pine(cv, x, y, 8 + 2.5 * h, pal::DarkGreen, true); });
+    Scatter(6.2, 0.8, seed,
+            [&](double x, double y, double h) { Pine(cv, x, y, 8 + 2.5 * h, pal::DarkGreen, true); });
     break;
   case 3:  // snowy hills
     Mound(cv, 8, 9, 7, 5, pal::Snow + 3, pal::Snow + 1, pal::Ice + 5, pal::Ice + 3);
@@ -382,15 +383,23 @@ Picture FieldsPicture(int variant) {
 
 Picture DarkLandPicture(int level) {
   switch (level) {
-  case 0: return GrassPicture(0, true);
-  case 1: return GrassPicture(2, true);
-  case 2: return ForestPicture(5, true);
-  case 3: return ForestPicture(1, true);
-  case 4: return HillsPicture(1, true);
-  case 5: return HillsPicture(4, true);
-  case 6: return MountainPicture(2, true);
-  default: return MountainPicture(3, true);
+  case 0:
+    return GrassPicture(0, true);
+  case 1:
+    return GrassPicture(2, true);
+  case 2:
+    return ForestPicture(5, true);
+  case 3:
+    return ForestPicture(1, true);
+  case 4:
+    return HillsPicture(1, true);
+  case 5:
+    return HillsPicture(4, true);
+  case 6:
+    return MountainPicture(2, true);
+  default:
+    return MountainPicture(3, true);
   }
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

@@ -23,12 +23,18 @@ int RingDepth(int c, int r) {
 // side spans, or the whole top or bottom row.
 bool OnSide(int side, int c, int r) {
   switch (side) {
-  case 0: return r == 0 && InsideHex(c, r);
-  case 3: return r == HexSize - 1 && InsideHex(c, r);
-  case 1: return r < 12 && c == HexSize - 1 - HexRowInset[r];
-  case 2: return r >= 12 && c == HexSize - 1 - HexRowInset[r];
-  case 4: return r >= 12 && c == HexRowInset[r];
-  default: return r < 12 && c == HexRowInset[r];
+  case 0:
+    return r == 0 && InsideHex(c, r);
+  case 3:
+    return r == HexSize - 1 && InsideHex(c, r);
+  case 1:
+    return r < 12 && c == HexSize - 1 - HexRowInset[r];
+  case 2:
+    return r >= 12 && c == HexSize - 1 - HexRowInset[r];
+  case 4:
+    return r >= 12 && c == HexRowInset[r];
+  default:
+    return r < 12 && c == HexRowInset[r];
   }
 }
 
@@ -39,7 +45,7 @@ Canvas MarkCanvas() {
   return cv;
 }
 
-} // namespace
+}  // namespace
 
 Picture ToolPicture(int part) {
   Canvas cv(0);
@@ -78,7 +84,12 @@ Picture ToolPicture(int part) {
     cv.Segment({6.5, 6.5}, {17.5, 17.5}, 1.1, pal::MarkRed);
     cv.Segment({17.5, 6.5}, {6.5, 17.5}, 1.1, pal::MarkRed);
     break;
-  case 7: case 8: case 9: case 10: case 11: case 12:  // hex side highlights
+  case 7:
+  case 8:
+  case 9:
+  case 10:
+  case 11:
+  case 12:  // hex side highlights
     for (int r = 0; r < HexSize; ++r)
       for (int c = 0; c < HexSize; ++c)
         if (OnSide(part - 7, c, r))
@@ -91,8 +102,9 @@ Picture ToolPicture(int part) {
         int depth = RingDepth(c, r);
         bool left = c < HexSize / 2;
         if (depth >= 1 && depth <= 2 && left == (part == 13))
-          cv.Set(c, r, part == 13 ? (depth == 1 ? pal::MarkDarkBlue : pal::MarkBlue)
-                                  : (depth == 1 ? pal::MarkDarkRed : pal::MarkRed));
+          cv.Set(c, r,
+                 part == 13 ? (depth == 1 ? pal::MarkDarkBlue : pal::MarkBlue)
+                            : (depth == 1 ? pal::MarkDarkRed : pal::MarkRed));
       }
     break;
   default:  // part 0: nothing
@@ -107,9 +119,8 @@ Picture ToolPicture(int part) {
 Picture CursorPicture(int index) {
   // Four frames of "marching" dashes around a thick rim; three colour sets
   // (select, attack, move) of four frames each.
-  static const uint8_t colours[3][2] = {{pal::MarkYellow, pal::Outside},
-                                        {pal::MarkRed, pal::MarkOrange},
-                                        {pal::MarkCyan, pal::MarkBlue}};
+  static const uint8_t colours[3][2] = {
+      {pal::MarkYellow, pal::Outside}, {pal::MarkRed, pal::MarkOrange}, {pal::MarkCyan, pal::MarkBlue}};
   int set = (index / 4) % 3, phase = index % 4;
   Canvas cv(0);
   for (int r = 0; r < HexSize; ++r)
@@ -124,4 +135,4 @@ Picture CursorPicture(int index) {
   return cv.Pixels();
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

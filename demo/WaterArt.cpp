@@ -94,7 +94,7 @@ double LandReach(Pt p, unsigned mask, int tile, uint32_t seed) {
   return reach;
 }
 
-} // namespace
+}  // namespace
 
 bool IsWaterColour(uint8_t colour) {
   return (colour >= pal::Water && colour < pal::Water + 8) ||
@@ -129,4 +129,4 @@ Picture CoastPicture(int tile, bool dark) {
   return cv.Pixels();
 }
 
-} // namespace vh::demo
+}  // namespace vh::demo

@@ -31,8 +31,7 @@ bool SameShop(const TArrShop* a, const TArrShop* b) {
   return ca == cb;
 }
 
-template <class T>
-bool SameRecord(const T* a, const T* b) {
+template <class T> bool SameRecord(const T* a, const T* b) {
   return (!a || !b) ? a == b : *a == *b;
 }
 
@@ -66,11 +65,12 @@ void CheckSameMission(const TMission& m, const TMission& again) {
     }
 }
 
-} // namespace
+}  // namespace
 
 // Reads any bytes as a mission file; what loads must save and read back.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const TShopNames names = {{0, 0, "Text|A|1|B|2"}, {1, 24, "Fuzz"}, {2, 16, "First"}, {3, 16, "Second"}};
+  static const TShopNames names = {
+      {0, 0, "Text|A|1|B|2"}, {1, 24, "Fuzz"}, {2, 16, "First"}, {3, 16, "Second"}};
   TMission m;
   try {
     ParseMissionFile(m, {data, size}, names, "fuzz.dat");

@@ -17,14 +17,15 @@ namespace {
 
 const std::string& Dir() {
   static const std::string dir = [] {
-    const std::filesystem::path p = std::filesystem::temp_directory_path() / ("fuzz-ini-" + std::to_string(getpid()));
+    const std::filesystem::path p =
+        std::filesystem::temp_directory_path() / ("fuzz-ini-" + std::to_string(getpid()));
     std::filesystem::create_directories(p);
     return p.string() + "/";
   }();
   return dir;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = Dir() + "vhedit.ini";
@@ -40,11 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       __builtin_trap();
 
   vh::TIniFile ini(path);
-  const auto settings = vh::ParseGeneratorSettings([&ini](const std::string& key) -> std::optional<std::string> {
-    const std::string missing = "\x01missing";
-    std::string v = ini.ReadString(vh::GeneratorSettingsSection, key, missing);
-    return v == missing ? std::nullopt : std::optional<std::string>(v);
-  });
+  const auto settings =
+      vh::ParseGeneratorSettings([&ini](const std::string& key) -> std::optional<std::string> {
+        const std::string missing = "\x01missing";
+        std::string v = ini.ReadString(vh::GeneratorSettingsSection, key, missing);
+        return v == missing ? std::nullopt : std::optional<std::string>(v);
+      });
   if (settings && (settings->Roughness < 0 || settings->TerrainType > 3))
     __builtin_trap();
   for (const std::string& section : {"General", "Layout", "RecentFiles"})

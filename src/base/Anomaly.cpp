@@ -17,4 +17,4 @@ void ReportAnomaly(const std::string& what) {
     g_sink->Anomaly(what);
 }
 
-} // namespace vh
+}  // namespace vh

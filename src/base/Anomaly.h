@@ -31,4 +31,4 @@ private:
   AnomalySink* previous_;
 };
 
-} // namespace vh
+}  // namespace vh

@@ -17,8 +17,7 @@ using ByteStream = std::vector<uint8_t>;
 // file can never make us read out of bounds.
 class ByteReader {
 public:
-  ByteReader(std::span<const uint8_t> data, std::string source)
-      : data_(data), source_(std::move(source)) {}
+  ByteReader(std::span<const uint8_t> data, std::string source) : data_(data), source_(std::move(source)) {}
 
   size_t Size() const { return data_.size(); }
   size_t Pos() const { return pos_; }
@@ -67,12 +66,16 @@ private:
 };
 
 // Little-endian helpers over a growing byte buffer; Put* patch earlier bytes.
-inline void AppendU8(ByteStream& out, uint8_t v) { out.push_back(v); }
+inline void AppendU8(ByteStream& out, uint8_t v) {
+  out.push_back(v);
+}
 inline void AppendU16(ByteStream& out, uint16_t v) {
   out.push_back(static_cast<uint8_t>(v));
   out.push_back(static_cast<uint8_t>(v >> 8));
 }
-inline void AppendI16(ByteStream& out, int16_t v) { AppendU16(out, static_cast<uint16_t>(v)); }
+inline void AppendI16(ByteStream& out, int16_t v) {
+  AppendU16(out, static_cast<uint16_t>(v));
+}
 inline void AppendU32(ByteStream& out, uint32_t v) {
   AppendU16(out, static_cast<uint16_t>(v));
   AppendU16(out, static_cast<uint16_t>(v >> 16));
@@ -80,13 +83,17 @@ inline void AppendU32(ByteStream& out, uint32_t v) {
 inline void AppendBytes(ByteStream& out, std::span<const uint8_t> b) {
   out.insert(out.end(), b.begin(), b.end());
 }
-inline void AppendText(ByteStream& out, std::string_view s) { out.insert(out.end(), s.begin(), s.end()); }
+inline void AppendText(ByteStream& out, std::string_view s) {
+  out.insert(out.end(), s.begin(), s.end());
+}
 
 inline void PutU16(std::span<uint8_t> buf, size_t at, uint16_t v) {
   buf[at] = static_cast<uint8_t>(v);
   buf[at + 1] = static_cast<uint8_t>(v >> 8);
 }
-inline void PutI16(std::span<uint8_t> buf, size_t at, int16_t v) { PutU16(buf, at, static_cast<uint16_t>(v)); }
+inline void PutI16(std::span<uint8_t> buf, size_t at, int16_t v) {
+  PutU16(buf, at, static_cast<uint16_t>(v));
+}
 inline void PutU32(std::span<uint8_t> buf, size_t at, uint32_t v) {
   PutU16(buf, at, static_cast<uint16_t>(v));
   PutU16(buf, at + 2, static_cast<uint16_t>(v >> 16));
@@ -94,6 +101,8 @@ inline void PutU32(std::span<uint8_t> buf, size_t at, uint32_t v) {
 inline uint16_t GetU16(std::span<const uint8_t> buf, size_t at) {
   return static_cast<uint16_t>(buf[at] | (buf[at + 1] << 8));
 }
-inline int16_t GetI16(std::span<const uint8_t> buf, size_t at) { return static_cast<int16_t>(GetU16(buf, at)); }
+inline int16_t GetI16(std::span<const uint8_t> buf, size_t at) {
+  return static_cast<int16_t>(GetU16(buf, at));
+}
 
-} // namespace vh
+}  // namespace vh

@@ -15,8 +15,7 @@ constexpr std::pair<uint8_t, uint8_t> kLetters[] = {
     {0x9A, 0xDC},  // Ü
 };
 
-template <bool ToWin>
-std::string Convert(std::string text) {
+template <bool ToWin> std::string Convert(std::string text) {
   for (char& ch : text) {
     auto b = static_cast<uint8_t>(ch);
     for (auto [dos, win] : kLetters) {
@@ -28,9 +27,13 @@ std::string Convert(std::string text) {
   }
   return text;
 }
-} // namespace
+}  // namespace
 
-std::string DosToWin(std::string text) { return Convert<true>(std::move(text)); }
-std::string WinToDos(std::string text) { return Convert<false>(std::move(text)); }
+std::string DosToWin(std::string text) {
+  return Convert<true>(std::move(text));
+}
+std::string WinToDos(std::string text) {
+  return Convert<false>(std::move(text));
+}
 
-} // namespace vh
+}  // namespace vh

@@ -10,4 +10,4 @@ namespace vh {
 std::string DosToWin(std::string text);
 std::string WinToDos(std::string text);
 
-} // namespace vh
+}  // namespace vh

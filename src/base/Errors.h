@@ -38,4 +38,4 @@ public:
   using EVhError::EVhError;
 };
 
-} // namespace vh
+}  // namespace vh

@@ -28,7 +28,9 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
   return true;
 }
 
-std::string Reason() { return std::strerror(errno); }
+std::string Reason() {
+  return std::strerror(errno);
+}
 
 bool Exists(const std::string& path) {
   std::error_code ec;
@@ -51,7 +53,7 @@ void Remove(const std::string& path) {
   fs::remove(PathOf(path), ec);
 }
 
-} // namespace
+}  // namespace
 
 std::string ResolvePathCI(const std::string& path) {
   // Windows finds a file whatever the case of its name, but reports and
@@ -198,4 +200,4 @@ void WriteWholeFile(const std::string& path, const ByteStream& data) {
   CommitTempFile(WriteTempFile(path, data), path);
 }
 
-} // namespace vh
+}  // namespace vh

@@ -9,7 +9,9 @@
 namespace vh {
 
 // True for both separators: paths may come written for either platform.
-inline bool IsPathSep(char c) { return c == '/' || c == '\\'; }
+inline bool IsPathSep(char c) {
+  return c == '/' || c == '\\';
+}
 
 // Finds an existing file or directory whose path matches `path` except for
 // the case of its letters, component by component (the game's media use
@@ -45,4 +47,4 @@ void CommitTempFiles(const std::vector<TTempFile>& files);
 // half-written file behind.
 void WriteWholeFile(const std::string& path, const ByteStream& data);
 
-} // namespace vh
+}  // namespace vh

@@ -20,7 +20,9 @@ std::optional<std::string> ParsedArgs::Option(const std::string& name) const {
   return value;
 }
 
-bool ParsedArgs::Flag(const std::string& name) const { return Option(name).has_value(); }
+bool ParsedArgs::Flag(const std::string& name) const {
+  return Option(name).has_value();
+}
 
 ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
                      const std::vector<std::string>& flags) {
@@ -227,4 +229,4 @@ void PrintWarning(const std::string& message) {
   std::fprintf(stderr, "vhmission: warning: %s\n", message.c_str());
 }
 
-} // namespace vh::cli
+}  // namespace vh::cli

@@ -80,4 +80,4 @@ std::string MessageText(const std::string& message);
 int PrintError(const std::string& message);
 void PrintWarning(const std::string& message);
 
-} // namespace vh::cli
+}  // namespace vh::cli

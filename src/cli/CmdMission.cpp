@@ -51,7 +51,7 @@ std::string ReadInput(const std::string& path) {
   return std::string(bytes.begin(), bytes.end());
 }
 
-} // namespace
+}  // namespace
 
 int CmdDump(const std::vector<std::string>& args) {
   ParsedArgs parsed = MissionArgs(args, 1, "vhmission dump [--text-dir NAME] MISSION", TStdUse::None);
@@ -105,4 +105,4 @@ int CmdRoundtrip(const std::vector<std::string>& args) {
   return ExitOk;
 }
 
-} // namespace vh::cli
+}  // namespace vh::cli

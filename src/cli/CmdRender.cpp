@@ -7,17 +7,17 @@
 #include <memory>
 #include <optional>
 
-#include "cli/CliCommon.h"
-#include "graphics/IndexedImage.h"
-#include "graphics/Library.h"
-#include "graphics/PictureSets.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
-#include "mission/Mission.h"
+#include "cli/CliCommon.h"
 #include "config/Config.h"
 #include "config/IniFile.h"
 #include "config/Installation.h"
+#include "graphics/IndexedImage.h"
+#include "graphics/Library.h"
+#include "graphics/PictureSets.h"
 #include "hexmap/MapRenderer.h"
+#include "mission/Mission.h"
 
 namespace vh::cli {
 
@@ -74,8 +74,8 @@ void LoadGraphics(TPictureSets& sets, const std::string& gameDir, const std::str
     LoadGameGraphics(sets, table, dataDir);
   } catch (const EVhError& e) {
     CloseLibraries(table);
-    throw EVhError(std::string("Can't find Varnholt 3 graphic files in directory: ") + gameDir + " (" + e.what() +
-                   ")");
+    throw EVhError(std::string("Can't find Varnholt 3 graphic files in directory: ") + gameDir + " (" +
+                   e.what() + ")");
   }
   CloseLibraries(table);
 }
@@ -136,14 +136,16 @@ int Run(const std::vector<std::string>& args, const std::string& programDir) {
 
   const TIndexedImage map = RenderMission(*sets, *mission, options);
   if (int missing = CountMissingPictures(*sets, *mission))
-    std::fprintf(stderr, "vhmission: warning: %d cells name pictures the game does not have; they show the "
-                 "missing-picture cross\n", missing);
+    std::fprintf(stderr,
+                 "vhmission: warning: %d cells name pictures the game does not have; they show the "
+                 "missing-picture cross\n",
+                 missing);
   WriteImageFile(outFile, map, sets->GamePalette);
   std::printf("wrote %s (%d x %d pixels)\n", PathText(outFile).c_str(), map.Width, map.Height);
   return ExitOk;
 }
 
-} // namespace
+}  // namespace
 
 int RenderCommand(const std::vector<std::string>& args, const std::string& programDir) {
   std::string dir = programDir;
@@ -159,6 +161,8 @@ int RenderCommand(const std::vector<std::string>& args, const std::string& progr
   }
 }
 
-int CmdRender(const std::vector<std::string>& args) { return RenderCommand(args, ProgramDir()); }
+int CmdRender(const std::vector<std::string>& args) {
+  return RenderCommand(args, ProgramDir());
+}
 
-} // namespace vh::cli
+}  // namespace vh::cli

@@ -14,4 +14,4 @@ int CmdRender(const std::vector<std::string>& args);
 // The same with the directory that holds vhedit.ini and TOOLS.DAT given.
 int RenderCommand(const std::vector<std::string>& args, const std::string& programDir);
 
-} // namespace vh::cli
+}  // namespace vh::cli

@@ -24,8 +24,7 @@ public:
     return *this;
   }
   template <std::integral T>
-    requires(!std::same_as<T, bool>)
-  JsonWriter& Value(T v) {
+  requires(!std::same_as<T, bool>) JsonWriter& Value(T v) {
     return Raw(std::to_string(static_cast<int64_t>(v)));
   }
   JsonWriter& Value(bool v) { return Raw(v ? "true" : "false"); }
@@ -98,4 +97,4 @@ private:
   bool pendingNewline_ = false;
 };
 
-} // namespace vh::cli
+}  // namespace vh::cli

@@ -23,8 +23,7 @@ std::string Hex(std::span<const uint8_t> bytes) {
   return s;
 }
 
-template <class Range>
-void Numbers(JsonWriter& j, const Range& values) {
+template <class Range> void Numbers(JsonWriter& j, const Range& values) {
   j.BeginArray();
   for (auto v : values)
     j.Value(static_cast<int64_t>(v));
@@ -167,7 +166,7 @@ void Layers(JsonWriter& j, const TMission& m) {
   j.EndArray();
 }
 
-} // namespace
+}  // namespace
 
 std::string MissionToJson(const TMission& m) {
   JsonWriter j;
@@ -189,7 +188,12 @@ std::string MissionToJson(const TMission& m) {
   j.EndObject().Newline();
   j.Key("players").BeginArray();
   for (const TPlayerInfo& p : m.Players)
-    j.BeginObject().Key("name").Value(Cp1252ToUtf8(p.Name)).Key("color").Value(static_cast<int64_t>(p.Color)).EndObject();
+    j.BeginObject()
+        .Key("name")
+        .Value(Cp1252ToUtf8(p.Name))
+        .Key("color")
+        .Value(static_cast<int64_t>(p.Color))
+        .EndObject();
   j.EndArray().Newline();
   Cells(j, m);
   j.Newline();
@@ -205,4 +209,4 @@ std::string MissionToJson(const TMission& m) {
   return j.Text();
 }
 
-} // namespace vh::cli
+}  // namespace vh::cli

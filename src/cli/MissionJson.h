@@ -22,4 +22,4 @@ std::string MissionToJson(const TMission& m);
 // that does not save them. Fills `m`, a freshly created mission.
 void MissionFromJson(const std::string& json, TMission& m);
 
-} // namespace vh::cli
+}  // namespace vh::cli

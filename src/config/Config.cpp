@@ -19,8 +19,8 @@ constexpr char kNativeSep = static_cast<char>(fs::path::preferred_separator);
 
 // "C:\GAMES\RQS\" read inside a Wine prefix names <prefix>/drive_c/GAMES/RQS/.
 std::string MapIntoPrefix(const std::string& path, const std::string& prefix) {
-  if (prefix.empty() || path.size() < 3 || !std::isalpha(static_cast<unsigned char>(path[0])) || path[1] != ':' ||
-      !IsPathSep(path[2]))
+  if (prefix.empty() || path.size() < 3 || !std::isalpha(static_cast<unsigned char>(path[0])) ||
+      path[1] != ':' || !IsPathSep(path[2]))
     return path;
   char drive = static_cast<char>(std::tolower(static_cast<unsigned char>(path[0])));
   std::string base = WithTrailingSeparator(prefix) + "dosdevices/" + drive + ":";
@@ -32,7 +32,7 @@ std::string MapIntoPrefix(const std::string& path, const std::string& prefix) {
   return ResolvePathCI(base + "/" + rest);
 }
 
-} // namespace
+}  // namespace
 
 std::string WithTrailingSeparator(const std::string& dir) {
   if (dir.empty() || IsPathSep(dir.back()))
@@ -86,7 +86,8 @@ TConfig ReadConfig(const TLocations& locations, const TPlatformDirs& platform) {
   c.TxtFilesDir = ini.ReadString("General", "TxtFilesDir", "GER");
   c.ToolBar = ini.ReadBool("General", "ToolBar", true);
   c.StatusBar = ini.ReadBool("General", "StatusBar", true);
-  c.AutosaveSeconds = static_cast<int>(std::clamp(ini.ReadInteger("General", "AutosaveSeconds", 120), 0L, 86400L));
+  c.AutosaveSeconds =
+      static_cast<int>(std::clamp(ini.ReadInteger("General", "AutosaveSeconds", 120), 0L, 86400L));
   c.RecoveryDir = ini.ReadString("General", "RecoveryDir", "");
   // A negative figure is a slip, not a wish for no history.
   const long undoLimit = ini.ReadInteger("General", "UndoLimit", static_cast<long>(DefaultUndoLimit));
@@ -117,4 +118,4 @@ void WriteConfig(const TConfig& c) {
   ini.Save();
 }
 
-} // namespace vh
+}  // namespace vh

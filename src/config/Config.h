@@ -25,7 +25,7 @@ struct TConfig {
   std::string ProgramDir;  // ends in a separator
   std::string DataDir;     // TOOLS.DAT, the selection and standard data files; ends in a separator
   TIniLocation Ini;
-  std::string GameDir;     // ends in a separator unless empty
+  std::string GameDir;  // ends in a separator unless empty
   std::string TxtFilesDir = "GER";
   bool ToolBar = true;
   bool StatusBar = true;
@@ -53,4 +53,4 @@ void WriteConfig(const TConfig& config);
 // The game directory the third title's "rqs.ini" names, with a trailing separator.
 std::string FindGameDir(const TPlatformDirs& platform);
 
-} // namespace vh
+}  // namespace vh

@@ -53,7 +53,7 @@ std::optional<std::string> KeyOf(const std::string& line, std::string* value = n
   return Trim(t.substr(0, eq));
 }
 
-} // namespace
+}  // namespace
 
 TIniFile::TIniFile(std::string path) : path_(std::move(path)) {
   ByteStream data;
@@ -116,7 +116,8 @@ std::optional<long> TIniFile::ParseInteger(const std::string& text) {
   if (at >= t.size())
     return std::nullopt;
   for (size_t i = at; i < t.size(); ++i)
-    if (!(base == 16 ? std::isxdigit(static_cast<unsigned char>(t[i])) : std::isdigit(static_cast<unsigned char>(t[i]))))
+    if (!(base == 16 ? std::isxdigit(static_cast<unsigned char>(t[i]))
+                     : std::isdigit(static_cast<unsigned char>(t[i]))))
       return std::nullopt;
   errno = 0;
   long v = std::strtol(t.c_str() + at, nullptr, base);
@@ -171,4 +172,4 @@ void TIniFile::Save() const {
   WriteWholeFile(ResolvePathForWrite(path_), ByteStream(text.begin(), text.end()));
 }
 
-} // namespace vh
+}  // namespace vh

@@ -47,4 +47,4 @@ private:
   std::string eol_ = "\r\n";
 };
 
-} // namespace vh
+}  // namespace vh

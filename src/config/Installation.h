@@ -89,4 +89,4 @@ TIniFile OpenSettings(const TIniLocation& location);
 // file when it cannot.
 bool CreateIniFromDefaults(const TIniLocation& location);
 
-} // namespace vh
+}  // namespace vh

@@ -76,7 +76,7 @@ void RemoveSession(const std::string& dir, TFileLock& lock) noexcept {
   fs::remove_all(folder, ec);
 }
 
-} // namespace
+}  // namespace
 
 std::string FormatRecoveryInfo(const TRecoveryInfo& info) {
   std::ostringstream out;
@@ -149,7 +149,9 @@ TRecoverySession::TRecoverySession(std::string recoveryDir) : recoveryDir_(std::
     recoveryDir_.pop_back();
 }
 
-TRecoverySession::~TRecoverySession() { End(); }
+TRecoverySession::~TRecoverySession() {
+  End();
+}
 
 const std::string& TRecoverySession::Dir() {
   if (lock_.Held())
@@ -240,7 +242,9 @@ void TOrphanedCopies::Discard(const TRecoveryCopy& which) noexcept {
   const TRecoveryCopy copy = which;  // `which` may be one of copies_
   RemoveRecoveryCopy(copy);
   copies_.erase(std::remove_if(copies_.begin(), copies_.end(),
-                               [&](const TRecoveryCopy& c) { return c.SessionDir == copy.SessionDir && c.Id == copy.Id; }),
+                               [&](const TRecoveryCopy& c) {
+                                 return c.SessionDir == copy.SessionDir && c.Id == copy.Id;
+                               }),
                 copies_.end());
   bool left = std::any_of(copies_.begin(), copies_.end(),
                           [&](const TRecoveryCopy& c) { return c.SessionDir == copy.SessionDir; });
@@ -266,4 +270,4 @@ bool RecoverySessionAlive(const std::string& sessionDir) {
   return probe.TryLock(LockPath(sessionDir)) == TFileLock::TResult::Busy;
 }
 
-} // namespace vh
+}  // namespace vh

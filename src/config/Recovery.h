@@ -104,4 +104,4 @@ bool RecoverySessionAlive(const std::string& sessionDir);
 
 inline constexpr char RecoveryLockName[] = "session.lock";
 
-} // namespace vh
+}  // namespace vh

@@ -55,4 +55,4 @@ void RecolourForOwner(THexPicture& picture, unsigned owner) {
     p = static_cast<uint8_t>(p - 1) < 7 ? static_cast<uint8_t>(p + base) : p;
 }
 
-} // namespace vh
+}  // namespace vh

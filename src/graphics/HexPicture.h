@@ -6,16 +6,16 @@
 
 namespace vh {
 
-constexpr int HexSize = 24;                     // a cell picture is 24 x 24 pixels
-constexpr int HexPixels = HexSize * HexSize;    // 576 bytes per picture
+constexpr int HexSize = 24;                   // a cell picture is 24 x 24 pixels
+constexpr int HexPixels = HexSize * HexSize;  // 576 bytes per picture
 
 // Palette indices with a fixed role in every picture.
-constexpr uint8_t TransparentKey = 0;     // skipped by every overlay
-constexpr uint8_t OutsideColour = 255;    // pixels outside the hexagon outline
-constexpr uint8_t EmptyCellColour = 88;   // fill of an empty cell; black in unit pictures
-constexpr uint8_t UnitKeyColour = 143;    // transparent colour of the game's unit pictures
-constexpr uint8_t ToolMarkColour = 240;   // becomes OutsideColour in three tool marks
-constexpr uint8_t GridColour = 91;        // grid lines
+constexpr uint8_t TransparentKey = 0;    // skipped by every overlay
+constexpr uint8_t OutsideColour = 255;   // pixels outside the hexagon outline
+constexpr uint8_t EmptyCellColour = 88;  // fill of an empty cell; black in unit pictures
+constexpr uint8_t UnitKeyColour = 143;   // transparent colour of the game's unit pictures
+constexpr uint8_t ToolMarkColour = 240;  // becomes OutsideColour in three tool marks
+constexpr uint8_t GridColour = 91;       // grid lines
 
 // One cell picture: 24 rows of 24 palette indices, top row first.
 struct THexPicture {
@@ -56,4 +56,4 @@ void MirrorHorizontal(THexPicture& picture);
 // Owners above 7 have no colour range: the picture stays as it is.
 void RecolourForOwner(THexPicture& picture, unsigned owner);
 
-} // namespace vh
+}  // namespace vh

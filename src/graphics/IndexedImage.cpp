@@ -62,12 +62,14 @@ ByteStream ZlibCompress(const ByteStream& raw) {
   const size_t bands = std::clamp<size_t>(raw.size() / kBandBytes, 1, 8);
   std::vector<std::future<ByteStream>> parts;
   for (size_t i = 0; i < bands; ++i)
-    parts.push_back(std::async(bands > 1 ? std::launch::async : std::launch::deferred, DeflateBand, std::cref(raw),
-                               raw.size() * i / bands, raw.size() * (i + 1) / bands, i + 1 == bands));
+    parts.push_back(std::async(bands > 1 ? std::launch::async : std::launch::deferred, DeflateBand,
+                               std::cref(raw), raw.size() * i / bands, raw.size() * (i + 1) / bands,
+                               i + 1 == bands));
   ByteStream out{0x78, 0x9C};  // deflate, 32 KB window, default level
   for (std::future<ByteStream>& part : parts)
     AppendBytes(out, part.get());
-  AppendU32BE(out, static_cast<uint32_t>(adler32(adler32(0, nullptr, 0), raw.data(), static_cast<uInt>(raw.size()))));
+  AppendU32BE(
+      out, static_cast<uint32_t>(adler32(adler32(0, nullptr, 0), raw.data(), static_cast<uInt>(raw.size()))));
   return out;
 }
 
@@ -77,7 +79,7 @@ void CheckImage(const TIndexedImage& image) {
     throw EVhError("Cannot save an empty picture");
 }
 
-} // namespace
+}  // namespace
 
 uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc) {
   // zlib takes its lengths in 32-bit pieces.
@@ -185,4 +187,4 @@ void WriteImageFile(const std::string& fileName, const TIndexedImage& image, con
     throw EVhError("Cannot save \"" + fileName + "\": the name must end in .bmp or .png");
 }
 
-} // namespace vh
+}  // namespace vh

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/PictureSets.h"
 #include "base/ByteIO.h"
+#include "graphics/PictureSets.h"
 
 namespace vh {
 
@@ -42,4 +42,4 @@ void WriteImageFile(const std::string& fileName, const TIndexedImage& image, con
 uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc = 0);
 uint32_t Adler32(const uint8_t* data, size_t size);
 
-} // namespace vh
+}  // namespace vh

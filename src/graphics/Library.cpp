@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "graphics/HexPicture.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "graphics/HexPicture.h"
 
 namespace vh {
 
@@ -22,14 +22,10 @@ TLibraryTable DefaultLibraryTable() {
     return e;
   };
   return {
-      row("part000.lib", 12, 576, 0, 576, 1335),
-      row("unit000.lib", 4, 576, 0, 576, 0),
-      row("layr000.lib", 4, 576, 0, 576, 24),
-      row("layr001.lib", 4, 576, 0, 576, 24),
-      row("layr002.lib", 4, 576, 0, 576, 24),
-      row("layr003.lib", 4, 576, 0, 576, 24),
-      row("curs000.lib", 12, 606, 26, 576, 12),
-      row("palt000.lib", 12, 768, 0, 768, 4),
+      row("part000.lib", 12, 576, 0, 576, 1335), row("unit000.lib", 4, 576, 0, 576, 0),
+      row("layr000.lib", 4, 576, 0, 576, 24),    row("layr001.lib", 4, 576, 0, 576, 24),
+      row("layr002.lib", 4, 576, 0, 576, 24),    row("layr003.lib", 4, 576, 0, 576, 24),
+      row("curs000.lib", 12, 606, 26, 576, 12),  row("palt000.lib", 12, 768, 0, 768, 4),
   };
 }
 
@@ -60,7 +56,7 @@ void TakeUnitLayout(TLibraryEntry& e) {
   e.PictureCount = static_cast<uint16_t>(count);
 }
 
-} // namespace
+}  // namespace
 
 void OpenLibraries(const std::string& gameDir, TLibraryTable& table) {
   const TLibraryTable layout = DefaultLibraryTable();
@@ -75,7 +71,8 @@ void OpenLibraries(const std::string& gameDir, TLibraryTable& table) {
   }
 }
 
-void ReadLibraryPictures(const TLibraryEntry& lib, std::span<uint8_t> buffer, uint32_t index, uint32_t count) {
+void ReadLibraryPictures(const TLibraryEntry& lib, std::span<uint8_t> buffer, uint32_t index,
+                         uint32_t count) {
   if (!lib.File.IsOpen)
     throw EInOutError("Library file \"" + lib.FileName + "\" is not open");
   if (count > 1 && lib.RecordSize != lib.PictureSize)
@@ -85,9 +82,10 @@ void ReadLibraryPictures(const TLibraryEntry& lib, std::span<uint8_t> buffer, ui
                      " pictures; picture " + std::to_string(index + count - 1) + " was asked for");
   const uint64_t bytes = static_cast<uint64_t>(lib.PictureSize) * count;
   if (buffer.size() < bytes)
-    throw EVhError("Buffer too small for " + std::to_string(count) + " pictures of \"" + lib.File.Path + "\"");
-  const uint64_t from = static_cast<uint64_t>(lib.DataOffset) + static_cast<uint64_t>(index) * lib.RecordSize +
-                        lib.PictureOffset;
+    throw EVhError("Buffer too small for " + std::to_string(count) + " pictures of \"" + lib.File.Path +
+                   "\"");
+  const uint64_t from = static_cast<uint64_t>(lib.DataOffset) +
+                        static_cast<uint64_t>(index) * lib.RecordSize + lib.PictureOffset;
   if (from + bytes > lib.File.Bytes.size())
     throw EReadError("Library file \"" + lib.File.Path + "\" is too short: it has " +
                      std::to_string(lib.File.Bytes.size()) + " bytes, picture " +
@@ -119,4 +117,4 @@ std::span<const uint8_t> TMultiPartFile::ReadPart(uint16_t index) const {
   return std::span<const uint8_t>(bytes_).subspan(offset, size);
 }
 
-} // namespace vh
+}  // namespace vh

@@ -28,9 +28,9 @@ struct TLibraryEntry {
 };
 
 enum TLibraryIndex : int {
-  libPart = 0,     // terrain and object pictures
-  libUnit = 1,     // unit pictures
-  libLayer0 = 2,   // connection layer sets 0..3 follow
+  libPart = 0,    // terrain and object pictures
+  libUnit = 1,    // unit pictures
+  libLayer0 = 2,  // connection layer sets 0..3 follow
   libCursor = 6,
   libPalette = 7,
 };
@@ -82,4 +82,4 @@ private:
   uint32_t header_ = 0;
 };
 
-} // namespace vh
+}  // namespace vh

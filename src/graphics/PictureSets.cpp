@@ -91,7 +91,7 @@ THexPicture ToolPartPicture(const TMultiPartFile& file, uint16_t index) {
   return p;
 }
 
-} // namespace
+}  // namespace
 
 void BuildDerivedPictures(TPictureSets& sets) {
   sets.EmptyHex = THexPicture::Filled(0);
@@ -181,10 +181,16 @@ void LoadGameGraphics(TPictureSets& target, const TLibraryTable& table, const st
   target = std::move(sets);
 }
 
-void LoadGameGraphics(const std::string& programDir) { LoadGameGraphics(GamePictures(), LibraryTable, programDir); }
+void LoadGameGraphics(const std::string& programDir) {
+  LoadGameGraphics(GamePictures(), LibraryTable, programDir);
+}
 
-void FreeGameGraphics(TPictureSets& sets) { sets = TPictureSets{}; }
+void FreeGameGraphics(TPictureSets& sets) {
+  sets = TPictureSets{};
+}
 
-void FreeGameGraphics() { FreeGameGraphics(GamePictures()); }
+void FreeGameGraphics() {
+  FreeGameGraphics(GamePictures());
+}
 
-} // namespace vh
+}  // namespace vh

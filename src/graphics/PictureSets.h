@@ -24,7 +24,7 @@ constexpr int PartPictureCount = 1335;
 constexpr int LayerKindCount = 4;
 constexpr int NeighbourMaskCount = 64;  // six neighbour bits
 constexpr int CursorPhaseCount = 4;
-constexpr int ToolPartCount = 14;       // parts 1..14 of TOOLS.DAT
+constexpr int ToolPartCount = 14;  // parts 1..14 of TOOLS.DAT
 
 // Roles of the TOOLS.DAT parts.
 enum TToolPart : int {
@@ -38,14 +38,14 @@ enum TToolPart : int {
 // Layer picture per neighbour mask: bits 0..5 the picture inside the layer
 // library, bit 6 flip vertically, bit 7 mirror horizontally.
 inline constexpr std::array<uint8_t, NeighbourMaskCount> LayerComboTable{
-    0,   1,   2,   3,   66,  4,   23,  5,   //
-    65,  6,   68,  7,   67,  71,  69,  8,   //
-    194, 132, 9,   10,  11,  12,  13,  14,  //
-    195, 199, 202, 15,  16,  17,  18,  19,  //
-    130, 131, 75,  80,  73,  138, 77,  82,  //
-    196, 135, 76,  81,  74,  79,  78,  83,  //
-    151, 133, 205, 210, 141, 142, 20,  21,  //
-    197, 136, 206, 211, 146, 147, 85,  22,  //
+    0,   1,   2,   3,   66,  4,   23, 5,   //
+    65,  6,   68,  7,   67,  71,  69, 8,   //
+    194, 132, 9,   10,  11,  12,  13, 14,  //
+    195, 199, 202, 15,  16,  17,  18, 19,  //
+    130, 131, 75,  80,  73,  138, 77, 82,  //
+    196, 135, 76,  81,  74,  79,  78, 83,  //
+    151, 133, 205, 210, 141, 142, 20, 21,  //
+    197, 136, 206, 211, 146, 147, 85, 22,  //
 };
 constexpr uint8_t LayerComboFlip = 0x40;
 constexpr uint8_t LayerComboMirror = 0x80;
@@ -71,7 +71,9 @@ struct TPictureSets {
   const THexPicture& CellMark() const { return ToolPictures[tpCellMark]; }
   const THexPicture& RemovedObjectMark() const { return ToolPictures[tpRemovedObjectMark]; }
   // Highlight of hex side 0..5, numbered like the neighbour directions.
-  const THexPicture& EdgePictures(int side) const { return ToolPictures[static_cast<size_t>(tpEdgeFirst + side)]; }
+  const THexPicture& EdgePictures(int side) const {
+    return ToolPictures[static_cast<size_t>(tpEdgeFirst + side)];
+  }
   const THexPicture& ProductionMarks(int i) const {
     return ToolPictures[static_cast<size_t>(tpProductionMarkFirst + i)];
   }
@@ -115,4 +117,4 @@ void BuildDerivedPictures(TPictureSets& sets);
 // The palette index nearest to a colour (squared distance, lowest index wins).
 uint8_t NearestPaletteIndex(const TPalette& palette, uint8_t red, uint8_t green, uint8_t blue);
 
-} // namespace vh
+}  // namespace vh

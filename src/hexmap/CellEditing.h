@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "mission/Mission.h"
 #include "hexmap/MultiSelection.h"
+#include "mission/Mission.h"
 
 // The map edits that painting makes, on the mission alone: the view redraws
 // afterwards what they report.

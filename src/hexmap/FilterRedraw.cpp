@@ -51,13 +51,16 @@ bool CellDependsOnFilterBit(const TMission& mission, uint16_t filter, int index,
   case mfAIMarks:
     return base && b.AIPoint != -1;
   case mfBaseMap:
-    return (FilterShows(filter, mfTerrain) && b.Terrain != -1) || (FilterShows(filter, mfObjects) && b.Obj != -1) ||
+    return (FilterShows(filter, mfTerrain) && b.Terrain != -1) ||
+           (FilterShows(filter, mfObjects) && b.Obj != -1) ||
            (FilterShows(filter, mfUnits) && UnitCode(b) != NoUnitCode) ||
            (FilterShows(filter, mfShopMarks) && b.Shop != -1) ||
-           (FilterShows(filter, mfContentMarks) && b.VehContent != -1) || (FilterShows(filter, mfAIMarks) && b.AIPoint != -1);
+           (FilterShows(filter, mfContentMarks) && b.VehContent != -1) ||
+           (FilterShows(filter, mfAIMarks) && b.AIPoint != -1);
   case mfDFLayer:
     return changed &&
-           ((FilterShows(filter, mfTerrain) && d.Terrain != -1) || (FilterShows(filter, mfObjects) && d.Obj != -2) ||
+           ((FilterShows(filter, mfTerrain) && d.Terrain != -1) ||
+            (FilterShows(filter, mfObjects) && d.Obj != -2) ||
             (FilterShows(filter, mfUnits) && UnitCode(d) != NoUnitCode) || FilterShows(filter, mfDFMarks) ||
             (base && FilterShows(filter, mfAIMarks) && b.AIPoint != -1) ||
             (!base && FilterShows(filter, mfShopMarks) && b.Shop != -1) ||

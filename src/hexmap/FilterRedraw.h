@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "mission/Mission.h"
 #include "hexmap/MissionPicture.h"
+#include "mission/Mission.h"
 
 // Which cells of the mission map can look different after one filter bit was
 // switched, so that a switch recomposes only those. Both functions take the

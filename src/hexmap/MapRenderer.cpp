@@ -37,7 +37,7 @@ void PutCellPicture(TIndexedImage& map, TPoint origin, const THexPicture& pictur
 }
 
 void DrawCell(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options, TPoint cell,
-                     TIndexedImage& map) {
+              TIndexedImage& map) {
   THexPicture picture;
   GetCellPicture(sets, mission, options.Filter, cell, picture);
   if (options.ShowGrid)
@@ -53,15 +53,16 @@ void RenderMission(const TPictureSets& sets, const TMission& mission, const TMap
     throw ERangeError("Cannot draw a map of " + std::to_string(mission.Width) + " x " +
                       std::to_string(mission.Height) + " cells");
   const TPoint extent = MissionMapGeometry.GridExtent({mission.Width, mission.Height});
-  const uint8_t background =
-      NearestPaletteIndex(sets.GamePalette, options.Background.Red, options.Background.Green, options.Background.Blue);
+  const uint8_t background = NearestPaletteIndex(sets.GamePalette, options.Background.Red,
+                                                 options.Background.Green, options.Background.Blue);
   map.Resize(extent.x, extent.y, background);
   for (int32_t y = 0; y < mission.Height; ++y)
     for (int32_t x = 0; x < mission.Width; ++x)
       DrawCell(sets, mission, options, {x, y}, map);
 }
 
-TIndexedImage RenderMission(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options) {
+TIndexedImage RenderMission(const TPictureSets& sets, const TMission& mission,
+                            const TMapDrawOptions& options) {
   TIndexedImage map;
   RenderMission(sets, mission, options, map);
   return map;
@@ -101,4 +102,4 @@ TCellsPicture RenderCells(const TPictureSets& sets, const TMission& mission, uin
   return result;
 }
 
-} // namespace vh
+}  // namespace vh

@@ -6,9 +6,9 @@
 
 #include "graphics/IndexedImage.h"
 #include "graphics/PictureSets.h"
-#include "mission/Mission.h"
 #include "hexmap/HexGeometry.h"
 #include "hexmap/MissionPicture.h"
+#include "mission/Mission.h"
 
 namespace vh {
 
@@ -42,7 +42,7 @@ void PutCellPicture(TIndexedImage& map, TPoint origin, const THexPicture& pictur
 // Composes one cell as the map view draws it (cell picture, grid, cursor)
 // and paints it into the map.
 void DrawCell(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options, TPoint cell,
-                     TIndexedImage& map);
+              TIndexedImage& map);
 
 // Draws the whole mission into `map`, sized to the grid extent of the
 // mission's Width x Height: the background colour (the palette entry nearest
@@ -50,7 +50,8 @@ void DrawCell(const TPictureSets& sets, const TMission& mission, const TMapDrawO
 // redraw of the view does (a cursor outside the grid is not drawn).
 void RenderMission(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options,
                    TIndexedImage& map);
-TIndexedImage RenderMission(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options);
+TIndexedImage RenderMission(const TPictureSets& sets, const TMission& mission,
+                            const TMapDrawOptions& options);
 
 // Some cells as the map shows them under `filter` (no grid, no cursor), in
 // the smallest image that holds them, each where `geometry` puts it.
@@ -61,6 +62,7 @@ struct TCellsPicture {
 };
 // Cells outside the 64 x 64 grid are left out.
 TCellsPicture RenderCells(const TPictureSets& sets, const TMission& mission, uint16_t filter,
-                          const std::vector<TPoint>& cells, const THexGeometry& geometry = MissionMapGeometry);
+                          const std::vector<TPoint>& cells,
+                          const THexGeometry& geometry = MissionMapGeometry);
 
-} // namespace vh
+}  // namespace vh

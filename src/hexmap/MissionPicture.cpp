@@ -57,8 +57,12 @@ void Overlay(THexPicture& dest, const TLayer& layer) {
   }
 }
 
-bool HasUnit(const TMissionCell& c) { return c.VehOwner != NoSide; }
-bool HasUnit(const TDFCell& c) { return c.Vehicle != NoUnit || c.VehOwner != NoSide; }
+bool HasUnit(const TMissionCell& c) {
+  return c.VehOwner != NoSide;
+}
+bool HasUnit(const TDFCell& c) {
+  return c.Vehicle != NoUnit || c.VehOwner != NoSide;
+}
 
 // The pictures of the base map's cell: terrain, object and unit.
 struct TBasePictures {
@@ -78,7 +82,8 @@ void ComputeBase(const TPictureSets& sets, const TMission& m, TPoint cell, TBase
       base.Lines = sets.EmptyHex;
       for (int k : LineDrawOrder)
         if (kinds & (1u << k))
-          OverlayPicture(base.Lines, sets.LayerPictures[static_cast<size_t>(k)][LineNeighbourMask(m, cell, k)], 0);
+          OverlayPicture(base.Lines,
+                         sets.LayerPictures[static_cast<size_t>(k)][LineNeighbourMask(m, cell, k)], 0);
       base.Object.Picture = &base.Lines;
     } else {
       base.Object.Picture = &sets.Part(c.Obj);
@@ -98,7 +103,8 @@ void DrawBaseCell(const TPictureSets& sets, const TMissionCell& c, const TBasePi
     Overlay(picture, base.Object);
   if (FilterShows(filter, mfUnits))
     Overlay(picture, base.Unit);
-  if ((FilterShows(filter, mfShopMarks) && c.Shop != -1) || (FilterShows(filter, mfContentMarks) && c.VehContent != -1) ||
+  if ((FilterShows(filter, mfShopMarks) && c.Shop != -1) ||
+      (FilterShows(filter, mfContentMarks) && c.VehContent != -1) ||
       (FilterShows(filter, mfAIMarks) && c.AIPoint != -1))
     OverlayPicture(picture, sets.CellMark(), 0);  // all marks are the same picture
 }
@@ -133,7 +139,7 @@ void DrawChangedCell(const TPictureSets& sets, const TMissionCell& c, const TDFC
     OverlayPicture(picture, sets.DFMark(), 0);
 }
 
-} // namespace
+}  // namespace
 
 uint8_t LineObjectKinds(int16_t obj) {
   return obj >= 0 && obj < LineObjectLimit ? KindTable[static_cast<size_t>(obj)] : 0;
@@ -145,7 +151,8 @@ uint8_t LineNeighbourMask(const TMission& mission, TPoint cell, int kind) {
   uint8_t mask = 0;
   for (int d = 0; d < DirectionCount; ++d) {
     const TPoint n = Neighbour(cell, d);
-    if (IsInGrid(n, size) && (LineObjectKinds(mission.Cells[static_cast<size_t>(n.y)][static_cast<size_t>(n.x)].Obj) & joins))
+    if (IsInGrid(n, size) &&
+        (LineObjectKinds(mission.Cells[static_cast<size_t>(n.y)][static_cast<size_t>(n.x)].Obj) & joins))
       mask = static_cast<uint8_t>(mask | (1u << d));
   }
   return mask;
@@ -179,9 +186,10 @@ int CountMissingPictures(const TPictureSets& sets, const TMission& mission) {
     for (int x = 0; x < mission.Width && x < MaxMapSize; ++x) {
       const TMissionCell& c = mission.Cells[static_cast<size_t>(y)][static_cast<size_t>(x)];
       const TDFCell& df = mission.DFCells[static_cast<size_t>(y)][static_cast<size_t>(x)];
-      const bool baseMissing = (c.Terrain != -1 && !sets.HasPart(c.Terrain)) ||
-                               (c.Obj != -1 && (LineObjectKinds(c.Obj) & LineKindMask) == 0 && !sets.HasPart(c.Obj)) ||
-                               (HasUnit(c) && !sets.HasUnit(c.Vehicle));
+      const bool baseMissing =
+          (c.Terrain != -1 && !sets.HasPart(c.Terrain)) ||
+          (c.Obj != -1 && (LineObjectKinds(c.Obj) & LineKindMask) == 0 && !sets.HasPart(c.Obj)) ||
+          (HasUnit(c) && !sets.HasUnit(c.Vehicle));
       const bool dfMissing = (df.Terrain != -1 && !sets.HasPart(df.Terrain)) ||
                              (df.Obj != -1 && df.Obj != -2 && !sets.HasPart(df.Obj)) ||
                              (HasUnit(df) && !sets.HasUnit(df.Vehicle));
@@ -190,4 +198,4 @@ int CountMissingPictures(const TPictureSets& sets, const TMission& mission) {
   return count;
 }
 
-} // namespace vh
+}  // namespace vh

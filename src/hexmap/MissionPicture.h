@@ -22,7 +22,9 @@ enum TMissFilterBit : int {
   mfDFMarks = 8,       // DFMark on cells the change layer changes
 };
 constexpr int MissFilterBitCount = 9;
-constexpr uint16_t FilterBit(int bit) { return static_cast<uint16_t>(1u << bit); }
+constexpr uint16_t FilterBit(int bit) {
+  return static_cast<uint16_t>(1u << bit);
+}
 constexpr uint16_t FilterOf(std::initializer_list<int> bits) {
   uint16_t f = 0;
   for (int b : bits)
@@ -30,20 +32,22 @@ constexpr uint16_t FilterOf(std::initializer_list<int> bits) {
   return f;
 }
 // Whether `filter` has bit `bit` (TMissFilterBit) on.
-constexpr bool FilterShows(uint16_t filter, int bit) { return (filter & FilterBit(bit)) != 0; }
+constexpr bool FilterShows(uint16_t filter, int bit) {
+  return (filter & FilterBit(bit)) != 0;
+}
 
 // The layer a map view shows and edits: the current change layer when it is
 // shown, else the base map when that is shown, else none.
 enum class TShownLayer { None, Base, Change };
 constexpr TShownLayer ShownLayer(uint16_t filter) {
-  return FilterShows(filter, mfDFLayer)  ? TShownLayer::Change
+  return FilterShows(filter, mfDFLayer)   ? TShownLayer::Change
          : FilterShows(filter, mfBaseMap) ? TShownLayer::Base
                                           : TShownLayer::None;
 }
 
 // Terrain, objects and units of the base map.
-constexpr uint16_t DefaultMissFilter = FilterBit(mfTerrain) | FilterBit(mfObjects) | FilterBit(mfUnits) |
-                                       FilterBit(mfBaseMap);
+constexpr uint16_t DefaultMissFilter =
+    FilterBit(mfTerrain) | FilterBit(mfObjects) | FilterBit(mfUnits) | FilterBit(mfBaseMap);
 
 // Objects drawn as lines joined to their neighbours: kind k with
 // LayerPictures[k]. Kinds 0, 1 and 3 also join the objects of
@@ -54,8 +58,8 @@ inline constexpr std::array<std::array<int16_t, 8>, LayerKindCount> LineObjects{
     {93, 1266, 1268, 1269, 1271, 1272, 1273, 1274},
     {91, 1265, 1267, 1269, 1270, 1272, 1273, 1274},
 }};
-inline constexpr std::array<int16_t, 22> LineJoinObjects{44,  45,  54,  55,  63,  66,  69,  71,  76,  80,  81,
-                                                         86,  87,  88,  393, 394, 395, 458, 563, 957, 984, 1021};
+inline constexpr std::array<int16_t, 22> LineJoinObjects{44, 45, 54, 55,  63,  66,  69,  71,  76,  80,  81,
+                                                         86, 87, 88, 393, 394, 395, 458, 563, 957, 984, 1021};
 // The kind that joins only its own objects.
 constexpr int LineKindWithoutJoins = 2;
 
@@ -82,4 +86,4 @@ void GetCellPicture(const TPictureSets& sets, const TMission& mission, uint16_t 
 // a terrain, object or unit the sets do not hold.
 int CountMissingPictures(const TPictureSets& sets, const TMission& mission);
 
-} // namespace vh
+}  // namespace vh

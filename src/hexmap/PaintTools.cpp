@@ -24,7 +24,10 @@ bool InBounds(TPoint p, TPoint gridSize) {
 
 std::string PaintStepName(TToolMode mode, int kind, bool paste) {
   static const char* const kinds[] = {"Terrain", "Objects", "Units"};
-  const char* verb = paste ? "Paste " : mode == TToolMode::Line ? "Line " : mode == TToolMode::Fill ? "Fill " : "Paint ";
+  const char* verb = paste                     ? "Paste "
+                     : mode == TToolMode::Line ? "Line "
+                     : mode == TToolMode::Fill ? "Fill "
+                                               : "Paint ";
   return std::string(verb) + (kind >= 0 && kind < 3 ? kinds[kind] : "");
 }
 

@@ -212,8 +212,8 @@ void Diff(const TMission& before, const TMission& after, TStep& s) {
   DiffSlots(before.VehContents, after.VehContents, s.Cargo);
   DiffSlots(before.AIPoints, after.AIPoints, s.AIPoints);
   if (!SameSettings(before, after))
-    s.Settings =
-        std::make_unique<std::pair<TMissionSettings, TMissionSettings>>(SettingsOf(before), SettingsOf(after));
+    s.Settings = std::make_unique<std::pair<TMissionSettings, TMissionSettings>>(SettingsOf(before),
+                                                                                 SettingsOf(after));
   s.Cells.Shrink();
   s.DFCells.Shrink();
 }

@@ -7,7 +7,9 @@
 
 namespace vh {
 
-uint8_t SideToMask(uint8_t side) { return side < SideCount ? static_cast<uint8_t>(1u << side) : 0xFF; }
+uint8_t SideToMask(uint8_t side) {
+  return side < SideCount ? static_cast<uint8_t>(1u << side) : 0xFF;
+}
 
 uint8_t MaskToSide(uint8_t mask) {
   for (uint8_t s = 0; s < SideCount; ++s)
@@ -17,8 +19,8 @@ uint8_t MaskToSide(uint8_t mask) {
 }
 
 const char* ShopTypeName(uint8_t shopType) {
-  static const char* const names[ShopTypeCount] = {"HQ",   "Airport", "Port",    "Factory",
-                                                   "Depot", "Town",   "Academy", "Town 2"};
+  static const char* const names[ShopTypeCount] = {"HQ",    "Airport", "Port",    "Factory",
+                                                   "Depot", "Town",    "Academy", "Town 2"};
   return shopType < ShopTypeCount ? names[shopType] : "";
 }
 
@@ -52,16 +54,14 @@ const TDFCell& TMission::DFCell(TPoint p) const {
 
 namespace {
 
-template <class T>
-T* SlotAt(TSlotList<T>& list, int16_t index) {
+template <class T> T* SlotAt(TSlotList<T>& list, int16_t index) {
   auto i = static_cast<uint16_t>(index);
   if (i >= list.size() || !list[i])
     return nullptr;
   return &*list[i];
 }
 
-template <class T>
-int16_t TakeSlot(TSlotList<T>& list, T record) {
+template <class T> int16_t TakeSlot(TSlotList<T>& list, T record) {
   size_t i = 0;
   while (i < list.size() && list[i])
     ++i;
@@ -74,8 +74,7 @@ int16_t TakeSlot(TSlotList<T>& list, T record) {
   return static_cast<int16_t>(i);
 }
 
-template <class T>
-void FreeSlot(TSlotList<T>& list, int16_t& cellIndex) {
+template <class T> void FreeSlot(TSlotList<T>& list, int16_t& cellIndex) {
   if (cellIndex != -1) {
     auto i = static_cast<uint16_t>(cellIndex);
     if (i < list.size())
@@ -84,17 +83,23 @@ void FreeSlot(TSlotList<T>& list, int16_t& cellIndex) {
   cellIndex = -1;
 }
 
-} // namespace
+}  // namespace
 
-TArrShop* TMission::GetShop(int16_t index) { return SlotAt(Shops, index); }
+TArrShop* TMission::GetShop(int16_t index) {
+  return SlotAt(Shops, index);
+}
 const TArrShop* TMission::GetShop(int16_t index) const {
   return SlotAt(const_cast<TSlotList<TArrShop>&>(Shops), index);
 }
-TVehContentRec* TMission::GetVehContent(int16_t index) { return SlotAt(VehContents, index); }
+TVehContentRec* TMission::GetVehContent(int16_t index) {
+  return SlotAt(VehContents, index);
+}
 const TVehContentRec* TMission::GetVehContent(int16_t index) const {
   return SlotAt(const_cast<TSlotList<TVehContentRec>&>(VehContents), index);
 }
-TAIPointRec* TMission::GetAIPoint(int16_t index) { return SlotAt(AIPoints, index); }
+TAIPointRec* TMission::GetAIPoint(int16_t index) {
+  return SlotAt(AIPoints, index);
+}
 const TAIPointRec* TMission::GetAIPoint(int16_t index) const {
   return SlotAt(const_cast<TSlotList<TAIPointRec>&>(AIPoints), index);
 }
@@ -226,4 +231,4 @@ void TMission::Clear(uint16_t filter) {
     NoteChange();
 }
 
-} // namespace vh
+}  // namespace vh

@@ -10,9 +10,9 @@
 
 namespace vh {
 
-constexpr int MaxMapSize = 64;       // the grid is always 64 x 64; Width/Height cells are in use
-constexpr int DFLayerCount = 32;     // change layers 0..31
-constexpr int SideCount = 7;         // players 0..5 and neutral 6
+constexpr int MaxMapSize = 64;    // the grid is always 64 x 64; Width/Height cells are in use
+constexpr int DFLayerCount = 32;  // change layers 0..31
+constexpr int SideCount = 7;      // players 0..5 and neutral 6
 constexpr int NeutralSide = 6;
 constexpr int PlayerCount = 6;
 constexpr int MissHeaderSize = 332;  // the MISS block
@@ -27,7 +27,9 @@ struct TPoint {
 };
 
 // Position code of a cell as stored in files: y * 64 + x.
-inline uint16_t PosCode(int32_t x, int32_t y) { return static_cast<uint16_t>(y * MaxMapSize + x); }
+inline uint16_t PosCode(int32_t x, int32_t y) {
+  return static_cast<uint16_t>(y * MaxMapSize + x);
+}
 
 // Owner mask of files: a single bit 1 << side, 0xFF for no side.
 uint8_t SideToMask(uint8_t side);
@@ -56,7 +58,14 @@ struct TDFCell {
 inline constexpr TDFCell NoChangeDFCell{};
 
 enum TShopType : uint8_t {
-  stHQ = 0, stAirport, stPort, stFactory, stDepot, stTown, stAcademy, stTown2,
+  stHQ = 0,
+  stAirport,
+  stPort,
+  stFactory,
+  stDepot,
+  stTown,
+  stAcademy,
+  stTown2,
   stUnknown = 255,
 };
 constexpr int ShopTypeCount = 8;
@@ -106,8 +115,7 @@ using TDFGrid = std::array<std::array<TDFCell, MaxMapSize>, MaxMapSize>;
 
 // Slot lists keep empty slots after a delete so that the indices cells hold
 // stay valid; a new record takes the lowest empty slot.
-template <class T>
-using TSlotList = std::vector<std::optional<T>>;
+template <class T> using TSlotList = std::vector<std::optional<T>>;
 
 // Bits of the map view's display-flag word that Clear understands.
 enum TFilterBits : uint16_t {
@@ -206,4 +214,4 @@ public:
   bool SelectDFLayer(uint8_t nr);
 };
 
-} // namespace vh
+}  // namespace vh

@@ -6,9 +6,11 @@ namespace vh {
 
 namespace {
 
-TPoint CellOfCode(uint16_t code) { return {code % MaxMapSize, code / MaxMapSize}; }
+TPoint CellOfCode(uint16_t code) {
+  return {code % MaxMapSize, code / MaxMapSize};
+}
 
-} // namespace
+}  // namespace
 
 bool TMissionChange::Touches(TPoint cell) const {
   return Everything() || std::find(Cells.begin(), Cells.end(), cell) != Cells.end();
@@ -44,4 +46,4 @@ TMissionChange TMissionChange::OfStep(const TStepEffect& effect) {
   return c;
 }
 
-} // namespace vh
+}  // namespace vh

@@ -47,4 +47,4 @@ struct TMissionChange {
   static TMissionChange OfStep(const TStepEffect& effect);
 };
 
-} // namespace vh
+}  // namespace vh

@@ -25,7 +25,7 @@ TMissionChange StepsOnly() {
   return c;
 }
 
-} // namespace
+}  // namespace
 
 TMissionDocument::TMissionDocument()
     : mission_(std::make_unique<TMission>()), history_(std::make_unique<TMissionHistory>(*mission_)) {
@@ -33,7 +33,9 @@ TMissionDocument::TMissionDocument()
   history_->OnChanged = [this] { HistoryChanged(); };
 }
 
-TMissionDocument::~TMissionDocument() { history_->OnChanged = nullptr; }
+TMissionDocument::~TMissionDocument() {
+  history_->OnChanged = nullptr;
+}
 
 void TMissionDocument::HistoryChanged() {
   if (working_ == 0)
@@ -84,7 +86,9 @@ void TMissionDocument::EndStroke() {
     Announce(StepsOnly());
 }
 
-bool TMissionDocument::InStroke() const { return stroke_ && history_->InStep(); }
+bool TMissionDocument::InStroke() const {
+  return stroke_ && history_->InStep();
+}
 
 TMissionChange TMissionDocument::Undo() {
   TMissionChange change;
@@ -198,4 +202,4 @@ void TMissionDocument::Announce(const TMissionChange& change) {
     e.Listener(change);
 }
 
-} // namespace vh
+}  // namespace vh

@@ -84,4 +84,4 @@ private:
   int working_ = 0;
 };
 
-} // namespace vh
+}  // namespace vh

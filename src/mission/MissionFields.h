@@ -20,8 +20,8 @@ inline constexpr auto MissionSettingsFields =
 
 // Recorded by the history cell by cell, record by record or layer by layer.
 inline constexpr auto MissionDiffedFields =
-    std::make_tuple(&TMission::Cells, &TMission::DFCells, &TMission::DFNr, &TMission::DFLayers, &TMission::Shops,
-                    &TMission::VehContents, &TMission::AIPoints);
+    std::make_tuple(&TMission::Cells, &TMission::DFCells, &TMission::DFNr, &TMission::DFLayers,
+                    &TMission::Shops, &TMission::VehContents, &TMission::AIPoints);
 
 // Not part of any step: where the mission lives, what loading it tolerated,
 // and the bookkeeping of edits.
@@ -50,4 +50,4 @@ inline bool SameSettings(const TMission& a, const TMission& b) {
   return std::apply([&](auto... field) { return ((a.*field == b.*field) && ...); }, MissionSettingsFields);
 }
 
-} // namespace vh
+}  // namespace vh

@@ -18,7 +18,8 @@ namespace {
 
 constexpr uint16_t VehContentClass = 32;
 constexpr uint16_t kClassWords[ShopTypeCount] = {1, 2, 2, 2, 4, 16, 8, 16};
-constexpr uint16_t kTypeWords[ShopTypeCount] = {0x0100, 0x0200, 0x0400, 0x0800, 0x1000, 0x2000, 0x4000, 0x8000};
+constexpr uint16_t kTypeWords[ShopTypeCount] = {0x0100, 0x0200, 0x0400, 0x0800,
+                                                0x1000, 0x2000, 0x4000, 0x8000};
 
 // MISS block offsets the editor understands.
 constexpr size_t MissNextMission = 10, MissStartWeather = 12, MissSidesPresent = 13, MissCompPlayers = 14,
@@ -174,10 +175,14 @@ void ReadMap(TMission& m, ByteReader& in, const TDFDirectory& dir) {
   m.MapRecords.assign(body.begin(), body.end());
 }
 
-} // namespace
+}  // namespace
 
-uint16_t ShopClassWord(uint8_t shopType) { return shopType < ShopTypeCount ? kClassWords[shopType] : 0; }
-uint16_t ShopTypeWord(uint8_t shopType) { return shopType < ShopTypeCount ? kTypeWords[shopType] : 0; }
+uint16_t ShopClassWord(uint8_t shopType) {
+  return shopType < ShopTypeCount ? kClassWords[shopType] : 0;
+}
+uint16_t ShopTypeWord(uint8_t shopType) {
+  return shopType < ShopTypeCount ? kTypeWords[shopType] : 0;
+}
 
 void ParseMissionFile(TMission& m, std::span<const uint8_t> file, const TShopNames& names,
                       const std::string& source) {
@@ -380,7 +385,7 @@ void WriteShops(TMission& m, ByteStream& out) {
   PutU16(out, chunk + 4, static_cast<uint16_t>(c));
 }
 
-} // namespace
+}  // namespace
 
 ByteStream BuildMissionFile(TMission& m) {
   ByteStream out(DirectorySize, 0);
@@ -446,4 +451,4 @@ void TMission::SaveAs(const std::string& fileName) {
   }
 }
 
-} // namespace vh
+}  // namespace vh

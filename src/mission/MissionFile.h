@@ -35,4 +35,4 @@ std::string MissingNamesFile(const std::string& missionPath);
 uint16_t ShopClassWord(uint8_t shopType);
 uint16_t ShopTypeWord(uint8_t shopType);
 
-} // namespace vh
+}  // namespace vh

@@ -1,9 +1,9 @@
 #include "mission/ShopNames.h"
 
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <string_view>
@@ -18,7 +18,9 @@ namespace vh {
 
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // A whole decimal integer with an optional sign, nothing else.
 bool ParseWholeInt(std::string_view s, long& value) {
@@ -53,7 +55,7 @@ bool ParseEntry(std::string_view line, TShopNameItem& item) {
   return true;
 }
 
-} // namespace
+}  // namespace
 
 std::string NamesPathFor(const std::string& missionPath, const std::string& txtDir) {
   size_t sep = missionPath.find_last_of("/\\");
@@ -148,7 +150,8 @@ void ApplyMissionText(TMission& m, const std::string& text) {
     player.Name = std::string(nextPiece().substr(0, MaxPlayerNameLength));
     long colour = 0;
     std::string_view piece = nextPiece();
-    player.Color = ParseWholeInt(piece, colour) && colour >= 0 && colour <= 255 ? static_cast<uint8_t>(colour) : 0;
+    player.Color =
+        ParseWholeInt(piece, colour) && colour >= 0 && colour <= 255 ? static_cast<uint8_t>(colour) : 0;
   }
 }
 
@@ -290,4 +293,4 @@ void WriteShopNames(const TMission& m) {
   WriteWholeFile(m.NamesFileName, ShopNamesFileBytes(m));
 }
 
-} // namespace vh
+}  // namespace vh

@@ -90,4 +90,4 @@ ByteStream ShopNamesFileBytes(const TMission& m);
 void CheckNamesFaults(const TMission& m);
 void WriteShopNames(const TMission& m);
 
-} // namespace vh
+}  // namespace vh

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "base/Anomaly.h"
-#include "mission/DFLayers.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "mission/DFLayers.h"
 
 namespace vh {
 
@@ -25,4 +25,4 @@ void LoadStdDFStream(const std::string& path) {
   StdDFStream = std::move(data);
 }
 
-} // namespace vh
+}  // namespace vh

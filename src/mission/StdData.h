@@ -13,7 +13,7 @@ inline TPlayers StdPlayers{};             // standard player table of the config
 inline ByteStream StdDFStream;            // change records of stddf00.dat
 inline std::string TxtFilesDir = "GER";   // name of the game's text directory
 
-} // namespace vh
+}  // namespace vh
 
 namespace vh {
 
@@ -23,4 +23,4 @@ namespace vh {
 void LoadStdMissionTemplate(const std::string& path);  // first 332 bytes of stdmiss.dat
 void LoadStdDFStream(const std::string& path);         // change records of stddf00.dat
 
-} // namespace vh
+}  // namespace vh

@@ -41,4 +41,4 @@ ByteStream DecompressTPWM(std::span<const uint8_t> source, const std::string& so
   return out;
 }
 
-} // namespace vh
+}  // namespace vh

@@ -16,4 +16,4 @@ inline constexpr char TPWMMagic[4] = {'T', 'P', 'W', 'M'};
 // exceed the announced length by up to 17 bytes, as the format allows.
 ByteStream DecompressTPWM(std::span<const uint8_t> source, const std::string& sourceName = "coded data");
 
-} // namespace vh
+}  // namespace vh

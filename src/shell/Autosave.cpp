@@ -6,8 +6,8 @@
 #include <chrono>
 #include <optional>
 
-#include "tools/Cp1252.h"
 #include "views/COMPMissView.h"
+#include "views/QtText.h"
 
 namespace vh {
 
@@ -16,7 +16,7 @@ namespace {
 // How long the edits must rest before a copy is written ahead of the interval.
 constexpr std::chrono::seconds kIdleDelay{2};
 
-} // namespace
+}  // namespace
 
 std::string RecoveryDirFor(const std::string& configured) {
   if (!configured.empty())
@@ -32,7 +32,9 @@ TAutosave::TAutosave(std::string recoveryDir, int intervalSeconds, QObject* pare
   SetInterval(intervalSeconds);
 }
 
-TAutosave::~TAutosave() { EndSession(); }
+TAutosave::~TAutosave() {
+  EndSession();
+}
 
 void TAutosave::SetInterval(int seconds) {
   intervalSeconds_ = std::max(0, seconds);
@@ -78,7 +80,8 @@ void TAutosave::Schedule(Clock::time_point now) {
   const auto idle = std::min<Clock::duration>(kIdleDelay, interval);
   std::optional<Clock::time_point> next;
   for (auto& [view, entry] : entries_) {
-    if (!view->IsModified() || entry.Pending.valid() || (entry.Written && entry.WrittenCount == entry.SeenCount))
+    if (!view->IsModified() || entry.Pending.valid() ||
+        (entry.Written && entry.WrittenCount == entry.SeenCount))
       continue;
     Clock::time_point due = entry.LastWrite + interval;
     if (!entry.Failed)
@@ -131,9 +134,9 @@ void TAutosave::StartWrite(TMissView* view, Entry& entry, Clock::time_point now)
   copy.Id = entry.Id;
   copy.Info.OriginalPath = mission.FileName;
   copy.Info.OriginalNamesPath = mission.NamesFileName;
-  copy.Info.SavedAt = std::chrono::duration_cast<std::chrono::seconds>(
-                          std::chrono::system_clock::now().time_since_epoch())
-                          .count();
+  copy.Info.SavedAt =
+      std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+          .count();
   copy.Info.DFLayer = mission.DFNr;
   try {
     sessionDir_ = session_.Dir();
@@ -152,7 +155,8 @@ void TAutosave::StartWrite(TMissView* view, Entry& entry, Clock::time_point now)
       error = e.what();
     }
     // The GUI thread takes the result as soon as it is there.
-    QMetaObject::invokeMethod(this, [this] { Check(Now()); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Check(Now()); }, Qt::QueuedConnection);
     return error;
   });
 }
@@ -204,4 +208,4 @@ void TAutosave::EndSession() {
   session_.End();
 }
 
-} // namespace vh
+}  // namespace vh

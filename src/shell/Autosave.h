@@ -6,6 +6,7 @@
 #include <functional>
 #include <future>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,11 @@ public:
   void Check(Clock::time_point now);
   // Waits until every write in flight has finished and been accounted for.
   void Flush();
+  // When the view's mission was last seen to change, by the autosave's clock.
+  std::optional<Clock::time_point> LastChangeSeen(TMissView* view) const {
+    auto it = entries_.find(view);
+    return it == entries_.end() ? std::nullopt : std::optional<Clock::time_point>(it->second.LastChange);
+  }
 
 signals:
   // A recovery copy could not be written; shown once until a write succeeds.
@@ -86,4 +92,4 @@ private:
 // platform's folder for the user's application data.
 std::string RecoveryDirFor(const std::string& configured);
 
-} // namespace vh
+}  // namespace vh

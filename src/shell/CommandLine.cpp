@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <cstdio>
 
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 
@@ -41,4 +41,4 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
   return result;
 }
 
-} // namespace vh
+}  // namespace vh

@@ -16,4 +16,4 @@ struct TCommandLine {
 // Help and errors are printed to the terminal.
 TCommandLine ParseCommandLine(const QStringList& arguments);
 
-} // namespace vh
+}  // namespace vh

@@ -17,14 +17,14 @@
 #include <filesystem>
 
 #include "base/FileUtil.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 
 TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog(parent), config_(config) {
   setWindowTitle(QStringLiteral("Options"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                 Qt::CustomizeWindowHint);
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
   VHDirEdit = new QLineEdit(PathToQString(WithTrailingSeparator(config.GameDir)), this);
   VHDirEdit->setObjectName("VHDirEdit");
   VHDirEdit->setMinimumWidth(360);
@@ -48,7 +48,8 @@ TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog
   AutosaveEdit->setSuffix(QStringLiteral(" s"));
   AutosaveEdit->setSpecialValueText(QStringLiteral("Off"));
   AutosaveEdit->setValue(config.AutosaveSeconds);
-  AutosaveEdit->setToolTip(QStringLiteral("How often unsaved missions are copied for recovery after a crash"));
+  AutosaveEdit->setToolTip(
+      QStringLiteral("How often unsaved missions are copied for recovery after a crash"));
 
   auto* dirRow = new QHBoxLayout;
   dirRow->addWidget(VHDirEdit, 1);
@@ -91,7 +92,8 @@ TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog
 }
 
 void TDLGConfigForm::BrowseClick() {
-  QString dir = QFileDialog::getExistingDirectory(this, QStringLiteral("Varnholt Directory"), VHDirEdit->text());
+  QString dir =
+      QFileDialog::getExistingDirectory(this, QStringLiteral("Varnholt Directory"), VHDirEdit->text());
   if (!dir.isEmpty())
     VHDirEdit->setText(PathToQString(WithTrailingSeparator(PathFromQString(dir))));
 }
@@ -146,4 +148,4 @@ bool ShowOptions(QWidget* parent, TConfig& config, std::function<QString(const T
   return true;
 }
 
-} // namespace vh
+}  // namespace vh

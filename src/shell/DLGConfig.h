@@ -48,4 +48,4 @@ private:
 // closes.
 bool ShowOptions(QWidget* parent, TConfig& config, std::function<QString(const TConfig&)> check = {});
 
-} // namespace vh
+}  // namespace vh

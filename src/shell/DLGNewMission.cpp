@@ -46,7 +46,7 @@ QSpinBox* Counter(QWidget* parent, const char* name, int min, int max, int step,
   return s;
 }
 
-} // namespace
+}  // namespace
 
 TNewMissionForm::TNewMissionForm(QWidget* parent) : QDialog(parent) {
   MakeFixedDialog(this, QStringLiteral("New Mission"));
@@ -69,8 +69,12 @@ TNewMissionForm::TNewMissionForm(QWidget* parent) : QDialog(parent) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-int TNewMissionForm::MissWidth() const { return UpDownWidth->value(); }
-int TNewMissionForm::MissHeight() const { return UpDownHeight->value(); }
+int TNewMissionForm::MissWidth() const {
+  return UpDownWidth->value();
+}
+int TNewMissionForm::MissHeight() const {
+  return UpDownHeight->value();
+}
 
 TDLGDFLayerForm::TDLGDFLayerForm(int layer, QWidget* parent) : QDialog(parent) {
   MakeFixedDialog(this, QStringLiteral("Select DF Layer"));
@@ -93,7 +97,9 @@ TDLGDFLayerForm::TDLGDFLayerForm(int layer, QWidget* parent) : QDialog(parent) {
   DFNrEdit->selectAll();
 }
 
-int TDLGDFLayerForm::Layer() const { return DFNrEdit->value(); }
+int TDLGDFLayerForm::Layer() const {
+  return DFNrEdit->value();
+}
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   MakeFixedDialog(this, QStringLiteral("About Varnholt Editor"));
@@ -114,4 +120,4 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-} // namespace vh
+}  // namespace vh

@@ -38,4 +38,4 @@ public:
   explicit TAboutBox(QWidget* parent = nullptr);
 };
 
-} // namespace vh
+}  // namespace vh

@@ -8,16 +8,17 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 
 TDLGRecover::TDLGRecover(const std::vector<TRecoveryCopy>& copies, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Recover Missions"));
   auto* layout = new QVBoxLayout(this);
-  auto* text = new QLabel(QStringLiteral("The editor did not end normally. These missions had unsaved changes; "
-                                         "their last recovery copies can be restored."),
-                          this);
+  auto* text =
+      new QLabel(QStringLiteral("The editor did not end normally. These missions had unsaved changes; "
+                                "their last recovery copies can be restored."),
+                 this);
   text->setWordWrap(true);
   layout->addWidget(text);
 
@@ -34,7 +35,8 @@ TDLGRecover::TDLGRecover(const std::vector<TRecoveryCopy>& copies, QWidget* pare
     auto* item = new QTreeWidgetItem(List);
     item->setText(0, original.empty() ? QStringLiteral("noname") : PathToQString(original));
     item->setToolTip(0, item->text(0));
-    item->setText(1, QLocale().toString(QDateTime::fromSecsSinceEpoch(copy.Info.SavedAt), QLocale::ShortFormat));
+    item->setText(1,
+                  QLocale().toString(QDateTime::fromSecsSinceEpoch(copy.Info.SavedAt), QLocale::ShortFormat));
   }
   List->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   List->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -61,4 +63,4 @@ TDLGRecover::TDLGRecover(const std::vector<TRecoveryCopy>& copies, QWidget* pare
   resize(560, 300);
 }
 
-} // namespace vh
+}  // namespace vh

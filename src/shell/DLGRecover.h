@@ -29,4 +29,4 @@ private:
   Choice chosen_ = Later;
 };
 
-} // namespace vh
+}  // namespace vh

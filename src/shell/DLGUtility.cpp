@@ -35,7 +35,7 @@ QSpinBox* SpinEdit(QWidget* parent, const char* name, int min, int max) {
   return s;
 }
 
-} // namespace
+}  // namespace
 
 TUtilityForm* TUtilityForm::Create(TMissFrame* frame, QWidget* owner) {
   // A tool window of its own above the frame: the MDI area holds missions only.
@@ -54,10 +54,20 @@ TUtilityForm* TUtilityForm::Create(TMissFrame* frame, QWidget* owner) {
 
 TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent), frame_(frame) {
   setWindowTitle(QStringLiteral("Generate Map"));
+  BuildSeedControls();
+  BuildLandscapeBoxes();
+  BuildPreviewAndButtons();
+  LayOut();
+  ConnectControls();
+  ShowPreview();
+}
+
+// Roughness, seed and the button that generates.
+void TUtilityForm::BuildSeedControls() {
   RoughnessEdit = SpinEdit(this, "RoughnessEdit", TMapGenerator::RoughnessLimits().Min,
                            TMapGenerator::RoughnessLimits().Max);
-  auto* roughnessLabel = new QLabel(QStringLiteral("&Roughness"), this);
-  roughnessLabel->setBuddy(RoughnessEdit);
+  roughnessLabel_ = new QLabel(QStringLiteral("&Roughness"), this);
+  roughnessLabel_->setBuddy(RoughnessEdit);
   GenerateButton = new QPushButton(QStringLiteral("&Generate"), this);
   GenerateButton->setObjectName("GenerateButton");
   // Seeds from the clock are the milliseconds of the day: nine digits make
@@ -68,32 +78,40 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), SeedEdit));
   SeedEdit->setPlaceholderText(QStringLiteral("from the clock"));
   SeedEdit->setToolTip(QStringLiteral("The same seed makes the same landscape again; empty: from the clock"));
-  auto* seedLabel = new QLabel(QStringLiteral("S&eed"), this);
-  seedLabel->setBuddy(SeedEdit);
+  seedLabel_ = new QLabel(QStringLiteral("S&eed"), this);
+  seedLabel_->setBuddy(SeedEdit);
+}
 
-  auto* typeBox = new QGroupBox(QStringLiteral("Terrain Type"), this);
-  auto* light = new QRadioButton(QStringLiteral("L&ightgreen"), typeBox);
-  auto* dark = new QRadioButton(QStringLiteral("&Dark"), typeBox);
+// What the landscape is made of: terrain type, texture and the borders
+// between the height bands.
+void TUtilityForm::BuildLandscapeBoxes() {
+  typeBox_ = new QGroupBox(QStringLiteral("Terrain Type"), this);
+  auto* light = new QRadioButton(QStringLiteral("L&ightgreen"), typeBox_);
+  auto* dark = new QRadioButton(QStringLiteral("&Dark"), typeBox_);
   TerrainType = new QButtonGroup(this);
   TerrainType->addButton(light, 0);
   TerrainType->addButton(dark, 1);
   light->setChecked(true);
-  auto* typeLayout = new QVBoxLayout(typeBox);
+  auto* typeLayout = new QVBoxLayout(typeBox_);
   typeLayout->addWidget(light);
   typeLayout->addWidget(dark);
 
-  auto* optionsBox = new QGroupBox(QStringLiteral("Options"), this);
-  TexturedCheckBox = new QCheckBox(QStringLiteral("Te&xtured"), optionsBox);
+  optionsBox_ = new QGroupBox(QStringLiteral("Options"), this);
+  TexturedCheckBox = new QCheckBox(QStringLiteral("Te&xtured"), optionsBox_);
   TexturedCheckBox->setObjectName("TexturedCheckBox");
-  (new QVBoxLayout(optionsBox))->addWidget(TexturedCheckBox);
+  (new QVBoxLayout(optionsBox_))->addWidget(TexturedCheckBox);
 
-  auto* bordersBox = new QGroupBox(QStringLiteral("Borders"), this);
-  auto* borders = new QVBoxLayout(bordersBox);
+  bordersBox_ = new QGroupBox(QStringLiteral("Borders"), this);
+  auto* borders = new QVBoxLayout(bordersBox_);
   const char* bandNames[] = {"&Land", "&Shallow water", "&Medium water", "Deep water"};
   for (int i = 2; i >= 0; --i)
-    BorderEdits[i] = SpinEdit(bordersBox, i == 2 ? "BorderEdit2" : i == 1 ? "BorderEdit1" : "BorderEdit0", 0, 255);
+    BorderEdits[i] = SpinEdit(bordersBox_,
+                              i == 2   ? "BorderEdit2"
+                              : i == 1 ? "BorderEdit1"
+                                       : "BorderEdit0",
+                              0, 255);
   for (int band = 0; band < 4; ++band) {
-    auto* label = new QLabel(QString::fromLatin1(bandNames[band]), bordersBox);
+    auto* label = new QLabel(QString::fromLatin1(bandNames[band]), bordersBox_);
     borders->addWidget(label);
     if (band < 3) {
       QSpinBox* edit = BorderEdits[2 - band];  // the border below this band
@@ -101,15 +119,17 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
       borders->addWidget(edit);
     }
   }
+}
 
-  auto* previewBox = new QGroupBox(QStringLiteral("Preview"), this);
-  Image = new QLabel(previewBox);
+void TUtilityForm::BuildPreviewAndButtons() {
+  previewBox_ = new QGroupBox(QStringLiteral("Preview"), this);
+  Image = new QLabel(previewBox_);
   Image->setObjectName("Image");
   Image->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Image->setLineWidth(1);
   Image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Image->setFixedSize(kPreviewMaxWidth + 2, kPreviewMaxHeight + 2);
-  auto* previewLayout = new QVBoxLayout(previewBox);
+  auto* previewLayout = new QVBoxLayout(previewBox_);
   previewLayout->addWidget(Image);
   previewLayout->addStretch();
 
@@ -119,20 +139,22 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
   OKButton->setEnabled(false);
   CancelButton = new QPushButton(QStringLiteral("&Close"), this);
   CancelButton->setObjectName("CancelButton");
+}
 
+void TUtilityForm::LayOut() {
   auto* left = new QVBoxLayout;
   auto* roughRow = new QHBoxLayout;
-  roughRow->addWidget(roughnessLabel);
+  roughRow->addWidget(roughnessLabel_);
   roughRow->addWidget(RoughnessEdit);
   left->addLayout(roughRow);
   auto* seedRow = new QHBoxLayout;
-  seedRow->addWidget(seedLabel);
+  seedRow->addWidget(seedLabel_);
   seedRow->addWidget(SeedEdit);
   left->addLayout(seedRow);
   left->addWidget(GenerateButton);
-  left->addWidget(typeBox);
-  left->addWidget(optionsBox);
-  left->addWidget(bordersBox);
+  left->addWidget(typeBox_);
+  left->addWidget(optionsBox_);
+  left->addWidget(bordersBox_);
   left->addStretch();
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -140,9 +162,11 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
   buttons->addWidget(CancelButton);
   auto* grid = new QGridLayout(this);
   grid->addLayout(left, 0, 0);
-  grid->addWidget(previewBox, 0, 1);
+  grid->addWidget(previewBox_, 0, 1);
   grid->addLayout(buttons, 1, 0, 1, 2);
+}
 
+void TUtilityForm::ConnectControls() {
   connect(RoughnessEdit, &QSpinBox::valueChanged, this, [this](int v) {
     if (generator_.Attached())
       generator_.SetRoughness(v);
@@ -151,13 +175,11 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
   connect(TerrainType, &QButtonGroup::idClicked, this, [this](int id) {
     if (!updating_ && generator_.Attached()) {
       generator_.SetTerrainType(static_cast<uint8_t>(id));
-      ShowPreview();
     }
   });
   connect(TexturedCheckBox, &QCheckBox::toggled, this, [this](bool on) {
     if (!updating_ && generator_.Attached()) {
       generator_.SetTextured(on);
-      ShowPreview();
     }
   });
   for (int i = 0; i < 3; ++i)
@@ -166,7 +188,6 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
         return;
       generator_.SetBorder(i, v);
       ApplyBorderLimits();
-      ShowPreview();
     });
   connect(OKButton, &QPushButton::clicked, this, &TUtilityForm::OKButtonClick);
   connect(CancelButton, &QPushButton::clicked, this, [this] {
@@ -175,7 +196,6 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
     else
       close();
   });
-  ShowPreview();
 }
 
 TUtilityForm::~TUtilityForm() {
@@ -309,4 +329,4 @@ void TUtilityForm::ShowPreview() {
   Image->setPixmap(QPixmap::fromImage(image.copy()));
 }
 
-} // namespace vh
+}  // namespace vh

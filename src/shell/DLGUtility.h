@@ -11,6 +11,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMdiArea;
@@ -56,6 +57,12 @@ public:
 
 private:
   TUtilityForm(TMissFrame* frame, QWidget* parent);
+  // The constructor's parts.
+  void BuildSeedControls();
+  void BuildLandscapeBoxes();
+  void BuildPreviewAndButtons();
+  void LayOut();
+  void ConnectControls();
   void LoadControls();
   void ApplyBorderLimits();
   void ShowPreview();
@@ -63,6 +70,12 @@ private:
   void RememberSettings();
 
   TMissFrame* frame_;
+  QLabel* roughnessLabel_ = nullptr;
+  QLabel* seedLabel_ = nullptr;
+  QGroupBox* typeBox_ = nullptr;
+  QGroupBox* optionsBox_ = nullptr;
+  QGroupBox* bordersBox_ = nullptr;
+  QGroupBox* previewBox_ = nullptr;
   QPointer<TMissView> view_;
   std::string iniPath_;
   std::optional<TGeneratorSettings> remembered_;
@@ -70,4 +83,4 @@ private:
   bool updating_ = false;
 };
 
-} // namespace vh
+}  // namespace vh

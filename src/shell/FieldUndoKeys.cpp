@@ -30,7 +30,7 @@ bool IsRedoKey(const QKeyEvent& key) {
          k == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
 }
 
-} // namespace
+}  // namespace
 
 TFieldUndoKeys::TFieldUndoKeys(QWidget* frame) : QObject(frame), frame_(frame) {}
 
@@ -93,10 +93,10 @@ private:
   std::function<QWidget*()> target_;
 };
 
-} // namespace
+}  // namespace
 
 void ReturnFocusAfterUse(QAbstractSpinBox* box, std::function<QWidget*()> target) {
   box->installEventFilter(new TReturnFocus(box, std::move(target)));
 }
 
-} // namespace vh
+}  // namespace vh

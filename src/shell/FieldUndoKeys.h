@@ -31,4 +31,4 @@ private:
 // Typing into it keeps the focus there until then.
 void ReturnFocusAfterUse(QAbstractSpinBox* box, std::function<QWidget*()> target);
 
-} // namespace vh
+}  // namespace vh

@@ -4,11 +4,11 @@
 #include <QMessageBox>
 #include <filesystem>
 
+#include "base/Errors.h"
 #include "graphics/Library.h"
 #include "graphics/PictureSets.h"
-#include "base/Errors.h"
 #include "shell/DLGConfig.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 
@@ -68,4 +68,4 @@ TGraphicsCheckUi DefaultGraphicsCheckUi(QWidget* parent) {
   return ui;
 }
 
-} // namespace vh
+}  // namespace vh

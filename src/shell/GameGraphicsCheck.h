@@ -29,8 +29,9 @@ struct TGraphicsCheckUi {
 bool CheckGameGraphics(TConfig& config, const TGraphicsCheckUi& ui);
 TGraphicsCheckUi DefaultGraphicsCheckUi(QWidget* parent);
 
-inline const QString GraphicsMissingText = QStringLiteral("Can't find Varnholt 3 graphic files in directory: ");
+inline const QString GraphicsMissingText =
+    QStringLiteral("Can't find Varnholt 3 graphic files in directory: ");
 inline const QString StartupAbandonedText =
     QStringLiteral("The editor cannot work without the game graphics and ends now.");
 
-} // namespace vh
+}  // namespace vh

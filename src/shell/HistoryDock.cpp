@@ -64,8 +64,8 @@ void THistoryDock::Fill() {
     QListWidgetItem* item = list_->item(row);
     item->setText(text);
     // Steps that can only be redone look it.
-    item->setForeground(list_->palette().color(step > history_->Position() ? QPalette::Disabled : QPalette::Active,
-                                               QPalette::Text));
+    item->setForeground(list_->palette().color(
+        step > history_->Position() ? QPalette::Disabled : QPalette::Active, QPalette::Text));
     QFont font = list_->font();
     font.setBold(saved == step);
     item->setFont(font);

@@ -18,13 +18,13 @@
 #include "shell/DLGUtility.h"
 #include "shell/FieldUndoKeys.h"
 #include "shell/MDIMissForm.h"
+#include "shell/MainStatusBar.h"
 #include "shell/PaletteFactory.h"
 #include "shell/ProblemsDock.h"
-#include "shell/MainStatusBar.h"
 #include "shell/VhApplication.h"
-#include "tools/Cp1252.h"
-#include "views/OverviewMap.h"
 #include "tools/PaletteApi.h"
+#include "views/OverviewMap.h"
+#include "views/QtText.h"
 
 namespace vh {
 
@@ -97,7 +97,8 @@ void TMDIMain::LoadStdData() {
   // MISS block and missions without changes get an empty standard layer.
   StdMissionTemplate = {};
   StdDFStream.clear();
-  for (auto [load, name] : {std::pair{&LoadStdMissionTemplate, "stdmiss.dat"}, std::pair{&LoadStdDFStream, "stddf00.dat"}}) {
+  for (auto [load, name] :
+       {std::pair{&LoadStdMissionTemplate, "stdmiss.dat"}, std::pair{&LoadStdDFStream, "stddf00.dat"}}) {
     try {
       load(config_.DataDir + name);
     } catch (const std::exception& e) {
@@ -168,7 +169,9 @@ std::vector<TMDIMiss*> TMDIMain::MissionWindows() const {
   return list;
 }
 
-TMissView* TMDIMain::CurrentView() const { return activeMiss_ ? activeMiss_->MissView() : nullptr; }
+TMissView* TMDIMain::CurrentView() const {
+  return activeMiss_ ? activeMiss_->MissView() : nullptr;
+}
 
 // --- The six notifications ---------------------------------------------------
 
@@ -244,9 +247,13 @@ void TMDIMain::MissDestroyed(TMDIMiss* window) {
   MissActivate(next);
 }
 
-void TMDIMain::MissCurPos() { UpdateStatusBar(); }
+void TMDIMain::MissCurPos() {
+  UpdateStatusBar();
+}
 
-void TMDIMain::GenMapOpened() { GenerateMapItem->setChecked(true); }
+void TMDIMain::GenMapOpened() {
+  GenerateMapItem->setChecked(true);
+}
 
 void TMDIMain::GenMapClosed() {
   generator_ = nullptr;
@@ -281,8 +288,8 @@ void TMDIMain::EnableMissionCommands(bool enable) {
         (!overviewDock_ || a != overviewDock_->toggleViewAction()))
       a->setEnabled(enable);
   MissionMenu->setEnabled(enable);
-  for (QAction* a : {FileSaveItem, FileSaveAsItem, FileSaveBmpItem, DFLayerItem, ClearFilterItem, SettingsItem,
-                     GenerateMapItem})
+  for (QAction* a : {FileSaveItem, FileSaveAsItem, FileSaveBmpItem, DFLayerItem, ClearFilterItem,
+                     SettingsItem, GenerateMapItem})
     a->setEnabled(enable);
   for (QAction* a : FilterActions)
     a->setEnabled(enable);
@@ -315,9 +322,8 @@ void TMDIMain::UpdateTitle() {
   setWindowModified(activeMiss_ && activeMiss_->isWindowModified());
 }
 
-
 void TMDIMain::MissPointerCell(TMDIMiss* window, std::optional<TShownCell> shown) {
   status_->ShowPointerCell(window == activeMiss_ ? shown : std::nullopt);
 }
 
-} // namespace vh
+}  // namespace vh

@@ -3,18 +3,18 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
-#include <optional>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "config/Config.h"
 #include "config/IniFile.h"
+#include "hexmap/MissionPicture.h"
 #include "shell/GameGraphicsCheck.h"
 #include "shell/MainLayout.h"
 #include "shell/MissFrame.h"
-#include "hexmap/MissionPicture.h"
 
 class QAction;
 class QDockWidget;
@@ -135,7 +135,8 @@ public:
   QLabel* DFNrLabel = nullptr;
   QAction *FileNewItem = nullptr, *FileOpenItem = nullptr, *FileSaveItem = nullptr, *FileSaveAsItem = nullptr,
           *FileSaveBmpItem = nullptr, *FileOptionsItem = nullptr, *FileExitItem = nullptr;
-  QAction *DFLayerItem = nullptr, *ClearFilterItem = nullptr, *SettingsItem = nullptr, *GenerateMapItem = nullptr;
+  QAction *DFLayerItem = nullptr, *ClearFilterItem = nullptr, *SettingsItem = nullptr,
+          *GenerateMapItem = nullptr;
   QAction* CheckItem = nullptr;
   TProblemsDock* ProblemsDock = nullptr;
   QAction *TileItem = nullptr, *CascadeItem = nullptr, *ArrangeIconsItem = nullptr, *AboutItem = nullptr;
@@ -143,9 +144,11 @@ public:
   QAction *ZoomInItem = nullptr, *ZoomOutItem = nullptr, *ActualSizeItem = nullptr, *FitWindowItem = nullptr;
   QAction *ToolBarItem = nullptr, *StatusBarItem = nullptr, *PaletteItem = nullptr;
   QAction *EditUndoItem = nullptr, *EditRedoItem = nullptr, *EditHistoryItem = nullptr;
-  QAction *EditCutItem = nullptr, *EditCopyItem = nullptr, *EditPasteItem = nullptr, *EditDeleteItem = nullptr,
-          *EditSelectAllItem = nullptr, *EditMirrorHItem = nullptr, *EditMirrorVItem = nullptr;
-  QMenu *FileMenu = nullptr, *EditMenu = nullptr, *ViewMenu = nullptr, *MissionMenu = nullptr, *WindowMenu = nullptr;
+  QAction *EditCutItem = nullptr, *EditCopyItem = nullptr, *EditPasteItem = nullptr,
+          *EditDeleteItem = nullptr, *EditSelectAllItem = nullptr, *EditMirrorHItem = nullptr,
+          *EditMirrorVItem = nullptr;
+  QMenu *FileMenu = nullptr, *EditMenu = nullptr, *ViewMenu = nullptr, *MissionMenu = nullptr,
+        *WindowMenu = nullptr;
   QMenu* RecentFilesMenu = nullptr;
   QToolBar* ToolBar = nullptr;
   // The painting tools (MainTools.cpp).
@@ -180,6 +183,13 @@ private:
   // The page "Help > Mouse and Keys" shows, its keys read from the menus.
   QString MouseAndKeysHtml() const;
   void CreateMenus();
+  void CreateFileMenu();
+  void CreateFilterActions();
+  void CreateViewMenu();
+  void CreateMissionMenu();
+  void CreateHelpMenu();
+  // A menu item whose handler runs as a command: its errors are shown.
+  QAction* AddCommand(QMenu* menu, const QString& text, void (TMDIMain::*handler)());
   void CreateToolBar();
   void CreateToolsMenu();
   void CreateToolsBar();
@@ -256,4 +266,4 @@ private:
   QStyle* missionWindowStyle_ = nullptr;
 };
 
-} // namespace vh
+}  // namespace vh

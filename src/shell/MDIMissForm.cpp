@@ -15,9 +15,9 @@
 #include "hexmap/CellEditing.h"
 #include "mission/ShopNames.h"
 #include "shell/MissFrame.h"
-#include "tools/Cp1252.h"
 #include "tools/NamesFaultText.h"
 #include "tools/PaletteApi.h"
+#include "views/QtText.h"
 
 namespace vh {
 
@@ -111,7 +111,9 @@ void TMDIMiss::SetActive(bool value, TPaletteApi* editWindow) {
   paste_.Cancel();
 }
 
-void TMDIMiss::ClearWithFilter() { missView_->ClearFiltered(); }
+void TMDIMiss::ClearWithFilter() {
+  missView_->ClearFiltered();
+}
 
 // --- Following the mission -------------------------------------------------------
 
@@ -358,7 +360,8 @@ bool TMDIMiss::MoveCursorByKey(const QKeyEvent& key) {
     return true;
   missView_->MoveCursor(to);
   const TPoint p = missView_->CellToPoint(to);
-  const QPoint from = missView_->BitmapToWidget(p), till = missView_->BitmapToWidget({p.x + HexSize, p.y + HexSize});
+  const QPoint from = missView_->BitmapToWidget(p),
+               till = missView_->BitmapToWidget({p.x + HexSize, p.y + HexSize});
   MakePointInView(till.x(), till.y(), false);
   MakePointInView(from.x(), from.y(), false);
   return true;
@@ -449,4 +452,4 @@ void TMDIMiss::SaveAs(const std::string& fileName) {
   missView_->SaveMissionAs(fileName);
 }
 
-} // namespace vh
+}  // namespace vh

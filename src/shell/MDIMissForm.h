@@ -173,4 +173,4 @@ private:
   TCellSet selection_;
 };
 
-} // namespace vh
+}  // namespace vh

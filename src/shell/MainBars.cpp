@@ -1,7 +1,7 @@
 // The frame's menu and tool bar.
 #include <QAction>
-#include <QDockWidget>
 #include <QApplication>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -12,14 +12,15 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "graphics/PictureSets.h"
 #include "base/FileUtil.h"
+#include "graphics/PictureSets.h"
 #include "shell/DLGNewMission.h"
 #include "shell/FieldUndoKeys.h"
-#include "shell/ProblemsDock.h"
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
+#include "shell/ProblemsDock.h"
 #include "shell/VhApplication.h"
+#include "tools/SelectionPages.h"
 #include "views/COMPMissView.h"
 
 namespace vh {
@@ -61,51 +62,69 @@ QIcon IconFromPicture(const THexPicture& picture, const TPalette& palette) {
   return QIcon(QPixmap::fromImage(image));
 }
 
-} // namespace
+// The desktop's standard keys first, the traditional ones beside them.
+QList<QKeySequence> StandardKeysAnd(QKeySequence::StandardKey standard, QList<QKeySequence> more) {
+  QList<QKeySequence> list = QKeySequence::keyBindings(standard);
+  for (const QKeySequence& k : more)
+    if (!list.contains(k))
+      list.append(k);
+  return list;
+}
+
+}  // namespace
+
+QAction* TMDIMain::AddCommand(QMenu* menu, const QString& text, void (TMDIMain::*handler)()) {
+  QAction* a = menu->addAction(text);
+  connect(a, &QAction::triggered, this, [this, handler] { RunCommand(this, [&] { (this->*handler)(); }); });
+  return a;
+}
 
 void TMDIMain::CreateMenus() {
-  auto command = [this](QMenu* menu, const QString& text, void (TMDIMain::*handler)(),
-                        const QKeySequence& key = {}) {
-    QAction* a = menu->addAction(text);
-    a->setShortcut(key);
-    connect(a, &QAction::triggered, this, [this, handler] { RunCommand(this, [&] { (this->*handler)(); }); });
-    return a;
-  };
+  CreateFileMenu();
+  CreateEditMenu();
+  CreateFilterActions();
+  CreateViewMenu();
+  CreateToolsMenu();
+  CreateMissionMenu();
+  WindowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
+  connect(WindowMenu, &QMenu::aboutToShow, this, &TMDIMain::WindowMenuAboutToShow);
+  WindowMenuAboutToShow();
 
-  // The desktop's standard keys first, the traditional ones beside them.
-  auto keys = [](QKeySequence::StandardKey standard, QList<QKeySequence> more) {
-    QList<QKeySequence> list = QKeySequence::keyBindings(standard);
-    for (const QKeySequence& k : more)
-      if (!list.contains(k))
-        list.append(k);
-    return list;
-  };
+  CreateHelpMenu();
+}
+
+void TMDIMain::CreateFileMenu() {
   QMenu* file = FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-  FileNewItem = command(file, QStringLiteral("&New..."), &TMDIMain::FileNewItemClick);
-  FileNewItem->setShortcuts(keys(QKeySequence::New, {QKeySequence(Qt::CTRL | Qt::Key_N)}));
-  FileOpenItem = command(file, QStringLiteral("&Open..."), &TMDIMain::FileOpenItemClick);
-  FileOpenItem->setShortcuts(keys(QKeySequence::Open, {QKeySequence(Qt::CTRL | Qt::Key_O), Qt::Key_F3}));
+  FileNewItem = AddCommand(file, QStringLiteral("&New..."), &TMDIMain::FileNewItemClick);
+  FileNewItem->setShortcuts(StandardKeysAnd(QKeySequence::New, {QKeySequence(Qt::CTRL | Qt::Key_N)}));
+  FileOpenItem = AddCommand(file, QStringLiteral("&Open..."), &TMDIMain::FileOpenItemClick);
+  FileOpenItem->setShortcuts(
+      StandardKeysAnd(QKeySequence::Open, {QKeySequence(Qt::CTRL | Qt::Key_O), Qt::Key_F3}));
   RecentFilesMenu = file->addMenu(QStringLiteral("Recent &Files"));
   RecentFilesMenu->setObjectName("RecentFilesMenu");
   RebuildRecentFilesMenu();
-  FileSaveItem = command(file, QStringLiteral("&Save"), &TMDIMain::FileSaveItemClick);
-  FileSaveItem->setShortcuts(keys(QKeySequence::Save, {QKeySequence(Qt::CTRL | Qt::Key_S), Qt::Key_F2}));
-  FileSaveAsItem = command(file, QStringLiteral("Save &As..."), &TMDIMain::FileSaveAsItemClick);
-  FileSaveAsItem->setShortcuts(keys(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}));
-  FileSaveBmpItem = command(file, QStringLiteral("Save As &BMP..."), &TMDIMain::FileSaveBmpItemClick);
-  FileCloseItem = command(file, QStringLiteral("&Close"), &TMDIMain::FileCloseItemClick);
-  FileCloseItem->setShortcuts(
-      keys(QKeySequence::Close, {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)}));
+  FileSaveItem = AddCommand(file, QStringLiteral("&Save"), &TMDIMain::FileSaveItemClick);
+  FileSaveItem->setShortcuts(
+      StandardKeysAnd(QKeySequence::Save, {QKeySequence(Qt::CTRL | Qt::Key_S), Qt::Key_F2}));
+  FileSaveAsItem = AddCommand(file, QStringLiteral("Save &As..."), &TMDIMain::FileSaveAsItemClick);
+  FileSaveAsItem->setShortcuts(
+      StandardKeysAnd(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}));
+  FileSaveBmpItem = AddCommand(file, QStringLiteral("Save As &BMP..."), &TMDIMain::FileSaveBmpItemClick);
+  FileCloseItem = AddCommand(file, QStringLiteral("&Close"), &TMDIMain::FileCloseItemClick);
+  FileCloseItem->setShortcuts(StandardKeysAnd(
+      QKeySequence::Close, {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)}));
   file->addSeparator();
-  FileOptionsItem = command(file, QStringLiteral("O&ptions..."), &TMDIMain::FileOptionsItemClick);
+  FileOptionsItem = AddCommand(file, QStringLiteral("O&ptions..."), &TMDIMain::FileOptionsItemClick);
   file->addSeparator();
   FileExitItem = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
-  FileExitItem->setShortcuts(keys(QKeySequence::Quit, {QKeySequence(Qt::CTRL | Qt::Key_Q), Qt::ALT | Qt::Key_X}));
+  FileExitItem->setShortcuts(
+      StandardKeysAnd(QKeySequence::Quit, {QKeySequence(Qt::CTRL | Qt::Key_Q), Qt::ALT | Qt::Key_X}));
   // Shortcuts work while the focus is in a floating palette or the generator.
   for (QAction* a : file->actions())
     a->setShortcutContext(Qt::ApplicationShortcut);
-  CreateEditMenu();
+}
 
+void TMDIMain::CreateFilterActions() {
   // The filter items are the tool bar's own actions, so menu check marks
   // and buttons can never disagree.
   for (const TFilterButton& b : kFilterButtons) {
@@ -115,7 +134,8 @@ void TMDIMain::CreateMenus() {
     a->setToolTip(QString::fromLatin1(b.hint));
     a->setData(QString::fromLatin1(b.menuText));
     int bit = b.bit;
-    connect(a, &QAction::triggered, this, [this, bit](bool down) { RunCommand(this, [&] { FilterClick(bit, down); }); });
+    connect(a, &QAction::triggered, this,
+            [this, bit](bool down) { RunCommand(this, [&] { FilterClick(bit, down); }); });
     FilterActions[bit] = a;
   }
   GridFilter = new QAction(QStringLiteral("Grid"), this);
@@ -126,7 +146,9 @@ void TMDIMain::CreateMenus() {
     if (TMissView* v = CurrentView())
       v->SetShowGrid(down);
   });
+}
 
+void TMDIMain::CreateViewMenu() {
   ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
   auto menuItem = [this](int bit) {
     QAction* a = FilterActions[bit];
@@ -138,7 +160,8 @@ void TMDIMain::CreateMenus() {
   };
   QAction* gridItem = ViewMenu->addAction(QStringLiteral("&Grid"));
   gridItem->setCheckable(true);
-  connect(ViewMenu, &QMenu::aboutToShow, gridItem, [this, gridItem] { gridItem->setChecked(GridFilter->isChecked()); });
+  connect(ViewMenu, &QMenu::aboutToShow, gridItem,
+          [this, gridItem] { gridItem->setChecked(GridFilter->isChecked()); });
   connect(gridItem, &QAction::triggered, GridFilter, [this] { GridFilter->trigger(); });
   ViewMenu->addSeparator();
   for (int bit : {mfTerrain, mfObjects, mfUnits, mfShopMarks, mfContentMarks, mfAIMarks})
@@ -146,7 +169,7 @@ void TMDIMain::CreateMenus() {
   ViewMenu->addSeparator();
   menuItem(mfBaseMap);
   menuItem(mfDFLayer);
-  DFLayerItem = command(ViewMenu, QStringLiteral("DF &Layer..."), &TMDIMain::DFLayerItemClick);
+  DFLayerItem = AddCommand(ViewMenu, QStringLiteral("DF &Layer..."), &TMDIMain::DFLayerItemClick);
   menuItem(mfDFMarks);
   ViewMenu->addSeparator();
   ClearFilterItem = ViewMenu->addAction(QStringLiteral("&Clear with Filter"));
@@ -159,10 +182,11 @@ void TMDIMain::CreateMenus() {
         activeMiss_->ClearWithFilter();
     });
   });
+}
 
-  CreateToolsMenu();
+void TMDIMain::CreateMissionMenu() {
   MissionMenu = menuBar()->addMenu(QStringLiteral("&Mission"));
-  SettingsItem = command(MissionMenu, QStringLiteral("&Settings..."), &TMDIMain::SettingsItemClick);
+  SettingsItem = AddCommand(MissionMenu, QStringLiteral("&Settings..."), &TMDIMain::SettingsItemClick);
   MissionMenu->addSeparator();
   GenerateMapItem = MissionMenu->addAction(QStringLiteral("&Generate Map"));
   GenerateMapItem->setCheckable(true);
@@ -172,11 +196,9 @@ void TMDIMain::CreateMenus() {
     RunCommand(this, [&] { ToggleGenerator(); });
   });
   ProblemsDock = InstallProblemsDock(this, MissionMenu, &CheckItem);
+}
 
-  WindowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
-  connect(WindowMenu, &QMenu::aboutToShow, this, &TMDIMain::WindowMenuAboutToShow);
-  WindowMenuAboutToShow();
-
+void TMDIMain::CreateHelpMenu() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   MouseKeysItem = help->addAction(QStringLiteral("&Mouse and Keys"), this, &TMDIMain::ShowMouseAndKeys);
   MouseKeysItem->setShortcuts(QKeySequence::keyBindings(QKeySequence::HelpContents));
@@ -190,11 +212,13 @@ void TMDIMain::WindowMenuAboutToShow() {
   WindowMenu->clear();
   TileItem = WindowMenu->addAction(QStringLiteral("&Tile"), this, &TMDIMain::TileMissions);
   CascadeItem = WindowMenu->addAction(QStringLiteral("&Cascade"), this, &TMDIMain::CascadeMissions);
-  ArrangeIconsItem = WindowMenu->addAction(QStringLiteral("&Arrange Icons"), this, &TMDIMain::ArrangeIconsItemClick);
+  ArrangeIconsItem =
+      WindowMenu->addAction(QStringLiteral("&Arrange Icons"), this, &TMDIMain::ArrangeIconsItemClick);
   // The tool windows, with the keys of their menu items.
   WindowMenu->addSeparator();
-  for (QAction* a : {PaletteItem, EditHistoryItem, overviewDock_ ? overviewDock_->toggleViewAction() : nullptr,
-                     ProblemsDock ? ProblemsDock->toggleViewAction() : nullptr})
+  for (QAction* a :
+       {PaletteItem, EditHistoryItem, overviewDock_ ? overviewDock_->toggleViewAction() : nullptr,
+        ProblemsDock ? ProblemsDock->toggleViewAction() : nullptr})
     if (a)
       WindowMenu->addAction(a);
   const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
@@ -257,9 +281,9 @@ void TMDIMain::SetToolBarIcons() {
   // the first entries of the editor's own selection groups when present.
   auto firstOf = [this](const char* file, int fallback) {
     try {
-      ByteStream sel = ReadWholeFile(ResolvePathCI(config_.DataDir + file), 1 << 16);
-      for (size_t at = 0; at + 1 < sel.size() && at < 144; at += 2)
-        if (int16_t v = GetI16(sel, at); v >= 0)
+      const TSelectionFile groups = ReadSelectionFile(SelectionFilePath(config_.DataDir, file));
+      for (int16_t v : groups.GroupIndex.Entries)
+        if (v >= 0)
           return static_cast<int>(v);
     } catch (const std::exception&) {
     }
@@ -279,4 +303,4 @@ void TMDIMain::SetToolBarIcons() {
       static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonIconOnly);
 }
 
-} // namespace vh
+}  // namespace vh

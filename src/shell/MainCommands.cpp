@@ -2,17 +2,17 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProxyStyle>
 #include <QRegularExpression>
-#include <QStatusBar>
 #include <QSpinBox>
+#include <QStatusBar>
 
-#include "graphics/IndexedImage.h"
 #include "base/FileUtil.h"
+#include "graphics/IndexedImage.h"
 #include "mission/MissionFile.h"
 #include "mission/StdData.h"
 #include "shell/Autosave.h"
@@ -22,9 +22,9 @@
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
 #include "shell/VhApplication.h"
-#include "tools/Cp1252.h"
 #include "tools/DLGSettings.h"
 #include "tools/PaletteApi.h"
+#include "views/QtText.h"
 
 namespace vh {
 
@@ -35,7 +35,9 @@ namespace {
 QString MissionFilter() {
   return TMDIMain::tr("Varnholt Mission (miss*.dat);;All missions (*.dat);;All Files (*)");
 }
-QString BmpFilter() { return TMDIMain::tr("BMP Files (*.bmp);;All Files (*)"); }
+QString BmpFilter() {
+  return TMDIMain::tr("BMP Files (*.bmp);;All Files (*)");
+}
 
 // The game reads "miss" and three digits, ".dat".
 bool IsGameMissionName(const QString& path) {
@@ -44,7 +46,9 @@ bool IsGameMissionName(const QString& path) {
   return name.match(QFileInfo(path).fileName()).hasMatch();
 }
 
-QString DirOf(const QString& file) { return QFileInfo(file).absolutePath(); }
+QString DirOf(const QString& file) {
+  return QFileInfo(file).absolutePath();
+}
 
 // A save dialog that adds `suffix` to a name typed without one, so the file
 // shows in the Open dialog's filter afterwards.
@@ -91,7 +95,7 @@ public:
   }
 };
 
-} // namespace
+}  // namespace
 
 QMdiSubWindow* TMDIMain::AddMissionWindow(TMDIMiss* window) {
   QMdiSubWindow* sub = mdi_->addSubWindow(window);
@@ -108,7 +112,8 @@ QMdiSubWindow* TMDIMain::AddMissionWindow(TMDIMiss* window) {
       a->setShortcuts({});
   QRect area = mdi_->viewport()->rect();
   int offset = 24 * (missCount_ - 1) % 200;
-  sub->resize(std::max(400, std::min(1100, area.width() - 16 - offset)), std::max(300, area.height() - 16 - offset));
+  sub->resize(std::max(400, std::min(1100, area.width() - 16 - offset)),
+              std::max(300, area.height() - 16 - offset));
   sub->move(offset, offset);
   sub->show();
   return sub;
@@ -192,9 +197,9 @@ void TMDIMain::SaveMissionAs(TMDIMiss* window, const std::string& fileName) {
   saveDir_ = DirOf(saved);
   AddRecentFile(fileName);
   if (!IsGameMissionName(saved))
-    statusBar()->showMessage(
-        tr("Saved as %1. The game loads only missions named missNNN.dat (three digits).").arg(QFileInfo(saved).fileName()),
-        15000);
+    statusBar()->showMessage(tr("Saved as %1. The game loads only missions named missNNN.dat (three digits).")
+                                 .arg(QFileInfo(saved).fileName()),
+                             15000);
 }
 
 bool TMDIMain::SaveWindow(TMDIMiss* window) {
@@ -203,7 +208,8 @@ bool TMDIMain::SaveWindow(TMDIMiss* window) {
       window->Save();
       AddRecentFile(window->Mission().FileName);
     });
-  QString name = AskSaveName(this, QStringLiteral("Save As"), saveDir_, MissionFilter(), QStringLiteral("dat"));
+  QString name =
+      AskSaveName(this, QStringLiteral("Save As"), saveDir_, MissionFilter(), QStringLiteral("dat"));
   if (name.isEmpty())
     return false;
   return RunCommand(this, [&] { SaveMissionAs(window, PathFromQString(name)); });
@@ -246,7 +252,8 @@ void TMDIMain::FileSaveAsItemClick() {
   if (!activeMiss_)
     return;
   QString proposed = saveDir_ + "/" + QFileInfo(PathToQString(activeMiss_->Mission().FileName)).fileName();
-  QString name = AskSaveName(this, QStringLiteral("Save As"), proposed, MissionFilter(), QStringLiteral("dat"));
+  QString name =
+      AskSaveName(this, QStringLiteral("Save As"), proposed, MissionFilter(), QStringLiteral("dat"));
   if (!name.isEmpty())
     SaveMissionAs(activeMiss_, PathFromQString(name));
 }
@@ -258,8 +265,8 @@ void TMDIMain::FileSaveBmpItemClick() {
   // where the last picture went.
   const std::string& mission = activeMiss_->Mission().FileName;
   QString dir = !mission.empty() ? DirOf(PathToQString(mission)) : bmpDir_.isEmpty() ? saveDir_ : bmpDir_;
-  QString name = AskSaveName(this, QStringLiteral("Save As BMP"), dir + "/" + BmpNameFor(mission), BmpFilter(),
-                             QStringLiteral("bmp"));
+  QString name = AskSaveName(this, QStringLiteral("Save As BMP"), dir + "/" + BmpNameFor(mission),
+                             BmpFilter(), QStringLiteral("bmp"));
   if (!name.isEmpty())
     SaveMapBitmap(activeMiss_, PathFromQString(name));
 }
@@ -333,4 +340,4 @@ void TMDIMain::ArrangeIconsItemClick() {
   }
 }
 
-} // namespace vh
+}  // namespace vh

@@ -48,26 +48,31 @@ void AddMenuKeys(QMenu* menu, const QString& path, QSet<QAction*>& seen, QString
   }
 }
 
-} // namespace
+}  // namespace
 
 QString TMDIMain::MouseAndKeysHtml() const {
   QString html = QStringLiteral("<h3>%1</h3>\n<table cellspacing=\"4\">\n").arg(tr("Mouse"));
   html += Row(tr("Left click"), tr("Paint the palette's picture into the cell (terrain, object or unit)."));
-  html += Row(tr("Left drag"), tr("Paint a stroke (or a line, with the Line tool); past the window's edge the "
-                                  "map scrolls."));
+  html +=
+      Row(tr("Left drag"), tr("Paint a stroke (or a line, with the Line tool); past the window's edge the "
+                              "map scrolls."));
   html += Row(tr("Right click"), tr("Move the cursor (the blinking cell) without painting."));
-  html += Row(tr("Left click while the right button is held"), tr("Pick the cell's picture into the palette."));
+  html +=
+      Row(tr("Left click while the right button is held"), tr("Pick the cell's picture into the palette."));
   html += Row(tr("Ctrl + left click"), tr("Pick the cell's picture into the palette (with one hand)."));
-  html += Row(tr("Shift + left drag"), tr("Select the cells whose centres lie in the rectangle; with Ctrl + Shift "
-                                          "add them to the selection. A plain click or Escape drops the selection."));
-  html += Row(tr("While pasting"), tr("The block follows the pointer; a left click places it, Escape drops it."));
+  html += Row(tr("Shift + left drag"),
+              tr("Select the cells whose centres lie in the rectangle; with Ctrl + Shift "
+                 "add them to the selection. A plain click or Escape drops the selection."));
+  html +=
+      Row(tr("While pasting"), tr("The block follows the pointer; a left click places it, Escape drops it."));
   html += Row(tr("Wheel"), tr("Scroll the map up and down."));
   html += Row(tr("Shift + wheel"), tr("Scroll the map sideways."));
   html += Row(tr("Ctrl + wheel"), tr("Zoom, keeping the cell under the pointer where it is."));
   html += Row(tr("Middle drag"), tr("Move the map."));
   html += Row(tr("Shop page"), tr("Painting does nothing; \"New\" makes a shop at the cursor."));
-  html += Row(tr("Pointer over the map"), tr("The status bar shows the cell under the pointer beside the cursor "
-                                             "cell."));
+  html +=
+      Row(tr("Pointer over the map"), tr("The status bar shows the cell under the pointer beside the cursor "
+                                         "cell."));
   html += QStringLiteral("</table>\n<h3>%1</h3>\n<table cellspacing=\"4\">\n").arg(tr("Keys on the map"));
   html += Row(tr("Arrow keys"), tr("Move the cursor to the neighbouring cell; the map scrolls along."));
   html += Row(tr("Escape"), tr("Drop the line being drawn, the block being pasted or the selection."));
@@ -77,9 +82,10 @@ QString TMDIMain::MouseAndKeysHtml() const {
     if (QMenu* menu = a->menu())
       AddMenuKeys(menu, PlainText(menu->title()), seen, html);
   html += QStringLiteral("</table>\n<h3>%1</h3>\n<p>%2</p>\n")
-              .arg(tr("Files"), tr("Missions open from the File menu, from \"Recent Files\", from the command line "
-                                   "(<code>vhedit [--ini PATH] [MISSION ...]</code>) and when dropped onto the "
-                                   "editor. A title ending in \"*\" has unsaved changes."));
+              .arg(tr("Files"),
+                   tr("Missions open from the File menu, from \"Recent Files\", from the command line "
+                      "(<code>vhedit [--ini PATH] [MISSION ...]</code>) and when dropped onto the "
+                      "editor. A title ending in \"*\" has unsaved changes."));
   return html;
 }
 
@@ -99,4 +105,4 @@ void TMDIMain::ShowMouseAndKeys() {
   dialog.exec();
 }
 
-} // namespace vh
+}  // namespace vh

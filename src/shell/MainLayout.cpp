@@ -18,9 +18,9 @@
 #include "config/IniFile.h"
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
-#include "shell/PaletteFactory.h"
 #include "shell/MainStatusBar.h"
-#include "tools/Cp1252.h"
+#include "shell/PaletteFactory.h"
+#include "views/QtText.h"
 
 namespace vh {
 
@@ -40,7 +40,7 @@ void WriteGeometry(TIniFile& ini, const char* key, const QByteArray& geometry) {
 // Mission windows never shrink below this when they are arranged.
 constexpr QSize kMinArranged{320, 240};
 
-} // namespace
+}  // namespace
 
 TFrameLayout TFrameLayout::Read(const TIniFile& ini) {
   TFrameLayout l;
@@ -179,7 +179,7 @@ std::vector<QMdiSubWindow*> ShownMissions(QMdiArea* mdi) {
   return shown;
 }
 
-} // namespace
+}  // namespace
 
 void TMDIMain::CascadeMissions() {
   const std::vector<QMdiSubWindow*> shown = ShownMissions(mdi_);
@@ -219,4 +219,4 @@ void TMDIMain::TileMissions() {
   }
 }
 
-} // namespace vh
+}  // namespace vh

@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QSize>
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -37,4 +37,4 @@ struct TFrameLayout {
 // for a screen of another size (a start with another scale factor).
 bool RestoreOnScreen(QWidget& window, const QByteArray& geometry, QSize usable);
 
-} // namespace vh
+}  // namespace vh

@@ -11,7 +11,7 @@
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
 #include "shell/VhApplication.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 
@@ -19,7 +19,9 @@ namespace {
 
 constexpr char kSection[] = "RecentFiles";
 
-QString Absolute(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+QString Absolute(const QString& path) {
+  return QFileInfo(path).absoluteFilePath();
+}
 
 QStringList DroppedFiles(const QMimeData* data) {
   QStringList files;
@@ -31,7 +33,7 @@ QStringList DroppedFiles(const QMimeData* data) {
   return files;
 }
 
-} // namespace
+}  // namespace
 
 void TMDIMain::ReadRecentFiles(const TIniFile& ini) {
   recentFiles_.clear();
@@ -83,8 +85,9 @@ void TMDIMain::OpenRecentFile(const QString& path) {
   if (!QFileInfo::exists(path)) {
     recentFiles_.removeAll(path);
     RebuildRecentFilesMenu();
-    ShowErrorText(this, QStringLiteral("The file \"%1\" no longer exists and was removed from the recent files")
-                            .arg(path));
+    ShowErrorText(
+        this,
+        QStringLiteral("The file \"%1\" no longer exists and was removed from the recent files").arg(path));
     return;
   }
   RunCommand(this, [&] { OpenMissionFile(PathFromQString(path)); });
@@ -108,4 +111,4 @@ void TMDIMain::dropEvent(QDropEvent* event) {
   OpenFiles(files);
 }
 
-} // namespace vh
+}  // namespace vh

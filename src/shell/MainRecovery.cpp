@@ -7,8 +7,8 @@
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
 #include "shell/VhApplication.h"
-#include "tools/Cp1252.h"
 #include "tools/PaletteApi.h"
+#include "views/QtText.h"
 
 namespace vh {
 
@@ -51,4 +51,4 @@ TMDIMiss* TMDIMain::RestoreRecoveryCopy(const TRecoveryCopy& copy) {
   return window;
 }
 
-} // namespace vh
+}  // namespace vh

@@ -5,7 +5,9 @@
 
 namespace vh {
 
-TPositionPanel::TPositionPanel(QWidget* parent) : QWidget(parent) { setObjectName("PosPanel"); }
+TPositionPanel::TPositionPanel(QWidget* parent) : QWidget(parent) {
+  setObjectName("PosPanel");
+}
 
 void TPositionPanel::SetPosition(TPoint p) {
   if (p == pos_)
@@ -14,7 +16,9 @@ void TPositionPanel::SetPosition(TPoint p) {
   update();
 }
 
-QString TPositionPanel::Text() const { return QStringLiteral("%1:%2").arg(pos_.x).arg(pos_.y); }
+QString TPositionPanel::Text() const {
+  return QStringLiteral("%1:%2").arg(pos_.x).arg(pos_.y);
+}
 
 QSize TPositionPanel::sizeHint() const {
   QFontMetrics fm(font());
@@ -90,9 +94,9 @@ void TMainStatusBar::ShowCell(const TShownCell& cell) {
 }
 
 void TMainStatusBar::ShowSelection(size_t cells) {
-  SelectionPanel->setText(cells == 0 ? QString()
-                                     : cells == 1 ? QStringLiteral("Selected: 1 cell")
-                                                  : QStringLiteral("Selected: %1 cells").arg(cells));
+  SelectionPanel->setText(cells == 0   ? QString()
+                          : cells == 1 ? QStringLiteral("Selected: 1 cell")
+                                       : QStringLiteral("Selected: %1 cells").arg(cells));
   SelectionPanel->setVisible(!simple_ && cells != 0);
 }
 
@@ -112,4 +116,4 @@ void TMainStatusBar::ShowPointerCell(const std::optional<TShownCell>& cell) {
                                  UnitPanelText(cell->Unit)));
 }
 
-} // namespace vh
+}  // namespace vh

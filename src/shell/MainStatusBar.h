@@ -62,4 +62,4 @@ QString PartPanelText(const char* prefix, uint16_t value);
 // "Veh: 0203h": always four upper-case hexadecimal digits.
 QString UnitPanelText(uint16_t unit);
 
-} // namespace vh
+}  // namespace vh

@@ -70,7 +70,8 @@ void TBrushTool::PaintFrom(TPoint cell, bool first) {
   if (paint_.Multi)
     view.PasteGroup(first, cell, paint_.Selection, paint_.Page);
   else
-    view.PaintCells(BrushCells(cell, host_.Tool().BrushRadius, view.GridSize()), first, paint_.Value, paint_.Page);
+    view.PaintCells(BrushCells(cell, host_.Tool().BrushRadius, view.GridSize()), first, paint_.Value,
+                    paint_.Page);
   last_ = cell;
 }
 
@@ -137,8 +138,8 @@ void TFillTool::Press(const TToolPointer& pointer) {
     return;
   TMissView& view = host_.View();
   view.Document().BeginStroke(PaintStepName(TToolMode::Fill, paint.Page));
-  view.PaintCells(FillRegionOf(view.Mission(), view.Filter(), *pointer.Cell, paint.Page, view.GridSize()), true,
-                  paint.Value, paint.Page);
+  view.PaintCells(FillRegionOf(view.Mission(), view.Filter(), *pointer.Cell, paint.Page, view.GridSize()),
+                  true, paint.Value, paint.Page);
   view.Document().EndStroke();
 }
 
@@ -166,7 +167,9 @@ void TSelectTool::Move(const TToolPointer& pointer) {
   host_.SetSelection(cells);
 }
 
-void TSelectTool::Release() { before_ = {}; }
+void TSelectTool::Release() {
+  before_ = {};
+}
 
 bool TSelectTool::Cancel() {
   if (host_.Selection().Empty())
@@ -253,4 +256,4 @@ void TPasteTool::Refresh() {
     Show();
 }
 
-} // namespace vh
+}  // namespace vh

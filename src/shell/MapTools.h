@@ -152,4 +152,4 @@ private:
   TPoint at_{0, 0};  // the anchor's cell
 };
 
-} // namespace vh
+}  // namespace vh

@@ -41,4 +41,4 @@ public:
   virtual bool SaveWindow(TMDIMiss* window) = 0;
 };
 
-} // namespace vh
+}  // namespace vh

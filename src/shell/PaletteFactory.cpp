@@ -1,7 +1,7 @@
 #include "shell/PaletteFactory.h"
 
-#include "tools/Cp1252.h"
 #include "tools/MDIPicturesForm.h"
+#include "views/QtText.h"
 
 namespace vh {
 
@@ -10,4 +10,4 @@ TPaletteWindow CreatePaletteWindow(const TPictureSets& sets, const std::string& 
   return {palette, palette, palette->SetupError()};
 }
 
-} // namespace vh
+}  // namespace vh

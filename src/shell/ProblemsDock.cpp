@@ -12,8 +12,8 @@
 #include <QStyle>
 #include <QTreeWidget>
 
-#include "tools/Cp1252.h"
 #include "views/COMPMissView.h"
+#include "views/QtText.h"
 
 namespace vh {
 

@@ -35,6 +35,9 @@ public:
 
   QTreeWidget* Tree() const { return tree_; }
   const TCheckReport& Report() const { return report_; }
+  // The list does not show the mission as it is now; it will once the
+  // edits pause.
+  bool Stale() const { return stale_; }
   // How long the edits must pause before the list follows them.
   static constexpr int SettleMs = 250;
 

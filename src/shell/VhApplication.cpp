@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "config/Installation.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 
@@ -17,7 +17,9 @@ TVhApplication::TVhApplication(int& argc, char** argv) : QApplication(argc, argv
   previousSink_ = SetAnomalySink(&beep_);
 }
 
-TVhApplication::~TVhApplication() { SetAnomalySink(previousSink_); }
+TVhApplication::~TVhApplication() {
+  SetAnomalySink(previousSink_);
+}
 
 void TVhApplication::BeepSink::Anomaly(const std::string& what) {
   QApplication::beep();
@@ -47,4 +49,4 @@ void ShowError(QWidget* parent, const std::exception& error) {
   ShowErrorText(parent, MessageToQString(error.what()));
 }
 
-} // namespace vh
+}  // namespace vh

@@ -36,8 +36,7 @@ void ShowError(QWidget* parent, const std::exception& error);
 void ShowErrorText(QWidget* parent, const QString& message);
 
 // Runs a command; an error it raises is shown, not passed on.
-template <class F>
-bool RunCommand(QWidget* parent, F&& command) {
+template <class F> bool RunCommand(QWidget* parent, F&& command) {
   try {
     command();
     return true;
@@ -47,4 +46,4 @@ bool RunCommand(QWidget* parent, F&& command) {
   }
 }
 
-} // namespace vh
+}  // namespace vh

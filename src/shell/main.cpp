@@ -12,7 +12,7 @@
 #include "shell/CommandLine.h"
 #include "shell/MDIMainForm.h"
 #include "shell/VhApplication.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ void ExitWhenReady(vh::TMDIMain& frame) {
   });
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
   // Neither needs a display, so both are answered before a window system is

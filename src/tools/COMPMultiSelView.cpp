@@ -12,7 +12,7 @@ const QColor EraserInk(90, 90, 90);
 const QColor EraserSleeve(150, 150, 160);
 const QColor EraserRubber(170, 110, 110);
 
-} // namespace
+}  // namespace
 
 const THexPicture& LibraryPicture(const TPictureSets& sets, TPictureLibrary library, int number) {
   if (number == -1)
@@ -91,7 +91,7 @@ void TMultiSelView::DoMouseAction(TMouseActionItem action, Qt::MouseButton butto
   RedrawAll();
 }
 
-} // namespace vh
+}  // namespace vh
 
 namespace vh {
 
@@ -101,4 +101,4 @@ void SetupUnitSelector(TMultiSelView& selector) {
   selector.SetPage(UnitSelectionPage());
 }
 
-} // namespace vh
+}  // namespace vh

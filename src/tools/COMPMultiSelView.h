@@ -63,11 +63,11 @@ private:
   TMultiSelState multi_;
 };
 
-} // namespace vh
+}  // namespace vh
 
 namespace vh {
 
 // Fills a selector with the unit page, drawn from the unit pictures.
 void SetupUnitSelector(TMultiSelView& selector);
 
-} // namespace vh
+}  // namespace vh

@@ -15,7 +15,7 @@ int LargestWithDigits(int digits) {
   return n - 1;
 }
 
-} // namespace
+}  // namespace
 
 TSpinEdit::TSpinEdit(int minValue, int maxValue, int maxLength, QWidget* parent)
     : QSpinBox(parent), min_(minValue), max_(maxValue) {
@@ -78,4 +78,4 @@ void TSpinEdit::LimitToRange() {
     lineEdit()->setText(QString::number(limited));
 }
 
-} // namespace vh
+}  // namespace vh

@@ -40,4 +40,4 @@ private:
   int max_;
 };
 
-} // namespace vh
+}  // namespace vh

@@ -47,4 +47,4 @@ void TStdProdView::GetCellPicture(TPoint cell, THexPicture& picture) const {
   }
 }
 
-} // namespace vh
+}  // namespace vh

@@ -31,4 +31,4 @@ private:
   TPictureLibrary library_ = plNone;
 };
 
-} // namespace vh
+}  // namespace vh

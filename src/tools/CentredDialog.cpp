@@ -17,4 +17,4 @@ void TCentredDialog::showEvent(QShowEvent* event) {
   }
 }
 
-} // namespace vh
+}  // namespace vh

@@ -18,4 +18,4 @@ private:
   bool centred_ = false;
 };
 
-} // namespace vh
+}  // namespace vh

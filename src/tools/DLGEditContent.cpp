@@ -51,7 +51,6 @@ void LayOutSlotDialog(QDialog& dialog, QWidget* selector, QWidget* slotGrid, QPu
   QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
 }
 
-
 // --- Edit Content ------------------------------------------------------------------
 
 TEditContentForm::TEditContentForm(const TPictureSets& sets, QWidget* parent) : TCentredDialog(parent) {
@@ -87,4 +86,4 @@ void TEditContentForm::ClearContentButClick() {
   Content->Clear(true);
 }
 
-} // namespace vh
+}  // namespace vh

@@ -33,12 +33,12 @@ public:
   TMultiSelView* VehSelector = nullptr;
   TContentView* Content = nullptr;
   QPushButton* ClearContentBut = nullptr;
-  QPushButton* Button1 = nullptr; // OK
-  QPushButton* Button2 = nullptr; // Cancel
+  QPushButton* Button1 = nullptr;  // OK
+  QPushButton* Button2 = nullptr;  // Cancel
 
 private:
   void ContentMouseAction0(TMouseActionItem action, TPoint cell);
   void ClearContentButClick();
 };
 
-} // namespace vh
+}  // namespace vh

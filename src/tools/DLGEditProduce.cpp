@@ -45,4 +45,4 @@ void TEditProduceForm::ClearProduceButClick() {
   Produce->Clear(true);
 }
 
-} // namespace vh
+}  // namespace vh

@@ -25,4 +25,4 @@ private:
   void ClearProduceButClick();
 };
 
-} // namespace vh
+}  // namespace vh

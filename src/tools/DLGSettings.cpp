@@ -21,8 +21,8 @@
 #include "mission/StdData.h"
 #include "tools/COMPAllianzButtons.h"
 #include "tools/COMPStdProdView.h"
-#include "tools/Cp1252.h"
 #include "tools/NamesFaultText.h"
+#include "views/QtText.h"
 
 namespace vh {
 
@@ -281,7 +281,6 @@ void TSettingsForm::SetTabOrder() {
   for (size_t i = 1; i < chain.size(); ++i)
     setTabOrder(chain[i - 1], chain[i]);
 }
-
 
 void TSettingsForm::FillPlayers(const TPlayers& players) {
   for (int i = 0; i < SideCount; ++i) {

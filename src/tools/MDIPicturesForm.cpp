@@ -16,8 +16,8 @@
 
 #include "base/Errors.h"
 #include "tools/COMPMultiSelView.h"
-#include "tools/Cp1252.h"
 #include "views/COMPMissView.h"
+#include "views/QtText.h"
 
 namespace vh {
 
@@ -26,7 +26,7 @@ namespace {
 constexpr const char* TerrainSelFile = "terrain.sel";
 constexpr const char* ObjectSelFile = "objekt.sel";
 
-} // namespace
+}  // namespace
 
 TMDIPictures::TMDIPictures(const TPictureSets& sets, const std::string& programDir, QWidget* parent)
     : QWidget(parent), sets_(sets) {
@@ -227,7 +227,7 @@ bool TMDIPictures::PickInGroups(const TSelectionFile& file, TMultiSelView& group
   const auto place = FindPicture(file, groupSel.CursorPos(), selector.CursorPos(), value);
   if (!place)
     return false;
-  groupSel.MoveCursor(place->Group); // loads that group's page
+  groupSel.MoveCursor(place->Group);  // loads that group's page
   selector.MoveCursor(place->Picture);
   return true;
 }
@@ -253,4 +253,4 @@ bool TMDIPictures::PickPicture(int16_t terrain, int16_t obj, uint16_t unit) {
   }
 }
 
-} // namespace vh
+}  // namespace vh

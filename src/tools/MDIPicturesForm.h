@@ -8,15 +8,15 @@
 
 #include <cstdint>
 #include <functional>
-#include <vector>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "graphics/PictureSets.h"
+#include "hexmap/MultiSelection.h"
 #include "tools/SelectionPages.h"
 #include "views/COMPMissView.h"
 #include "views/EckView.h"
-#include "hexmap/MultiSelection.h"
 
 class QCheckBox;
 class QComboBox;
@@ -137,7 +137,11 @@ private:
   // Construction, by page.
   QWidget* BuildSelectorPage(TMultiSelView*& groupSel, TMultiSelView*& selector, const QString& prefix);
   QWidget* BuildVehiclePage();
+  void BuildAIGroup();
   QWidget* BuildShopPage();
+  void CreateShopControls();
+  void LayOutShopPage(QWidget* page);
+  void ConnectShopPage();
   void ReadSelectionFiles(const std::string& programDir);
   void SetUpShopPage();
   void SetUpCellUnitFields();
@@ -197,6 +201,7 @@ private:
   TSelectionFile objectGroups_;
   QString setupError_;
 
+  QLabel* vehOwnerLabel_ = nullptr;
   QPointer<TMissView> view_;
   int16_t curShop_ = -1;
   int16_t curContent_ = -1;
@@ -205,4 +210,4 @@ private:
   bool updating_ = false;
 };
 
-} // namespace vh
+}  // namespace vh

@@ -1,6 +1,6 @@
 #include "tools/NamesFaultText.h"
 
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 

@@ -32,4 +32,4 @@ public:
   virtual void RefreshFromMission() = 0;
 };
 
-} // namespace vh
+}  // namespace vh

@@ -62,4 +62,4 @@ bool StoreAIValue(TMission& m, TAIPointRec& p, TAIValue which, int64_t value) {
   return AssignField(m, AIValueField(p, which), value);
 }
 
-} // namespace vh
+}  // namespace vh

@@ -50,8 +50,8 @@ std::string OwnerItemText(int side, const TPlayers* players);
 TPoint DeleteShopAnywhere(TMission& m, int16_t index);
 
 struct TCargoWrite {
-  int16_t Target = -1;  // the record written, -1 for none
-  bool Created = false; // a record was created for the cell
+  int16_t Target = -1;   // the record written, -1 for none
+  bool Created = false;  // a record was created for the cell
 };
 // Stores the 8 slots of a unit's cargo after a click changed one slot.
 // `current` is the record the palette shows for `cell`; `wasEmpty` tells
@@ -69,4 +69,4 @@ uint16_t& AIValueField(TAIPointRec& p, TAIValue which);
 // record changed.
 bool StoreAIValue(TMission& m, TAIPointRec& p, TAIValue which, int64_t value);
 
-} // namespace vh
+}  // namespace vh

@@ -14,18 +14,20 @@
 #include "hexmap/CellEditing.h"
 #include "tools/COMPContentView.h"
 #include "tools/COMPSpinEdit.h"
-#include "tools/Cp1252.h"
 #include "tools/DLGEditProduce.h"
 #include "tools/MDIPicturesForm.h"
 #include "tools/PaletteEdits.h"
 #include "views/COMPMissView.h"
+#include "views/QtText.h"
 
 namespace {
 
 // Typing into one field of one shop becomes one step.
-std::string FieldKey(int16_t shop, const char* field) { return "shop " + std::to_string(shop) + " " + field; }
+std::string FieldKey(int16_t shop, const char* field) {
+  return "shop " + std::to_string(shop) + " " + field;
+}
 
-} // namespace
+}  // namespace
 
 namespace vh {
 
@@ -46,10 +48,17 @@ QPushButton* SmallButton(const QString& text, const QString& name) {
   return b;
 }
 
-} // namespace
+}  // namespace
 
 QWidget* TMDIPictures::BuildShopPage() {
   auto* page = new QWidget;
+  CreateShopControls();
+  LayOutShopPage(page);
+  ConnectShopPage();
+  return page;
+}
+
+void TMDIPictures::CreateShopControls() {
   ShopButton = new QPushButton(QStringLiteral("&New"));
   ShopButton->setObjectName(QStringLiteral("ShopButton"));
   Label4 = new QLabel(QStringLiteral("Shop Nr.:"));
@@ -100,7 +109,9 @@ QWidget* TMDIPictures::BuildShopPage() {
   ContentClearBut = SmallButton(QStringLiteral("X"), QStringLiteral("ContentClearBut"));
   ProduceEditBut = SmallButton(QStringLiteral("..."), QStringLiteral("ProduceEditBut"));
   ProduceClearBut = SmallButton(QStringLiteral("X"), QStringLiteral("ProduceClearBut"));
+}
 
+void TMDIPictures::LayOutShopPage(QWidget* page) {
   auto* grid = new QGridLayout(page);
   auto* top = new QHBoxLayout;
   top->addWidget(ShopButton);
@@ -143,13 +154,16 @@ QWidget* TMDIPictures::BuildShopPage() {
   slotRow(8, QStringLiteral("&Product."), ShopProduce, ProduceEditBut, ProduceClearBut);
   grid->setRowStretch(9, 1);
   grid->setColumnStretch(4, 1);
+}
 
+void TMDIPictures::ConnectShopPage() {
   connect(ShopButton, &QPushButton::clicked, this, &TMDIPictures::ShopButtonClick);
   connect(ShopNameCombo, &QComboBox::activated, this, &TMDIPictures::ShopNameComboChange);
   connect(ShopNameEdit, &QLineEdit::textChanged, this, &TMDIPictures::ShopNameEditChange);
   connect(OwnerComboBox, &QComboBox::activated, this, &TMDIPictures::OwnerComboBoxChange);
   connect(TypeComboBox, &QComboBox::activated, this, &TMDIPictures::TypeComboBoxChange);
-  connect(EnergyEdit, &TSpinEdit::Changed, this, [this](int v) { StoreShopNumber(&TArrShop::Energy, v, "Energy"); });
+  connect(EnergyEdit, &TSpinEdit::Changed, this,
+          [this](int v) { StoreShopNumber(&TArrShop::Energy, v, "Energy"); });
   connect(EPEdit, &TSpinEdit::Changed, this, [this](int v) { StoreShopNumber(&TArrShop::EP, v, "EP"); });
   connect(MaterialEdit, &TSpinEdit::Changed, this,
           [this](int v) { StoreShopNumber(&TArrShop::Material, v, "Material"); });
@@ -162,7 +176,6 @@ QWidget* TMDIPictures::BuildShopPage() {
   connect(ContentClearBut, &QPushButton::clicked, this, &TMDIPictures::ContentClearButClick);
   connect(ProduceEditBut, &QPushButton::clicked, this, &TMDIPictures::ProduceEditButClick);
   connect(ProduceClearBut, &QPushButton::clicked, this, &TMDIPictures::ProduceClearButClick);
-  return page;
 }
 
 void TMDIPictures::SetUpShopPage() {
@@ -320,9 +333,9 @@ void TMDIPictures::ClearShopFields() {
 
 void TMDIPictures::EnableShopControls(bool enable) {
   ShopButton->setText(enable ? QStringLiteral("&Delete") : QStringLiteral("&New"));
-  const std::initializer_list<QWidget*> controls{OwnerComboBox, TypeComboBox,    ShopNameEdit,   EnergyEdit,
-                                                 EPEdit,        MaterialEdit,    MPEdit,         PriorityEdit,
-                                                 ContentEditBut, ContentClearBut, ProduceEditBut, ProduceClearBut};
+  const std::initializer_list<QWidget*> controls{
+      OwnerComboBox, TypeComboBox, ShopNameEdit,   EnergyEdit,      EPEdit,         MaterialEdit,
+      MPEdit,        PriorityEdit, ContentEditBut, ContentClearBut, ProduceEditBut, ProduceClearBut};
   if (!enable)
     KeepFocusOffDisabled(controls);
   for (QWidget* w : controls)
@@ -493,4 +506,4 @@ void TMDIPictures::ProduceClearButClick() {
   ShopProduce->Clear(true);
 }
 
-} // namespace vh
+}  // namespace vh

@@ -27,8 +27,8 @@ QWidget* TMDIPictures::BuildVehiclePage() {
   VehOwnerComboBox->setObjectName(QStringLiteral("VehOwnerComboBox"));
   for (int i = 0; i < PlayerCount; ++i)
     VehOwnerComboBox->addItem(QString());
-  auto* ownerLabel = new QLabel(QStringLiteral("&Owner"));
-  ownerLabel->setBuddy(VehOwnerComboBox);
+  vehOwnerLabel_ = new QLabel(QStringLiteral("&Owner"));
+  vehOwnerLabel_->setBuddy(VehOwnerComboBox);
 
   VehContent = new TContentView(sets_);
   VehContent->setObjectName(QStringLiteral("VehContent"));
@@ -43,33 +43,9 @@ QWidget* TMDIPictures::BuildVehiclePage() {
   VehContentClearButton->setObjectName(QStringLiteral("VehContentClearButton"));
   VehContentClearButton->setFixedWidth(28);
 
-  IsAI = new QCheckBox(QStringLiteral("AI Point"));
-  IsAI->setObjectName(QStringLiteral("IsAI"));
-  AIGroup = new QGroupBox;
-  AIGroup->setObjectName(QStringLiteral("AIGroup"));
-  auto* aiGrid = new QGridLayout(AIGroup);
-  const char* const names[] = {"AI0A", "AI48", "AI4A", "AI4E"};
-  const char* const labels[] = {"0Ah", "48h", "4Ah", "4Eh"};
-  TSpinEdit** const edits[] = {&AI0A, &AI48, &AI4A, &AI4E};
-  for (int i = 0; i < 4; ++i) {
-    auto* e = new TSpinEdit(0, 0xFFFF, 5);
-    e->setObjectName(QString::fromLatin1(names[i]));
-    // A number beyond 65535 is ignored, not cut to the limit.
-    e->LimitOnExit = false;
-    *edits[i] = e;
-    auto* label = new QLabel(QString::fromLatin1(labels[i]));
-    label->setBuddy(e);
-    aiGrid->addWidget(label, i / 2, (i % 2) * 2);
-    aiGrid->addWidget(e, i / 2, (i % 2) * 2 + 1);
-    connect(e, &TSpinEdit::Changed, this, [this, i](int v) { AIValueChange(i, v); });
-    connect(e, &TSpinEdit::editingFinished, this, [this, i] { AIValueEditDone(i); });
-  }
-  AI1231 = new QCheckBox(QStringLiteral("12h..31h = -1"));
-  AI1231->setObjectName(QStringLiteral("AI1231"));
-  aiGrid->addWidget(AI1231, 2, 0, 1, 4);
-
+  BuildAIGroup();
   auto* ownerRow = new QHBoxLayout;
-  ownerRow->addWidget(ownerLabel);
+  ownerRow->addWidget(vehOwnerLabel_);
   ownerRow->addWidget(VehOwnerComboBox, 1);
   auto* cargoButtons = new QVBoxLayout;
   cargoButtons->addWidget(VehContentClearButton);
@@ -100,6 +76,34 @@ QWidget* TMDIPictures::BuildVehiclePage() {
   connect(IsAI, &QCheckBox::clicked, this, &TMDIPictures::IsAIClick);
   connect(AI1231, &QCheckBox::clicked, this, &TMDIPictures::AI1231Click);
   return page;
+}
+
+// The AI point of the unit under the cursor: its four values and the flag.
+void TMDIPictures::BuildAIGroup() {
+  IsAI = new QCheckBox(QStringLiteral("AI Point"));
+  IsAI->setObjectName(QStringLiteral("IsAI"));
+  AIGroup = new QGroupBox;
+  AIGroup->setObjectName(QStringLiteral("AIGroup"));
+  auto* aiGrid = new QGridLayout(AIGroup);
+  const char* const names[] = {"AI0A", "AI48", "AI4A", "AI4E"};
+  const char* const labels[] = {"0Ah", "48h", "4Ah", "4Eh"};
+  TSpinEdit** const edits[] = {&AI0A, &AI48, &AI4A, &AI4E};
+  for (int i = 0; i < 4; ++i) {
+    auto* e = new TSpinEdit(0, 0xFFFF, 5);
+    e->setObjectName(QString::fromLatin1(names[i]));
+    // A number beyond 65535 is ignored, not cut to the limit.
+    e->LimitOnExit = false;
+    *edits[i] = e;
+    auto* label = new QLabel(QString::fromLatin1(labels[i]));
+    label->setBuddy(e);
+    aiGrid->addWidget(label, i / 2, (i % 2) * 2);
+    aiGrid->addWidget(e, i / 2, (i % 2) * 2 + 1);
+    connect(e, &TSpinEdit::Changed, this, [this, i](int v) { AIValueChange(i, v); });
+    connect(e, &TSpinEdit::editingFinished, this, [this, i] { AIValueEditDone(i); });
+  }
+  AI1231 = new QCheckBox(QStringLiteral("12h..31h = -1"));
+  AI1231->setObjectName(QStringLiteral("AI1231"));
+  aiGrid->addWidget(AI1231, 2, 0, 1, 4);
 }
 
 void TMDIPictures::SetUpCellUnitFields() {
@@ -273,4 +277,4 @@ void TMDIPictures::AI1231Click(bool checked) {
     });
 }
 
-} // namespace vh
+}  // namespace vh

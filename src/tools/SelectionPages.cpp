@@ -1,5 +1,7 @@
 #include "tools/SelectionPages.h"
 
+#include "hexmap/CellEditing.h"
+
 #include "base/Errors.h"
 #include "base/FileUtil.h"
 #include "hexmap/HexGeometry.h"
@@ -34,7 +36,7 @@ std::optional<TPoint> FirstCellHolding(const TSelectionPage& page, int16_t value
   return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 TSelectionFile ParseSelectionFile(const ByteStream& bytes, const std::string& name) {
   if (bytes.size() < SelectionFileSize)
@@ -69,11 +71,11 @@ TSelectionPage UnitSelectionPage() {
 
 uint16_t UnitValue(int16_t unitType, int ownerItem) {
   if (unitType == -1)
-    return 0xFFFF;
+    return NoUnitCode;
   if (unitType == UnitType53)
-    return static_cast<uint16_t>(NeutralSide << 8 | UnitType53);
+    return UnitCode(NeutralSide, UnitType53);
   const int owner = ownerItem < 0 ? 0 : ownerItem;
-  return static_cast<uint16_t>(owner << 8 | (unitType & 0xFF));
+  return UnitCode(static_cast<uint8_t>(owner), static_cast<uint8_t>(unitType & 0xFF));
 }
 
 bool SelectConnected(const TSelectionPage& page, TPoint anchor, TMultiSelState& state) {
@@ -178,4 +180,4 @@ bool ToggleStdProd(std::array<int16_t, UnitTypeCount>& words, TPoint cell, bool 
   return true;
 }
 
-} // namespace vh
+}  // namespace vh

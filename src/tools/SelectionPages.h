@@ -7,8 +7,8 @@
 
 #include "base/ByteIO.h"
 #include "graphics/HexPicture.h"
-#include "mission/Mission.h"
 #include "hexmap/MultiSelection.h"
+#include "mission/Mission.h"
 
 namespace vh {
 
@@ -19,7 +19,7 @@ constexpr int SelRows = 6;
 constexpr int SelCells = SelCols * SelRows;
 constexpr int GroupPageCount = SelCells;
 constexpr size_t SelectionPageBytes = SelCells * 2;
-constexpr size_t SelectionFileSize = SelectionPageBytes + GroupPageCount * SelectionPageBytes; // 10512
+constexpr size_t SelectionFileSize = SelectionPageBytes + GroupPageCount * SelectionPageBytes;  // 10512
 
 // One screenful of a selector. The files store it column by column, so the
 // entry of column x, row y is element x * 6 + y; -1 marks an empty cell.
@@ -74,8 +74,8 @@ void DrawEraserSign(THexPicture& picture, uint8_t ink, uint8_t sleeve, uint8_t r
 
 // --- Units -------------------------------------------------------------------
 
-constexpr int UnitType53 = 53;     // always neutral, whatever owner is chosen
-constexpr TPoint NoUnitCell{4, 5}; // the first empty cell of the unit page
+constexpr int UnitType53 = 53;      // always neutral, whatever owner is chosen
+constexpr TPoint NoUnitCell{4, 5};  // the first empty cell of the unit page
 
 // Unit type i in column i mod 12, row i div 12; the rest empty.
 TSelectionPage UnitSelectionPage();
@@ -90,7 +90,7 @@ uint16_t UnitValue(int16_t unitType, int ownerItem);
 struct TMultiSelState {
   bool Active = false;
   TMultiSelection Sel;
-  std::array<uint8_t, SelCells> Borders{}; // row by row, like Sel
+  std::array<uint8_t, SelCells> Borders{};  // row by row, like Sel
 
   bool Selected(TPoint cell) const { return Active && InSelGrid(cell) && Sel.At(cell.x, cell.y) != -1; }
   uint8_t Border(TPoint cell) const { return Borders[static_cast<size_t>(cell.y * SelCols + cell.x)]; }
@@ -128,4 +128,4 @@ std::optional<TPickPlace> FindPicture(const TSelectionFile& file, TPoint groupCu
 // cells beyond type 63.
 bool ToggleStdProd(std::array<int16_t, UnitTypeCount>& words, TPoint cell, bool leftButton);
 
-} // namespace vh
+}  // namespace vh

@@ -62,9 +62,13 @@ void TMissView::StartNewMission(TPoint size) {
   document_->Replace(std::move(*fresh));
 }
 
-void TMissView::SaveMission() { document_->Save(); }
+void TMissView::SaveMission() {
+  document_->Save();
+}
 
-void TMissView::SaveMissionAs(const std::string& fileName) { document_->SaveAs(fileName); }
+void TMissView::SaveMissionAs(const std::string& fileName) {
+  document_->SaveAs(fileName);
+}
 
 void TMissView::OpenRecoveryCopy(const std::string& copyFile, const std::string& originalFile,
                                  const std::string& originalNamesFile) {
@@ -175,4 +179,4 @@ void ApplyMissionWindowSettings(TMissView& view) {
   view.setFocusPolicy(Qt::StrongFocus);
 }
 
-} // namespace vh
+}  // namespace vh

@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "mission/History.h"
-#include "mission/MissionDocument.h"
-#include "mission/Mission.h"
 #include "generator/Generator.h"
 #include "hexmap/CellEditing.h"
 #include "hexmap/MapBlock.h"
-#include "views/EckView.h"
 #include "hexmap/MissionPicture.h"
 #include "hexmap/MultiSelection.h"
+#include "mission/History.h"
+#include "mission/Mission.h"
+#include "mission/MissionDocument.h"
+#include "views/EckView.h"
 
 namespace vh {
 
@@ -120,7 +120,8 @@ public:
   // The picture of `block` pasted with its anchor on `anchor`, as it would
   // look there (line joins and owner colours included); `cells` gets the map
   // cells it covers, `origin` the bitmap pixel of the picture's corner.
-  QImage BlockPreview(const TMapBlock& block, TPoint anchor, std::vector<TPoint>& cells, TPoint& origin) const;
+  QImage BlockPreview(const TMapBlock& block, TPoint anchor, std::vector<TPoint>& cells,
+                      TPoint& origin) const;
   // Marks a bitmap area for repainting.
   void InvalidateBitmapArea(TPoint origin, TPoint size) { InvalidateBitmapRect(origin, size); }
 
@@ -144,4 +145,4 @@ private:
 // full redraws show their progress.
 void ApplyMissionWindowSettings(TMissView& view);
 
-} // namespace vh
+}  // namespace vh

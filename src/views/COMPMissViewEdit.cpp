@@ -161,7 +161,8 @@ void TMissView::PasteGroup(bool /*first*/, TPoint cell, const TMultiSelection& s
     TMissionChange c;
     if (!PasteBlock(m, Filter(), cell, selection, kind, GridSize()))
       return c;
-    ForEachPasteTarget(cell, selection, GridSize(), [&](TPoint target, int16_t) { c.Cells.push_back(target); });
+    ForEachPasteTarget(cell, selection, GridSize(),
+                       [&](TPoint target, int16_t) { c.Cells.push_back(target); });
     // Objects pasted into the base map change the line joins of the cells
     // around the block; change layers join no lines.
     if (kind == pkObject && !FilterOn(mfDFLayer))

@@ -26,7 +26,6 @@ const TPalette& LoadedPalette(const TPictureSets& sets) {
   return sets.GamePalette;
 }
 
-
 }  // namespace
 
 QString GaugeCaptionText(const QString& caption, int count, int total) {
@@ -338,8 +337,9 @@ void TEckView::DispatchAt(TMouseKind kind, Qt::MouseButton button, QPoint widget
   const bool ending = (action == maLeftUp || action == maRightUp) && !(held & LeftOrRight);
   bool usedUp = false;
   if (OnPointer)
-    usedUp = OnPointer(this, {action, button, shift, pixel, inGrid ? std::optional<TPoint>(cell) : std::nullopt,
-                              false, wasCaptured && ending});
+    usedUp =
+        OnPointer(this, {action, button, shift, pixel, inGrid ? std::optional<TPoint>(cell) : std::nullopt,
+                         false, wasCaptured && ending});
   if (wasCaptured) {
     if (ending) {
       ReleaseCapture();
@@ -403,7 +403,8 @@ void TEckView::AutoScrollTick() {
 
 void TEckView::leaveEvent(QEvent* event) {
   if (OnPointer)
-    OnPointer(this, {maNone, Qt::NoButton, {QGuiApplication::keyboardModifiers(), Qt::NoButton}, {0, 0}, {}, true});
+    OnPointer(this,
+              {maNone, Qt::NoButton, {QGuiApplication::keyboardModifiers(), Qt::NoButton}, {0, 0}, {}, true});
   TWinImage::leaveEvent(event);
 }
 

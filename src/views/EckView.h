@@ -14,9 +14,9 @@
 
 #include "graphics/HexPicture.h"
 #include "graphics/PictureSets.h"
-#include "views/COMPWinImage.h"
 #include "hexmap/CellSelection.h"
 #include "hexmap/HexGeometry.h"
+#include "views/COMPWinImage.h"
 
 namespace vh {
 
@@ -112,7 +112,7 @@ public:
 
   TNotifyEvent OnCurPosChanged;
   TNotifyEvent OnStrokeEnd;  // the buttons of a press that began on the view are up
-  TPointerHook OnPointer;  // every press, move and release, and the pointer leaving
+  TPointerHook OnPointer;    // every press, move and release, and the pointer leaving
   TMyMouseEvent OnMouseAction0;
   TMyMouseEvent OnMouseAction1;
   TMakePointInViewEvent OnMakePointInView;

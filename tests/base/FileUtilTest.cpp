@@ -18,9 +18,7 @@ namespace fs = std::filesystem;
 
 class FileUtil : public ::testing::Test {
 protected:
-  void SetUp() override {
-    fs::create_directories(dir / "Game" / "LIB");
-  }
+  void SetUp() override { fs::create_directories(dir / "Game" / "LIB"); }
   std::string P(const std::string& rel) const { return tmp.File(rel); }
   test::TempDir tmp;
   fs::path dir = tmp.Fs();
@@ -171,5 +169,5 @@ TEST_F(FileUtilReplace, ATargetOpenElsewhere) {
     ExpectReplaced();
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "mission/Mission.h"
 #include "mission/TPWM.h"
-#include "base/Platform.h"
 #include "support/MissionBytes.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
@@ -345,7 +345,6 @@ TEST_F(Cli, RoundtripTakesUnicodeFileNames) {
   EXPECT_EQ(ReadWholeFile(P(folder + "/MIS/miss\xC3\xBC.dat")), ReadWholeFile(P("MIS/miss004.dat")));
   EXPECT_EQ(ReadWholeFile(P(folder + "/GER/miss\xC3\xBC.txt")), ReadWholeFile(P("GER/miss004.txt")));
 }
-
 
 // "FILE: WxH, N shops: E errors, W warnings" of a plain check.
 std::pair<int, int> ErrorsAndWarnings(const std::string& checkOutput) {

@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <memory>
 
+#include "base/FileUtil.h"
 #include "cli/CmdRender.h"
 #include "graphics/IndexedImage.h"
 #include "graphics/Library.h"
-#include "base/FileUtil.h"
-#include "support/FakeGraphics.h"
 #include "hexmap/MapRenderer.h"
+#include "support/FakeGraphics.h"
 
 namespace vh {
 namespace {
@@ -33,7 +33,8 @@ protected:
     m->SetSize({12, 9});
     for (int y = 0; y < 9; ++y)
       for (int x = 0; x < 12; ++x)
-        m->Cells[static_cast<size_t>(y)][static_cast<size_t>(x)].Terrain = static_cast<int16_t>((x * 5 + y) % 40);
+        m->Cells[static_cast<size_t>(y)][static_cast<size_t>(x)].Terrain =
+            static_cast<int16_t>((x * 5 + y) % 40);
     m->Cells[4][4].Obj = 90;
     m->Cells[4][5].Obj = 90;
     m->Cells[2][3] = {.Terrain = 3, .Vehicle = 9, .VehOwner = 2};
@@ -87,7 +88,8 @@ TEST_F(Render, WritesBmpAndPngOfTheWholeMap) {
 }
 
 TEST_F(Render, FilterGridAndChangeLayerChangeThePicture) {
-  ASSERT_EQ(Run({missionFile, dir.File("a.png"), "--game-dir", game, "--grid", "--filter", "0xC7", "--df-layer", "2"})
+  ASSERT_EQ(Run({missionFile, dir.File("a.png"), "--game-dir", game, "--grid", "--filter", "0xC7",
+                 "--df-layer", "2"})
                 .code,
             0);
   TMapDrawOptions o;
@@ -109,8 +111,9 @@ TEST_F(Render, TakesTheGameDirectoryFromTheIniFileBesideTheProgram) {
   for (char& c : windowsStyle)
     if (c == '/')
       c = '\\';
-  const std::string ini = "; settings\r\n[VH2Players]\r\nVarnholtDir=/nowhere\r\n[general]\r\nvarnholtdir = " +
-                          windowsStyle + "\r\nToolBar=1\r\n";
+  const std::string ini =
+      "; settings\r\n[VH2Players]\r\nVarnholtDir=/nowhere\r\n[general]\r\nvarnholtdir = " + windowsStyle +
+      "\r\nToolBar=1\r\n";
   test::WriteFile(program + "/vhedit.ini", ByteStream(ini.begin(), ini.end()));
   Outcome r = Run({missionFile, dir.File("c.bmp")});
   EXPECT_EQ(r.code, 0) << r.err;
@@ -160,7 +163,8 @@ TEST_F(Render, FailuresGiveOneAndNameTheFile) {
   std::filesystem::remove(game + "/LIB/CURS000.LIB");
   Outcome r = Run({missionFile, dir.File("x.bmp"), "--game-dir", game});
   EXPECT_EQ(r.code, 1);
-  EXPECT_NE(r.err.find("Can't find Varnholt 3 graphic files in directory: " + game), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Can't find Varnholt 3 graphic files in directory: " + game), std::string::npos)
+      << r.err;
   EXPECT_NE(r.err.find("curs000.lib"), std::string::npos) << r.err;
 
   test::WriteFakeInstallation(game, program);
@@ -218,5 +222,5 @@ TEST_F(Render, WarnsAboutCellsShowingTheMissingPicture) {
   EXPECT_NE(r.err.find("2 cells name pictures the game does not have"), std::string::npos) << r.err;
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -69,8 +69,8 @@ TEST_F(ConfigTest, EmptyGameDirFallsBackToTheThirdTitlesIni) {
   fs::create_directories(root / "wine" / "drive_c" / "windows");
   fs::create_directories(root / "wine" / "drive_c" / "Games" / "Rqs");
   WriteWholeFile((root / "wine" / "drive_c" / "windows" / "RQS.INI").string(),
-                 ByteStream{'[', 'F', 'I', 'L', 'E', 'S', ']', '\n', 'R', 'Q', 'S', 'P', 'A', 'T', 'H', '=', 'C', ':',
-                            '\\', 'G', 'A', 'M', 'E', 'S', '\\', 'R', 'Q', 'S', '\n'});
+                 ByteStream{'[', 'F', 'I', 'L',  'E', 'S', ']', '\n', 'R', 'Q',  'S', 'P', 'A', 'T', 'H',
+                            '=', 'C', ':', '\\', 'G', 'A', 'M', 'E',  'S', '\\', 'R', 'Q', 'S', '\n'});
   TPlatformDirs platform{(root / "wine" / "drive_c" / "windows").string(), (root / "wine").string()};
   TConfig c = ReadConfig(programDir, platform);
   // The Windows path is found inside the prefix, whatever the case of its letters.
@@ -96,5 +96,5 @@ TEST_F(ConfigTest, WritingKeepsThePlayersAndAlwaysEndsTheDirWithASeparator) {
   EXPECT_EQ(ini.ReadString("VH2Players", "PlayerName0", ""), "Red");
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

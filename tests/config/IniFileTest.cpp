@@ -42,7 +42,7 @@ TEST_F(IniFileTest, IntegersAreDecimalOrHexadecimal) {
   EXPECT_FALSE(ini.ReadBool("General", "A", true));
   EXPECT_TRUE(ini.ReadBool("General", "B", false));
   EXPECT_TRUE(ini.ReadBool("General", "C", false));
-  EXPECT_TRUE(ini.ReadBool("General", "D", true));    // not a number: the default
+  EXPECT_TRUE(ini.ReadBool("General", "D", true));  // not a number: the default
   EXPECT_FALSE(ini.ReadBool("General", "D", false));
   EXPECT_EQ(ini.ReadInteger("General", "E", 0), 31);
   EXPECT_EQ(ini.ReadInteger("General", "F", 0), -12);
@@ -82,5 +82,5 @@ TEST_F(IniFileTest, UnixLineEndsStayUnix) {
   EXPECT_EQ(Text(), "[General]\nA=1\nB=2\n");
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -23,10 +23,10 @@ using test::CopyIn;
 using test::SmallMission;
 
 TEST(RecoveryInfo, RoundTripsPathsTimesAndLayers) {
-  for (const TRecoveryInfo& info :
-       {TRecoveryInfo{"/home/j\xC3\xB6rg/MIS/miss001.dat", "/home/j\xC3\xB6rg/GER/miss001.txt", 1733700000, 31},
-        TRecoveryInfo{"", "", 0, 0},  // a mission never saved
-        TRecoveryInfo{"/odd/100%\nname=x.dat", "C:\\GAMES\\GER\\a.txt", -5, 7}}) {
+  for (const TRecoveryInfo& info : {TRecoveryInfo{"/home/j\xC3\xB6rg/MIS/miss001.dat",
+                                                  "/home/j\xC3\xB6rg/GER/miss001.txt", 1733700000, 31},
+                                    TRecoveryInfo{"", "", 0, 0},  // a mission never saved
+                                    TRecoveryInfo{"/odd/100%\nname=x.dat", "C:\\GAMES\\GER\\a.txt", -5, 7}}) {
     EXPECT_EQ(ParseRecoveryInfo(FormatRecoveryInfo(info), "x.rec"), info);
   }
 }
@@ -148,5 +148,5 @@ TEST_F(RecoveryFolder, FolderThatCannotBeWrittenRaisesAClearError) {
   EXPECT_TRUE(TOrphanedCopies(recoveryDir).Copies().empty());
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -23,7 +23,7 @@ struct RemoveOnExit {
     fs::remove_all(dir, ec);
   }
 };
-} // namespace
+}  // namespace
 
 const Installation& Installation::Get() {
   static RemoveOnExit cleanup;
@@ -40,11 +40,14 @@ const Installation& Installation::Get() {
   return inst;
 }
 
-ByteStream Installation::Read(const fs::path& relative) const { return ReadWholeFile((Bin / relative).string()); }
+ByteStream Installation::Read(const fs::path& relative) const {
+  return ReadWholeFile((Bin / relative).string());
+}
 
 ByteStream Installation::Lib(const std::string& name) const {
   auto lower = [](std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
   };
   for (const auto& e : fs::directory_iterator(Game / "LIB"))
@@ -111,4 +114,4 @@ std::array<std::pair<int, int>, 6> InnerSideProbes() {
   return {{{12, 2}, {17, 7}, {17, 16}, {12, 21}, {6, 16}, {6, 7}}};
 }
 
-} // namespace vh::demotest
+}  // namespace vh::demotest

@@ -22,13 +22,14 @@ using Pic = std::array<uint8_t, PicBytes>;
 
 inline constexpr std::array<int, 24> Inset = {8, 7, 7, 6, 5, 4, 4, 3, 2, 1, 1, 0,
                                               0, 1, 1, 2, 3, 4, 4, 5, 6, 7, 7, 8};
-inline bool Inside(int c, int r) { return r >= 0 && r < 24 && c >= Inset[r] && c < 24 - Inset[r]; }
+inline bool Inside(int c, int r) {
+  return r >= 0 && r < 24 && c >= Inset[r] && c < 24 - Inset[r];
+}
 
 inline constexpr std::array<uint8_t, 64> ComboTable = {
-    0,   1,   2,   3,   66,  4,   23,  5,  65,  6,   68,  7,   67,  71,  69,  8,
-    194, 132, 9,   10,  11,  12,  13,  14, 195, 199, 202, 15,  16,  17,  18,  19,
-    130, 131, 75,  80,  73,  138, 77,  82, 196, 135, 76,  81,  74,  79,  78,  83,
-    151, 133, 205, 210, 141, 142, 20,  21, 197, 136, 206, 211, 146, 147, 85,  22};
+    0,  1,  2,   3,   66,  4,   23,  5,   65,  6,   68,  7,   67,  71,  69,  8,   194, 132, 9,   10,  11, 12,
+    13, 14, 195, 199, 202, 15,  16,  17,  18,  19,  130, 131, 75,  80,  73,  138, 77,  82,  196, 135, 76, 81,
+    74, 79, 78,  83,  151, 133, 205, 210, 141, 142, 20,  21,  197, 136, 206, 211, 146, 147, 85,  22};
 
 inline constexpr std::array<uint8_t, 8> OwnerBase = {16, 104, 56, 32, 48, 120, 80, 144};
 
@@ -57,7 +58,9 @@ Pic PartPicture(const Installation& inst, int n);  // with the outside filled wi
 void FillOutside(Pic& p, uint8_t v);
 void FlipVertical(Pic& p);
 void MirrorHorizontal(Pic& p);
-inline uint8_t At(const Pic& p, int c, int r) { return p[r * 24 + c]; }
+inline uint8_t At(const Pic& p, int c, int r) {
+  return p[r * 24 + c];
+}
 
 // Pixels just inside the middle of each hex side, symmetric under flips and
 // mirrors like the sides themselves.
@@ -72,4 +75,4 @@ inline void Neighbour(int x, int y, int d, int& nx, int& ny) {
   ny = n.y;
 }
 
-} // namespace vh::demotest
+}  // namespace vh::demotest

@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "DemoFiles.h"
-#include "demo/Install.h"
 #include "base/FileUtil.h"
+#include "demo/Install.h"
 
 namespace vh::demotest {
 namespace {
@@ -67,5 +67,5 @@ TEST_F(DemoIni, AWholeRebuildKeepsTheSettingsButRenewsTheData) {
   EXPECT_EQ(first.Written.size(), second.Written.size());
 }
 
-} // namespace
-} // namespace vh::demotest
+}  // namespace
+}  // namespace vh::demotest

@@ -80,5 +80,5 @@ TEST_P(DemoLayer, LineCrossesBetweenNeighboursWithoutAGap) {
 
 INSTANTIATE_TEST_SUITE_P(AllKinds, DemoLayer, ::testing::Values(0, 1, 2, 3));
 
-} // namespace
-} // namespace vh::demotest
+}  // namespace
+}  // namespace vh::demotest

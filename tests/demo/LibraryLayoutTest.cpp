@@ -8,7 +8,9 @@
 namespace vh::demotest {
 namespace {
 
-const Installation& I() { return Installation::Get(); }
+const Installation& I() {
+  return Installation::Get();
+}
 
 TEST(DemoLibraries, PartLibraryHoldsAll1335PicturesBehindTwelveBytes) {
   EXPECT_EQ(I().Lib("part000.lib").size(), 12u + 1335u * 576u);
@@ -82,7 +84,7 @@ TEST_P(DemoSelectionFile, EveryGroupIconLeadsToAFilledPageAndBack) {
   for (int y = 0; y < 6; ++y)
     for (int x = 0; x < 12; ++x) {
       int16_t icon = GetI16(f, static_cast<size_t>(x * 12 + y * 2));  // column by column
-      size_t page = 144 + static_cast<size_t>(y * 12 + x) * 144;     // groups row by row
+      size_t page = 144 + static_cast<size_t>(y * 12 + x) * 144;      // groups row by row
       std::set<int16_t> entries;
       for (size_t at = page; at < page + 144; at += 2)
         if (GetI16(f, at) != -1)
@@ -129,5 +131,5 @@ TEST(DemoInstallation, IniPointsAtTheDemoGameWithTrailingSeparator) {
   EXPECT_TRUE(fs::is_directory(I().Game / "GER"));
 }
 
-} // namespace
-} // namespace vh::demotest
+}  // namespace
+}  // namespace vh::demotest

@@ -25,13 +25,14 @@ std::vector<std::unique_ptr<TMission>> Load() {
 
 const std::set<int> RiverObjects = {92, 1264, 1267, 1268, 1270, 1271, 1273, 1274};
 const std::set<int> RoadObjects = {90, 1264, 1265, 1266, 1270, 1271, 1272, 1274};
-const std::set<int> JoinObjects = {44, 45, 54, 55, 63, 66, 69, 71, 76, 80, 81,
+const std::set<int> JoinObjects = {44, 45, 54, 55,  63,  66,  69,  71,  76,  80,  81,
                                    86, 87, 88, 393, 394, 395, 458, 563, 957, 984, 1021};
-bool Water(int t) { return (t >= 95 && t <= 109) || (t >= 373 && t <= 387); }
+bool Water(int t) {
+  return (t >= 95 && t <= 109) || (t >= 373 && t <= 387);
+}
 
 // Connected groups of cells for which `in` holds.
-template <class F>
-std::vector<std::vector<std::pair<int, int>>> Components(const TMission& m, F&& in) {
+template <class F> std::vector<std::vector<std::pair<int, int>>> Components(const TMission& m, F&& in) {
   std::vector<std::vector<std::pair<int, int>>> groups;
   std::set<std::pair<int, int>> seen;
   for (int y = 0; y < m.Height; ++y)
@@ -113,5 +114,5 @@ TEST(DemoMapNetworks, ChangeLayersStayOnTheMapAndUseKnownPictures) {
   }
 }
 
-} // namespace
-} // namespace vh::demotest
+}  // namespace
+}  // namespace vh::demotest

@@ -36,8 +36,8 @@ const std::vector<Loaded>& Missions() {
 }
 
 bool IsWaterPart(int t) {
-  static const std::set<int> water = {95,  96,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108, 109,
-                                      373, 374, 375, 376, 377, 378, 379, 380, 381, 382, 385, 386, 387};
+  static const std::set<int> water = {95,  96,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108,
+                                      109, 373, 374, 375, 376, 377, 378, 379, 380, 381, 382, 385, 386, 387};
   return water.count(t) > 0;
 }
 
@@ -61,9 +61,9 @@ TEST(DemoMissions, PassTheMissionCheck) {
   for (const auto& l : Missions()) {
     TCheckReport r = CheckMission(*l.M);
     for (const TProblem& p : r.Problems)
-      ADD_FAILURE() << l.File << ": " << CheckKindSentence(p.Kind) << " (" << p.Places.size() << "), first at ("
-                    << p.Places[0].Cell.x << ", " << p.Places[0].Cell.y << ") line " << p.Places[0].Line << " "
-                    << p.Places[0].Detail;
+      ADD_FAILURE() << l.File << ": " << CheckKindSentence(p.Kind) << " (" << p.Places.size()
+                    << "), first at (" << p.Places[0].Cell.x << ", " << p.Places[0].Cell.y << ") line "
+                    << p.Places[0].Line << " " << p.Places[0].Detail;
   }
 }
 
@@ -109,10 +109,10 @@ TEST(DemoMissions, ShopsOfSeveralOwnersAndTypesWithNames) {
 }
 
 TEST(DemoMissions, ShopBuildingsMatchTheirTypeAndStandOnRoads) {
-  const std::map<int, std::set<int>> buildings = {
-      {0, {393, 396}}, {1, {458, 459, 460}}, {2, {76, 77}}, {3, {394, 397, 398}},
-      {4, {395, 399}}, {5, {80, 81, 86, 87, 88, 957, 984, 1021}}, {6, {563, 564}},
-      {7, {80, 81, 86, 87, 88, 957, 984, 1021}}};
+  const std::map<int, std::set<int>> buildings = {{0, {393, 396}}, {1, {458, 459, 460}},
+                                                  {2, {76, 77}},   {3, {394, 397, 398}},
+                                                  {4, {395, 399}}, {5, {80, 81, 86, 87, 88, 957, 984, 1021}},
+                                                  {6, {563, 564}}, {7, {80, 81, 86, 87, 88, 957, 984, 1021}}};
   const std::set<int> roads = {90, 1264, 1265, 1266, 1270, 1271, 1272, 1274, 44, 45, 54, 55, 63, 66, 69, 71};
   for (const auto& l : Missions()) {
     const TMission& m = *l.M;
@@ -141,8 +141,8 @@ TEST(DemoMissions, ShopBuildingsMatchTheirTypeAndStandOnRoads) {
 TEST(DemoMissions, CoastsFollowTheMapGeneratorsTable) {
   // Every water cell beside land shows the coast picture for its land mask.
   static const std::map<unsigned, int> tileOfMask = {
-      {1, 1},   {2, 2},   {3, 2},   {4, 4},   {6, 9},   {7, 9},   {8, 6},   {12, 4},  {14, 9},  {15, 9},
-      {16, 5},  {24, 5},  {28, 7},  {32, 3},  {33, 3},  {35, 10}, {48, 8},  {49, 8},  {56, 8},  {57, 8}};
+      {1, 1},  {2, 2},  {3, 2},  {4, 4},  {6, 9},  {7, 9},   {8, 6},  {12, 4}, {14, 9}, {15, 9},
+      {16, 5}, {24, 5}, {28, 7}, {32, 3}, {33, 3}, {35, 10}, {48, 8}, {49, 8}, {56, 8}, {57, 8}};
   static const int light[] = {103, 101, 100, 98, 99, 102, 104, 107, 106, 105};
   static const int dark[] = {378, 376, 375, 373, 374, 377, 379, 382, 381, 380};
   for (const auto& l : Missions()) {
@@ -166,7 +166,8 @@ TEST(DemoMissions, CoastsFollowTheMapGeneratorsTable) {
         auto it = tileOfMask.find(mask);
         ASSERT_NE(it, tileOfMask.end()) << l.File << " " << x << "," << y << " has land mask " << mask;
         bool darkSet = t >= 373;
-        EXPECT_EQ(t, darkSet ? dark[it->second - 1] : light[it->second - 1]) << l.File << " " << x << "," << y;
+        EXPECT_EQ(t, darkSet ? dark[it->second - 1] : light[it->second - 1])
+            << l.File << " " << x << "," << y;
       }
     EXPECT_GT(coasts, 10) << l.File;
   }
@@ -209,5 +210,5 @@ TEST(DemoMissions, ProductionNeverUsesUnitTypeZero) {
         EXPECT_NE(p, 0) << l.File << " " << s->Name;
 }
 
-} // namespace
-} // namespace vh::demotest
+}  // namespace
+}  // namespace vh::demotest

@@ -9,11 +9,21 @@
 namespace vh::demotest {
 namespace {
 
-double Luma(Rgb c) { return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b; }
-int Spread(Rgb c) { return std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}); }
-double Distance(Rgb a, Rgb b) { return std::hypot(a.r - b.r, a.g - b.g, a.b - b.b); }
-bool Bluish(Rgb c) { return c.b >= c.g && c.b > c.r; }
-bool Greenish(Rgb c) { return c.g > c.r && c.g > c.b; }
+double Luma(Rgb c) {
+  return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b;
+}
+int Spread(Rgb c) {
+  return std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b});
+}
+double Distance(Rgb a, Rgb b) {
+  return std::hypot(a.r - b.r, a.g - b.g, a.b - b.b);
+}
+bool Bluish(Rgb c) {
+  return c.b >= c.g && c.b > c.r;
+}
+bool Greenish(Rgb c) {
+  return c.g > c.r && c.g > c.b;
+}
 
 class DemoPalette : public ::testing::Test {
 protected:
@@ -65,5 +75,5 @@ TEST_F(DemoPalette, MapGeneratorPreviewColoursFitTheirMeaning) {
   EXPECT_LT(Spread(p[228]), 16) << "preview background";
 }
 
-} // namespace
-} // namespace vh::demotest
+}  // namespace
+}  // namespace vh::demotest

@@ -10,9 +10,13 @@
 namespace vh::demotest {
 namespace {
 
-const Installation& I() { return Installation::Get(); }
+const Installation& I() {
+  return Installation::Get();
+}
 
-bool WaterColour(Rgb c) { return c.b >= c.g && c.b > c.r; }
+bool WaterColour(Rgb c) {
+  return c.b >= c.g && c.b > c.r;
+}
 
 TEST(DemoUnits, UseOnlyTheNeutralShadesOutlineAndTransparentColour) {
   ByteStream f = I().Lib("unit000.lib");
@@ -70,9 +74,12 @@ TEST(DemoBuildings, ShopPicturesTakeTheOwnersColours) {
 // Terrain pictures are copied, not overlaid: the transparent key must not occur.
 TEST(DemoTerrain, GeneratorTerrainsAreOpaqueAndDistinct) {
   std::vector<int> parts = {95, 96, 97, 271, 272, 273, 274, 276, 385, 386, 387};
-  for (int n = 98; n <= 109; ++n) parts.push_back(n);
-  for (int n = 349; n <= 356; ++n) parts.push_back(n);
-  for (int n = 373; n <= 382; ++n) parts.push_back(n);
+  for (int n = 98; n <= 109; ++n)
+    parts.push_back(n);
+  for (int n = 349; n <= 356; ++n)
+    parts.push_back(n);
+  for (int n = 373; n <= 382; ++n)
+    parts.push_back(n);
   std::set<Pic> distinct;
   for (int n : parts) {
     Pic p = PartPicture(I(), n);
@@ -112,8 +119,8 @@ TEST(DemoTerrain, WaterPicturesAreWaterAndDeepenWithDepth) {
 // the sides every mask of that tile has in common.
 unsigned CoastLand(int tile) {
   static const std::pair<unsigned, int> table[] = {
-      {1, 1},   {2, 2},   {3, 2},   {4, 4},   {6, 9},   {7, 9},   {8, 6},   {12, 4},  {14, 9},  {15, 9},
-      {16, 5},  {24, 5},  {28, 7},  {32, 3},  {33, 3},  {35, 10}, {48, 8},  {49, 8},  {56, 8},  {57, 8}};
+      {1, 1},  {2, 2},  {3, 2},  {4, 4},  {6, 9},  {7, 9},   {8, 6},  {12, 4}, {14, 9}, {15, 9},
+      {16, 5}, {24, 5}, {28, 7}, {32, 3}, {33, 3}, {35, 10}, {48, 8}, {49, 8}, {56, 8}, {57, 8}};
   unsigned common = 63;
   for (auto [mask, t] : table)
     if (t == tile)
@@ -178,8 +185,7 @@ TEST_F(DemoTools, MarksAreTransparentOutsideTheOutline) {
       for (int c = 0; c < 24; ++c) {
         if (!Inside(c, r)) {
           EXPECT_EQ(At(p, c, r), 240) << "part " << i;
-        }
-        else
+        } else
           inside += At(p, c, r) != 0;
       }
     EXPECT_GT(inside, 8) << "part " << i << " must show something";
@@ -195,8 +201,8 @@ TEST_F(DemoTools, EdgePicturesLieOnTheirSide) {
       for (int c = 0; c < 24; ++c)
         if (At(p, c, r) != 0) {
           EXPECT_EQ(At(p, c, r), 255);
-          bool border = Inside(c, r) && (!Inside(c - 1, r) || !Inside(c + 1, r) || !Inside(c, r - 1) ||
-                                         !Inside(c, r + 1));
+          bool border = Inside(c, r) &&
+                        (!Inside(c - 1, r) || !Inside(c + 1, r) || !Inside(c, r - 1) || !Inside(c, r + 1));
           EXPECT_TRUE(border) << "side " << side << " pixel (" << c << ", " << r << ")";
         }
     // The side's outermost pixels next to its middle are drawn.
@@ -250,5 +256,5 @@ TEST_F(DemoTools, ProductionMarksKeepTheirColoursInTheNeutralView) {
   EXPECT_TRUE(dominant(14, false)) << "bit 1 mark: red";
 }
 
-} // namespace
-} // namespace vh::demotest
+}  // namespace
+}  // namespace vh::demotest

@@ -11,7 +11,9 @@
 namespace vh::demotest {
 namespace {
 
-const Installation& I() { return Installation::Get(); }
+const Installation& I() {
+  return Installation::Get();
+}
 
 // Group page g of a selection file as a 12 x 6 grid, [y][x].
 std::array<std::array<int16_t, 12>, 6> Page(const ByteStream& f, int g) {
@@ -71,9 +73,10 @@ TEST(DemoSelection, CoastPatternsOnThePagesFitTheirNeighbours) {
   // Wherever a coast tile has a land picture beside it on a page, that side
   // is one of the tile's land sides; pasted as a block the pattern is a
   // correct shoreline.
-  static const std::map<int, unsigned> landOf = {
-      {103, 1}, {101, 2}, {100, 32}, {98, 4}, {99, 16}, {102, 8}, {104, 28}, {107, 48}, {106, 6}, {105, 35},
-      {378, 1}, {376, 2}, {375, 32}, {373, 4}, {374, 16}, {377, 8}, {379, 28}, {382, 48}, {381, 6}, {380, 35}};
+  static const std::map<int, unsigned> landOf = {{103, 1}, {101, 2},  {100, 32}, {98, 4},  {99, 16},
+                                                 {102, 8}, {104, 28}, {107, 48}, {106, 6}, {105, 35},
+                                                 {378, 1}, {376, 2},  {375, 32}, {373, 4}, {374, 16},
+                                                 {377, 8}, {379, 28}, {382, 48}, {381, 6}, {380, 35}};
   static const std::set<int> water = {95, 96, 97, 108, 109, 385, 386, 387};
   ByteStream f = I().Read("terrain.sel");
   int checked = 0;
@@ -93,13 +96,13 @@ TEST(DemoSelection, CoastPatternsOnThePagesFitTheirNeighbours) {
           if (n == -1 || landOf.count(n) || water.count(n))
             continue;
           ++checked;
-          EXPECT_TRUE((tile->second >> d) & 1)
-              << "page " << g << ": coast " << tile->first << " at " << x << "," << y << " has land on side " << d;
+          EXPECT_TRUE((tile->second >> d) & 1) << "page " << g << ": coast " << tile->first << " at " << x
+                                               << "," << y << " has land on side " << d;
         }
       }
   }
   EXPECT_GE(checked, 12) << "the pages should show islands and shores";
 }
 
-} // namespace
-} // namespace vh::demotest
+}  // namespace
+}  // namespace vh::demotest

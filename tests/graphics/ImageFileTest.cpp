@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "graphics/IndexedImage.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "graphics/IndexedImage.h"
 #include "support/FakeGraphics.h"
 
 namespace vh {
@@ -30,7 +30,8 @@ TIndexedImage Pattern(int32_t w, int32_t h) {
 TPalette RampPalette() {
   TPalette pal{};
   for (int i = 0; i < 256; ++i)
-    pal[static_cast<size_t>(i)] = {static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i), static_cast<uint8_t>(i / 2), 0};
+    pal[static_cast<size_t>(i)] = {static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i),
+                                   static_cast<uint8_t>(i / 2), 0};
   return pal;
 }
 
@@ -95,9 +96,11 @@ DecodedPng DecodePng(const ByteStream& png) {
   ByteStream idat;
   for (size_t at = 8; at < png.size();) {
     const uint32_t len = BE32(png, at);
-    const std::string type(png.begin() + static_cast<ptrdiff_t>(at + 4), png.begin() + static_cast<ptrdiff_t>(at + 8));
+    const std::string type(png.begin() + static_cast<ptrdiff_t>(at + 4),
+                           png.begin() + static_cast<ptrdiff_t>(at + 8));
     EXPECT_EQ(Crc32(png.data() + at + 4, len + 4), BE32(png, at + 8 + len)) << type;
-    ByteStream data(png.begin() + static_cast<ptrdiff_t>(at + 8), png.begin() + static_cast<ptrdiff_t>(at + 8 + len));
+    ByteStream data(png.begin() + static_cast<ptrdiff_t>(at + 8),
+                    png.begin() + static_cast<ptrdiff_t>(at + 8 + len));
     out.Chunks.push_back(type);
     if (type == "IHDR")
       out.Header = data;
@@ -141,7 +144,8 @@ TEST(PngFile, HoldsAnIndexedPicture) {
   for (int32_t y = 0; y < 250; ++y) {
     const size_t row = static_cast<size_t>(y) * 301;
     ASSERT_EQ(png.Raw[row], 0) << "filter type of row " << y;
-    ASSERT_TRUE(std::equal(img.Row(y), img.Row(y) + 300, png.Raw.begin() + static_cast<ptrdiff_t>(row + 1))) << y;
+    ASSERT_TRUE(std::equal(img.Row(y), img.Row(y) + 300, png.Raw.begin() + static_cast<ptrdiff_t>(row + 1)))
+        << y;
   }
 }
 
@@ -156,7 +160,8 @@ TEST(PngFile, ALargePictureDeflatedInBandsReadsBackWhole) {
     for (int32_t x = 0; x < img.Width; ++x) {
       noise = noise * 1103515245u + 12345u;
       img.Pixels[static_cast<size_t>(y) * 1032 + static_cast<size_t>(x)] =
-          (x / 24 + y / 24) % 3 == 0 ? static_cast<uint8_t>(noise >> 24) : static_cast<uint8_t>((x % 24) * 7 + y % 24);
+          (x / 24 + y / 24) % 3 == 0 ? static_cast<uint8_t>(noise >> 24)
+                                     : static_cast<uint8_t>((x % 24) * 7 + y % 24);
     }
   const ByteStream encoded = EncodePng(img, RampPalette());
   const DecodedPng png = DecodePng(encoded);
@@ -164,7 +169,8 @@ TEST(PngFile, ALargePictureDeflatedInBandsReadsBackWhole) {
   for (int32_t y = 0; y < img.Height; ++y) {
     const size_t row = static_cast<size_t>(y) * 1033;
     ASSERT_EQ(png.Raw[row], 0) << "filter type of row " << y;
-    ASSERT_TRUE(std::equal(img.Row(y), img.Row(y) + 1032, png.Raw.begin() + static_cast<ptrdiff_t>(row + 1))) << y;
+    ASSERT_TRUE(std::equal(img.Row(y), img.Row(y) + 1032, png.Raw.begin() + static_cast<ptrdiff_t>(row + 1)))
+        << y;
   }
   EXPECT_EQ(EncodePng(img, RampPalette()), encoded) << "the same bytes every time";
 }
@@ -190,7 +196,8 @@ TEST(PngFile, MapsWithLargeAreasOfOneColourAreCompressed) {
   img.Pixels.resize(800u * 600u);
   for (int32_t y = 0; y < 600; ++y)
     for (int32_t x = 0; x < 800; ++x)
-      img.Pixels[static_cast<size_t>(y) * 800 + static_cast<size_t>(x)] = static_cast<uint8_t>((x / 24 + y / 24) % 5);
+      img.Pixels[static_cast<size_t>(y) * 800 + static_cast<size_t>(x)] =
+          static_cast<uint8_t>((x / 24 + y / 24) % 5);
   const DecodedPng png = DecodePng(EncodePng(img, RampPalette()));
   ASSERT_EQ(png.Raw.size(), 600u * 801u);
   EXPECT_LT(png.IdatSize * 20, png.Raw.size()) << "picture data stored without compression";
@@ -214,5 +221,5 @@ TEST(ImageFile, WritesByExtensionAndNamesTheFileOnFailure) {
   EXPECT_THROW(EncodePng(TIndexedImage{}, pal), EVhError);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "graphics/Library.h"
 #include "base/Errors.h"
+#include "graphics/Library.h"
 #include "support/FakeGraphics.h"
 
 namespace vh {
@@ -73,8 +73,10 @@ TEST_F(LibraryFiles, OpenTakesTheUnitLayoutFromTheFileAndReadsRecords) {
 
   ByteStream two(2 * HexPixels);
   ReadLibraryPictures(table[libLayer0 + 3], two, 22, 2);
-  EXPECT_TRUE(std::equal(two.begin(), two.begin() + HexPixels, test::FakeLibraryPicture(libLayer0 + 3, 22).Pixels.begin()));
-  EXPECT_TRUE(std::equal(two.begin() + HexPixels, two.end(), test::FakeLibraryPicture(libLayer0 + 3, 23).Pixels.begin()));
+  EXPECT_TRUE(std::equal(two.begin(), two.begin() + HexPixels,
+                         test::FakeLibraryPicture(libLayer0 + 3, 22).Pixels.begin()));
+  EXPECT_TRUE(std::equal(two.begin() + HexPixels, two.end(),
+                         test::FakeLibraryPicture(libLayer0 + 3, 23).Pixels.begin()));
 
   ByteStream palette(768);
   ReadLibraryPictures(table[libPalette], palette, 1, 1);
@@ -199,5 +201,5 @@ TEST(MultiPartFile, MissingShortOrOverlongPartsRaiseErrorsNamingTheFile) {
   EXPECT_THROW(shortened.ReadPart(5000), EReadError);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -115,5 +115,5 @@ TEST(PictureOps, OwnersAboveSevenLeaveThePictureUncoloured) {
   }
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

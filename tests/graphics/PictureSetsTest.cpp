@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
 #include <memory>
+#include <set>
 
-#include "graphics/PictureSets.h"
 #include "base/Anomaly.h"
 #include "base/Errors.h"
+#include "graphics/PictureSets.h"
 #include "support/FakeGraphics.h"
 
 namespace vh {
@@ -259,7 +259,8 @@ TEST(LoadGameGraphics, FindsToolsDatInAnyCaseAndToleratesAnOddSizedPart) {
   ASSERT_EQ(anomalies.seen.size(), 1u);
   EXPECT_NE(anomalies.seen[0].find("100 bytes"), std::string::npos) << anomalies.seen[0];
   const THexPicture full = test::FakeToolPart(4);
-  EXPECT_TRUE(std::equal(full.Pixels.begin(), full.Pixels.begin() + 100, sets->ToolPictures[4].Pixels.begin()));
+  EXPECT_TRUE(
+      std::equal(full.Pixels.begin(), full.Pixels.begin() + 100, sets->ToolPictures[4].Pixels.begin()));
   EXPECT_TRUE(std::all_of(sets->ToolPictures[4].Pixels.begin() + 100, sets->ToolPictures[4].Pixels.end(),
                           [](uint8_t v) { return v == 0; }));
 }
@@ -288,5 +289,5 @@ TEST(NearestPaletteIndex, FindsTheClosestColourAndTheLowestIndexOnTies) {
   EXPECT_EQ(NearestPaletteIndex(pal, 0, 0, 0), 0);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -4,15 +4,17 @@
 #include <memory>
 #include <random>
 
-#include "support/FakeGraphics.h"
 #include "hexmap/CellEditing.h"
 #include "hexmap/FilterRedraw.h"
 #include "hexmap/MissionPicture.h"
+#include "support/FakeGraphics.h"
 
 namespace vh {
 namespace {
 
-const TPictureSets& Sets() { return test::SharedFakeSets(); }
+const TPictureSets& Sets() {
+  return test::SharedFakeSets();
+}
 constexpr auto Filter = FilterOf;
 
 // Only the pixels inside the outline reach the map.

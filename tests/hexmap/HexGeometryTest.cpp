@@ -122,7 +122,7 @@ TEST(HitTest, SquareLayoutWithSpace) {
   const THexGeometry g{es4Ecks, 1};
   EXPECT_EQ(Hit(g, 24, 5), std::nullopt);  // the gap between two cells
   EXPECT_EQ(Hit(g, -3, 5), std::nullopt);
-  EXPECT_EQ(Hit(g, 0, 0), std::nullopt);   // corners of the square do not count
+  EXPECT_EQ(Hit(g, 0, 0), std::nullopt);  // corners of the square do not count
   EXPECT_EQ(Hit(g, 12, 0), (TPoint{0, 0}));
   EXPECT_EQ(Hit(g, 25, 11), (TPoint{1, 0}));
   EXPECT_EQ(Hit(g, 50 + 12, 75 + 23), (TPoint{2, 3}));
@@ -174,5 +174,5 @@ TEST(HitTest, AgreesWithTheOutlineDefinitionEverywhere) {
     }
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

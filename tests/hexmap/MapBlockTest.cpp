@@ -339,12 +339,12 @@ TEST_F(MapBlocks, CutThenUndoGivesTheMissionBackByteForByte) {
   const TMission original = *source;
   // The 19-cell brush around even column 10, row 10, ring by ring, and the
   // strip beside it: every one holds terrain in the base map.
-  const std::vector<TPoint> region{
-      {10, 10},                                                                     // centre
-      {10, 9},  {11, 9},  {11, 10}, {10, 11}, {9, 10},  {9, 9},                     // first ring
-      {10, 8},  {11, 8},  {12, 9},  {12, 10}, {12, 11}, {11, 11}, {10, 12}, {9, 11}, // second ring
-      {8, 11},  {8, 10},  {8, 9},   {9, 8},                                         //
-      {13, 11}, {14, 11}, {15, 11}, {16, 11}};                                      // strip
+  const std::vector<TPoint> region{{10, 10},                                                  // centre
+                                   {10, 9},  {11, 9},  {11, 10}, {10, 11}, {9, 10},  {9, 9},  // first ring
+                                   {10, 8},  {11, 8},  {12, 9},  {12, 10}, {12, 11}, {11, 11},
+                                   {10, 12}, {9, 11},                        // second ring
+                                   {8, 11},  {8, 10},  {8, 9},   {9, 8},     //
+                                   {13, 11}, {14, 11}, {15, 11}, {16, 11}};  // strip
   ASSERT_EQ(Set(region), Set(Region({10, 10}).Cells()));
   TMissionHistory history(*source);
   struct Case {
@@ -365,7 +365,8 @@ TEST_F(MapBlocks, CutThenUndoGivesTheMissionBackByteForByte) {
       for (int x = 0; x < 40; ++x) {
         const bool emptied = Set(c.emptied).count({x, y}) != 0;
         if (c.filter == ChangeShown) {
-          EXPECT_EQ(source->DFCells[y][x], emptied ? NoChangeDFCell : original.DFCells[y][x]) << x << "," << y;
+          EXPECT_EQ(source->DFCells[y][x], emptied ? NoChangeDFCell : original.DFCells[y][x])
+              << x << "," << y;
           EXPECT_EQ(source->Cells[y][x], original.Cells[y][x]) << x << "," << y;
         } else if (emptied) {
           EXPECT_EQ(source->Cells[y][x], TMissionCell{}) << x << "," << y;

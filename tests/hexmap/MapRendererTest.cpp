@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "graphics/IndexedImage.h"
 #include "base/Errors.h"
-#include "support/FakeGraphics.h"
+#include "graphics/IndexedImage.h"
 #include "hexmap/MapRenderer.h"
+#include "support/FakeGraphics.h"
 
 namespace vh {
 namespace {
@@ -16,7 +16,9 @@ const TPictureSets& Sets() {
   return *sets;
 }
 
-TMissionCell& At(TMission& m, int x, int y) { return m.Cells[static_cast<size_t>(y)][static_cast<size_t>(x)]; }
+TMissionCell& At(TMission& m, int x, int y) {
+  return m.Cells[static_cast<size_t>(y)][static_cast<size_t>(x)];
+}
 
 // A small map with a bit of everything: terrain, joined roads and rivers,
 // shops in their owners' colours, units of several sides, marks, a missing
@@ -159,7 +161,8 @@ TEST(MapRenderer, RefusesAMapWithoutCells) {
 TEST(MapRenderer, GoldenRenderingsOfTheSampleMap) {
   const auto m = SampleMission();
   TMapDrawOptions withMarks;
-  withMarks.Filter = DefaultMissFilter | FilterBit(mfShopMarks) | FilterBit(mfContentMarks) | FilterBit(mfAIMarks);
+  withMarks.Filter =
+      DefaultMissFilter | FilterBit(mfShopMarks) | FilterBit(mfContentMarks) | FilterBit(mfAIMarks);
   withMarks.ShowGrid = true;
   withMarks.Cursor = TPoint{2, 2};
   withMarks.CursorPhase = 1;
@@ -176,5 +179,5 @@ TEST(MapRenderer, GoldenRenderingsOfTheSampleMap) {
   EXPECT_EQ(test::Fnv1a(b.Pixels.data(), b.Pixels.size()), 0x845e39893ba668a7ull);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

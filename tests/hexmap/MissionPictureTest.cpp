@@ -5,14 +5,16 @@
 #include <memory>
 #include <set>
 
-#include "support/FakeGraphics.h"
 #include "hexmap/HexGeometry.h"
 #include "hexmap/MissionPicture.h"
+#include "support/FakeGraphics.h"
 
 namespace vh {
 namespace {
 
-const TPictureSets& Sets() { return test::SharedFakeSets(); }
+const TPictureSets& Sets() {
+  return test::SharedFakeSets();
+}
 constexpr auto Filter = FilterOf;
 
 THexPicture Over(THexPicture below, const THexPicture& above) {
@@ -25,9 +27,15 @@ THexPicture Owned(THexPicture p, unsigned owner) {
   return p;
 }
 
-const THexPicture& Part(int n) { return Sets().PartPictures[static_cast<size_t>(n)]; }
-const THexPicture& Unit(int n) { return Sets().UnitPictures[static_cast<size_t>(n)]; }
-const THexPicture& Layer(int k, int m) { return Sets().LayerPictures[static_cast<size_t>(k)][static_cast<size_t>(m)]; }
+const THexPicture& Part(int n) {
+  return Sets().PartPictures[static_cast<size_t>(n)];
+}
+const THexPicture& Unit(int n) {
+  return Sets().UnitPictures[static_cast<size_t>(n)];
+}
+const THexPicture& Layer(int k, int m) {
+  return Sets().LayerPictures[static_cast<size_t>(k)][static_cast<size_t>(m)];
+}
 
 class Composition : public ::testing::Test {
 protected:
@@ -63,7 +71,8 @@ TEST_F(Composition, DefaultFilterStacksTerrainObjectAndUnitInItsOwnersColours) {
 TEST_F(Composition, HiddenKindsAndAHiddenBaseMapLeaveThemOut) {
   At(1, 1) = {.Terrain = 5, .Obj = 100, .Vehicle = 3, .VehOwner = 2};
   const THexPicture unit = Owned(Unit(3), 2);
-  EXPECT_EQ(Draw(Filter({mfObjects, mfUnits, mfBaseMap}), {1, 1}), Over(Over(Sets().BackgroundHex, Part(100)), unit));
+  EXPECT_EQ(Draw(Filter({mfObjects, mfUnits, mfBaseMap}), {1, 1}),
+            Over(Over(Sets().BackgroundHex, Part(100)), unit));
   EXPECT_EQ(Draw(Filter({mfTerrain, mfBaseMap}), {1, 1}), Part(5));
   EXPECT_EQ(Draw(Filter({mfTerrain, mfUnits, mfBaseMap}), {1, 1}), Over(Part(5), unit));
   EXPECT_EQ(Draw(Filter({mfTerrain, mfObjects, mfUnits}), {1, 1}), Sets().BackgroundHex);
@@ -81,12 +90,15 @@ TEST_F(Composition, AShopColoursItsObjectAndMarksShowOnlyWhenAsked) {
   const THexPicture marked = Over(plain, Sets().CellMark());
   for (int bit : {mfShopMarks, mfContentMarks, mfAIMarks})
     EXPECT_EQ(Draw(DefaultMissFilter | FilterBit(bit), {4, 2}), marked) << bit;
-  EXPECT_EQ(Draw(Filter({mfTerrain, mfObjects, mfShopMarks, mfContentMarks, mfAIMarks, mfBaseMap}), {4, 2}), marked);
+  EXPECT_EQ(Draw(Filter({mfTerrain, mfObjects, mfShopMarks, mfContentMarks, mfAIMarks, mfBaseMap}), {4, 2}),
+            marked);
 
   // A cell with only an AI point shows the mark only under its own bit.
   At(5, 2).AIPoint = 0;
-  EXPECT_EQ(Draw(DefaultMissFilter | FilterBit(mfShopMarks) | FilterBit(mfContentMarks), {5, 2}), Sets().BackgroundHex);
-  EXPECT_EQ(Draw(DefaultMissFilter | FilterBit(mfAIMarks), {5, 2}), Over(Sets().BackgroundHex, Sets().CellMark()));
+  EXPECT_EQ(Draw(DefaultMissFilter | FilterBit(mfShopMarks) | FilterBit(mfContentMarks), {5, 2}),
+            Sets().BackgroundHex);
+  EXPECT_EQ(Draw(DefaultMissFilter | FilterBit(mfAIMarks), {5, 2}),
+            Over(Sets().BackgroundHex, Sets().CellMark()));
 }
 
 TEST_F(Composition, UnusualOwnersAndShopsLeavePicturesUncoloured) {
@@ -154,7 +166,8 @@ TEST_F(Composition, LineObjectsJoinTheirNeighbours) {
   At(3, 1).Obj = 1270;
   At(3, 3).Obj = 44;
   EXPECT_EQ(LineNeighbourMask(m, {3, 2}, 0), 9);
-  EXPECT_EQ(Draw(Filter({mfObjects, mfBaseMap}), {3, 2}), Over(Sets().BackgroundHex, Over(Sets().EmptyHex, Layer(0, 9))));
+  EXPECT_EQ(Draw(Filter({mfObjects, mfBaseMap}), {3, 2}),
+            Over(Sets().BackgroundHex, Over(Sets().EmptyHex, Layer(0, 9))));
   // Object 93 is kind 2, which neither joins 44 nor shares a kind with 1270.
   At(3, 2).Obj = 93;
   EXPECT_EQ(LineNeighbourMask(m, {3, 2}, 2), 0);
@@ -231,14 +244,16 @@ TEST_F(ChangeLayer, WithoutTheBaseMapAChangeShowsOnlyWhatItSetsPlusBaseMarks) {
   EXPECT_EQ(Draw(dfOnly | FilterBit(mfContentMarks), {1, 1}), marked);
   // No AI mark on a changed cell.
   EXPECT_EQ(Draw(dfOnly | FilterBit(mfAIMarks), {1, 1}), Over(Sets().BackgroundHex, Part(8)));
-  EXPECT_EQ(Draw(dfOnly | FilterBit(mfDFMarks), {1, 1}), Over(Over(Sets().BackgroundHex, Part(8)), Sets().DFMark()));
+  EXPECT_EQ(Draw(dfOnly | FilterBit(mfDFMarks), {1, 1}),
+            Over(Over(Sets().BackgroundHex, Part(8)), Sets().DFMark()));
 }
 
 TEST_F(ChangeLayer, UnchangedPartsFallBackToTheBaseMapWhenItIsShown) {
   const THexPicture unit = Owned(Unit(3), 2);
   const THexPicture object = Owned(Part(100), 3);  // the shop's colours
-  DFAt(1, 1) = {.Terrain = -1, .Obj = -1};  // removes the object
-  EXPECT_EQ(Draw(both, {1, 1}), Over(Over(Over(Sets().BackgroundHex, Part(5)), Sets().RemovedObjectMark()), unit));
+  DFAt(1, 1) = {.Terrain = -1, .Obj = -1};         // removes the object
+  EXPECT_EQ(Draw(both, {1, 1}),
+            Over(Over(Over(Sets().BackgroundHex, Part(5)), Sets().RemovedObjectMark()), unit));
   DFAt(1, 1) = {.Terrain = 6, .Obj = -2, .Vehicle = 10, .VehOwner = 5};
   EXPECT_EQ(Draw(both, {1, 1}), Over(Over(Over(Sets().BackgroundHex, Part(6)), object), Owned(Unit(10), 5)));
   // A line object put by a change is drawn as its own picture.
@@ -255,5 +270,5 @@ TEST_F(ChangeLayer, AChangedUnitWithOnlyAnOwnerOrOnlyATypeIsAChange) {
   EXPECT_EQ(Draw(dfOnly, {2, 2}), Over(Sets().BackgroundHex, Sets().MissingPicture));
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -299,7 +299,8 @@ struct TMemberSpan {
   size_t Offset, Size;
 };
 
-template <class Tuple> void AddSpans(const TMission& m, const Tuple& fields, std::vector<TMemberSpan>& spans) {
+template <class Tuple>
+void AddSpans(const TMission& m, const Tuple& fields, std::vector<TMemberSpan>& spans) {
   std::apply(
       [&](auto... field) {
         ((spans.push_back({static_cast<size_t>(reinterpret_cast<const char*>(&(m.*field)) -

@@ -73,7 +73,8 @@ MissionBytes RichMission() {
 
 TEST(MissionFileRead, EveryFieldOfARichMission) {
   MissionBytes b = RichMission();
-  TShopNames names = {{0, 0, "Intro|Red|3|Blue|5"}, {1, 24, "Bridgehead"}, {2, 16, "Castle"}, {3, 16, "Haven"}};
+  TShopNames names = {
+      {0, 0, "Intro|Red|3|Blue|5"}, {1, 24, "Bridgehead"}, {2, 16, "Castle"}, {3, 16, "Haven"}};
   TMission m = Parse(b.Build(), names);
   EXPECT_EQ(m.Width, 3);
   EXPECT_EQ(m.Height, 2);
@@ -306,7 +307,7 @@ TEST_F(MissionFileSave, LoadThenSaveKeepsWhatTheFileHolds) {
   EXPECT_EQ(GetU16(saved, 4), 278);
   ByteStream missOut(saved.begin() + 278, saved.begin() + 278 + 332);
   ByteStream missIn(b.Miss.begin(), b.Miss.end());
-  PutI16(missIn, 156 + 10, 3);  // StdProd reduced to two bits on load
+  PutI16(missIn, 156 + 10, 3);   // StdProd reduced to two bits on load
   EXPECT_EQ(missOut[13], 0x06);  // players 1 and 2 own a unit and a shop; neutral masked off
   missOut[13] = missIn[13];
   EXPECT_EQ(missOut, missIn);
@@ -314,7 +315,8 @@ TEST_F(MissionFileSave, LoadThenSaveKeepsWhatTheFileHolds) {
   size_t actnAt = GetU16(saved, 16), shopAt = GetU16(saved, 12), mapAt = GetU16(saved, 8);
   EXPECT_EQ(actnAt, 278u + 332);
   size_t actnLen = 8 + 6 * 6;
-  ByteStream actnIn(original.begin() + GetU16(original, 16), original.begin() + GetU16(original, 16) + actnLen);
+  ByteStream actnIn(original.begin() + GetU16(original, 16),
+                    original.begin() + GetU16(original, 16) + actnLen);
   // The one unit whose owner mask was unreadable is written with "no owner".
   PutU16(actnIn, 8 + 24 + 8, 0xFF03);
   EXPECT_EQ(ByteStream(saved.begin() + actnAt, saved.begin() + actnAt + actnLen), actnIn);
@@ -322,7 +324,9 @@ TEST_F(MissionFileSave, LoadThenSaveKeepsWhatTheFileHolds) {
 
   // SHOP rebuilt: shops in slot order, then cargo, then AI points in row order.
   EXPECT_EQ(GetU16(saved, shopAt + 4), 5);
-  auto rec = [&](int i) { return ByteStream(saved.begin() + shopAt + 6 + 80 * i, saved.begin() + shopAt + 86 + 80 * i); };
+  auto rec = [&](int i) {
+    return ByteStream(saved.begin() + shopAt + 6 + 80 * i, saved.begin() + shopAt + 86 + 80 * i);
+  };
   test::Record80 hq = b.Shop[1];
   PutU16(hq, 8, 2);
   EXPECT_EQ(rec(0), ByteStream(hq.begin(), hq.end()));
@@ -612,5 +616,5 @@ TEST_F(MissionFileSave, FailedSavesLeaveThePreviousFilesUntouched) {
     EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -242,5 +242,5 @@ TEST(MissionMasks, SingleBitMasksMapToSides) {
     EXPECT_EQ(MaskToSide(bad), NoSide);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

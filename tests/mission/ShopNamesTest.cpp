@@ -60,8 +60,8 @@ TEST(ShopNamesParse, AcceptsOnlyWellFormedEntries) {
 
 TEST(ShopNamesParse, ReportsTheLinesItSkipsButNotBlankOnes) {
   // CR, LF and CR LF each end one line; a zero byte ends the text.
-  const std::string text = std::string("a\r#0002:0016{x}\rb\n\n  \n#0001:0024{y\r\n#0003:0016{z}\r\n") + '\0' +
-                           "after the end\r\n";
+  const std::string text = std::string("a\r#0002:0016{x}\rb\n\n  \n#0001:0024{y\r\n#0003:0016{z}\r\n") +
+                           '\0' + "after the end\r\n";
   const ByteStream plain(text.begin(), text.end());
   std::vector<int> skipped;
   EXPECT_EQ(ParseShopNames(plain, "test.txt", &skipped).size(), 2u);

@@ -17,7 +17,9 @@ ByteStream Coded(int32_t n, std::initializer_list<uint8_t> data) {
   return s;
 }
 
-std::string Text(const ByteStream& b) { return std::string(b.begin(), b.end()); }
+std::string Text(const ByteStream& b) {
+  return std::string(b.begin(), b.end());
+}
 
 TEST(TPWMDecode, HandMadeVectors) {
   EXPECT_TRUE(DecompressTPWM(Coded(0, {})).empty());
@@ -45,10 +47,10 @@ TEST(TPWMDecode, BadReferencesAreRangeErrors) {
 }
 
 TEST(TPWMDecode, TruncatedDataIsAReadError) {
-  EXPECT_THROW(DecompressTPWM(ByteStream{1, 0}), EReadError);                 // no full length
-  EXPECT_THROW(DecompressTPWM(Coded(4, {0x00, 'a', 'b'})), EReadError);      // literals missing
-  EXPECT_THROW(DecompressTPWM(Coded(4, {})), EReadError);                    // no flag byte
-  EXPECT_THROW(DecompressTPWM(Coded(9, {0x40, 'a', 0x10})), EReadError);     // half a reference
+  EXPECT_THROW(DecompressTPWM(ByteStream{1, 0}), EReadError);             // no full length
+  EXPECT_THROW(DecompressTPWM(Coded(4, {0x00, 'a', 'b'})), EReadError);   // literals missing
+  EXPECT_THROW(DecompressTPWM(Coded(4, {})), EReadError);                 // no flag byte
+  EXPECT_THROW(DecompressTPWM(Coded(9, {0x40, 'a', 0x10})), EReadError);  // half a reference
   // A huge announced length with little data fails cleanly, without a huge allocation.
   EXPECT_THROW(DecompressTPWM(Coded(0x7FFFFFFF, {0x00, 'a'})), EReadError);
 }
@@ -82,5 +84,5 @@ TEST(TPWMRoundTrip, EncoderOutputDecodesToTheInput) {
   }
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

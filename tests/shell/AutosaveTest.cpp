@@ -179,9 +179,9 @@ TEST_F(Autosave, RestoreOpensTheCopyAsTheUnsavedOriginal) {
   EXPECT_EQ(w->Mission().FileName, original);
   EXPECT_TRUE(w->MissView()->IsModified());
   EXPECT_EQ(w->Mission().Cells, edited.Cells);
-  EXPECT_EQ(w->Mission().DFNr, 2);  // the layer that was shown
+  EXPECT_EQ(w->Mission().DFNr, 2);             // the layer that was shown
   EXPECT_EQ(ReadWholeFile(original), onDisk);  // nothing saved by itself
-  EXPECT_TRUE(CopiesOnDisk().empty());       // the dead editor's copy is taken over
+  EXPECT_TRUE(CopiesOnDisk().empty());         // the dead editor's copy is taken over
 
   w->Save();
   TMission saved;
@@ -268,8 +268,8 @@ TEST_F(Autosave, FailingRecoveryFolderShowsOneLineAndRetries) {
   CheckAt(autosave, t0 + 3s);
   autosave->Flush();
   EXPECT_EQ(failures, 1);
-  EXPECT_TRUE(frame->statusBar()->currentMessage().contains("Recovery copy not written")) <<
-      frame->statusBar()->currentMessage().toStdString();
+  EXPECT_TRUE(frame->statusBar()->currentMessage().contains("Recovery copy not written"))
+      << frame->statusBar()->currentMessage().toStdString();
   for (int s = 4; s < 130; ++s)
     CheckAt(autosave, t0 + std::chrono::seconds(s));
   autosave->Flush();
@@ -281,5 +281,5 @@ TEST_F(Autosave, FailingRecoveryFolderShowsOneLineAndRetries) {
   EXPECT_EQ(CopiesOnDisk().size(), 1u);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

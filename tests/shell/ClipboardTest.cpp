@@ -15,8 +15,8 @@
 
 #include "hexmap/PaintTools.h"
 #include "shell/FrameFixture.h"
-#include "shell/MapMouse.h"
 #include "shell/MainStatusBar.h"
+#include "shell/MapMouse.h"
 #include "views/COMPMissView.h"
 
 namespace vh {
@@ -177,11 +177,11 @@ TEST_F(ClipboardFixture, CopyInOneWindowPasteIntoAnotherSaveAndFindTheCells) {
   saved.LoadFromFile(targetPath);
   const TMission& source = from.Mission();
   const std::pair<TPoint, TPoint> landed[] = {
-      {{10, 6}, {21, 18}},                      // the middle
-      {{10, 5}, {21, 17}}, {{10, 7}, {21, 19}},  // up, down
-      {{11, 5}, {22, 18}}, {{11, 6}, {22, 19}},  // upper and lower right
-      {{9, 5}, {20, 18}},  {{9, 6}, {20, 19}},   // upper and lower left
-      {{12, 6}, {23, 18}}, {{8, 4}, {19, 16}}, {{12, 8}, {23, 20}},  // two columns away
+      {{10, 6}, {21, 18}},                                            // the middle
+      {{10, 5}, {21, 17}}, {{10, 7}, {21, 19}},                       // up, down
+      {{11, 5}, {22, 18}}, {{11, 6}, {22, 19}},                       // upper and lower right
+      {{9, 5}, {20, 18}},  {{9, 6}, {20, 19}},                        // upper and lower left
+      {{12, 6}, {23, 18}}, {{8, 4}, {19, 16}},  {{12, 8}, {23, 20}},  // two columns away
   };
   for (auto [s, t] : landed) {
     const TMissionCell &got = saved.Cells[t.y][t.x], &want = source.Cells[s.y][s.x];

@@ -20,6 +20,7 @@
 #include <functional>
 
 #include "config/Installation.h"
+#include "mission/StdData.h"
 #include "shell/CommandLine.h"
 #include "shell/DLGConfig.h"
 #include "shell/DLGNewMission.h"
@@ -29,7 +30,6 @@
 #include "shell/HistoryDock.h"
 #include "shell/MainLayout.h"
 #include "shell/MainStatusBar.h"
-#include "mission/StdData.h"
 #include "views/COMPMissView.h"
 #include "views/OverviewMap.h"
 
@@ -60,8 +60,7 @@ using test::FlushDeletes;
 namespace fs = std::filesystem;
 
 // Runs `answer` on the next modal dialog of type D as soon as it shows.
-template <class D, class F>
-void OnNextDialog(F answer) {
+template <class D, class F> void OnNextDialog(F answer) {
   QTimer::singleShot(0, [answer] {
     auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
     ASSERT_NE(d, nullptr);
@@ -401,10 +400,10 @@ TEST(Layout, WindowsFromScreensThatAreGoneComeBackOntoOne) {
   };
   // Beyond every screen, hanging over its edge, larger than it, and a tiny
   // window as a start with a large scale factor leaves it.
-  for (const QRect& where :
-       {QRect(screen.right() + 2000, screen.bottom() + 1500, 400, 300), QRect(screen.x() - 300, screen.y() - 20, 400, 300),
-        QRect(screen.x() + 10, screen.y() + 10, screen.width() * 3, screen.height() * 2),
-        QRect(screen.x(), screen.y(), 120, 90)}) {
+  for (const QRect& where : {QRect(screen.right() + 2000, screen.bottom() + 1500, 400, 300),
+                             QRect(screen.x() - 300, screen.y() - 20, 400, 300),
+                             QRect(screen.x() + 10, screen.y() + 10, screen.width() * 3, screen.height() * 2),
+                             QRect(screen.x(), screen.y(), 120, 90)}) {
     const QByteArray geometry = savedAt(where);
     QWidget w;
     ASSERT_TRUE(RestoreOnScreen(w, geometry, QSize(320, 240)));
@@ -506,9 +505,10 @@ TEST_F(Desktop, HelpShowsTheMouseAndTheKeys) {
     return text;
   };
   const QString text = helpText();
-  for (const char* shown : {"Ctrl+W", "F3", "Ctrl+Shift+Z", "F7", "Ctrl++", "Ctrl+-", "Ctrl+0", "Ctrl+Shift+H",
-                            "Ctrl+Shift+O", "Ctrl+Shift+E", "Edit > History", "View > Overview", "Tools > Fill",
-                            "Pick", "Ctrl + wheel", "Shift + wheel", "Middle drag", "Arrow keys", "Ctrl + left click"})
+  for (const char* shown :
+       {"Ctrl+W", "F3", "Ctrl+Shift+Z", "F7", "Ctrl++", "Ctrl+-", "Ctrl+0", "Ctrl+Shift+H", "Ctrl+Shift+O",
+        "Ctrl+Shift+E", "Edit > History", "View > Overview", "Tools > Fill", "Pick", "Ctrl + wheel",
+        "Shift + wheel", "Middle drag", "Arrow keys", "Ctrl + left click"})
     EXPECT_TRUE(text.contains(QString::fromLatin1(shown))) << shown;
   // The keys are the menus' own: one added later is there too.
   QAction* added = frame->ToolsMenu->addAction(QStringLiteral("&Something New"));
@@ -550,5 +550,5 @@ TEST_F(Desktop, HistoryAndOverviewHaveKeysAndStandInTheWindowMenu) {
   }
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -137,5 +137,5 @@ TEST_F(Dialogs, AboutBoxNamesTheProgram) {
   EXPECT_TRUE(d.windowTitle().contains("Varnholt Editor"));
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -10,13 +10,13 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "graphics/PictureSets.h"
 #include "shell/DLGUtility.h"
 #include "shell/FrameFixture.h"
 #include "shell/MapMouse.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/DLGSettings.h"
 #include "tools/MDIPicturesForm.h"
-#include "graphics/PictureSets.h"
 #include "views/COMPMissView.h"
 
 namespace vh {
@@ -139,8 +139,8 @@ TEST_F(Editing, TheGeneratorFollowsTheCurrentWindowAndTransfersIntoItsMap) {
   EXPECT_FALSE(frame->GenerateMapItem->isChecked());
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh
 
 namespace vh {
 namespace {
@@ -192,5 +192,5 @@ TEST_F(Editing, ScreenshotsOfTheWholeEditor) {
   b->grab().save(QString::fromLocal8Bit(dir) + "/after-transfer.png");
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

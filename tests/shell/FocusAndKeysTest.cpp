@@ -18,8 +18,8 @@
 
 #include "shell/FrameFixture.h"
 #include "shell/HistoryDock.h"
-#include "shell/MapMouse.h"
 #include "shell/MainStatusBar.h"
+#include "shell/MapMouse.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/COMPSpinEdit.h"
 #include "tools/MDIPicturesForm.h"
@@ -148,7 +148,8 @@ TEST_F(FocusAndKeys, CtrlZInAFieldTakesBackItsTypingThenTheMissionsSteps) {
   ASSERT_EQ(ShopEnergy(second, 0), 222);
   // The field has typing of its own: it goes first.
   Press(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_TRUE(palette->EnergyEdit->hasFocus() || palette->EnergyEdit->isAncestorOf(QApplication::focusWidget()));
+  EXPECT_TRUE(palette->EnergyEdit->hasFocus() ||
+              palette->EnergyEdit->isAncestorOf(QApplication::focusWidget()));
   EXPECT_NE(map.Mission().Cell({3, 3}).Terrain, painted) << "the stroke waits until the field is done";
   // After Tab the next field has nothing to take back: Ctrl+Z undoes the
   // energy step, then the stroke.
@@ -169,7 +170,8 @@ TEST_F(FocusAndKeys, TheLayerCounterGivesTheFocusBackAndToolKeysWorkOutsideTextF
   QStyleOptionSpinBox option;
   option.initFrom(counter);
   option.subControls = QStyle::SC_All;
-  const QRect up = counter->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, counter);
+  const QRect up =
+      counter->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, counter);
   QTest::mouseClick(counter, Qt::LeftButton, {}, up.center());
   QApplication::processEvents();
   EXPECT_EQ(counter->value(), 1);
@@ -282,15 +284,19 @@ TEST_F(FocusAndKeys, ArrowKeysMoveTheCursorAndCtrlClickPicks) {
   const int16_t there = map.Mission().Cell({12, 3}).Terrain;
   ASSERT_NE(there, -1);
   RightClick(*palette->TerSelector, {0, 0});
-  Mouse(map, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, CentreOf(map, {12, 3}), Qt::ControlModifier);
-  Mouse(map, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CentreOf(map, {12, 3}), Qt::ControlModifier);
+  Mouse(map, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, CentreOf(map, {12, 3}),
+        Qt::ControlModifier);
+  Mouse(map, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CentreOf(map, {12, 3}),
+        Qt::ControlModifier);
   EXPECT_EQ(palette->TerSelector->CurrentValue(), there);
   EXPECT_EQ(map.CursorPos(), (TPoint{12, 3}));
   // Dragged on, the pick's press paints nothing either.
   RightClick(*palette->TerSelector, {0, 0});
-  Mouse(map, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, CentreOf(map, {12, 3}), Qt::ControlModifier);
+  Mouse(map, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, CentreOf(map, {12, 3}),
+        Qt::ControlModifier);
   Mouse(map, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, CentreOf(map, {14, 3}), Qt::ControlModifier);
-  Mouse(map, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CentreOf(map, {14, 3}), Qt::ControlModifier);
+  Mouse(map, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CentreOf(map, {14, 3}),
+        Qt::ControlModifier);
   EXPECT_EQ(palette->TerSelector->CurrentValue(), there);
   EXPECT_EQ(map.History().Count(), 0u);
   EXPECT_FALSE(second->isWindowModified());

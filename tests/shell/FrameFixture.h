@@ -114,4 +114,4 @@ protected:
   std::vector<std::string> optionsAnswers;
 };
 
-} // namespace vh::test
+}  // namespace vh::test

@@ -296,5 +296,5 @@ TEST_F(Frame, ACancelWhileTheProgramClosesKeepsEveryWindow) {
   EXPECT_FALSE(text.isEmpty());
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

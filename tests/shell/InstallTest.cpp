@@ -5,7 +5,7 @@
 #include "config/IniFile.h"
 #include "config/Installation.h"
 #include "shell/FrameFixture.h"
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 namespace {
@@ -63,5 +63,5 @@ TEST_F(Install, InstalledEditorStartsFromItsShareFolderAndCreatesTheUsersSetting
   EXPECT_FALSE(fs::exists(bin + "vhedit.ini"));
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -69,4 +69,4 @@ inline void KeyOn(TEckView& view, int key, Qt::KeyboardModifiers mods = Qt::Cont
   QTest::keyClick(&view, static_cast<Qt::Key>(key), mods);
 }
 
-} // namespace vh::test
+}  // namespace vh::test

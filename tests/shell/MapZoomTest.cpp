@@ -8,8 +8,8 @@
 
 #include "config/IniFile.h"
 #include "shell/FrameFixture.h"
-#include "shell/MapMouse.h"
 #include "shell/MainStatusBar.h"
+#include "shell/MapMouse.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/MDIPicturesForm.h"
 #include "views/COMPMissView.h"

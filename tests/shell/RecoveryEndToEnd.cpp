@@ -25,11 +25,14 @@ protected:
     iniFile = WriteIni("test.ini", "AutosaveSeconds=2\r\nRecoveryDir=" + recoveryDir + "\r\n");
     original = ReadWholeFile(mission);
   }
-  void StartEditor(const std::vector<std::string>& files) { editor = EditorEndToEnd::StartEditor(iniFile, files); }
+  void StartEditor(const std::vector<std::string>& files) {
+    editor = EditorEndToEnd::StartEditor(iniFile, files);
+  }
   std::vector<fs::path> RecoveryCopies() {
     std::vector<fs::path> found;
     std::error_code ec;
-    for (auto it = fs::recursive_directory_iterator(recoveryDir, ec); !ec && it != fs::end(it); it.increment(ec))
+    for (auto it = fs::recursive_directory_iterator(recoveryDir, ec); !ec && it != fs::end(it);
+         it.increment(ec))
       if (it->path().extension() == ".rec")
         found.push_back(it->path());
     return found;
@@ -54,7 +57,8 @@ TEST_F(RecoveryEndToEnd, PaintedCellsSurviveAKilledEditor) {
   X("mousemove --window " + frameId + " 80 190");
   X("mousedown 1");
   for (int step = 1; step <= 12; ++step)
-    X("mousemove --window " + frameId + " " + std::to_string(80 + 20 * step) + " " + std::to_string(190 + 6 * step));
+    X("mousemove --window " + frameId + " " + std::to_string(80 + 20 * step) + " " +
+      std::to_string(190 + 6 * step));
   X("mouseup 1");
 
   // AutosaveSeconds=2: a copy follows shortly after the stroke.
@@ -95,5 +99,5 @@ TEST_F(RecoveryEndToEnd, PaintedCellsSurviveAKilledEditor) {
   EXPECT_EQ(saved.Cells, painted.Cells);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -17,8 +17,8 @@
 
 #include "shell/DLGUtility.h"
 #include "shell/FrameFixture.h"
-#include "shell/MapMouse.h"
 #include "shell/HistoryDock.h"
+#include "shell/MapMouse.h"
 #include "tools/COMPMultiSelView.h"
 #include "tools/DLGSettings.h"
 #include "tools/MDIPicturesForm.h"

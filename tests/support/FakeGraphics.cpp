@@ -49,16 +49,22 @@ namespace {
 bool OnSide(int side, int r, int c) {
   const int inset = HexRowInset[static_cast<size_t>(r)];
   switch (side) {
-  case 0: return r == 0 && c >= 8 && c < 16;
-  case 1: return r < 12 && c == 23 - inset;
-  case 2: return r >= 12 && c == 23 - inset;
-  case 3: return r == 23 && c >= 8 && c < 16;
-  case 4: return r >= 12 && c == inset;
-  default: return r < 12 && c == inset;
+  case 0:
+    return r == 0 && c >= 8 && c < 16;
+  case 1:
+    return r < 12 && c == 23 - inset;
+  case 2:
+    return r >= 12 && c == 23 - inset;
+  case 3:
+    return r == 23 && c >= 8 && c < 16;
+  case 4:
+    return r >= 12 && c == inset;
+  default:
+    return r < 12 && c == inset;
   }
 }
 
-} // namespace
+}  // namespace
 
 THexPicture FakeToolPart(int part) {
   THexPicture p;
@@ -99,7 +105,8 @@ ByteStream FakeLibraryFile(int lib, int unitRecords) {
   }
   filler(static_cast<size_t>(layout.DataOffset), 0x5A);
   for (int i = 0; i < layout.PictureCount; ++i) {
-    filler(static_cast<size_t>(layout.DataOffset) + static_cast<size_t>(i) * layout.RecordSize + layout.PictureOffset,
+    filler(static_cast<size_t>(layout.DataOffset) + static_cast<size_t>(i) * layout.RecordSize +
+               layout.PictureOffset,
            0xEE);
     if (lib == libPalette)
       AppendBytes(out, FakePaletteRecord(i));
@@ -159,12 +166,12 @@ TPalette FakePalette() {
   }
   for (int b = 1; b <= 7; ++b)
     set(b, 60 + 25 * b, 60 + 25 * b, 60 + 25 * b);  // neutral greys
-  const int owners[8][3] = {{220, 40, 40}, {40, 80, 230}, {40, 200, 60}, {230, 210, 40},
+  const int owners[8][3] = {{220, 40, 40},  {40, 80, 230},  {40, 200, 60},   {230, 210, 40},
                             {40, 200, 210}, {200, 60, 210}, {240, 240, 240}, {240, 140, 30}};
   for (int o = 0; o < 8; ++o)
     for (int b = 1; b <= 7; ++b)
-      set(OwnerColourBase[static_cast<size_t>(o)] + b, owners[o][0] * (4 + b) / 11, owners[o][1] * (4 + b) / 11,
-          owners[o][2] * (4 + b) / 11);
+      set(OwnerColourBase[static_cast<size_t>(o)] + b, owners[o][0] * (4 + b) / 11,
+          owners[o][1] * (4 + b) / 11, owners[o][2] * (4 + b) / 11);
   set(EmptyCellColour, 70, 60, 50);
   set(GridColour, 10, 10, 10);
   set(FakeDFMarkColour, 255, 0, 255);
@@ -192,7 +199,8 @@ THexPicture FakePartPicture(int i) {
       } else {  // object-like: a diamond on a transparent ground
         const int d = std::abs(2 * r - 23) + std::abs(2 * c - 23);
         if (d < 16)
-          p.At(r, c) = (r == 10 || r == 13) ? static_cast<uint8_t>(1 + c % 7) : static_cast<uint8_t>(8 + i % 230);
+          p.At(r, c) =
+              (r == 10 || r == 13) ? static_cast<uint8_t>(1 + c % 7) : static_cast<uint8_t>(8 + i % 230);
       }
     }
   StampNumber(p, i & 0xFF, 1, 9);
@@ -246,7 +254,7 @@ THexPicture FakeMark(uint8_t colour, int row) {
   return p;
 }
 
-} // namespace
+}  // namespace
 
 TPictureSets MakeFakeSets(int partCount, int unitCount) {
   TPictureSets sets;
@@ -290,4 +298,4 @@ uint64_t Fnv1a(const uint8_t* data, size_t size) {
   return h;
 }
 
-} // namespace vh::test
+}  // namespace vh::test

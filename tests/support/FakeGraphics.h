@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "graphics/PictureSets.h"
 #include "base/ByteIO.h"
+#include "graphics/PictureSets.h"
 #include "support/TempDir.h"
 
 namespace vh::test {
@@ -56,4 +56,4 @@ const TPictureSets& SharedFakeSets();
 // 64-bit FNV-1a over bytes.
 uint64_t Fnv1a(const uint8_t* data, size_t size);
 
-} // namespace vh::test
+}  // namespace vh::test

@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   fs::path dir = argv[1];
-  for (const char* sub : {"mission_reader", "shop_names", "tpwm_decoder", "map_block", "mission_json", "settings_ini"})
+  for (const char* sub :
+       {"mission_reader", "shop_names", "tpwm_decoder", "map_block", "mission_json", "settings_ini"})
     fs::create_directories(dir / sub);
   auto put = [&](const char* sub, const std::string& name, const ByteStream& bytes) {
     WriteWholeFile((dir / sub / name).string(), bytes);
@@ -35,10 +36,12 @@ int main(int argc, char** argv) {
   rich.Terrain = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
   rich.Obj = {90, 1270, -1, 44};
   rich.Units = {0x0102, 0x4003, 0xFFFF, 0x2005};
-  rich.Shop = {test::ShopRecord(1, 1, 0x0100, 0x01), test::ContentRecord(0, {1, 2, -1, -1, -1, -1, -1, -1}, 2),
-               test::AIRecord(5, true, 1, 2, 3, 4), test::ShopRecord(6, 16, 0x8000, 0x40)};
+  rich.Shop = {test::ShopRecord(1, 1, 0x0100, 0x01),
+               test::ContentRecord(0, {1, 2, -1, -1, -1, -1, -1, -1}, 2), test::AIRecord(5, true, 1, 2, 3, 4),
+               test::ShopRecord(6, 16, 0x8000, 0x40)};
   rich.MapBody = ByteStream(40, 0x11);
-  rich.Layers = {ByteStream{1, 0, 5, 0, 0xFE, 0xFF, 0xFF, 0xFF}, ByteStream{}, ByteStream{2, 0, 0xFF, 0xFF, 0xFF, 0xFF, 3, 4}};
+  rich.Layers = {ByteStream{1, 0, 5, 0, 0xFE, 0xFF, 0xFF, 0xFF}, ByteStream{},
+                 ByteStream{2, 0, 0xFF, 0xFF, 0xFF, 0xFF, 3, 4}};
   put("mission_reader", "rich_4x3", rich.Build());
   // The same mission as vhmission dump prints it.
   {
@@ -57,10 +60,11 @@ int main(int argc, char** argv) {
   put("mission_reader", "tolerated", forged);
 
   // A vhedit.ini as the editor leaves it.
-  const std::string ini =
-      "[General]\r\nVarnholtDir=C:\\Games\\Varnholt\\\r\nTxtFilesDir=GER\r\nToolBar=1\r\nAutosaveSeconds=120\r\n"
-      "UndoLimit=0x10\r\n[VH2Players]\r\nPlayerName1=\"Red\"\r\nPlayerColor1=3\r\n[Generator]\r\nRoughness=140\r\n"
-      "TerrainType=1\r\nSeed=42\r\n[Layout]\r\nMaximized=1\r\n; a comment\r\n";
+  const std::string ini = "[General]\r\nVarnholtDir=C:\\Games\\Varnholt\\\r\nTxtFilesDir=GER\r\nToolBar="
+                          "1\r\nAutosaveSeconds=120\r\n"
+                          "UndoLimit=0x10\r\n[VH2Players]\r\nPlayerName1=\"Red\"\r\nPlayerColor1=3\r\n["
+                          "Generator]\r\nRoughness=140\r\n"
+                          "TerrainType=1\r\nSeed=42\r\n[Layout]\r\nMaximized=1\r\n; a comment\r\n";
   put("settings_ini", "vhedit.ini", ByteStream(ini.begin(), ini.end()));
 
   std::string names = "\r\n#0000:0000{Intro|Red|3|Blue|5}\r\n#0001:0024{Name}\r\n#0002:0016{Sh\x81p}\r\n";
@@ -84,8 +88,10 @@ int main(int argc, char** argv) {
   TCellSet cells;
   for (int x = 0; x < 3; ++x)
     cells.Add({x, 2});
-  put("map_block", "three_cells", EncodeBlock(CopyBlock(m, DefaultMissFilter | FilterBit(mfShopMarks), cells)));
+  put("map_block", "three_cells",
+      EncodeBlock(CopyBlock(m, DefaultMissFilter | FilterBit(mfShopMarks), cells)));
   m.DFCells[2][1] = TDFCell{4, -2, 5, 2};
-  put("map_block", "change_layer", EncodeBlock(CopyBlock(m, DefaultMissFilter | FilterBit(mfDFLayer), cells)));
+  put("map_block", "change_layer",
+      EncodeBlock(CopyBlock(m, DefaultMissFilter | FilterBit(mfDFLayer), cells)));
   return 0;
 }

@@ -70,7 +70,7 @@ struct MissionBytes {
   std::vector<uint16_t> Units;        // default: all 0xFFFF
   std::vector<Record80> Shop;
   ByteStream MapBody;
-  std::vector<ByteStream> Layers;     // one chunk each, tags DF00, DF01, ...
+  std::vector<ByteStream> Layers;  // one chunk each, tags DF00, DF01, ...
   int LayerCountOverride = -1;
   // Chunks are written in this order; readers must follow the directory.
   std::vector<std::string> Order{"MISS", "ACTN", "SHOP", "MAP", "DF"};
@@ -120,4 +120,4 @@ struct MissionBytes {
   }
 };
 
-} // namespace vh::test
+}  // namespace vh::test

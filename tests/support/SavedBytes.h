@@ -14,4 +14,4 @@ inline ByteStream SavedBytes(const TMission& m) {
   return bytes;
 }
 
-} // namespace vh::test
+}  // namespace vh::test

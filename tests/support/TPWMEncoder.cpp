@@ -38,4 +38,4 @@ ByteStream CompressTPWM(std::span<const uint8_t> plain) {
   return out;
 }
 
-} // namespace vh::test
+}  // namespace vh::test

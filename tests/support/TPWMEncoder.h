@@ -12,4 +12,4 @@ namespace vh::test {
 // produce coded shop name files.
 ByteStream CompressTPWM(std::span<const uint8_t> plain);
 
-} // namespace vh::test
+}  // namespace vh::test

@@ -50,4 +50,4 @@ private:
   std::string path_;
 };
 
-} // namespace vh::test
+}  // namespace vh::test

@@ -103,9 +103,9 @@ TEST(ContentView, SlotsLoadsClearsAndChangeEvents) {
   EXPECT_EQ(changes, 1);
   EXPECT_FALSE(shop.IsEmpty());
   EXPECT_EQ(ShownCell(shop, {3, 3}), InsideOnly(FakeSets().Unit(9)));
-  EXPECT_FALSE(shop.SetSlot({3, 3}, 9)); // the value it holds: no change
+  EXPECT_FALSE(shop.SetSlot({3, 3}, 9));  // the value it holds: no change
   EXPECT_EQ(changes, 1);
-  EXPECT_TRUE(shop.SetSlot({1, 2}, 4)); // slot 1 * 4 + 2
+  EXPECT_TRUE(shop.SetSlot({1, 2}, 4));  // slot 1 * 4 + 2
   EXPECT_EQ(shop.Slots()[6], 4);
   EXPECT_EQ(changes, 2);
   shop.Clear(true);
@@ -116,7 +116,7 @@ TEST(ContentView, SlotsLoadsClearsAndChangeEvents) {
   unit.VehContent = true;
   unit.SetupGrid();
   EXPECT_EQ(unit.GridSize(), (TPoint{2, 4}));
-  unit.LoadSlots(stored, false); // slot 15 filled, beyond a unit's 8
+  unit.LoadSlots(stored, false);  // slot 15 filled, beyond a unit's 8
   EXPECT_TRUE(unit.IsEmpty());
   TContentView::TUnitSlots units{1, -1, -1, -1, -1, -1, -1, 2};
   unit.LoadUnitSlots(units, true);
@@ -145,19 +145,19 @@ TEST(SlotDialogs, EditProductionIgnoresUnitTypeZeroAndErasesWithEmptyCells) {
   EXPECT_EQ(produce.HexSpace(), 1);
   EXPECT_FALSE(produce.HasCursor());
 
-  LeftClick(units, {0, 0}); // either button moves the dialog's selector
+  LeftClick(units, {0, 0});  // either button moves the dialog's selector
   ASSERT_EQ(units.CurrentValue(), 0);
   LeftClick(produce, {0, 0});
   LeftClick(produce, {2, 0});
   EXPECT_EQ(produce.Slots(), (TProduceView::TSlots{3, 4, -1, -1}));
 
-  RightClick(units, {7, 1}); // type 19
+  RightClick(units, {7, 1});  // type 19
   Press(produce, {2, 0}, Qt::LeftButton);
   QTest::mouseMove(&produce, CellCentre(produce, {3, 0}));
   Release(produce, {3, 0}, Qt::LeftButton);
   EXPECT_EQ(produce.Slots(), (TProduceView::TSlots{3, 4, 19, 19}));
 
-  LeftClick(units, {6, 5}); // empty: erases
+  LeftClick(units, {6, 5});  // empty: erases
   LeftClick(produce, {0, 0});
   EXPECT_EQ(produce.Slots(), (TProduceView::TSlots{-1, 4, 19, 19}));
 
@@ -173,7 +173,7 @@ TEST(SlotDialogs, EditContentWritesTheChosenUnitWithoutChangeForTheSameValue) {
   int changes = 0;
   dialog.Content->OnChange = [&](TEckView*) { ++changes; };
   LeftClick(*dialog.VehSelector, {0, 0});
-  LeftClick(*dialog.Content, {3, 3}); // type 0 is fine in a content
+  LeftClick(*dialog.Content, {3, 3});  // type 0 is fine in a content
   EXPECT_EQ(dialog.Content->Slots()[15], 0);
   EXPECT_EQ(changes, 1);
   LeftClick(*dialog.Content, {3, 3});
@@ -185,5 +185,5 @@ TEST(SlotDialogs, EditContentWritesTheChosenUnitWithoutChangeForTheSameValue) {
   EXPECT_TRUE(dialog.Content->IsEmpty());
 }
 
-} // namespace
-} // namespace vh::test
+}  // namespace
+}  // namespace vh::test

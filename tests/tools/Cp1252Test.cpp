@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 namespace vh {
 namespace {

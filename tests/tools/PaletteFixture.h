@@ -134,4 +134,4 @@ protected:
   ScopedAnomalySink beepScope{&beeps};
 };
 
-} // namespace vh::test
+}  // namespace vh::test

@@ -331,7 +331,8 @@ TEST_F(TPaletteSelectors, MissingAndShortSelectionFilesLeaveAUsablePalette) {
   EXPECT_FALSE(p.PickPicture(5, 5, 0xFFFF));
 
   // A program directory whose name is no ASCII is named as it is.
-  const std::string umlautDir = other.File("Pr\xC3\xBC" "fung");  // UTF-8, as the file system has it
+  const std::string umlautDir = other.File("Pr\xC3\xBC"
+                                           "fung");  // UTF-8, as the file system has it
   std::filesystem::create_directories(umlautDir);
   TMDIPictures named(Sets(), umlautDir);
   EXPECT_TRUE(named.SetupError().contains(QString::fromUtf8("Pr\u00FCfung/terrain.sel")))

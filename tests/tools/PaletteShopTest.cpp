@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
-#include <QWheelEvent>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "tools/COMPContentView.h"
 #include "tools/COMPMultiSelView.h"
@@ -54,12 +54,12 @@ protected:
     PaletteTest::SetUp();
     view = MakeView();
     TMission& m = view->Mission();
-    m.Cell({1, 1}).Obj = 140; // drawn in its owner's colours
+    m.Cell({1, 1}).Obj = 140;  // drawn in its owner's colours
     m.NewShop({1, 1});
     m.NewShop({2, 2});
     m.NewShop({4, 4});
     m.NewShop({5, 5});
-    m.DeleteShop({4, 4}); // shops 0, 1 and 3 remain
+    m.DeleteShop({4, 4});  // shops 0, 1 and 3 remain
     m.GetShop(3)->Name = "Harbour";
     m.Players[0].Name = "Red";
     m.Players[6].Name = "Nobody";
@@ -71,9 +71,7 @@ protected:
     palette->AttachMissionView(view.get());
   }
 
-
   TMission& M() { return view->Mission(); }
-
 };
 
 TEST_F(TPaletteShop, StartsEmptyAndDisabledWithoutAMission) {
@@ -111,7 +109,7 @@ TEST_F(TPaletteShop, AttachListsTheShopsAndNamesTheOwners) {
 
   // Following a shop cell fills the fields without changing the mission.
   const uint64_t changes = M().ChangeCount;
-  M().GetShop(1)->Energy = 1500; // beyond the field: shown limited, not stored
+  M().GetShop(1)->Energy = 1500;  // beyond the field: shown limited, not stored
   MoveMapCursor({2, 2});
   EXPECT_EQ(palette->CurrentShop(), 1);
   EXPECT_EQ(palette->ShopButton->text(), "&Delete");
@@ -156,7 +154,7 @@ TEST_F(TPaletteShop, NewTakesTheFreeIndexAndItsListPositionDeleteKeepsTheOthers)
   EXPECT_EQ(palette->TypeComboBox->currentText(), "Town");
   EXPECT_EQ(palette->ShopNameEdit->text(), "Shop Nr. 2");
   EXPECT_TRUE(palette->PriorityEdit->isEnabled());
-  EXPECT_EQ(ShownCell(*view, {6, 6}), Composed(*view, {6, 6})); // the shop mark is drawn
+  EXPECT_EQ(ShownCell(*view, {6, 6}), Composed(*view, {6, 6}));  // the shop mark is drawn
 
   // Delete: the entry goes, the others keep their numbers.
   MoveMapCursor({2, 2});
@@ -259,8 +257,8 @@ TEST_F(TPaletteShop, FieldEditsGoStraightIntoTheShop) {
 
   // The name: list entry and model at once, 16 characters at most.
   palette->ShopNameEdit->selectAll();
-  QTest::keyClicks(palette->ShopNameEdit, "Depot \xC3\x96stra"); // UTF-8 for the keyboard
-  EXPECT_EQ(shop.Name, "Depot \xD6stra");                        // code page 1252 in the model
+  QTest::keyClicks(palette->ShopNameEdit, "Depot \xC3\x96stra");  // UTF-8 for the keyboard
+  EXPECT_EQ(shop.Name, "Depot \xD6stra");                         // code page 1252 in the model
   EXPECT_EQ(palette->ShopNameCombo->itemText(0), QString::fromUtf8("(0) Depot \xC3\x96stra"));
   EXPECT_EQ(palette->ShopNameCombo->currentIndex(), 0);
   palette->ShopNameEdit->selectAll();
@@ -306,7 +304,7 @@ TEST_F(TPaletteShop, ContentAndProductionThroughTheirDialogsAndClearButtons) {
   WhenModal<TEditProduceForm>([](TEditProduceForm& d) {
     EXPECT_EQ(d.Produce->Slots(), (TProduceView::TSlots{4, -1, -1, -1}));
     LeftClick(*d.VehSelector, {0, 0});
-    LeftClick(*d.Produce, {1, 0}); // unit type 0 cannot be produced
+    LeftClick(*d.Produce, {1, 0});  // unit type 0 cannot be produced
     LeftClick(*d.VehSelector, {2, 1});
     LeftClick(*d.Produce, {3, 0});
     QTest::mouseClick(d.Button1, Qt::LeftButton);
@@ -344,7 +342,8 @@ TEST_F(TPaletteShop, ArrowKeysButtonsAndTheWheelStopAtTheLimits) {
   option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
   option.frame = priority.hasFrame();
   option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-  const QRect up = priority.style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, &priority);
+  const QRect up =
+      priority.style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, &priority);
   const QRect down =
       priority.style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxDown, &priority);
   QTest::mouseClick(&priority, Qt::LeftButton, Qt::NoModifier, up.center());
@@ -388,5 +387,5 @@ TEST_F(TPaletteShop, ArrowKeysButtonsAndTheWheelStopAtTheLimits) {
   EXPECT_EQ(priority.text(), "999");
 }
 
-} // namespace
-} // namespace vh::test
+}  // namespace
+}  // namespace vh::test

@@ -53,7 +53,7 @@ bool Save(QWidget& w, const QString& file) {
   return ok;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

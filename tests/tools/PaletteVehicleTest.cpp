@@ -208,5 +208,5 @@ TEST_F(TPaletteVehicle, AnAIPointWithoutRecordBeepsAndKeepsTheFields) {
   EXPECT_EQ(M().ChangeCount, changes);
 }
 
-} // namespace
-} // namespace vh::test
+}  // namespace
+}  // namespace vh::test

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <string>
 
-#include "mission/StdData.h"
 #include "generator/Generator.h"
 #include "generator/MapGenerator.h"
+#include "mission/StdData.h"
 #include "tools/COMPAllianzButtons.h"
 #include "tools/DLGSettings.h"
 

@@ -20,4 +20,4 @@ inline ByteStream SelectionFileBytes(const TSelectionFile& file) {
   return out;
 }
 
-} // namespace vh::test
+}  // namespace vh::test

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "base/Errors.h"
+#include "hexmap/HexGeometry.h"
 #include "support/FakeGraphics.h"
 #include "support/TempDir.h"
 #include "tools/PaletteEdits.h"
 #include "tools/SelectionFileBytes.h"
 #include "tools/SelectionPages.h"
-#include "hexmap/HexGeometry.h"
 
 namespace vh {
 namespace {
@@ -261,7 +261,7 @@ TEST(PaletteEdits, ShopDeletedWhereverItLies) {
   m.NewShop({1, 1});
   m.NewShop({5, 2});
   m.NewShop({6, 6});
-  m.Cell({6, 6}).Shop = -1; // shop 2 on no cell, as a damaged file may have it
+  m.Cell({6, 6}).Shop = -1;  // shop 2 on no cell, as a damaged file may have it
 
   EXPECT_EQ(DeleteShopAnywhere(m, 1), (TPoint{5, 2}));
   EXPECT_EQ(m.Cell({5, 2}).Shop, -1);
@@ -289,5 +289,5 @@ TEST(PaletteEdits, AIValuesBeyond16BitsAreIgnored) {
   EXPECT_EQ((TAIPointRec{0, 65535, 1, 2, 3}), p);
 }
 
-} // namespace
-} // namespace vh
+}  // namespace
+}  // namespace vh

@@ -11,9 +11,9 @@
 #include "ViewTestSupport.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
-#include "support/TempDir.h"
 #include "hexmap/CellEditing.h"
 #include "hexmap/HexGeometry.h"
+#include "support/TempDir.h"
 
 namespace vh {
 namespace {

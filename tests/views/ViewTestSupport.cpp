@@ -2,12 +2,14 @@
 
 #include <QApplication>
 
-#include "support/FakeGraphics.h"
 #include "hexmap/MapRenderer.h"
+#include "support/FakeGraphics.h"
 
 namespace vh::test {
 
-const TPictureSets& ViewSets() { return SharedFakeSets(); }
+const TPictureSets& ViewSets() {
+  return SharedFakeSets();
+}
 
 void RecordAllActions(TEckView& view, std::vector<TRecordedAction>& into) {
   view.ActionList0 = {maLeftDown, maLeftUp,    maRightDown,     maRightUp, maMove,

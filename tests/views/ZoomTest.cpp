@@ -199,7 +199,8 @@ TEST(Zoom, OnADoubleDensityScreenEachPixelIsASharpSquare) {
     for (int y = 0; y < bitmap.height(); y += 2)
       for (int x = 0; x < bitmap.width(); x += 3)
         for (QPoint d : {QPoint(0, 0), QPoint(s - 1, s - 1), QPoint(s - 1, 0)})
-          ASSERT_EQ(screen.pixel(x * s + d.x(), y * s + d.y()), bitmap.pixel(x, y)) << zoom << " " << x << "," << y;
+          ASSERT_EQ(screen.pixel(x * s + d.x(), y * s + d.y()), bitmap.pixel(x, y))
+              << zoom << " " << x << "," << y;
   }
 }
 

@@ -20,7 +20,11 @@ QString MessageToQString(const std::string& message);
 // Paths are UTF-8 on every system, not code page 1252 (the core turns them
 // into the file system's names; on Windows the system's code page could not
 // hold every name).
-inline QString PathToQString(const std::string& path) { return QString::fromStdString(path); }
-inline std::string PathFromQString(const QString& path) { return path.toStdString(); }
+inline QString PathToQString(const std::string& path) {
+  return QString::fromStdString(path);
+}
+inline std::string PathFromQString(const QString& path) {
+  return path.toStdString();
+}
 
 }  // namespace vh

@@ -1,4 +1,4 @@
-#include "tools/Cp1252.h"
+#include "views/QtText.h"
 
 #include <QList>
 #include <QStringDecoder>
