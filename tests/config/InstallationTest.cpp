@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "config/Config.h"
 #include "config/IniFile.h"
 #include "config/Installation.h"
@@ -15,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 void Write(const std::string& path, const std::string& text) {
-  fs::create_directories(fs::path(path).parent_path());
+  fs::create_directories(PathOf(path).parent_path());
   WriteWholeFile(path, ByteStream(text.begin(), text.end()));
 }
 
