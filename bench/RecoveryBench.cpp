@@ -35,7 +35,7 @@ void BM_RecoveryCopyWrite(benchmark::State& state) {
   TMission m = FullMission();
   std::filesystem::path dir = std::filesystem::temp_directory_path() / "vh-recovery-bench";
   std::filesystem::create_directories(dir);
-  TRecoveryCopy copy{dir.string(), "w1", {"/games/MIS/miss001.dat", "", 1733700000, 0}};
+  TRecoveryCopy copy{dir.string(), "w1", {"/games/MIS/miss001.dat", "", 1733700000, 0}, {}};
   for (auto _ : state)
     WriteRecoveryCopy(m, copy);
   std::filesystem::remove_all(dir);

@@ -8,8 +8,10 @@
 #include <QApplication>
 
 #include "BenchMissions.h"
+#include "generator/MapGenerator.h"
 #include "hexmap/MapBlock.h"
 #include "hexmap/PaintTools.h"
+#include "mission/TerrainSets.h"
 #include "support/FakeGraphics.h"
 #include "views/COMPMissView.h"
 
@@ -168,5 +170,76 @@ void BM_PaintViewportAllSelected(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PaintViewportAllSelected)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// A generated 64 x 64 landscape whose coasts were painted over with shallow
+// water, shown in a map view: a map painted without automatic coasts.
+std::unique_ptr<vh::TMissView> WashedView() {
+  auto view = std::make_unique<vh::TMissView>(Sets());
+  vh::ApplyMissionWindowSettings(*view);
+  view->StartNewMission({64, 64});
+  vh::GeneratorState s;
+  s.Textured = true;
+  s.Roughness = 160;
+  vh::TMapGenerator gen;
+  gen.SetView(&s, &view->Mission());
+  gen.GenerateFromSeed(1234);
+  gen.Transfer();
+  for (auto& row : view->Mission().Cells)
+    for (vh::TMissionCell& c : row)
+      if (vh::TerrainKindOf(c.Terrain).Role == vh::TTerrainRole::Coast)
+        c.Terrain = vh::TerrainSets[0].WaterParts[0];
+  view->Document().Announce(vh::TMissionChange::OfWhole());
+  view->History().Reset();
+  return view;
+}
+
+// Mission > Rebuild Coasts as the editor runs it: the rebuild, its undo step
+// and the redraw of the cells it changed. The undo in between is not timed.
+void BM_RebuildCoastsView64(benchmark::State& state) {
+  auto view = WashedView();
+  size_t changed = 0;
+  for (auto _ : state) {
+    changed = view->RebuildCoasts();
+    benchmark::DoNotOptimize(view->MapBitmap().Pixels.data());
+    state.PauseTiming();
+    view->Undo();
+    state.ResumeTiming();
+  }
+  state.counters["cells"] = static_cast<double>(changed);
+}
+BENCHMARK(BM_RebuildCoastsView64)->Unit(benchmark::kMillisecond);
+
+// Undoing it, with the redraw; the rebuild in between is not timed.
+void BM_RebuildCoastsUndoView64(benchmark::State& state) {
+  auto view = WashedView();
+  for (auto _ : state) {
+    state.PauseTiming();
+    view->RebuildCoasts();
+    state.ResumeTiming();
+    view->Undo();
+    benchmark::DoNotOptimize(view->MapBitmap().Pixels.data());
+  }
+}
+BENCHMARK(BM_RebuildCoastsUndoView64)->Unit(benchmark::kMillisecond);
+
+// Mission > Resize Map on a full 64 x 64 mission as the editor runs it:
+// the resize, its undo step and the map drawn anew at its size; the undo in
+// between is not timed.
+void BM_ResizeMapView64(benchmark::State& state) {
+  auto view = FullView();
+  view->History().Reset();
+  for (auto _ : state) {
+    view->ResizeMap({{64, 64}, {2, 1}});
+    benchmark::DoNotOptimize(view->MapBitmap().Pixels.data());
+    state.PauseTiming();
+    view->Undo();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ResizeMapView64)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <new>
 #include <sstream>
 
+#include "base/Anomaly.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
 #include "base/Platform.h"
@@ -17,6 +19,8 @@ namespace {
 
 constexpr char kMagic[] = "VarnholtRecovery 1";
 constexpr char kSessionPrefix[] = "session-";
+// A description is a few short lines; anything longer is not one.
+constexpr size_t MaxRecoveryInfoSize = 1 << 16;
 
 std::string Escape(const std::string& s) {
   std::string out;
@@ -133,6 +137,23 @@ void WriteRecoveryCopy(TMission snapshot, const TRecoveryCopy& copy) {
   WriteWholeFile(copy.InfoPath(), ByteStream(text.begin(), text.end()));
 }
 
+TRecoveryCopy ReadRecoveryEntry(const std::string& sessionDir, const std::string& id) {
+  TRecoveryCopy copy{sessionDir, id, {}, {}};
+  try {
+    ByteStream bytes = ReadWholeFile(copy.InfoPath(), MaxRecoveryInfoSize);
+    copy.Info = ParseRecoveryInfo(std::string(bytes.begin(), bytes.end()), copy.InfoPath());
+    // The anomalies of a copy are reported when it is restored, not twice.
+    ScopedAnomalySink quiet(nullptr);
+    TMission probe;
+    probe.LoadFromFile(copy.MissionPath());
+  } catch (const EVhError& e) {
+    copy.Fault = e.what();
+  } catch (const std::bad_alloc&) {
+    copy.Fault = "Not enough memory to read " + copy.MissionPath();
+  }
+  return copy;
+}
+
 void RemoveRecoveryCopy(const TRecoveryCopy& copy) noexcept {
   std::error_code ec;
   // The description goes first: without it a later start no longer offers
@@ -209,15 +230,7 @@ TOrphanedCopies::TOrphanedCopies(const std::string& recoveryDir, const std::stri
     for (const fs::directory_entry& file : fs::directory_iterator(entry.path(), ec)) {
       if (file.path().extension() != ".rec")
         continue;
-      TRecoveryCopy copy{dir, Utf8Of(file.path().stem()), {}};
-      try {
-        ByteStream bytes = ReadWholeFile(copy.InfoPath(), 1 << 16);
-        copy.Info = ParseRecoveryInfo(std::string(bytes.begin(), bytes.end()), copy.InfoPath());
-      } catch (const EVhError&) {
-        continue;
-      }
-      if (fs::is_regular_file(PathOf(copy.MissionPath()), ec))
-        copies_.push_back(std::move(copy));
+      copies_.push_back(ReadRecoveryEntry(dir, Utf8Of(file.path().stem())));
     }
     if (copies_.size() == before) {
       // Nothing worth offering: an editor that died before its first copy.

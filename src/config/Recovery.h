@@ -35,6 +35,9 @@ struct TRecoveryCopy {
   std::string SessionDir;  // ends without a separator
   std::string Id;
   TRecoveryInfo Info;
+  // Why the copy cannot be restored (its description or its mission does not
+  // read); empty for a copy that can. Such a copy is offered for discarding.
+  std::string Fault;
 
   std::string MissionPath() const { return SessionDir + "/" + Id + ".dat"; }
   std::string NamesPath() const { return SessionDir + "/" + Id + ".txt"; }
@@ -45,6 +48,10 @@ struct TRecoveryCopy {
 // description, which makes the copy visible to a later start. Works on a
 // snapshot of its own, so it may run on any thread. Raises EInOutError.
 void WriteRecoveryCopy(TMission snapshot, const TRecoveryCopy& copy);
+// Reads the description of copy `id` in `sessionDir` and reads its mission as
+// restoring would, so a copy is known to be readable before it is offered.
+// Never raises: what does not read is the copy's Fault.
+TRecoveryCopy ReadRecoveryEntry(const std::string& sessionDir, const std::string& id);
 // Removes the copy's files; missing files are no error.
 void RemoveRecoveryCopy(const TRecoveryCopy& copy) noexcept;
 
@@ -83,8 +90,8 @@ public:
   TOrphanedCopies(const TOrphanedCopies&) = delete;
   TOrphanedCopies& operator=(const TOrphanedCopies&) = delete;
 
-  // Oldest first. Copies whose description cannot be read are left out (and
-  // kept on disk).
+  // Oldest first; copies that cannot be read (with their Fault) among them,
+  // kept on disk until discarded.
   const std::vector<TRecoveryCopy>& Copies() const { return copies_; }
   // Deletes one copy, and a session folder once nothing of it is left.
   void Discard(const TRecoveryCopy& copy) noexcept;

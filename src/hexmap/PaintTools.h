@@ -18,7 +18,10 @@ namespace vh {
 enum class TToolMode { Paint, Line, Fill };
 struct TPaintTool {
   TToolMode Mode = TToolMode::Paint;
-  int BrushRadius = 0;  // 0, 1, 2: a brush of 1, 7 or 19 cells
+  int BrushRadius = 0;      // 0, 1, 2: a brush of 1, 7 or 19 cells
+  bool MatchGroup = false;  // a fill reaches the cells of the clicked picture's palette group
+  bool Random = false;      // each painted cell gets a random picture of the chosen one's group
+  bool AutoCoasts = false;  // water and coast cells follow the land an edit paints
 };
 
 // The undo step a painting edit of `kind` (TPaintKind) makes: "Paint

@@ -120,7 +120,7 @@ void TAutosave::Collect(Entry& entry, bool wait) {
 void TAutosave::RemoveCopy(Entry& entry) {
   Collect(entry, true);
   if (entry.HasCopy && session_.Started())
-    RemoveRecoveryCopy({sessionDir_, entry.Id, {}});
+    RemoveRecoveryCopy({sessionDir_, entry.Id, {}, {}});
   entry.HasCopy = false;
   entry.Written = false;
 }

@@ -15,6 +15,7 @@
 #include "graphics/PictureSets.h"
 #include "mission/StdData.h"
 #include "shell/Autosave.h"
+#include "shell/ChangeLayersDock.h"
 #include "shell/DLGUtility.h"
 #include "shell/FieldUndoKeys.h"
 #include "shell/MDIMissForm.h"
@@ -23,6 +24,7 @@
 #include "shell/ProblemsDock.h"
 #include "shell/VhApplication.h"
 #include "tools/PaletteApi.h"
+#include "tools/PictureGroupText.h"
 #include "views/OverviewMap.h"
 #include "views/QtText.h"
 
@@ -56,6 +58,8 @@ TMDIMain::TMDIMain(const TLocations& locations, const TPlatformDirs& platform, Q
     layout_ = TFrameLayout::Read(ini);
     ReadRecentFiles(ini);
   }
+  paintTool_.AutoCoasts = layout_.AutoCoasts;
+  paintTool_.MatchGroup = layout_.MatchGroup;
   TxtFilesDir = config_.TxtFilesDir;
   StdPlayers = config_.StdPlayers;
   LoadStdData();
@@ -128,6 +132,7 @@ bool TMDIMain::StartupIdle() {
   SetToolBarIcons();
   CreatePaletteDock();
   CreateOverviewDock();
+  CreateChangeLayersDock();
   StartAutosave();
   OfferRecovery();
   OpenFiles(std::exchange(startupFiles_, {}));
@@ -193,6 +198,8 @@ void TMDIMain::MissActivate(TMDIMiss* window) {
   UpdateStatusBar();
   MissViewMoved(window);
   ProblemsDock->SetView(window->MissView());
+  if (changeLayersDock_)
+    changeLayersDock_->SetView(window->MissView());
   UpdateEditActions();
 }
 
@@ -225,6 +232,8 @@ void TMDIMain::MissDestroyed(TMDIMiss* window) {
     UpdateTitle();
     status_->ShowPointerCell(std::nullopt);
     ProblemsDock->SetView(nullptr);
+    if (changeLayersDock_)
+      changeLayersDock_->SetView(nullptr);
     overview_->SetView(nullptr, nullptr);
     UpdateEditActions();
     if (paletteApi_)
@@ -285,7 +294,8 @@ void TMDIMain::EnableMissionCommands(bool enable) {
   // The View menu's bar and window items work without a mission.
   for (QAction* a : ViewMenu->actions())
     if (a != ToolBarItem && a != StatusBarItem && a != PaletteItem &&
-        (!overviewDock_ || a != overviewDock_->toggleViewAction()))
+        (!overviewDock_ || a != overviewDock_->toggleViewAction()) &&
+        (!changeLayersDock_ || a != changeLayersDock_->toggleViewAction()))
       a->setEnabled(enable);
   MissionMenu->setEnabled(enable);
   for (QAction* a : {FileSaveItem, FileSaveAsItem, FileSaveBmpItem, DFLayerItem, ClearFilterItem,
@@ -323,7 +333,19 @@ void TMDIMain::UpdateTitle() {
 }
 
 void TMDIMain::MissPointerCell(TMDIMiss* window, std::optional<TShownCell> shown) {
-  status_->ShowPointerCell(window == activeMiss_ ? shown : std::nullopt);
+  if (window != activeMiss_)
+    shown.reset();
+  status_->ShowPointerCell(shown);
+  // Where the cell's pictures stand among the palette's groups.
+  QString tip = QStringLiteral("The cell under the mouse pointer");
+  if (shown && paletteApi_) {
+    const auto place = [this](int page, uint16_t value) {
+      const TPictureGroups* groups = paletteApi_->PictureGroups(page);
+      return value == 0xFFFF || !groups ? tr("none") : GroupPlaceText(*groups, static_cast<int16_t>(value));
+    };
+    tip += tr("\nTerrain: %1\nObject: %2").arg(place(pkTerrain, shown->Terrain), place(pkObject, shown->Obj));
+  }
+  status_->PointerPanel->setToolTip(tip);
 }
 
 }  // namespace vh

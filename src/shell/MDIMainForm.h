@@ -29,6 +29,7 @@ class QToolBar;
 namespace vh {
 
 class TAutosave;
+class TChangeLayersDock;
 class TMainStatusBar;
 struct TRecoveryCopy;
 class TMDIMiss;
@@ -157,6 +158,10 @@ public:
   QAction *PaintToolItem = nullptr, *LineToolItem = nullptr, *FillToolItem = nullptr;
   QAction *BrushSmallerItem = nullptr, *BrushLargerItem = nullptr;
   QLabel* BrushLabel = nullptr;
+  QAction *MatchGroupItem = nullptr, *RandomItem = nullptr, *AutoCoastsItem = nullptr;
+  // Whole-map edits of the Mission menu (MainMapEdits.cpp).
+  QAction *RebuildCoastsItem = nullptr, *ResizeMapItem = nullptr;
+  TChangeLayersDock* ChangeLayersDock() const { return changeLayersDock_; }
 
   // The view the tool bar and the palette follow.
   TMissView* CurrentView() const;
@@ -193,6 +198,12 @@ private:
   void CreateToolBar();
   void CreateToolsMenu();
   void CreateToolsBar();
+  void CreateToolSwitches();
+  // Rebuild Coasts, Resize Map and the change layers' dock (MainMapEdits.cpp).
+  void CreateMapEditItems();
+  void CreateChangeLayersDock();
+  void RebuildCoastsItemClick();
+  void ResizeMapItemClick();
   // The Edit menu, its tool bar buttons and the history window (MainEdit.cpp).
   void CreateEditMenu();
   void AddEditButtons();
@@ -260,6 +271,7 @@ private:
   QStringList recentFiles_, startupFiles_;
   QDockWidget* paletteDock_ = nullptr;
   QDockWidget* overviewDock_ = nullptr;
+  TChangeLayersDock* changeLayersDock_ = nullptr;
   TOverviewMap* overview_ = nullptr;
   bool paletteShown_ = true;
   TFrameLayout layout_;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QRandomGenerator>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -301,11 +302,20 @@ bool TMDIMiss::ReadPalette(TStrokePaint& paint) const {
     return false;
   editWindow_->GetSelectedPicture(paint.Page, paint.Value);
   paint.Multi = editWindow_->GetMultiSelection(paint.Selection);
+  paint.Groups = editWindow_->PictureGroups(paint.Page);
+  paint.Group = editWindow_->ShownGroup(paint.Page);
   return paint.Multi || paint.Page <= 2;  // the shop page paints nothing
+}
+
+int32_t TMDIMiss::DrawBelow(int32_t n) {
+  if (drawBelow_)
+    return drawBelow_(n);
+  return static_cast<int32_t>(QRandomGenerator::global()->bounded(static_cast<quint32>(n)));
 }
 
 void TMDIMiss::SetPaintTool(TPaintTool tool) {
   tool_ = tool;
+  missView_->SetAutoCoasts(tool.AutoCoasts);
   CancelLine();
   Hover();
 }

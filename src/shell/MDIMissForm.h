@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "hexmap/CellSelection.h"
 #include "hexmap/MapBlock.h"
@@ -77,6 +78,9 @@ public:
   // The tool and brush the left button paints with.
   void SetPaintTool(TPaintTool tool);
   TPaintTool Tool() const override { return tool_; }
+  // Where the random pictures of the tool's Random come from: the
+  // application's generator unless set (a fixed sequence in tests).
+  void SetRandomSource(TDrawBelow draw) { drawBelow_ = std::move(draw); }
   // Drops the line being dragged; nothing is painted on release.
   void CancelLine();
   bool DraggingLine() const { return line_.Dragging(); }
@@ -132,6 +136,7 @@ private:
   TMissView& View() override { return *missView_; }
   bool ReadPalette(TStrokePaint& paint) const override;
   void PasteEnded() override;
+  int32_t DrawBelow(int32_t n) override;
 
   // The map's one notification.
   void Follow(const TMissionChange& change);
@@ -159,6 +164,7 @@ private:
   bool isActive_ = false;
   bool discardOnClose_ = false;
   TPaintTool tool_;
+  TDrawBelow drawBelow_;
   TBrushTool brush_{*this};
   TLineTool line_{*this};
   TFillTool fill_{*this};

@@ -14,6 +14,7 @@
 
 #include "base/FileUtil.h"
 #include "graphics/PictureSets.h"
+#include "shell/ChangeLayersDock.h"
 #include "shell/DLGNewMission.h"
 #include "shell/FieldUndoKeys.h"
 #include "shell/MDIMainForm.h"
@@ -187,6 +188,7 @@ void TMDIMain::CreateViewMenu() {
 void TMDIMain::CreateMissionMenu() {
   MissionMenu = menuBar()->addMenu(QStringLiteral("&Mission"));
   SettingsItem = AddCommand(MissionMenu, QStringLiteral("&Settings..."), &TMDIMain::SettingsItemClick);
+  CreateMapEditItems();
   MissionMenu->addSeparator();
   GenerateMapItem = MissionMenu->addAction(QStringLiteral("&Generate Map"));
   GenerateMapItem->setCheckable(true);
@@ -218,7 +220,8 @@ void TMDIMain::WindowMenuAboutToShow() {
   WindowMenu->addSeparator();
   for (QAction* a :
        {PaletteItem, EditHistoryItem, overviewDock_ ? overviewDock_->toggleViewAction() : nullptr,
-        ProblemsDock ? ProblemsDock->toggleViewAction() : nullptr})
+        ProblemsDock ? ProblemsDock->toggleViewAction() : nullptr,
+        changeLayersDock_ ? changeLayersDock_->toggleViewAction() : nullptr})
     if (a)
       WindowMenu->addAction(a);
   const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);

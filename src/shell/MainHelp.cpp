@@ -69,6 +69,11 @@ QString TMDIMain::MouseAndKeysHtml() const {
   html += Row(tr("Shift + wheel"), tr("Scroll the map sideways."));
   html += Row(tr("Ctrl + wheel"), tr("Zoom, keeping the cell under the pointer where it is."));
   html += Row(tr("Middle drag"), tr("Move the map."));
+  html += Row(tr("Change Layers window"),
+              tr("A click shows the layer (\"Nr.\"); a double-click also shows the changes in game "
+                 "(\"DFxx\")."));
+  html += Row(tr("Random (R)"), tr("Paint, Line and Fill give each cell a random picture of the chosen "
+                                   "picture's group."));
   html += Row(tr("Shop page"), tr("Painting does nothing; \"New\" makes a shop at the cursor."));
   html +=
       Row(tr("Pointer over the map"), tr("The status bar shows the cell under the pointer beside the cursor "

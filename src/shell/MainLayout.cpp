@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "config/IniFile.h"
+#include "shell/ChangeLayersDock.h"
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
 #include "shell/MainStatusBar.h"
@@ -53,6 +54,9 @@ TFrameLayout TFrameLayout::Read(const TIniFile& ini) {
   l.Zoom =
       NearestZoomLevel(static_cast<int>(std::clamp(ini.ReadInteger("General", "Zoom", 100), 0L, 100000L)));
   l.Overview = ini.ReadBool("General", "Overview", false);
+  l.AutoCoasts = ini.ReadBool("General", "AutoCoasts", false);
+  l.MatchGroup = ini.ReadBool("General", "MatchGroup", false);
+  l.ChangeLayers = ini.ReadBool("General", "ChangeLayers", false);
   return l;
 }
 
@@ -65,6 +69,9 @@ void TFrameLayout::Write(TIniFile& ini) const {
   ini.WriteBool(kSection, "PaletteShown", PaletteShown);
   ini.WriteString("General", "Zoom", std::to_string(Zoom));
   ini.WriteBool("General", "Overview", Overview);
+  ini.WriteBool("General", "AutoCoasts", AutoCoasts);
+  ini.WriteBool("General", "MatchGroup", MatchGroup);
+  ini.WriteBool("General", "ChangeLayers", ChangeLayers);
 }
 
 bool RestoreOnScreen(QWidget& window, const QByteArray& geometry, QSize usable) {
@@ -143,6 +150,10 @@ void TMDIMain::WriteLayout(TIniFile& ini) const {
   }
   if (overviewDock_)
     l.Overview = !overviewDock_->isHidden();
+  if (changeLayersDock_)
+    l.ChangeLayers = !changeLayersDock_->isHidden();
+  l.AutoCoasts = paintTool_.AutoCoasts;
+  l.MatchGroup = paintTool_.MatchGroup;
   l.Write(ini);
 }
 

@@ -25,6 +25,11 @@ struct TFrameLayout {
   // chosen last) and whether the overview window shows.
   int Zoom = 100;
   bool Overview = false;
+  // Also in [General]: the painting switches kept from one start to the
+  // next, and whether the change layers' dock shows.
+  bool AutoCoasts = false;
+  bool MatchGroup = false;
+  bool ChangeLayers = false;
 
   static TFrameLayout Read(const TIniFile& ini);
   void Write(TIniFile& ini) const;

@@ -30,7 +30,7 @@ void TMDIMain::OfferRecovery() {
   case TDLGRecover::Restore:
     for (const TRecoveryCopy& copy : std::vector<TRecoveryCopy>(orphans.Copies())) {
       // A copy that cannot be read stays for the next start.
-      if (RunCommand(this, [&] { RestoreRecoveryCopy(copy); }))
+      if (copy.Fault.empty() && RunCommand(this, [&] { RestoreRecoveryCopy(copy); }))
         orphans.Discard(copy);
     }
     break;

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <algorithm>
+#include <utility>
 
 #include "hexmap/PaintTools.h"
 #include "shell/MDIMainForm.h"
@@ -65,6 +66,39 @@ void TMDIMain::CreateToolsMenu() {
   BrushLargerItem->setShortcut(QKeySequence(Qt::Key_BracketRight));
   BrushLargerItem->setShortcutContext(Qt::ApplicationShortcut);
   BrushLargerItem->setToolTip(QStringLiteral("Larger brush (])"));
+  CreateToolSwitches();
+}
+
+void TMDIMain::CreateToolSwitches() {
+  ToolsMenu->addSeparator();
+  auto toggle = [this](const QString& text, const char* name, bool on, const QString& hint,
+                       bool TPaintTool::*field) {
+    QAction* a = ToolsMenu->addAction(text);
+    a->setObjectName(name);
+    a->setCheckable(true);
+    a->setChecked(on);
+    a->setToolTip(hint);
+    connect(a, &QAction::toggled, this, [this, field](bool down) {
+      TPaintTool tool = paintTool_;
+      tool.*field = down;
+      SetPaintTool(tool);
+    });
+    return a;
+  };
+  MatchGroupItem = toggle(tr("&Match Group"), "MatchGroupItem", paintTool_.MatchGroup,
+                          tr("Fill reaches every connected cell whose picture is in the clicked "
+                             "picture's palette group"),
+                          &TPaintTool::MatchGroup);
+  RandomItem = toggle(tr("&Random"), "RandomItem", paintTool_.Random,
+                      tr("Paint, Line and Fill give each cell a random picture of the chosen picture's "
+                         "group (R)"),
+                      &TPaintTool::Random);
+  RandomItem->setShortcut(QKeySequence(Qt::Key_R));
+  RandomItem->setShortcutContext(Qt::ApplicationShortcut);
+  AutoCoastsItem = toggle(tr("Automatic &Coasts"), "AutoCoastsItem", paintTool_.AutoCoasts,
+                          tr("Water and coast cells around painted terrain get the coast pictures of "
+                             "the land beside them"),
+                          &TPaintTool::AutoCoasts);
 }
 
 void TMDIMain::CreateToolsBar() {
@@ -85,6 +119,10 @@ void TMDIMain::CreateToolsBar() {
   BrushSmallerItem->setIconText(QStringLiteral("["));
   BrushLargerItem->setIconText(QStringLiteral("]"));
   BrushSmallerItem->setEnabled(paintTool_.BrushRadius > 0);
+  ToolsBar->addSeparator();
+  ToolsBar->addAction(MatchGroupItem);
+  ToolsBar->addAction(RandomItem);
+  ToolsBar->addAction(AutoCoastsItem);
 }
 
 void TMDIMain::SetPaintTool(TPaintTool tool) {
@@ -101,6 +139,12 @@ void TMDIMain::SetPaintTool(TPaintTool tool) {
     BrushSmallerItem->setEnabled(tool.BrushRadius > 0);
   if (BrushLargerItem)
     BrushLargerItem->setEnabled(tool.BrushRadius < MaxBrushRadius);
+  for (auto [toggle, on] : {std::pair{MatchGroupItem, tool.MatchGroup}, std::pair{RandomItem, tool.Random},
+                            std::pair{AutoCoastsItem, tool.AutoCoasts}})
+    if (toggle && toggle->isChecked() != on) {
+      const QSignalBlocker block(toggle);
+      toggle->setChecked(on);
+    }
   for (TMDIMiss* w : MissionWindows())
     w->SetPaintTool(tool);
 }

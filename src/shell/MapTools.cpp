@@ -20,6 +20,21 @@ void TMapTool::Hover(std::optional<TPoint> cell) {
   view.SetOverlay(BrushCells(*cell, host_.Tool().BrushRadius, view.GridSize()), false);
 }
 
+std::vector<uint16_t> StrokeValues(TToolHost& host, const TStrokePaint& paint, size_t count) {
+  std::vector<uint16_t> values(count, paint.Value);
+  if (!host.Tool().Random || !paint.Groups || paint.Page > pkObject || paint.Value == 0xFFFF)
+    return values;
+  const auto picture = static_cast<int16_t>(paint.Value);
+  const TDrawBelow draw = [&host](int32_t n) { return host.DrawBelow(n); };
+  // The group the palette shows when it holds the picture: a picture may
+  // stand in more than one.
+  const bool shown = paint.Groups->PlaceIn(paint.Group, picture).has_value();
+  for (uint16_t& v : values)
+    v = static_cast<uint16_t>(shown ? paint.Groups->RandomPicture(paint.Group, draw)
+                                    : paint.Groups->RandomPictureLike(picture, draw));
+  return values;
+}
+
 // --- Paint ---------------------------------------------------------------------
 
 void TBrushTool::Press(const TToolPointer& pointer) {
@@ -27,7 +42,7 @@ void TBrushTool::Press(const TToolPointer& pointer) {
   if (!pointer.Cell || !host_.ReadPalette(paint_))
     return;
   TMissView& view = host_.View();
-  view.Document().BeginStroke(PaintStepName(TToolMode::Paint, paint_.Page, paint_.Multi));
+  view.Document().BeginStroke(view.StepName(PaintStepName(TToolMode::Paint, paint_.Page, paint_.Multi)));
   stroke_ = true;
   capture_ = view.CaptureCount();
   PaintFrom(*pointer.Cell, true);
@@ -43,7 +58,7 @@ void TBrushTool::Move(const TToolPointer& pointer) {
     // cell to go on from.
     if (!host_.ReadPalette(paint_))
       return;
-    view.Document().BeginStroke(PaintStepName(TToolMode::Paint, paint_.Page, paint_.Multi));
+    view.Document().BeginStroke(view.StepName(PaintStepName(TToolMode::Paint, paint_.Page, paint_.Multi)));
     stroke_ = true;
     capture_ = view.CaptureCount();
     PaintFrom(cell, false);
@@ -59,8 +74,8 @@ void TBrushTool::Move(const TToolPointer& pointer) {
       if (view.IsInGrid(p))
         view.PasteGroup(false, p, paint_.Selection, paint_.Page);
   } else {
-    view.PaintCells(BrushPathCells(line, host_.Tool().BrushRadius, view.GridSize()), false, paint_.Value,
-                    paint_.Page);
+    const std::vector<TPoint> cells = BrushPathCells(line, host_.Tool().BrushRadius, view.GridSize());
+    view.PaintCells(cells, false, StrokeValues(host_, paint_, cells.size()), paint_.Page);
   }
   last_ = cell;
 }
@@ -69,9 +84,10 @@ void TBrushTool::PaintFrom(TPoint cell, bool first) {
   TMissView& view = host_.View();
   if (paint_.Multi)
     view.PasteGroup(first, cell, paint_.Selection, paint_.Page);
-  else
-    view.PaintCells(BrushCells(cell, host_.Tool().BrushRadius, view.GridSize()), first, paint_.Value,
-                    paint_.Page);
+  else {
+    const std::vector<TPoint> cells = BrushCells(cell, host_.Tool().BrushRadius, view.GridSize());
+    view.PaintCells(cells, first, StrokeValues(host_, paint_, cells.size()), paint_.Page);
+  }
   last_ = cell;
 }
 
@@ -111,8 +127,8 @@ void TLineTool::Release() {
   start_.reset();
   TMissView& view = host_.View();
   view.ClearOverlay();
-  view.Document().BeginStroke(PaintStepName(TToolMode::Line, paint_.Page));
-  view.PaintCells(cells, true, paint_.Value, paint_.Page);
+  view.Document().BeginStroke(view.StepName(PaintStepName(TToolMode::Line, paint_.Page)));
+  view.PaintCells(cells, true, StrokeValues(host_, paint_, cells.size()), paint_.Page);
   view.Document().EndStroke();
 }
 
@@ -137,9 +153,13 @@ void TFillTool::Press(const TToolPointer& pointer) {
   if (!pointer.Cell || !host_.ReadPalette(paint))
     return;
   TMissView& view = host_.View();
-  view.Document().BeginStroke(PaintStepName(TToolMode::Fill, paint.Page));
-  view.PaintCells(FillRegionOf(view.Mission(), view.Filter(), *pointer.Cell, paint.Page, view.GridSize()),
-                  true, paint.Value, paint.Page);
+  const std::vector<TPoint> cells =
+      host_.Tool().MatchGroup && paint.Groups
+          ? FillRegionOfGroup(view.Mission(), view.Filter(), *pointer.Cell, paint.Page, view.GridSize(),
+                              *paint.Groups)
+          : FillRegionOf(view.Mission(), view.Filter(), *pointer.Cell, paint.Page, view.GridSize());
+  view.Document().BeginStroke(view.StepName(PaintStepName(TToolMode::Fill, paint.Page)));
+  view.PaintCells(cells, true, StrokeValues(host_, paint, cells.size()), paint.Page);
   view.Document().EndStroke();
 }
 
@@ -215,13 +235,15 @@ void TPasteTool::Press(const TToolPointer& pointer) {
   TMissView& view = host_.View();
   const TMapBlock block = std::move(*block_);
   Cancel();
-  view.Document().Edit("Paste", [&](TMission& m) {
+  view.Document().Edit(view.StepName("Paste"), [&](TMission& m) {
     const TBlockEdit edit = PlaceBlock(m, view.Filter(), block, *pointer.Cell);
     TMissionChange change;
     change.Cells = edit.Cells;
     // Roads, rails and rivers join their new neighbours.
     change.JoinCells = edit.Cells;
     change.Records = edit.Records;
+    if (block.Kinds & bkTerrain)
+      view.FollowCoasts(m, change);
     return change;
   });
 }

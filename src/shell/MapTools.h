@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/PictureGroups.h"
 #include "hexmap/CellSelection.h"
 #include "hexmap/MapBlock.h"
 #include "hexmap/MultiSelection.h"
@@ -28,6 +29,10 @@ struct TStrokePaint {
   uint16_t Value = 0xFFFF;
   bool Multi = false;
   TMultiSelection Selection;
+  // The palette's groups of the page's pictures (none for units) and the
+  // group its selector shows.
+  const TPictureGroups* Groups = nullptr;
+  int Group = -1;
 };
 
 // The mission window as its tools see it.
@@ -43,7 +48,15 @@ public:
   virtual void SetSelection(const TCellSet& cells) = 0;
   // The paste is placed or dropped: the window goes back to painting.
   virtual void PasteEnded() = 0;
+  // A number in 0 .. n - 1 for a random picture (n > 0).
+  virtual int32_t DrawBelow(int32_t n) = 0;
 };
+
+// The values a painting tool writes into `count` cells: the palette's
+// choice in each, or with the tool's Random a picture of the chosen
+// picture's group drawn for each cell. Units, the eraser and pictures in no
+// group always paint as chosen.
+std::vector<uint16_t> StrokeValues(TToolHost& host, const TStrokePaint& paint, size_t count);
 
 // One way the left button works on the map. The window holds the tool in
 // use and feeds it the mouse: cell actions for the painting tools, pointer

@@ -35,13 +35,15 @@ QImage TMDIMiss::SelectionImage() const {
 
 bool TMDIMiss::DeleteSelection(const std::string& stepName) {
   const uint16_t filter = missView_->Filter();
-  const TMissionChange change = missView_->Document().Edit(stepName, [&](TMission& m) {
+  const TMissionChange change = missView_->Document().Edit(missView_->StepName(stepName), [&](TMission& m) {
     const TBlockEdit edit = DeleteCells(m, filter, selection_);
     TMissionChange c;
     c.Cells = edit.Cells;
     // Roads, rails and rivers around lose what they joined.
     c.JoinCells = edit.Cells;
     c.Records = edit.Records;
+    if (FilterShows(filter, mfTerrain))
+      missView_->FollowCoasts(m, c);
     return c;
   });
   return !change.Cells.empty() || change.Records;

@@ -13,9 +13,11 @@
 #include <QMdiSubWindow>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "base/Errors.h"
 #include "tools/COMPMultiSelView.h"
+#include "tools/PictureGroupText.h"
 #include "views/COMPMissView.h"
 #include "views/QtText.h"
 
@@ -99,6 +101,8 @@ void TMDIPictures::ReadSelectionFiles(const std::string& programDir) {
   };
   read(TerrainSelFile, terrainGroups_, *TerGroupSel, *TerSelector);
   read(ObjectSelFile, objectGroups_, *ObjGroupSel, *ObjSelector);
+  terrainPictureGroups_ = PictureGroupsOf(terrainGroups_);
+  objectPictureGroups_ = PictureGroupsOf(objectGroups_);
 }
 
 QMdiSubWindow* TMDIPictures::AddToMdiArea(QMdiArea& area, TMDIPictures* palette) {
@@ -157,14 +161,20 @@ void TMDIPictures::SetUpSelectorHelp() {
   const QString erase = QStringLiteral("Erase");
   for (TMultiSelView* s : {TerGroupSel, ObjGroupSel}) {
     s->setToolTip(QStringLiteral("Groups"));
-    s->CellToolTip = [](TPoint, int16_t entry) {
-      return entry == -1 ? QString() : QStringLiteral("Groups\nPicture %1").arg(entry);
+    s->CellToolTip = [](TPoint cell, int16_t entry) {
+      return entry == -1 ? QString()
+                         : tr("Groups\ngroup %1, picture %2")
+                               .arg(static_cast<int>(TSelectionFile::GroupNumber(cell)) + 1)
+                               .arg(entry);
     };
   }
-  for (TMultiSelView* s : {TerSelector, ObjSelector}) {
+  // A picture's place in the group the selector shows.
+  for (auto [s, page] : {std::pair{TerSelector, int{pgTerrain}}, std::pair{ObjSelector, int{pgObject}}}) {
     s->setToolTip(QStringLiteral("Pictures of the group"));
-    s->CellToolTip = [erase](TPoint, int16_t entry) {
-      return entry == -1 ? erase : QStringLiteral("Pictures of the group\nPicture %1").arg(entry);
+    s->CellToolTip = [this, erase, page](TPoint, int16_t entry) {
+      return entry == -1 ? erase
+                         : tr("Pictures of the group\n%1")
+                               .arg(GroupPlaceText(*PictureGroups(page), entry, ShownGroup(page)));
     };
   }
   VehSelector->CellToolTip = [this, erase](TPoint, int16_t entry) {
@@ -220,6 +230,15 @@ bool TMDIPictures::GetMultiSelection(MultiSelection& out) {
   const TMultiSelState& state = (page == pgTerrain ? TerSelector : ObjSelector)->MultiSel();
   out = state.Sel;
   return state.Active;
+}
+
+const TPictureGroups* TMDIPictures::PictureGroups(int page) const {
+  return page == pgTerrain ? &terrainPictureGroups_ : page == pgObject ? &objectPictureGroups_ : nullptr;
+}
+
+int TMDIPictures::ShownGroup(int page) const {
+  const TMultiSelView* groupSel = page == pgTerrain ? TerGroupSel : page == pgObject ? ObjGroupSel : nullptr;
+  return groupSel ? static_cast<int>(TSelectionFile::GroupNumber(groupSel->CursorPos())) : -1;
 }
 
 bool TMDIPictures::PickInGroups(const TSelectionFile& file, TMultiSelView& groupSel, TMultiSelView& selector,

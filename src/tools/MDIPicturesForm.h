@@ -72,6 +72,8 @@ public:
   void GetSelectedPicture(uint8_t& page, uint16_t& value) override;
   // The block chosen on the Terrain or Object page; false when none is.
   bool GetMultiSelection(MultiSelection& out) override;
+  const TPictureGroups* PictureGroups(int page) const override;
+  int ShownGroup(int page) const override;
   // Shows a map cell's picture of the active page in its selector; false
   // when a terrain or object picture is in no group (the caller beeps).
   bool PickPicture(int16_t terrain, int16_t obj, uint16_t unit) override;
@@ -199,6 +201,8 @@ private:
   const TPictureSets& sets_;
   TSelectionFile terrainGroups_;
   TSelectionFile objectGroups_;
+  TPictureGroups terrainPictureGroups_;
+  TPictureGroups objectPictureGroups_;
   QString setupError_;
 
   QLabel* vehOwnerLabel_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "graphics/PictureGroups.h"
 #include "hexmap/MultiSelection.h"
 
 namespace vh {
@@ -18,6 +19,12 @@ public:
   // Page 0 terrain, 1 objects, 2 units, 3 shops; the value to paint.
   virtual void GetSelectedPicture(uint8_t& page, uint16_t& value) = 0;
   virtual bool GetMultiSelection(TMultiSelection& selection) = 0;
+  // The groups of the terrain (page 0) or object (page 1) pictures as the
+  // selection files define them; null for the other pages.
+  virtual const TPictureGroups* PictureGroups(int page) const = 0;
+  // The group whose pictures the page's selector shows; -1 for pages
+  // without groups.
+  virtual int ShownGroup(int page) const = 0;
   // Shows the cell's picture in the palette; false when it offers none.
   virtual bool PickPicture(int16_t terrain, int16_t obj, uint16_t unit) = 0;
 

@@ -1,5 +1,7 @@
 #include "tools/SelectionPages.h"
 
+#include <vector>
+
 #include "hexmap/CellEditing.h"
 
 #include "base/Errors.h"
@@ -127,6 +129,14 @@ TCursorFollow FollowCursor(TMultiSelState& state, TPoint cursor) {
   }
   state.Drop();
   return TCursorFollow::Dropped;
+}
+
+TPictureGroups PictureGroupsOf(const TSelectionFile& file) {
+  std::vector<TGroupPageEntries> pages;
+  pages.reserve(file.Groups.size());
+  for (const TSelectionPage& page : file.Groups)
+    pages.push_back(page.Entries);
+  return TPictureGroups(pages);
 }
 
 std::optional<TPoint> FirstPictureCell(const TSelectionPage& page) {

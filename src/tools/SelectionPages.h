@@ -7,6 +7,7 @@
 
 #include "base/ByteIO.h"
 #include "graphics/HexPicture.h"
+#include "graphics/PictureGroups.h"
 #include "hexmap/MultiSelection.h"
 #include "mission/Mission.h"
 
@@ -63,6 +64,10 @@ TSelectionFile ReadSelectionFile(const std::string& path);
 // `dir` + `fileName`, with a separator when `dir` lacks one, and the case of
 // an existing file's letters.
 std::string SelectionFilePath(const std::string& dir, const std::string& fileName);
+
+// The file's 72 groups, numbered as its pages are (the icon page's column x,
+// row y is group y * 12 + x).
+TPictureGroups PictureGroupsOf(const TSelectionFile& file);
 
 // The first cell with a picture, row by row; nothing on an empty page.
 std::optional<TPoint> FirstPictureCell(const TSelectionPage& page);

@@ -131,7 +131,7 @@ void TMissView::RedrawMarked(const std::vector<bool>& marked) {
 
 void TMissView::ClearFiltered() {
   const uint16_t filter = filter_;
-  document_->Edit("Clear with Filter", [filter](TMission& m) {
+  document_->Edit(StepName("Clear with Filter"), [filter](TMission& m) {
     m.Clear(filter);
     return TMissionChange::OfWhole();
   });

@@ -11,6 +11,7 @@
 #include "hexmap/MissionPicture.h"
 #include "hexmap/MultiSelection.h"
 #include "mission/History.h"
+#include "mission/MapResize.h"
 #include "mission/Mission.h"
 #include "mission/MissionDocument.h"
 #include "views/EckView.h"
@@ -113,6 +114,9 @@ public:
   // once each the cells whose shown layer changed and the neighbours of
   // changed objects; returns the changed cells.
   std::vector<TPoint> PaintCells(const std::vector<TPoint>& cells, bool first, uint16_t value, int kind);
+  // The same with a value of its own for each cell (values[i] for cells[i]).
+  std::vector<TPoint> PaintCells(const std::vector<TPoint>& cells, bool first,
+                                 const std::vector<uint16_t>& values, int kind);
   // What `cells` show in `mission` (the view's own or another) under this
   // view's filter and layout, transparent around them; `origin` gets the
   // bitmap pixel of its top-left corner.
@@ -122,6 +126,27 @@ public:
   // cells it covers, `origin` the bitmap pixel of the picture's corner.
   QImage BlockPreview(const TMapBlock& block, TPoint anchor, std::vector<TPoint>& cells,
                       TPoint& origin) const;
+  // The name of a step that writes into the shown layer: "Paint Terrain in
+  // change layer 3" while a change layer is shown, else `action` itself.
+  std::string StepName(const std::string& action) const;
+
+  // --- Coasts and the map's size: edits of the document --------------------------
+  // While on, every edit of terrain through the painting operations above
+  // (and whoever calls FollowCoasts) lets the water and coast cells around it
+  // follow the land, within the same step.
+  void SetAutoCoasts(bool on) { autoCoasts_ = on; }
+  bool AutoCoasts() const { return autoCoasts_; }
+  // Inside an edit that changed the terrain of `change.Cells` in the shown
+  // layer: with automatic coasts on, the coasts around them follow, and the
+  // cells they change join `change.Cells`.
+  void FollowCoasts(TMission& mission, TMissionChange& change) const;
+  // Every water and coast cell of the shown layer from the land around it,
+  // as one step; returns how many cells changed.
+  size_t RebuildCoasts();
+  // Resizes the map as one step; raises ERangeError, changing nothing, for a
+  // resize ResizeFault refuses.
+  void ResizeMap(const TResize& resize);
+
   // Marks a bitmap area for repainting.
   void InvalidateBitmapArea(TPoint origin, TPoint size) { InvalidateBitmapRect(origin, size); }
 
@@ -138,6 +163,7 @@ private:
 
   std::unique_ptr<TMissionDocument> document_;
   uint16_t filter_ = DefaultMissFilter;
+  bool autoCoasts_ = false;
 };
 
 // The settings of the mission window's map: the cursor follows both buttons,

@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "base/Errors.h"
+#include "hexmap/Coasts.h"
 #include "hexmap/MapRenderer.h"
 #include "hexmap/PaintTools.h"
 #include "views/COMPMissView.h"
@@ -107,24 +109,67 @@ bool TMissView::SetCellValue(bool first, TPoint cell, uint16_t value, int kind) 
 
 std::vector<TPoint> TMissView::PaintCells(const std::vector<TPoint>& cells, bool first, uint16_t value,
                                           int kind) {
-  const TMissionChange change = Document().Edit(PaintStepName(TToolMode::Paint, kind), [&](TMission& m) {
+  return PaintCells(cells, first, std::vector<uint16_t>(cells.size(), value), kind);
+}
+
+std::vector<TPoint> TMissView::PaintCells(const std::vector<TPoint>& cells, bool first,
+                                          const std::vector<uint16_t>& values, int kind) {
+  const TMissionChange change =
+      Document().Edit(StepName(PaintStepName(TToolMode::Paint, kind)), [&](TMission& m) {
+        TMissionChange c;
+        for (size_t i = 0; i < cells.size() && i < values.size(); ++i) {
+          const TPoint cell = cells[i];
+          if (!IsInGrid(cell))
+            continue;
+          const TCellEditResult result =
+              ApplyCellValue(m, Filter(), first && i == 0, cell, values[i], kind, DFStrokeObject);
+          if (result.ShownLayerChanged)
+            c.Cells.push_back(cell);
+          if (result.ObjectChanged)
+            c.JoinCells.push_back(cell);
+        }
+        // A unit painted over another takes its cargo and AI point along.
+        c.Records = kind == pkUnit && !c.Cells.empty();
+        if (kind == pkTerrain)
+          FollowCoasts(m, c);
+        return c;
+      });
+  return change.Cells;
+}
+
+std::string TMissView::StepName(const std::string& action) const {
+  if (ShownLayer(filter_) != TShownLayer::Change)
+    return action;
+  return action + " in change layer " + std::to_string(Mission().DFNr);
+}
+
+void TMissView::FollowCoasts(TMission& mission, TMissionChange& change) const {
+  if (!autoCoasts_ || change.Cells.empty())
+    return;
+  const TCoastEdit coasts = UpdateCoasts(mission, filter_, change.Cells);
+  change.Cells.insert(change.Cells.end(), coasts.Cells.begin(), coasts.Cells.end());
+}
+
+size_t TMissView::RebuildCoasts() {
+  const uint16_t filter = filter_;
+  const TMissionChange change = Document().Edit(StepName("Rebuild Coasts"), [filter](TMission& m) {
     TMissionChange c;
-    for (size_t i = 0; i < cells.size(); ++i) {
-      const TPoint cell = cells[i];
-      if (!IsInGrid(cell))
-        continue;
-      const TCellEditResult result =
-          ApplyCellValue(m, Filter(), first && i == 0, cell, value, kind, DFStrokeObject);
-      if (result.ShownLayerChanged)
-        c.Cells.push_back(cell);
-      if (result.ObjectChanged)
-        c.JoinCells.push_back(cell);
-    }
-    // A unit painted over another takes its cargo and AI point along.
-    c.Records = kind == pkUnit && !c.Cells.empty();
+    c.Cells = vh::RebuildCoasts(m, filter).Cells;
     return c;
   });
-  return change.Cells;
+  return change.Cells.size();
+}
+
+void TMissView::ResizeMap(const TResize& resize) {
+  if (const char* fault = ResizeFault(resize); *fault)
+    throw ERangeError(std::string("Cannot resize the map: ") + fault);
+  Document().Edit("Resize Map", [&resize](TMission& m) {
+    vh::ResizeMap(m, resize);
+    // Every cell moved, and with them the records and the change layers.
+    TMissionChange c;
+    c.Size = c.Records = c.Layers = true;
+    return c;
+  });
 }
 
 QImage TMissView::CellsImage(const TMission& mission, const std::vector<TPoint>& cells,
@@ -157,7 +202,7 @@ QImage TMissView::BlockPreview(const TMapBlock& block, TPoint anchor, std::vecto
 }
 
 void TMissView::PasteGroup(bool /*first*/, TPoint cell, const TMultiSelection& selection, int kind) {
-  Document().Edit(PaintStepName(TToolMode::Paint, kind, true), [&](TMission& m) {
+  Document().Edit(StepName(PaintStepName(TToolMode::Paint, kind, true)), [&](TMission& m) {
     TMissionChange c;
     if (!PasteBlock(m, Filter(), cell, selection, kind, GridSize()))
       return c;
@@ -167,6 +212,8 @@ void TMissView::PasteGroup(bool /*first*/, TPoint cell, const TMultiSelection& s
     // around the block; change layers join no lines.
     if (kind == pkObject && !FilterOn(mfDFLayer))
       c.JoinCells = c.Cells;
+    if (kind == pkTerrain)
+      FollowCoasts(m, c);
     return c;
   });
 }

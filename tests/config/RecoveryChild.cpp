@@ -2,11 +2,13 @@
 // recovery folder given, writes copies, and then either dies without any
 // clean-up of its own or waits until the test kills it.
 //   recovery_child DIR keep-one         two copies, one removed again; dies
-//   recovery_child DIR bad-description  a copy whose description is garbage; dies
+//   recovery_child DIR broken           copies whose description, mission is
+//                                       garbage or missing, and a good one; dies
 //   recovery_child DIR wait             one copy, prints "ready", waits
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -30,10 +32,12 @@ int main(int argc, char** argv) {
     WriteRecoveryCopy(SmallMission(), kept);
     WriteRecoveryCopy(SmallMission(), saved);
     RemoveRecoveryCopy(saved);
-  } else if (mode == "bad-description") {
-    TRecoveryCopy copy = CopyIn(session.Dir(), "w1", "/x.dat");
-    WriteRecoveryCopy(SmallMission(), copy);
-    WriteWholeFile(copy.InfoPath(), ByteStream{'n', 'o'});
+  } else if (mode == "broken") {
+    for (const char* id : {"description", "garbage", "missing", "good"})
+      WriteRecoveryCopy(SmallMission(), CopyIn(session.Dir(), id, "/x.dat"));
+    WriteWholeFile(CopyIn(session.Dir(), "description", "").InfoPath(), ByteStream{'n', 'o'});
+    WriteWholeFile(CopyIn(session.Dir(), "garbage", "").MissionPath(), ByteStream(100, 0xAB));
+    std::filesystem::remove(PathOf(CopyIn(session.Dir(), "missing", "").MissionPath()));
   } else if (mode == "wait") {
     WriteRecoveryCopy(SmallMission(), CopyIn(session.Dir(), "w1", ""));
     std::printf("ready\n");

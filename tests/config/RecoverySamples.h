@@ -21,7 +21,7 @@ inline TMission SmallMission() {
 
 inline TRecoveryCopy CopyIn(const std::string& sessionDir, const std::string& id,
                             const std::string& original) {
-  return {sessionDir, id, {original, "", 1700000000, 3}};
+  return {sessionDir, id, {original, "", 1700000000, 3}, {}};
 }
 
 }  // namespace vh::test

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -122,13 +123,27 @@ TEST_F(RecoveryFolder, OnlyCopiesOfEditorsThatDiedAreOffered) {
   EXPECT_TRUE(TOrphanedCopies(recoveryDir, own.Dir()).Copies().empty());
 }
 
-TEST_F(RecoveryFolder, UnreadableDescriptionsAreKeptButNotOffered) {
-  ASSERT_EQ(Editor("bad-description")->Wait(), 0);
-  EXPECT_TRUE(TOrphanedCopies(recoveryDir).Copies().empty());
-  size_t sessions = 0;
-  for ([[maybe_unused]] auto& e : fs::directory_iterator(PathOf(recoveryDir)))
-    ++sessions;
-  EXPECT_EQ(sessions, 1u);  // nothing deleted that might still be wanted
+TEST_F(RecoveryFolder, UnreadableCopiesAreOfferedWithWhyAndDiscardedOnRequest) {
+  ASSERT_EQ(Editor("broken")->Wait(), 0);
+  std::vector<TRecoveryCopy> copies;
+  {
+    TOrphanedCopies orphans(recoveryDir);
+    copies = orphans.Copies();
+    ASSERT_EQ(copies.size(), 4u);
+  }
+  std::map<std::string, std::string> faults;
+  for (const TRecoveryCopy& c : copies)
+    faults[c.Id] = c.Fault;
+  // Each fault names the file that did not read.
+  EXPECT_NE(faults["description"].find("description.rec"), std::string::npos) << faults["description"];
+  EXPECT_NE(faults["garbage"].find("garbage.dat"), std::string::npos) << faults["garbage"];
+  EXPECT_NE(faults["missing"].find("missing.dat"), std::string::npos) << faults["missing"];
+  EXPECT_EQ(faults["good"], "");
+  // Kept while nobody decides, gone once discarded.
+  TOrphanedCopies again(recoveryDir);
+  EXPECT_EQ(again.Copies().size(), 4u);
+  again.DiscardAll();
+  EXPECT_TRUE(fs::is_empty(PathOf(recoveryDir)));
 }
 
 TEST_F(RecoveryFolder, FolderThatCannotBeWrittenRaisesAClearError) {

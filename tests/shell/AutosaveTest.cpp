@@ -54,11 +54,12 @@ protected:
     return found;
   }
   // What an editor that was killed leaves: a session folder nobody locks.
-  TRecoveryCopy PlantOrphan(const TMission& mission, const std::string& original) {
+  TRecoveryCopy PlantOrphan(const TMission& mission, const std::string& original,
+                            const std::string& id = "w1") {
     std::string session = RecoveryDir() + "/session-99999-1";
     fs::create_directories(session);
     WriteWholeFile(session + "/" + RecoveryLockName, ByteStream{'9'});
-    TRecoveryCopy copy{session, "w1", {original, "", 1733700000, 2}};
+    TRecoveryCopy copy{session, id, {original, "", 1733700000, 2}, {}};
     WriteRecoveryCopy(mission, copy);
     return copy;
   }
@@ -252,6 +253,48 @@ TEST_F(Autosave, LaterKeepsTheCopiesAndDiscardDeletesThem) {
   StartAndAnswer([](TDLGRecover& dialog) { dialog.DiscardButton->click(); });
   EXPECT_TRUE(frame->MissionWindows().empty());
   EXPECT_TRUE(CopiesOnDisk().empty());
+}
+
+TEST_F(Autosave, CorruptCopiesAreListedAsUnreadableAndCanBeDiscarded) {
+  std::string original = SampleMission("miss014.dat");
+  TMission m;
+  m.LoadFromFile(original);
+  PlantOrphan(m, original, "w1");
+  TRecoveryCopy badMission = PlantOrphan(m, "/games/MIS/miss002.dat", "w2");
+  WriteWholeFile(badMission.MissionPath(), ByteStream{'M', 'S', 'S', 'N', 0xFF, 0xFF});
+  TRecoveryCopy badInfo = PlantOrphan(m, "/games/MIS/miss003.dat", "w3");
+  WriteWholeFile(badInfo.InfoPath(), ByteStream(70000, '%'));
+
+  StartAndAnswer([&](TDLGRecover& dialog) {
+    ASSERT_EQ(dialog.List->topLevelItemCount(), 3);
+    QStringList unreadable;
+    for (int i = 0; i < 3; ++i)
+      if (dialog.List->topLevelItem(i)->text(1) == "Unreadable")
+        unreadable << dialog.List->topLevelItem(i)->text(0);
+    unreadable.sort();
+    // The copy whose description is lost is named by its own file.
+    EXPECT_EQ(unreadable,
+              QStringList({"/games/MIS/miss002.dat", QString::fromStdString(badInfo.MissionPath())}));
+    EXPECT_TRUE(dialog.RestoreButton->isEnabled());
+    dialog.RestoreButton->click();
+  });
+  ASSERT_EQ(frame->MissionWindows().size(), 1u);  // no error box for what was marked
+  EXPECT_EQ(frame->MissionWindows()[0]->Mission().FileName, original);
+  EXPECT_EQ(CopiesOnDisk().size(), 2u);  // the unreadable ones stay until discarded
+  frame->MissionWindows()[0]->SetDiscardOnClose();
+  delete frame;
+  frame = nullptr;
+  FlushDeletes();
+
+  // Only unreadable copies: nothing to restore, and Return discards them.
+  StartAndAnswer([](TDLGRecover& dialog) {
+    EXPECT_EQ(dialog.List->topLevelItemCount(), 2);
+    EXPECT_FALSE(dialog.RestoreButton->isEnabled());
+    EXPECT_FALSE(dialog.List->topLevelItem(0)->toolTip(1).isEmpty());  // says why
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  EXPECT_TRUE(CopiesOnDisk().empty());
+  EXPECT_TRUE(frame->MissionWindows().empty());
 }
 
 TEST_F(Autosave, FailingRecoveryFolderShowsOneLineAndRetries) {

@@ -505,10 +505,29 @@ TEST_F(Desktop, HelpShowsTheMouseAndTheKeys) {
     return text;
   };
   const QString text = helpText();
-  for (const char* shown :
-       {"Ctrl+W", "F3", "Ctrl+Shift+Z", "F7", "Ctrl++", "Ctrl+-", "Ctrl+0", "Ctrl+Shift+H", "Ctrl+Shift+O",
-        "Ctrl+Shift+E", "Edit > History", "View > Overview", "Tools > Fill", "Pick", "Ctrl + wheel",
-        "Shift + wheel", "Middle drag", "Arrow keys", "Ctrl + left click"})
+  for (const char* shown : {"Ctrl+W",
+                            "F3",
+                            "Ctrl+Shift+Z",
+                            "F7",
+                            "Ctrl++",
+                            "Ctrl+-",
+                            "Ctrl+0",
+                            "Ctrl+Shift+H",
+                            "Ctrl+Shift+O",
+                            "Ctrl+Shift+E",
+                            "Edit > History",
+                            "View > Overview",
+                            "Tools > Fill",
+                            "Pick",
+                            "Ctrl + wheel",
+                            "Shift + wheel",
+                            "Middle drag",
+                            "Arrow keys",
+                            "Ctrl + left click",
+                            "Tools > Random",
+                            "Ctrl+Shift+L",
+                            "View > Change Layers",
+                            "Change Layers window"})
     EXPECT_TRUE(text.contains(QString::fromLatin1(shown))) << shown;
   // The keys are the menus' own: one added later is there too.
   QAction* added = frame->ToolsMenu->addAction(QStringLiteral("&Something New"));

@@ -9,6 +9,7 @@
 #include "hexmap/MapBlock.h"
 #include "hexmap/MissionPicture.h"
 #include "mission/MissionFile.h"
+#include "mission/ShopNames.h"
 #include "support/MissionBytes.h"
 #include "support/TPWMEncoder.h"
 
@@ -21,8 +22,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   fs::path dir = argv[1];
-  for (const char* sub :
-       {"mission_reader", "shop_names", "tpwm_decoder", "map_block", "mission_json", "settings_ini"})
+  for (const char* sub : {"mission_reader", "shop_names", "tpwm_decoder", "map_block", "mission_json",
+                          "settings_ini", "recovery_entry"})
     fs::create_directories(dir / sub);
   auto put = [&](const char* sub, const std::string& name, const ByteStream& bytes) {
     WriteWholeFile((dir / sub / name).string(), bytes);
@@ -66,6 +67,25 @@ int main(int argc, char** argv) {
                           "Generator]\r\nRoughness=140\r\n"
                           "TerrainType=1\r\nSeed=42\r\n[Layout]\r\nMaximized=1\r\n; a comment\r\n";
   put("settings_ini", "vhedit.ini", ByteStream(ini.begin(), ini.end()));
+  // A recovery copy as the editor writes it: description, names, mission.
+  {
+    auto part = [](ByteStream& out, const ByteStream& bytes) {
+      out.push_back(static_cast<uint8_t>(bytes.size() & 0xFF));
+      out.push_back(static_cast<uint8_t>(bytes.size() >> 8));
+      out.insert(out.end(), bytes.begin(), bytes.end());
+    };
+    const std::string info = "VarnholtRecovery 1\nOriginal=C:\\Games\\MIS\\miss001.dat\nNames=\n"
+                             "SavedAt=1733700000\nDFLayer=2\n";
+    TMission m;
+    ParseMissionFile(m, rich.Build(), {{2, 16, "Fort"}}, "rich.dat");
+    const ByteStream names = ShopNamesFileBytes(m);
+    ByteStream entry;
+    part(entry, ByteStream(info.begin(), info.end()));
+    part(entry, names);
+    const ByteStream mission = rich.Build();
+    entry.insert(entry.end(), mission.begin(), mission.end());
+    put("recovery_entry", "copy_4x3", entry);
+  }
 
   std::string names = "\r\n#0000:0000{Intro|Red|3|Blue|5}\r\n#0001:0024{Name}\r\n#0002:0016{Sh\x81p}\r\n";
   ByteStream plain(names.begin(), names.end());

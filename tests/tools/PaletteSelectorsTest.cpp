@@ -114,12 +114,20 @@ QString ToolTipAt(TEckView& view, TPoint cell) {
 }
 
 TEST_F(TPaletteSelectors, ToolTipsNameTheSelectorsPicturesUnitsAndTheEraser) {
-  EXPECT_EQ(ToolTipAt(*palette->TerGroupSel, {1, 0}), "Groups\nPicture 20");
+  // Groups and places count from 1: the icon page's column 1, row 0 is the
+  // second group; group 0 shows 1, 10, 11, 14, 12, 13 row by row.
+  EXPECT_EQ(ToolTipAt(*palette->TerGroupSel, {1, 0}), "Groups\ngroup 2, picture 20");
   EXPECT_EQ(ToolTipAt(*palette->TerGroupSel, {9, 4}), "Groups");
-  EXPECT_EQ(ToolTipAt(*palette->ObjGroupSel, {3, 2}), "Groups\nPicture 300");
-  EXPECT_EQ(ToolTipAt(*palette->TerSelector, {2, 2}), "Pictures of the group\nPicture 10");
+  EXPECT_EQ(ToolTipAt(*palette->ObjGroupSel, {3, 2}), "Groups\ngroup 28, picture 300");
+  EXPECT_EQ(ToolTipAt(*palette->TerSelector, {2, 2}), "Pictures of the group\ngroup 1, picture 10, 2 of 6");
   EXPECT_EQ(ToolTipAt(*palette->TerSelector, {5, 5}), "Erase");
-  EXPECT_EQ(ToolTipAt(*palette->ObjSelector, {1, 2}), "Pictures of the group\nPicture 201");
+  EXPECT_EQ(ToolTipAt(*palette->ObjSelector, {1, 2}), "Pictures of the group\ngroup 1, picture 201, 2 of 4");
+  // Picture 50 stands in groups 5 and 12: the place is the one in the group
+  // shown (30, 50, 31 row by row).
+  RightClick(*palette->TerGroupSel, {0, 1});
+  EXPECT_EQ(ToolTipAt(*palette->TerSelector, {1, 1}), "Pictures of the group\ngroup 13, picture 50, 2 of 3");
+  RightClick(*palette->TerGroupSel, {5, 0});
+  EXPECT_EQ(ToolTipAt(*palette->TerSelector, {2, 2}), "Pictures of the group\ngroup 6, picture 50, 1 of 1");
   EXPECT_EQ(ToolTipAt(*palette->VehSelector, NoUnitCell), "Erase");
   ShowPage(TMDIPictures::pgVehicle);
   palette->VehOwnerComboBox->setCurrentIndex(2);
