@@ -69,7 +69,9 @@ for _ in $(seq 100); do
   grep -q . "$WORK/display" 2>/dev/null && break
   sleep 0.1
 done
-export DISPLAY=:$(head -1 "$WORK/display")
+[ -s "$WORK/display" ] || { echo "FAILED: Xvfb did not start" >&2; exit 1; }
+DISPLAY=:$(head -1 "$WORK/display")
+export DISPLAY
 HOME="$WORK/home" openbox --sm-disable >/dev/null 2>&1 &
 PIDS+=($!)
 for _ in $(seq 100); do
