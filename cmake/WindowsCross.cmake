@@ -15,8 +15,31 @@ if(VH_STATIC_RUNTIME)
   add_link_options(-static)
 endif()
 
-# Debian's libz-mingw-w64-dev has the static library too.
-set(ZLIB_USE_STATIC_LIBS ${VH_STATIC_RUNTIME})
+# Debian's libz-mingw-w64-dev has the static library too; zlib is plain C
+# and shares nothing with Qt, so it goes into the programs either way.
+set(ZLIB_USE_STATIC_LIBS ON)
+
+# Program icons and version information.
+enable_language(RC)
+
+# The MinGW runtime DLLs a program built against them loads: the C++ and
+# GCC runtimes beside the compiler, the thread library in the target root.
+set(VH_MINGW_RUNTIME_DLLS)
+if(NOT VH_STATIC_RUNTIME)
+  foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                    OUTPUT_VARIABLE vh_dll OUTPUT_STRIP_TRAILING_WHITESPACE)
+    get_filename_component(vh_dll "${vh_dll}" REALPATH)
+    if(NOT EXISTS "${vh_dll}")
+      message(FATAL_ERROR "The MinGW runtime ${dll} is not where the compiler says (${vh_dll})")
+    endif()
+    list(APPEND VH_MINGW_RUNTIME_DLLS ${vh_dll})
+  endforeach()
+  # Beside the programs and the tests, where Windows looks first, so that
+  # they run from the build folder as from the archive.
+  file(COPY ${VH_MINGW_RUNTIME_DLLS} DESTINATION ${CMAKE_BINARY_DIR}/bin)
+  file(COPY ${VH_MINGW_RUNTIME_DLLS} DESTINATION ${CMAKE_BINARY_DIR}/tests)
+endif()
 
 # Wine runs what the build made; each build folder has its own prefix, set up
 # here once (that takes a while), so that programs started in parallel never

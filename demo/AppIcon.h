@@ -20,6 +20,15 @@ inline constexpr int AppIconSizes[] = {48, 128, 256};
 // centred, transparent outside the hexagon.
 ByteStream AppIconPng(int size);
 
+// Sizes in the program's Windows icon: the emblem's own 24 pixels and the
+// sizes Windows shows most (it scales down for 16).
+inline constexpr int WindowsIconSizes[] = {24, 32, 48, 256};
+
+// The emblem as a Windows icon file (.ico) in those sizes, each a 32-bit
+// bitmap with its alpha channel and transparency mask, the form every
+// Windows version reads.
+ByteStream AppIconIco();
+
 // Writes <hicolorDir>/<N>x<N>/apps/<name>.png for every size; returns the
 // files written.
 std::vector<std::string> WriteAppIcons(const std::string& hicolorDir, const std::string& name);

@@ -3,6 +3,7 @@
 //   vhdemo --install <program dir>
 //   vhdemo --defaults-ini <file>    the settings an installed editor starts from
 //   vhdemo --icons <hicolor dir>    the application icon in the installed sizes
+//   vhdemo --ico <file.ico>         the program icon of the Windows build
 //   vhdemo --sheet <out.png|out.ppm> [--section terrain|objects|units|lines|tools|missions] [--scale N]
 #include <cstdio>
 #include <cstdlib>
@@ -20,11 +21,12 @@
 
 namespace {
 const char* const kUsage = "usage: vhdemo --install <program dir> | --defaults-ini <file> | --icons <dir>\n"
+                           "       | --ico <file>\n"
                            "       | --sheet <file> [--section name] [--scale n]\n";
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string install, sheet, defaultsIni, icons, section = "all";
+  std::string install, sheet, defaultsIni, icons, ico, section = "all";
   int scale = 1;
   int crop[4] = {0, 0, 0, 0};
   const std::vector<std::string> args = vh::ProgramArguments(argc, argv);
@@ -43,6 +45,8 @@ int main(int argc, char** argv) {
       defaultsIni = value();
     else if (a == "--icons")
       icons = value();
+    else if (a == "--ico")
+      ico = value();
     else if (a == "--sheet")
       sheet = value();
     else if (a == "--section")
@@ -56,7 +60,7 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (install.empty() && sheet.empty() && defaultsIni.empty() && icons.empty()) {
+  if (install.empty() && sheet.empty() && defaultsIni.empty() && icons.empty() && ico.empty()) {
     std::cerr << kUsage;
     return 2;
   }
@@ -75,6 +79,8 @@ int main(int argc, char** argv) {
     }
     if (!icons.empty())
       vh::demo::WriteAppIcons(icons, vh::AppId);
+    if (!ico.empty())
+      vh::WriteWholeFile(ico, vh::demo::AppIconIco());
     if (!sheet.empty()) {
       vh::demo::Sheet s = vh::demo::RenderSection(section);
       if (crop[2] > 0 && crop[3] > 0) {

@@ -98,7 +98,7 @@ void ApplyStdOptions(const ParsedArgs& args, TStdUse use) {
 std::string LoadMission(TMission& m, const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code error;
-  const fs::file_status status = fs::status(path, error);
+  const fs::file_status status = fs::status(PathOf(path), error);
   if (fs::is_directory(status))
     throw EVhError("\"" + path + "\" is a folder, not a mission file");
   if (status.type() == fs::file_type::not_found)

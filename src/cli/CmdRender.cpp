@@ -9,6 +9,7 @@
 
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "cli/CliCommon.h"
 #include "config/Config.h"
 #include "config/IniFile.h"
@@ -56,9 +57,10 @@ long ParseNumber(const std::string& option, const std::string& text, long max) {
 // installed copy that has not run yet reads the shipped defaults.
 std::string GameDirFromIni(const TIniLocation& location, bool given) {
   std::error_code error;
-  if (given && !std::filesystem::is_regular_file(location.Path, error))
-    throw UsageError{"the settings file " + PathText(location.Path) +
-                     (std::filesystem::exists(location.Path, error) ? " is no file" : " does not exist")};
+  if (given && !std::filesystem::is_regular_file(PathOf(location.Path), error))
+    throw UsageError{
+        "the settings file " + PathText(location.Path) +
+        (std::filesystem::exists(PathOf(location.Path), error) ? " is no file" : " does not exist")};
   const TIniFile ini = OpenSettings(location);
   const std::string dir = ini.ReadString("General", "VarnholtDir", "");
   if (dir.empty())

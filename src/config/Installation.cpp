@@ -73,9 +73,12 @@ TIniLocation ChooseIniLocation(const TIniFacts& facts, const std::optional<std::
   if (iniOverride)
     return {*iniOverride, {}};
   const std::string beside = facts.ProgramDir + IniFileName;
-  if (facts.IniBesideProgram)
-    return {beside, {}};
-  if ((facts.DataDir == facts.ProgramDir && facts.ProgramDirWritable) || facts.UserConfigDir.empty())
+  // Where the data lie beside the program, a vhedit.ini there may be the
+  // shipped defaults of an unpacked archive: only a writable folder keeps
+  // its settings, a read-only one seeds the user's file from it.
+  const bool keepBeside =
+      facts.DataDir == facts.ProgramDir ? facts.ProgramDirWritable : facts.IniBesideProgram;
+  if (keepBeside || facts.UserConfigDir.empty())
     return {beside, {}};
   return {WithTrailingSeparator(facts.UserConfigDir) + IniFileName, facts.DataDir + IniFileName};
 }
@@ -97,15 +100,17 @@ TLocations FindLocations(const std::string& programDir, const std::string& userC
 }
 
 TIniFile OpenSettings(const TIniLocation& location) {
-  if (location.Defaults.empty() || Exists(location.Path))
-    return TIniFile(location.Path);
-  const std::string defaults = ResolvePathCI(location.Defaults);
-  TIniFile ini(defaults);
+  const bool own = location.Defaults.empty() || Exists(location.Path);
+  const std::string source = own ? location.Path : ResolvePathCI(location.Defaults);
+  TIniFile ini(source);
+  // A relative game directory counts from the file that names it, so the
+  // shipped defaults can name the demo game beside them wherever the
+  // package or archive was unpacked.
   std::string gameDir = ini.ReadString("General", "VarnholtDir", "");
   if (IsRelativeDir(gameDir)) {
     if constexpr (!OnWindows)
       std::replace(gameDir.begin(), gameDir.end(), '\\', '/');
-    ini.WriteString("General", "VarnholtDir", WithSlash(PathOf(defaults).parent_path() / PathOf(gameDir)));
+    ini.WriteString("General", "VarnholtDir", WithSlash(PathOf(source).parent_path() / PathOf(gameDir)));
   }
   // The shipped file stays as it is; a save goes to the user's file.
   ini.SetPath(location.Path);

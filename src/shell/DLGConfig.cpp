@@ -17,6 +17,7 @@
 #include <filesystem>
 
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "shell/Translations.h"
 #include "views/QtText.h"
 
@@ -122,7 +123,7 @@ void TDLGConfigForm::UpdateTXTDirHint() {
   if (name.empty())
     hint = tr("Give the name of the game's text folder, such as GER; the shop names of the missions in its "
               "MIS folder lie there.");
-  else if (!std::filesystem::is_directory(ResolvePathCI(gameDir + name), error))
+  else if (!std::filesystem::is_directory(PathOf(ResolvePathCI(gameDir + name)), error))
     hint = tr("There is no folder \"%1\" in the game directory; the shop names of the missions in its MIS "
               "folder will not be found.")
                .arg(TXTDirEdit->currentText());

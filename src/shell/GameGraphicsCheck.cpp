@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "base/Errors.h"
+#include "base/Platform.h"
 #include "graphics/Library.h"
 #include "graphics/PictureSets.h"
 #include "shell/DLGConfig.h"
@@ -23,7 +24,7 @@ void LoadGraphicsFrom(const TConfig& config) {
 
 QString GraphicsProblemIn(const TConfig& config) {
   std::error_code error;
-  if (config.GameDir.empty() || !std::filesystem::is_directory(config.GameDir, error))
+  if (config.GameDir.empty() || !std::filesystem::is_directory(PathOf(config.GameDir), error))
     return QCoreApplication::translate("vh::GameGraphicsCheck", "The directory \"%1\" does not exist.")
         .arg(PathToQString(config.GameDir));
   TLibraryTable table = DefaultLibraryTable();

@@ -1,7 +1,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <initializer_list>
@@ -69,8 +68,9 @@ int main(int argc, char** argv) {
   // share folder; vhedit.ini beside the program or in the user's folder.
   const std::string programDir =
       vh::PathFromQString(QDir::toNativeSeparators(QApplication::applicationDirPath()));
-  const std::string userDir =
-      vh::PathFromQString(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+  // The folder vhmission finds too: on Windows %APPDATA%, where Qt's own
+  // choice would be the local, not the roaming application data.
+  const std::string userDir = vh::UserConfigDirFromEnvironment();
   std::optional<std::string> ini;
   if (!commandLine.IniFile.empty())
     ini = commandLine.IniFile;

@@ -237,30 +237,45 @@ TEST_F(Cli, AMissingMissionIsNamedAndAMissingNamesFileGivesDefaultNames) {
   EXPECT_NE(std::string(names.begin(), names.end()).find("#0002:0016{Shop Nr. 0}"), std::string::npos);
 }
 
+// One argument with blanks, for the Linux shell and for cmd.exe alike.
+std::string Quoted(const std::string& path) {
+  return "\"" + path + "\"";
+}
+
+// A path as a JSON string holds it: Windows' backslashes come doubled.
+std::string JsonText(const std::string& path) {
+  std::string out;
+  for (char c : path)
+    out += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  return out;
+}
+
 TEST_F(Cli, PathsBeyondAsciiArePrintedOnce) {
   // "Übung" is in code page 1252, the Greek and Chinese letters are not.
   for (const std::string folder : {"\xC3\x9C"
                                    "bung",
                                    "\xCE\xA9 \xE5\x9C\xB0\xE5\x9B\xBE"}) {
-    fs::create_directories(dir / folder / "MIS");
-    fs::create_directories(dir / folder / "GER");
+    fs::create_directories(PathOf(P(folder + "/MIS")));
+    fs::create_directories(PathOf(P(folder + "/GER")));
     const std::string mission = P(folder + "/MIS/miss001.dat");
     WriteWholeFile(mission, Sample().Build());
     WriteWholeFile(P(folder + "/GER/miss001.txt"), ByteStream{'\r', '\n', '\r', '\n'});
-    Outcome dump = Vhmission("dump '" + mission + "'");
+    Outcome dump = Vhmission("dump " + Quoted(mission));
     ASSERT_EQ(dump.code, 0) << dump.out;
-    EXPECT_NE(dump.out.find("\"file\":\"" + mission + "\""), std::string::npos) << dump.out.substr(0, 300);
-    EXPECT_NE(dump.out.find("\"namesFile\":\"" + P(folder + "/GER/miss001.txt") + "\""), std::string::npos);
+    EXPECT_NE(dump.out.find("\"file\":\"" + JsonText(mission) + "\""), std::string::npos)
+        << dump.out.substr(0, 300);
+    EXPECT_NE(dump.out.find("\"namesFile\":\"" + JsonText(P(folder + "/GER/miss001.txt")) + "\""),
+              std::string::npos);
     const std::string copy = P(folder + "/MIS/Karte \xC3\xA4.dat");
-    Outcome written = Vhmission("roundtrip " + StdDir() + " '" + mission + "' '" + copy + "'");
+    Outcome written = Vhmission("roundtrip " + StdDir() + " " + Quoted(mission) + " " + Quoted(copy));
     EXPECT_EQ(written.out,
               "wrote " + copy + " and its shop names " + P(folder + "/GER/Karte \xC3\xA4.txt") + "\n");
-    EXPECT_TRUE(fs::exists(copy));
-    Outcome missing = Vhmission("check '" + P(folder + "/MIS/none.dat") + "'");
+    EXPECT_TRUE(fs::exists(PathOf(copy)));
+    Outcome missing = Vhmission("check " + Quoted(P(folder + "/MIS/none.dat")));
     EXPECT_EQ(missing.out,
               "vhmission: error: The mission file \"" + P(folder + "/MIS/none.dat") + "\" does not exist\n");
-    Outcome json = Vhmission("check --json '" + mission + "'");
-    EXPECT_EQ(json.out.rfind("{\"file\":\"" + mission + "\",", 0), 0u) << json.out;
+    Outcome json = Vhmission("check --json " + Quoted(mission));
+    EXPECT_EQ(json.out.rfind("{\"file\":\"" + JsonText(mission) + "\",", 0), 0u) << json.out;
   }
 }
 

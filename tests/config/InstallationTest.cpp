@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/FileUtil.h"
+#include "base/Platform.h"
 #include "config/Config.h"
 #include "config/IniFile.h"
 #include "config/Installation.h"
@@ -15,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 void Write(const std::string& path, const std::string& text) {
-  fs::create_directories(fs::path(path).parent_path());
+  fs::create_directories(PathOf(path).parent_path());
   WriteWholeFile(path, ByteStream(text.begin(), text.end()));
 }
 
@@ -37,6 +38,14 @@ TEST(IniLocation, FollowsTheLayoutTheProgramIsIn) {
   portable.ProgramDirWritable = false;
   EXPECT_EQ(ChooseIniLocation(portable, {}).Path, "/home/u/.config/varnholt-editor/vhedit.ini");
   EXPECT_EQ(ChooseIniLocation(portable, {}).Defaults, "/opt/vh/vhedit.ini");
+  // That file lies beside the program too (an unpacked archive ships it):
+  // still the user's folder, since the program's folder takes no saves.
+  portable.IniBesideProgram = true;
+  EXPECT_EQ(ChooseIniLocation(portable, {}).Path, "/home/u/.config/varnholt-editor/vhedit.ini");
+  EXPECT_EQ(ChooseIniLocation(portable, {}).Defaults, "/opt/vh/vhedit.ini");
+  portable.ProgramDirWritable = true;
+  EXPECT_EQ(ChooseIniLocation(portable, {}).Path, "/opt/vh/vhedit.ini");
+  EXPECT_EQ(ChooseIniLocation(portable, {}).Defaults, "");
 
   // An installed program writes into the user's folder even when it could
   // write into bin/ (as root does).
@@ -155,6 +164,30 @@ TEST_F(InstalledLayout, WithoutDefaultsNothingIsCreatedAndSavingMakesTheFolder) 
   c.GameDir = "/games/vh";
   WriteConfig(c);
   EXPECT_EQ(TIniFile(user + "/vhedit.ini").ReadString("General", "VarnholtDir", ""), "/games/vh/");
+}
+
+// The layout of the Windows archive: programs, data and the shipped
+// defaults naming the demo game beside them, all in one folder.
+TEST_F(InstalledLayout, AnUnpackedArchiveFindsTheDemoGameBesideItsDefaults) {
+  const std::string unpacked = tmp.File("J\xc3\xb6rg/Spiele/Editor") + test::Sep;
+  Write(unpacked + "TOOLS.DAT", "t");
+  Write(unpacked + "vhedit.ini", "[General]\nVarnholtDir=VarnholtDemo\\\n");
+  const std::string demo = unpacked + "VarnholtDemo" + test::Sep;
+
+  TLocations where = FindLocations(unpacked, user, {});
+  EXPECT_EQ(where.DataDir, unpacked);
+  EXPECT_EQ(where.Ini.Path, unpacked + "vhedit.ini") << "a writable folder keeps its settings";
+  EXPECT_EQ(ReadConfig(where, {}).GameDir, demo);
+
+  // Read-only (a folder under Program Files): the user's file, from the
+  // same defaults.
+  TIniFacts facts{unpacked, unpacked, user, true, false};
+  const TIniLocation readOnly = ChooseIniLocation(facts, {});
+  EXPECT_EQ(readOnly.Path, user + test::Sep + "vhedit.ini");
+  EXPECT_EQ(OpenSettings(readOnly).ReadString("General", "VarnholtDir", ""), demo);
+  ASSERT_TRUE(CreateIniFromDefaults(readOnly));
+  EXPECT_EQ(TIniFile(readOnly.Path).ReadString("General", "VarnholtDir", ""), demo);
+  EXPECT_EQ(Read(unpacked + "vhedit.ini"), "[General]\nVarnholtDir=VarnholtDemo\\\n");
 }
 
 TEST_F(InstalledLayout, AnIniBesideTheProgramOrOnTheCommandLineIsUsedAsItIs) {

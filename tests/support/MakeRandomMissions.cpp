@@ -56,10 +56,11 @@ private:
   bool Chance(int percent) { return Int(0, 99) < percent; }
 
   // Letters, digits, blanks and the code page's accented letters; never the
-  // characters that delimit an entry of the names file.
+  // characters that delimit an entry of the names file, nor the bytes that
+  // stand for umlauts there (a save refuses texts holding them).
   std::string Name(int length) {
     static const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 -."
-                                       "\xC4\xD6\xDC\xE4\xF6\xFC\xDF\xC9\xE9\xC8\xE8\xE0\xE7\xF1\x8A\x9A\x80";
+                                       "\xC4\xD6\xDC\xE4\xF6\xFC\xDF\xC9\xE9\xC8\xE8\xE0\xE7\xF1";
     std::string s;
     for (int i = 0; i < length; ++i)
       s += letters[static_cast<size_t>(Int(0, static_cast<int>(letters.size()) - 1))];
