@@ -50,7 +50,7 @@ public:
   int32_t I32() { return static_cast<int32_t>(U32()); }
 
   [[noreturn]] void Fail(const std::string& what) const {
-    throw EReadError("Read error in " + source_ + ": " + what);
+    throw EReadError(Message(VH_TRANSLATE_NOOP("Error", "Read error in %1: %2"), source_, what));
   }
 
 private:

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -39,13 +40,16 @@ bool Exists(const std::string& path) {
 
 // Why `target` cannot be replaced, as the message of the error; empty when
 // nothing stands in the way that can be known before trying.
-std::string CannotReplace(const std::string& target) {
+// Why `target` cannot be replaced; nothing when it can.
+std::optional<TMessage> CannotReplace(const std::string& target) {
   std::error_code ec;
   const fs::path p = PathOf(target);
   if (fs::exists(p, ec) && !fs::is_regular_file(p, ec))
-    return "Cannot replace \"" + target + "\": it is not a file";
+    return Message(VH_TRANSLATE_NOOP("Error", "Cannot replace \"%1\": it is not a file"), target);
   std::string why = ReplaceBlocker(target);
-  return why.empty() ? why : "Cannot replace file \"" + target + "\": " + why;
+  if (why.empty())
+    return std::nullopt;
+  return Message(VH_TRANSLATE_NOOP("Error", "Cannot replace file \"%1\": %2"), target, why);
 }
 
 void Remove(const std::string& path) {
@@ -109,16 +113,17 @@ ByteStream ReadWholeFile(const std::string& path, size_t maxSize) {
   const fs::path p = PathOf(path);
   std::ifstream in(p, std::ios::binary);
   if (!in)
-    throw EInOutError("Cannot open file \"" + path + "\": " + Reason());
+    throw EInOutError(Message(VH_TRANSLATE_NOOP("Error", "Cannot open file \"%1\": %2"), path, Reason()));
   std::error_code ec;
   if (fs::is_directory(p, ec))
-    throw EInOutError("Cannot open file \"" + path + "\": it is a directory");
+    throw EInOutError(
+        Message(VH_TRANSLATE_NOOP("Error", "Cannot open file \"%1\": it is a directory"), path));
   auto size = fs::file_size(p, ec);
   if (!ec && size > maxSize)
-    throw EInOutError("File \"" + path + "\" is too large (" + std::to_string(size) + " bytes)");
+    throw EInOutError(Message(VH_TRANSLATE_NOOP("Error", "File \"%1\" is too large (%2 bytes)"), path, size));
   ByteStream data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad())
-    throw EInOutError("Cannot read file \"" + path + "\": " + Reason());
+    throw EInOutError(Message(VH_TRANSLATE_NOOP("Error", "Cannot read file \"%1\": %2"), path, Reason()));
   return data;
 }
 
@@ -129,19 +134,21 @@ std::string WriteTempFile(const std::string& path, const ByteStream& data) {
   std::string why = WriteFileToDisk(temp, data, &created);
   if (!why.empty()) {
     DiscardTempFile(temp);
-    throw EInOutError((created ? "Cannot write file \"" : "Cannot create file \"") + path + "\": " + why);
+    throw EInOutError(created
+                          ? Message(VH_TRANSLATE_NOOP("Error", "Cannot write file \"%1\": %2"), path, why)
+                          : Message(VH_TRANSLATE_NOOP("Error", "Cannot create file \"%1\": %2"), path, why));
   }
   return temp;
 }
 
 void CommitTempFile(const std::string& temp, const std::string& path) {
-  if (std::string error = CannotReplace(path); !error.empty()) {
+  if (std::optional<TMessage> error = CannotReplace(path)) {
     DiscardTempFile(temp);
-    throw EInOutError(error);
+    throw EInOutError(*error);
   }
   if (std::string why = RenameReplacing(temp, path); !why.empty()) {
     DiscardTempFile(temp);
-    throw EInOutError("Cannot replace file \"" + path + "\": " + why);
+    throw EInOutError(Message(VH_TRANSLATE_NOOP("Error", "Cannot replace file \"%1\": %2"), path, why));
   }
 }
 
@@ -152,9 +159,9 @@ void CommitTempFiles(const std::vector<TTempFile>& files) {
   };
   // Whatever can be known to fail is found before anything changes.
   for (const TTempFile& f : files) {
-    if (std::string error = CannotReplace(f.Target); !error.empty()) {
+    if (std::optional<TMessage> error = CannotReplace(f.Target)) {
       discardAll();
-      throw EInOutError(error);
+      throw EInOutError(*error);
     }
   }
   // Keep each old target under a side name until all are in place.
@@ -176,7 +183,8 @@ void CommitTempFiles(const std::vector<TTempFile>& files) {
         backups[done].clear();
         rollBack();
         discardAll();
-        throw EInOutError("Cannot replace file \"" + f.Target + "\": " + why);
+        throw EInOutError(
+            Message(VH_TRANSLATE_NOOP("Error", "Cannot replace file \"%1\": %2"), f.Target, why));
       }
     }
     if (std::string why = RenameReplacing(f.Temp, f.Target); !why.empty()) {
@@ -184,7 +192,7 @@ void CommitTempFiles(const std::vector<TTempFile>& files) {
         RenameReplacing(backups[done], f.Target);
       rollBack();
       discardAll();
-      throw EInOutError("Cannot replace file \"" + f.Target + "\": " + why);
+      throw EInOutError(Message(VH_TRANSLATE_NOOP("Error", "Cannot replace file \"%1\": %2"), f.Target, why));
     }
   }
   for (const std::string& b : backups)

@@ -24,6 +24,26 @@ struct SilentSink : AnomalySink {
 // How many places one line of the plain report names before "and N more".
 constexpr size_t kPlacesShown = 5;
 
+// The editor's German check sentences (translations/vhedit_de.ts): the
+// program itself stays free of Qt.
+struct TTranslatedSentence {
+  const char* English;
+  const char* Translation;
+};
+constexpr TTranslatedSentence kGermanSentences[] = {
+#include "CheckSentencesDe.inc"
+};
+
+// The kind's sentence in `lang` ("en" or "de"), UTF-8.
+std::string Sentence(TCheckKind kind, const std::string& lang) {
+  const std::string english = CheckKindSentence(kind);
+  if (lang == "de")
+    for (const TTranslatedSentence& s : kGermanSentences)
+      if (english == s.English)
+        return s.Translation;
+  return english;
+}
+
 const char* SeverityText(TSeverity s) {
   return s == TSeverity::Error ? "error" : "warning";
 }
@@ -45,13 +65,14 @@ std::string PlaceText(const TProblem& problem, const TProblemPlace& p) {
   return text;
 }
 
-void PrintPlain(const std::string& file, const TMission& m, const TCheckReport& report) {
+void PrintPlain(const std::string& file, const TMission& m, const TCheckReport& report,
+                const std::string& lang) {
   const int errors = report.Errors(), warnings = report.Warnings();
   std::printf("%s: %dx%d, %d shops: %d error%s, %d warning%s\n", file.c_str(), m.Width, m.Height,
               m.ShopCount(), errors, errors == 1 ? "" : "s", warnings, warnings == 1 ? "" : "s");
   for (const TProblem& p : report.Problems) {
     std::string line = std::string(SeverityText(p.Severity())) + " " + CheckKindId(p.Kind) + ": " +
-                       CheckKindSentence(p.Kind) + " (" + std::to_string(p.Places.size()) + "): ";
+                       Sentence(p.Kind, lang) + " (" + std::to_string(p.Places.size()) + "): ";
     for (size_t i = 0; i < p.Places.size() && i < kPlacesShown; ++i)
       line += (i ? "; " : "") + PlaceText(p, p.Places[i]);
     if (p.Places.size() > kPlacesShown)
@@ -100,9 +121,10 @@ void PrintJson(const std::string& file, const TMission& m, const TCheckReport& r
 }  // namespace
 
 int CmdCheck(const std::vector<std::string>& args) {
-  ParsedArgs parsed = ParseArgs(args, {"--std-dir", "--text-dir"}, {"--json"});
-  if (parsed.positional.size() != 1)
-    throw UsageError{"usage: vhmission check [--json] [--text-dir NAME] MISSION"};
+  ParsedArgs parsed = ParseArgs(args, {"--std-dir", "--text-dir", "--lang"}, {"--json"});
+  const std::string lang = parsed.Option("--lang").value_or("en");
+  if (parsed.positional.size() != 1 || (lang != "en" && lang != "de"))
+    throw UsageError{"usage: vhmission check [--json] [--lang en|de] [--text-dir NAME] MISSION"};
   ApplyStdOptions(parsed, TStdUse::Optional);
   SilentSink sink;
   ScopedAnomalySink scope(&sink);
@@ -117,7 +139,7 @@ int CmdCheck(const std::vector<std::string>& args) {
   if (parsed.Flag("--json"))
     PrintJson(file, *mission, report);
   else
-    PrintPlain(file, *mission, report);
+    PrintPlain(file, *mission, report, lang);
   return report.Errors() > 0 ? ExitFailed : ExitOk;
 }
 

@@ -143,6 +143,9 @@ const std::vector<TCommandDoc>& CommandDocs() {
 const std::vector<TOptionDoc>& OptionDocs() {
   static const std::vector<TOptionDoc> docs{
       {"--json", "", "check: print every problem with all its places as JSON."},
+      {"--lang", "LANG",
+       "check: the language of the plain report's sentences, en (the default) or de, as the editor's German "
+       "translation has them. Everything else, and the JSON, stays English."},
       {"--size", "WxH", "resize: the new number of columns and rows, 24 to 64 by 16 to 64, such as 48x40."},
       {"--offset", "DX,DY",
        "resize: where the old map's top left cell goes, in columns and rows; negative values cut the left or "

@@ -89,6 +89,7 @@ TConfig ReadConfig(const TLocations& locations, const TPlatformDirs& platform) {
   c.AutosaveSeconds =
       static_cast<int>(std::clamp(ini.ReadInteger("General", "AutosaveSeconds", 120), 0L, 86400L));
   c.RecoveryDir = ini.ReadString("General", "RecoveryDir", "");
+  c.Language = ini.ReadString("General", "Language", "");
   // A negative figure is a slip, not a wish for no history.
   const long undoLimit = ini.ReadInteger("General", "UndoLimit", static_cast<long>(DefaultUndoLimit));
   c.UndoLimit = undoLimit < 0 ? DefaultUndoLimit : static_cast<size_t>(undoLimit);
@@ -115,6 +116,9 @@ void WriteConfig(const TConfig& c) {
   // Only a changed interval is written: the default may still change.
   if (c.AutosaveSeconds != 120 || !ini.ReadString("General", "AutosaveSeconds", "").empty())
     ini.WriteString("General", "AutosaveSeconds", std::to_string(c.AutosaveSeconds));
+  // Following the system is the default and stays unwritten likewise.
+  if (!c.Language.empty() || !ini.ReadString("General", "Language", "").empty())
+    ini.WriteString("General", "Language", c.Language);
   ini.Save();
 }
 

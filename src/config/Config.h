@@ -36,6 +36,9 @@ struct TConfig {
   // Unsaved missions are copied into the recovery folder this often; 0: never.
   int AutosaveSeconds = 120;
   std::string RecoveryDir;  // empty: the platform's folder for the user's data
+  // The editor's language as a language code ("en", "de"); empty follows
+  // the system. Read at start-up only: a change shows at the next start.
+  std::string Language;
 
   const std::string& IniPath() const { return Ini.Path; }
 };

@@ -93,13 +93,14 @@ std::string FormatRecoveryInfo(const TRecoveryInfo& info) {
 }
 
 TRecoveryInfo ParseRecoveryInfo(const std::string& text, const std::string& source) {
-  auto fail = [&](const std::string& why) {
-    return EReadError("Read error in recovery description " + source + ": " + why);
+  auto fail = [&](TMessage why) {
+    return EReadError(
+        Message(VH_TRANSLATE_NOOP("Error", "Read error in recovery description %1: %2"), source, why.Text()));
   };
   std::istringstream in(text);
   std::string line;
   if (!std::getline(in, line) || line != kMagic)
-    throw fail("it does not start with \"" + std::string(kMagic) + "\"");
+    throw fail(Message(VH_TRANSLATE_NOOP("Error", "it does not start with \"%1\""), kMagic));
   TRecoveryInfo info;
   bool haveTime = false, haveLayer = false;
   while (std::getline(in, line)) {
@@ -114,18 +115,18 @@ TRecoveryInfo ParseRecoveryInfo(const std::string& text, const std::string& sour
       info.OriginalNamesPath = Unescape(value);
     } else if (key == "SavedAt") {
       if (!ParseInt(value, number))
-        throw fail("SavedAt is not a number");
+        throw fail(Message(VH_TRANSLATE_NOOP("Error", "SavedAt is not a number")));
       info.SavedAt = number;
       haveTime = true;
     } else if (key == "DFLayer") {
       if (!ParseInt(value, number) || number < 0 || number >= DFLayerCount)
-        throw fail("DFLayer is not a change layer number");
+        throw fail(Message(VH_TRANSLATE_NOOP("Error", "DFLayer is not a change layer number")));
       info.DFLayer = static_cast<int>(number);
       haveLayer = true;
     }
   }
   if (!haveTime || !haveLayer)
-    throw fail("SavedAt or DFLayer is missing");
+    throw fail(Message(VH_TRANSLATE_NOOP("Error", "SavedAt or DFLayer is missing")));
   return info;
 }
 
@@ -178,7 +179,8 @@ const std::string& TRecoverySession::Dir() {
   if (lock_.Held())
     return dir_;
   auto fail = [&](const std::string& what, const std::string& why) {
-    return EInOutError("Cannot create the recovery folder " + what + ": " + why);
+    return EInOutError(
+        Message(VH_TRANSLATE_NOOP("Error", "Cannot create the recovery folder %1: %2"), what, why));
   };
   std::error_code ec;
   const fs::path base = PathOf(recoveryDir_);

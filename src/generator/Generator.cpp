@@ -24,19 +24,20 @@ std::string CellName(int32_t x, int32_t y) {
 
 void CheckMapSize(int32_t width, int32_t height) {
   if (width < 1 || height < 1 || width > MaxMapSize || height > MaxMapSize)
-    throw ERangeError("Map size " + std::to_string(width) + " x " + std::to_string(height) +
-                      " is outside 1..64 x 1..64");
+    throw ERangeError(
+        Message(VH_TRANSLATE_NOOP("Error", "Map size %1 x %2 is outside 1..64 x 1..64"), width, height));
 }
 
 void CheckCell(TPoint p) {
   if (p.x < 0 || p.y < 0 || p.x >= MaxMapSize || p.y >= MaxMapSize)
-    throw ERangeError("Cell " + CellName(p.x, p.y) + " is outside the 64 x 64 grid");
+    throw ERangeError(
+        Message(VH_TRANSLATE_NOOP("Error", "Cell %1 is outside the 64 x 64 grid"), CellName(p.x, p.y)));
 }
 
 // Beyond 0..300 the displacement could leave the range of its arithmetic.
 void CheckRoughness(int32_t roughness) {
   if (roughness < RoughnessMin || roughness > RoughnessMax)
-    throw ERangeError("Roughness " + std::to_string(roughness) + " is outside 0..300");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Roughness %1 is outside 0..300"), roughness));
 }
 
 bool Inside(TPoint p, int32_t width, int32_t height) {
@@ -278,8 +279,9 @@ void TransferToMission(TCellCodes& codes, uint8_t terrainType, TMission& mission
         break;
       }
       if (part < 0 && CodeClass(code) != ccNone)
-        throw ERangeError("Generator code " + std::to_string(code) + " of cell " + CellName(x, y) +
-                          " has no terrain picture");
+        throw ERangeError(
+            Message(VH_TRANSLATE_NOOP("Error", "Generator code %1 of cell %2 has no terrain picture"), code,
+                    CellName(x, y)));
       terrain[Index(x, y)] = part;
     }
   for (int32_t y = 0; y < height; ++y)

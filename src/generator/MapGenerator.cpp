@@ -19,7 +19,7 @@ uint8_t& BorderRef(GeneratorState& s, int index) {
   case 2:
     return s.Border2;
   default:
-    throw ERangeError("Border " + std::to_string(index) + " is not one of 0..2");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Border %1 is not one of 0..2"), index));
   }
 }
 
@@ -58,7 +58,7 @@ TMapGenerator::TLimits TMapGenerator::BorderLimits(int index) const {
   case 2:
     return {s.Border1, BorderMax};
   default:
-    throw ERangeError("Border " + std::to_string(index) + " is not one of 0..2");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Border %1 is not one of 0..2"), index));
   }
 }
 

@@ -36,7 +36,7 @@ ByteStream DeflateBand(const ByteStream& all, size_t from, size_t to, bool last)
   // Level 6 with the larger hash table: a map repeats its pictures 24 rows
   // apart, and only the long match chains of the default level find that.
   if (deflateInit2(&s, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY) != Z_OK)
-    throw EVhError("Cannot compress the picture");
+    throw EVhError(Message(VH_TRANSLATE_NOOP("Error", "Cannot compress the picture")));
   const size_t window = std::min<size_t>(from, size_t{1} << MAX_WBITS);
   if (window > 0)
     deflateSetDictionary(&s, all.data() + from - window, static_cast<uInt>(window));
@@ -49,7 +49,7 @@ ByteStream DeflateBand(const ByteStream& all, size_t from, size_t to, bool last)
   out.resize(s.total_out);
   deflateEnd(&s);
   if (status != (last ? Z_STREAM_END : Z_OK))
-    throw EVhError("Cannot compress the picture");
+    throw EVhError(Message(VH_TRANSLATE_NOOP("Error", "Cannot compress the picture")));
   return out;
 }
 
@@ -76,7 +76,7 @@ ByteStream ZlibCompress(const ByteStream& raw) {
 void CheckImage(const TIndexedImage& image) {
   if (image.Width <= 0 || image.Height <= 0 ||
       image.Pixels.size() != static_cast<size_t>(image.Width) * static_cast<size_t>(image.Height))
-    throw EVhError("Cannot save an empty picture");
+    throw EVhError(Message(VH_TRANSLATE_NOOP("Error", "Cannot save an empty picture")));
 }
 
 }  // namespace
@@ -184,7 +184,8 @@ void WriteImageFile(const std::string& fileName, const TIndexedImage& image, con
   else if (ext == "png")
     WriteWholeFile(fileName, EncodePng(image, palette));
   else
-    throw EVhError("Cannot save \"" + fileName + "\": the name must end in .bmp or .png");
+    throw EVhError(Message(
+        VH_TRANSLATE_NOOP("Error", "Cannot save \"%1\": the name must end in .bmp or .png"), fileName));
 }
 
 }  // namespace vh

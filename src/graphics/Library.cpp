@@ -74,22 +74,25 @@ void OpenLibraries(const std::string& gameDir, TLibraryTable& table) {
 void ReadLibraryPictures(const TLibraryEntry& lib, std::span<uint8_t> buffer, uint32_t index,
                          uint32_t count) {
   if (!lib.File.IsOpen)
-    throw EInOutError("Library file \"" + lib.FileName + "\" is not open");
+    throw EInOutError(Message(VH_TRANSLATE_NOOP("Error", "Library file \"%1\" is not open"), lib.FileName));
   if (count > 1 && lib.RecordSize != lib.PictureSize)
-    throw EVhError("Library file \"" + lib.File.Path + "\" cannot be read in one piece");
+    throw EVhError(Message(VH_TRANSLATE_NOOP("Error", "Library file \"%1\" cannot be read in one piece"),
+                           lib.File.Path));
   if (static_cast<uint64_t>(index) + count > lib.PictureCount)
-    throw EReadError("Library file \"" + lib.File.Path + "\" has " + std::to_string(lib.PictureCount) +
-                     " pictures; picture " + std::to_string(index + count - 1) + " was asked for");
+    throw EReadError(
+        Message(VH_TRANSLATE_NOOP("Error", "Library file \"%1\" has %2 pictures; picture %3 was asked for"),
+                lib.File.Path, lib.PictureCount, index + count - 1));
   const uint64_t bytes = static_cast<uint64_t>(lib.PictureSize) * count;
   if (buffer.size() < bytes)
-    throw EVhError("Buffer too small for " + std::to_string(count) + " pictures of \"" + lib.File.Path +
-                   "\"");
+    throw EVhError(Message(VH_TRANSLATE_NOOP("Error", "Buffer too small for %1 pictures of \"%2\""), count,
+                           lib.File.Path));
   const uint64_t from = static_cast<uint64_t>(lib.DataOffset) +
                         static_cast<uint64_t>(index) * lib.RecordSize + lib.PictureOffset;
   if (from + bytes > lib.File.Bytes.size())
-    throw EReadError("Library file \"" + lib.File.Path + "\" is too short: it has " +
-                     std::to_string(lib.File.Bytes.size()) + " bytes, picture " +
-                     std::to_string(index + count - 1) + " ends at byte " + std::to_string(from + bytes));
+    throw EReadError(
+        Message(VH_TRANSLATE_NOOP(
+                    "Error", "Library file \"%1\" is too short: it has %2 bytes, picture %3 ends at byte %4"),
+                lib.File.Path, lib.File.Bytes.size(), index + count - 1, from + bytes));
   std::copy_n(lib.File.Bytes.begin() + static_cast<ptrdiff_t>(from), bytes, buffer.begin());
 }
 

@@ -163,7 +163,8 @@ void LoadGameGraphics(TPictureSets& target, const TLibraryTable& table, const st
   std::vector<uint8_t> rgb(palettes.PictureSize);
   ReadLibraryPictures(palettes, rgb, 1, 1);
   if (rgb.size() < 3 * 256)
-    throw EReadError("Palette file \"" + palettes.File.Path + "\" holds no full palette");
+    throw EReadError(
+        Message(VH_TRANSLATE_NOOP("Error", "Palette file \"%1\" holds no full palette"), palettes.File.Path));
   for (size_t i = 0; i < 256; ++i)
     sets.GamePalette[i] = TPaletteEntry{rgb[3 * i + 2], rgb[3 * i + 1], rgb[3 * i], 0};
 

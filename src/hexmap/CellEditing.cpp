@@ -73,7 +73,7 @@ void PaintBase(TMission& mission, TMissionCell& b, TPoint cell, uint16_t value, 
 TCellEditResult ApplyCellValue(TMission& mission, uint16_t filter, bool first, TPoint cell, uint16_t value,
                                int kind, int16_t& strokeObject) {
   if (kind < pkTerrain || kind > pkUnit)
-    throw ERangeError("Paint kind " + std::to_string(kind) + " is not one of 0..2");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Paint kind %1 is not one of 0..2"), kind));
   TMissionCell& storedBase = mission.Cell(cell);
   TDFCell& storedChange = mission.DFCell(cell);
   TMissionCell b = storedBase;

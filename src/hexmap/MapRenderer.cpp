@@ -50,8 +50,8 @@ void DrawCell(const TPictureSets& sets, const TMission& mission, const TMapDrawO
 void RenderMission(const TPictureSets& sets, const TMission& mission, const TMapDrawOptions& options,
                    TIndexedImage& map) {
   if (mission.Width < 1 || mission.Height < 1 || mission.Width > MaxMapSize || mission.Height > MaxMapSize)
-    throw ERangeError("Cannot draw a map of " + std::to_string(mission.Width) + " x " +
-                      std::to_string(mission.Height) + " cells");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Cannot draw a map of %1 x %2 cells"), mission.Width,
+                              mission.Height));
   const TPoint extent = MissionMapGeometry.GridExtent({mission.Width, mission.Height});
   const uint8_t background = NearestPaletteIndex(sets.GamePalette, options.Background.Red,
                                                  options.Background.Green, options.Background.Blue);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/Message.h"
 #include "hexmap/CellEditing.h"
 #include "hexmap/HexGeometry.h"
 #include "hexmap/HexLine.h"
@@ -23,12 +24,19 @@ bool InBounds(TPoint p, TPoint gridSize) {
 }  // namespace
 
 std::string PaintStepName(TToolMode mode, int kind, bool paste) {
-  static const char* const kinds[] = {"Terrain", "Objects", "Units"};
-  const char* verb = paste                     ? "Paste "
-                     : mode == TToolMode::Line ? "Line "
-                     : mode == TToolMode::Fill ? "Fill "
-                                               : "Paint ";
-  return std::string(verb) + (kind >= 0 && kind < 3 ? kinds[kind] : "");
+  // Whole names, so that each can be translated as a whole.
+  static const char* const names[4][3] = {
+      {VH_TRANSLATE_NOOP("History", "Paint Terrain"), VH_TRANSLATE_NOOP("History", "Paint Objects"),
+       VH_TRANSLATE_NOOP("History", "Paint Units")},
+      {VH_TRANSLATE_NOOP("History", "Line Terrain"), VH_TRANSLATE_NOOP("History", "Line Objects"),
+       VH_TRANSLATE_NOOP("History", "Line Units")},
+      {VH_TRANSLATE_NOOP("History", "Fill Terrain"), VH_TRANSLATE_NOOP("History", "Fill Objects"),
+       VH_TRANSLATE_NOOP("History", "Fill Units")},
+      {VH_TRANSLATE_NOOP("History", "Paste Terrain"), VH_TRANSLATE_NOOP("History", "Paste Objects"),
+       VH_TRANSLATE_NOOP("History", "Paste Units")},
+  };
+  const int verb = paste ? 3 : mode == TToolMode::Line ? 1 : mode == TToolMode::Fill ? 2 : 0;
+  return kind >= 0 && kind < 3 ? names[verb][kind] : VH_TRANSLATE_NOOP("History", "Paint");
 }
 
 std::vector<TPoint> BrushCells(TPoint centre, int radius, TPoint gridSize) {

@@ -12,7 +12,7 @@ namespace vh {
 
 static void CheckLayerNr(unsigned nr) {
   if (nr >= DFLayerCount)
-    throw ERangeError("Change layer " + std::to_string(nr) + " out of range 0..31");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Change layer %1 out of range 0..31"), nr));
 }
 
 void TMission::ClearDFCells() {
@@ -54,8 +54,9 @@ void TMission::LoadDFLayer(uint8_t nr) {
     uint16_t code = GetU16(s, at);
     int y = code / MaxMapSize, x = code % MaxMapSize;
     if (y >= MaxMapSize)
-      throw ERangeError("Change layer " + std::to_string(nr) + ": position code " + std::to_string(code) +
-                        " lies beyond the 64 x 64 grid");
+      throw ERangeError(Message(
+          VH_TRANSLATE_NOOP("Error", "Change layer %1: position code %2 lies beyond the 64 x 64 grid"), nr,
+          code));
     TDFCell& c = DFCells[y][x];
     c.Terrain = GetI16(s, at + 2);
     c.Obj = GetI16(s, at + 4);
@@ -129,8 +130,9 @@ void ReadDFChunks(TMission& m, ByteReader& file, const TDFDirectory& dir) {
                   " change layers, at most 32 are possible");
   for (unsigned n = 0; n < dir.Count; ++n) {
     if (n >= DFLayerCount)
-      throw ERangeError("Mission " + file.Source() + ": change layer entry " + std::to_string(n) +
-                        " out of range 0..31");
+      throw ERangeError(
+          Message(VH_TRANSLATE_NOOP("Error", "Mission %1: change layer entry %2 out of range 0..31"),
+                  file.Source(), n));
     int64_t len = static_cast<int64_t>(dir.Lengths[n]) - 4;
     // An empty layer copies nothing, so where its offset points does not
     // matter, even beyond the end of the file.
@@ -143,9 +145,10 @@ void ReadDFChunks(TMission& m, ByteReader& file, const TDFDirectory& dir) {
     // file we wrote must always open again.
     for (size_t at = 0; at < bytes.size(); at += DFRecordSize)
       if (GetU16(bytes, at) / MaxMapSize >= MaxMapSize)
-        throw ERangeError("Mission " + file.Source() + ": change layer " + std::to_string(n) +
-                          " has position code " + std::to_string(GetU16(bytes, at)) +
-                          ", beyond the 64 x 64 grid");
+        throw ERangeError(
+            Message(VH_TRANSLATE_NOOP(
+                        "Error", "Mission %1: change layer %2 has position code %3, beyond the 64 x 64 grid"),
+                    file.Source(), n, GetU16(bytes, at)));
     m.DFLayers[n].assign(bytes.begin(), bytes.end());
   }
   m.LoadDFLayer(m.DFNr);

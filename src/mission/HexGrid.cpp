@@ -22,7 +22,8 @@ TPoint Neighbour(TPoint cell, int direction) {
   case dirUpperLeft:
     return {cell.x - 1, cell.y + odd - 1};
   default:
-    throw ERangeError("Neighbour direction " + std::to_string(direction) + " is not one of 0..5");
+    throw ERangeError(
+        Message(VH_TRANSLATE_NOOP("Error", "Neighbour direction %1 is not one of 0..5"), direction));
   }
 }
 

@@ -356,7 +356,7 @@ bool TMissionHistory::Commit(std::string name, std::string mergeKey) {
 
 bool TMissionHistory::End() {
   auto step = std::make_unique<TStep>();
-  step->Name = open_ ? std::move(openName_) : std::string("Edit");
+  step->Name = open_ ? std::move(openName_) : std::string(VH_TRANSLATE_NOOP("History", "Edit"));
   step->MergeKey = open_ ? std::move(openKey_) : std::string();
   open_ = false;
   if (baseline_.DFNr != mission_.DFNr)
@@ -408,7 +408,7 @@ std::string TMissionHistory::UndoName() const {
   if (open_)
     return openName_;
   if (mission_.ChangeCount != baselineCount_)
-    return "Edit";
+    return VH_TRANSLATE_NOOP("History", "Edit");
   return pos_ > 0 ? steps_[pos_ - 1]->Name : std::string();
 }
 
@@ -455,8 +455,8 @@ TStepEffect TMissionHistory::Redo() {
 TStepEffect TMissionHistory::GoTo(size_t position) {
   End();
   if (position > steps_.size())
-    throw ERangeError("History position " + std::to_string(position) + " beyond its " +
-                      std::to_string(steps_.size()) + " steps");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "History position %1 beyond its %2 steps"), position,
+                              steps_.size()));
   TStepEffect effect;
   if (position == pos_)
     return effect;

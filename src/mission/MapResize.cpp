@@ -91,9 +91,9 @@ TResizeLoss ResizeLoss(const TMission& m, const TResize& r) {
 
 void ResizeMap(TMission& m, const TResize& r) {
   if (const char* fault = ResizeFault(r); *fault)
-    throw ERangeError("Cannot resize the map to " + std::to_string(r.Size.x) + " x " +
-                      std::to_string(r.Size.y) + " at offset " + std::to_string(r.Offset.x) + ", " +
-                      std::to_string(r.Offset.y) + ": " + fault);
+    throw ERangeError(
+        Message(VH_TRANSLATE_NOOP("Error", "Cannot resize the map to %1 x %2 at offset %3, %4: %5"), r.Size.x,
+                r.Size.y, r.Offset.x, r.Offset.y, fault));
   const TPoint oldSize = MapSize(m);
   m.StoreDFLayer();
 

@@ -19,8 +19,11 @@ uint8_t MaskToSide(uint8_t mask) {
 }
 
 const char* ShopTypeName(uint8_t shopType) {
-  static const char* const names[ShopTypeCount] = {"HQ",    "Airport", "Port",    "Factory",
-                                                   "Depot", "Town",    "Academy", "Town 2"};
+  static const char* const names[ShopTypeCount] = {
+      VH_TRANSLATE_NOOP("Shop", "HQ"),      VH_TRANSLATE_NOOP("Shop", "Airport"),
+      VH_TRANSLATE_NOOP("Shop", "Port"),    VH_TRANSLATE_NOOP("Shop", "Factory"),
+      VH_TRANSLATE_NOOP("Shop", "Depot"),   VH_TRANSLATE_NOOP("Shop", "Town"),
+      VH_TRANSLATE_NOOP("Shop", "Academy"), VH_TRANSLATE_NOOP("Shop", "Town 2")};
   return shopType < ShopTypeCount ? names[shopType] : "";
 }
 
@@ -30,8 +33,8 @@ TMission::TMission() : MissHeader(StdMissionTemplate), Players(StdPlayers) {
 
 static void CheckGridPos(TPoint p) {
   if (p.x < 0 || p.y < 0 || p.x >= MaxMapSize || p.y >= MaxMapSize)
-    throw ERangeError("Cell (" + std::to_string(p.x) + ", " + std::to_string(p.y) +
-                      ") is outside the 64 x 64 grid");
+    throw ERangeError(
+        Message(VH_TRANSLATE_NOOP("Error", "Cell (%1, %2) is outside the 64 x 64 grid"), p.x, p.y));
 }
 
 TMissionCell& TMission::Cell(TPoint p) {
@@ -66,7 +69,7 @@ template <class T> int16_t TakeSlot(TSlotList<T>& list, T record) {
   while (i < list.size() && list[i])
     ++i;
   if (i > 0x7FFF)
-    throw ERangeError("Too many records: slot " + std::to_string(i) + " is above 32767");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Too many records: slot %1 is above 32767"), i));
   if (i == list.size())
     list.emplace_back(std::move(record));
   else
@@ -126,8 +129,8 @@ int16_t TMission::ShopNrToIndex(int16_t nr) const {
       return static_cast<int16_t>(i);
     ++seen;
   }
-  throw ERangeError("Shop number " + std::to_string(nr) + " out of range (the mission has " +
-                    std::to_string(seen) + " shops)");
+  throw ERangeError(Message(
+      VH_TRANSLATE_NOOP("Error", "Shop number %1 out of range (the mission has %2 shops)"), nr, seen));
 }
 
 int32_t TMission::NewShop(TPoint pos) {
@@ -187,8 +190,8 @@ bool TMission::FindShop(int16_t index, TPoint& pos) const {
 
 void TMission::SetSize(TPoint size) {
   if (size.x < 0 || size.y < 0 || size.x > MaxMapSize || size.y > MaxMapSize)
-    throw ERangeError("Map size " + std::to_string(size.x) + " x " + std::to_string(size.y) +
-                      " is outside 0..64");
+    throw ERangeError(
+        Message(VH_TRANSLATE_NOOP("Error", "Map size %1 x %2 is outside 0..64"), size.x, size.y));
   Width = size.x;
   Height = size.y;
   Blank = false;

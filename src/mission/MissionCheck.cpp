@@ -5,6 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "base/Message.h"
 #include "mission/DFLayers.h"
 #include "mission/MissionFile.h"
 #include "mission/ShopNames.h"
@@ -22,23 +23,37 @@ struct KindInfo {
 };
 
 constexpr std::array<KindInfo, CheckKindCount> kKinds{{
-    {TSeverity::Warning, "load-anomaly", "Tolerated while the file was read"},
-    {TSeverity::Warning, "names-file-line", "Line of the shop names file not in the form #KKKK:TTTT{text}"},
-    {TSeverity::Warning, "no-terrain", "Cell inside the map without terrain"},
-    {TSeverity::Warning, "coast-without-picture", "Water beside land that no coast picture fits"},
-    {TSeverity::Warning, "shop-without-object", "Shop on a cell without an object"},
-    {TSeverity::Warning, "shop-without-cell", "Shop record that no cell of the map holds"},
-    {TSeverity::Warning, "duplicate-shop-name", "Shop name used by more than one shop"},
-    {TSeverity::Warning, "cargo-without-cell", "Cargo record that no cell uses; a save drops it"},
-    {TSeverity::Warning, "cargo-without-unit", "Cargo on a cell without a unit"},
-    {TSeverity::Warning, "ai-point-without-cell", "AI point record that no cell uses; a save drops it"},
-    {TSeverity::Warning, "ai-point-without-unit", "AI point on a cell without a unit"},
-    {TSeverity::Error, "broken-reference", "Cell that names a missing record, or one another cell names too"},
-    {TSeverity::Error, "unit-owner", "Unit that belongs to none of the players or the neutral side"},
-    {TSeverity::Error, "shop-owner", "Shop that belongs to none of the players or the neutral side"},
-    {TSeverity::Error, "player-name-length", "Player name longer than 16 characters; loading cuts it"},
-    {TSeverity::Warning, "change-outside-map", "Change-layer cell outside the map size; a save drops it"},
-    {TSeverity::Error, "file-limits", "More than the mission file or its shop names file can hold"},
+    {TSeverity::Warning, "load-anomaly", VH_TRANSLATE_NOOP("Check", "Tolerated while the file was read")},
+    {TSeverity::Warning, "names-file-line",
+     VH_TRANSLATE_NOOP("Check", "Line of the shop names file not in the form #KKKK:TTTT{text}")},
+    {TSeverity::Warning, "no-terrain", VH_TRANSLATE_NOOP("Check", "Cell inside the map without terrain")},
+    {TSeverity::Warning, "coast-without-picture",
+     VH_TRANSLATE_NOOP("Check", "Water beside land that no coast picture fits")},
+    {TSeverity::Warning, "shop-without-object",
+     VH_TRANSLATE_NOOP("Check", "Shop on a cell without an object")},
+    {TSeverity::Warning, "shop-without-cell",
+     VH_TRANSLATE_NOOP("Check", "Shop record that no cell of the map holds")},
+    {TSeverity::Warning, "duplicate-shop-name",
+     VH_TRANSLATE_NOOP("Check", "Shop name used by more than one shop")},
+    {TSeverity::Warning, "cargo-without-cell",
+     VH_TRANSLATE_NOOP("Check", "Cargo record that no cell uses; a save drops it")},
+    {TSeverity::Warning, "cargo-without-unit", VH_TRANSLATE_NOOP("Check", "Cargo on a cell without a unit")},
+    {TSeverity::Warning, "ai-point-without-cell",
+     VH_TRANSLATE_NOOP("Check", "AI point record that no cell uses; a save drops it")},
+    {TSeverity::Warning, "ai-point-without-unit",
+     VH_TRANSLATE_NOOP("Check", "AI point on a cell without a unit")},
+    {TSeverity::Error, "broken-reference",
+     VH_TRANSLATE_NOOP("Check", "Cell that names a missing record, or one another cell names too")},
+    {TSeverity::Error, "unit-owner",
+     VH_TRANSLATE_NOOP("Check", "Unit that belongs to none of the players or the neutral side")},
+    {TSeverity::Error, "shop-owner",
+     VH_TRANSLATE_NOOP("Check", "Shop that belongs to none of the players or the neutral side")},
+    {TSeverity::Error, "player-name-length",
+     VH_TRANSLATE_NOOP("Check", "Player name longer than 16 characters; loading cuts it")},
+    {TSeverity::Warning, "change-outside-map",
+     VH_TRANSLATE_NOOP("Check", "Change-layer cell outside the map size; a save drops it")},
+    {TSeverity::Error, "file-limits",
+     VH_TRANSLATE_NOOP("Check", "More than the mission file or its shop names file can hold")},
 }};
 
 const KindInfo& Info(TCheckKind kind) {

@@ -36,8 +36,9 @@ void ExpectTag(ByteReader& in, const char* tag, size_t len = 4) {
 
 TPoint CellOfCode(uint16_t code, const std::string& source, const char* what) {
   if (code / MaxMapSize >= MaxMapSize)
-    throw ERangeError("Mission " + source + ": " + what + " has position code " + std::to_string(code) +
-                      ", beyond the 64 x 64 grid");
+    throw ERangeError(
+        Message(VH_TRANSLATE_NOOP("Error", "Mission %1: %2 has position code %3, beyond the 64 x 64 grid"),
+                source, what, code));
   return {code % MaxMapSize, code / MaxMapSize};
 }
 
@@ -381,7 +382,7 @@ void WriteShops(TMission& m, ByteStream& out) {
         put(r);
       }
   if (c > 0xFFFF)
-    throw ERangeError("Too many SHOP records: " + std::to_string(c) + " (at most 65535)");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Too many SHOP records: %1 (at most 65535)"), c));
   PutU16(out, chunk + 4, static_cast<uint16_t>(c));
 }
 

@@ -75,7 +75,8 @@ std::string NamesPathFor(const std::string& missionPath, const std::string& txtD
 TShopNames ParseShopNames(std::span<const uint8_t> file, const std::string& source,
                           std::vector<int>* skippedLines) {
   if (file.size() < 4)
-    throw EReadError("Read error in shop name file " + source + ": it is shorter than 4 bytes");
+    throw EReadError(Message(
+        VH_TRANSLATE_NOOP("Error", "Read error in shop name file %1: it is shorter than 4 bytes"), source));
   ByteStream decoded;
   if (std::equal(file.begin(), file.begin() + 4, TPWMMagic)) {
     decoded = DecompressTPWM(file.subspan(4), "shop name file " + source);
@@ -109,16 +110,17 @@ TShopNames ParseShopNames(std::span<const uint8_t> file, const std::string& sour
 TShopNames ReadShopNames(const std::string& path, std::vector<int>* skippedLines) {
   std::ifstream in(PathOf(path), std::ios::binary);
   if (!in)
-    throw EInOutError("Cannot open shop name file \"" + path + "\": " + std::strerror(errno));
+    throw EInOutError(Message(VH_TRANSLATE_NOOP("Error", "Cannot open shop name file \"%1\": %2"), path,
+                              std::strerror(errno)));
   ByteStream data;
   char block[4096];
   while (in.read(block, sizeof block) || in.gcount() > 0) {
     data.insert(data.end(), block, block + in.gcount());
     if (data.size() > MaxShopNamesFileSize)
-      throw EInOutError("Shop name file \"" + path + "\" is too large");
+      throw EInOutError(Message(VH_TRANSLATE_NOOP("Error", "Shop name file \"%1\" is too large"), path));
   }
   if (in.bad())
-    throw EInOutError("Error processing shop name file \"" + path + "\"");
+    throw EInOutError(Message(VH_TRANSLATE_NOOP("Error", "Error processing shop name file \"%1\""), path));
   return ParseShopNames(data, path, skippedLines);
 }
 
@@ -284,8 +286,9 @@ std::string NamesFaultText(const TNamesFault& fault) {
 void CheckNamesFaults(const TMission& m) {
   const std::vector<TNamesFault> faults = FindNamesFaults(m);
   if (!faults.empty())
-    throw EVhError("Cannot save \"" + (m.FileName.empty() ? m.NamesFileName : m.FileName) + "\": " +
-                   NamesFaultText(faults.front()) + "; the shop names file would read back otherwise");
+    throw EVhError(Message(
+        VH_TRANSLATE_NOOP("Error", "Cannot save \"%1\": %2; the shop names file would read back otherwise"),
+        (m.FileName.empty() ? m.NamesFileName : m.FileName), NamesFaultText(faults.front())));
 }
 
 void WriteShopNames(const TMission& m) {

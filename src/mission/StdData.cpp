@@ -12,7 +12,8 @@ namespace vh {
 void LoadStdMissionTemplate(const std::string& path) {
   ByteStream data = ReadWholeFile(ResolvePathCI(path), 1u << 20);
   if (data.size() < MissHeaderSize)
-    throw EReadError("Standard mission block \"" + path + "\" is shorter than 332 bytes");
+    throw EReadError(
+        Message(VH_TRANSLATE_NOOP("Error", "Standard mission block \"%1\" is shorter than 332 bytes"), path));
   std::copy_n(data.begin(), MissHeaderSize, StdMissionTemplate.begin());
 }
 

@@ -27,10 +27,12 @@ ByteStream DecompressTPWM(std::span<const uint8_t> source, const std::string& so
       size_t distance = w >> 4;
       size_t p = out.size();
       if (p >= 0x10000)
-        throw ERangeError(sourceName + ": back reference after 65536 output bytes");
+        throw ERangeError(
+            Message(VH_TRANSLATE_NOOP("Error", "%1: back reference after 65536 output bytes"), sourceName));
       if (distance == 0 || distance > p)
-        throw ERangeError(sourceName + ": back reference of distance " + std::to_string(distance) +
-                          " at output position " + std::to_string(p));
+        throw ERangeError(
+            Message(VH_TRANSLATE_NOOP("Error", "%1: back reference of distance %2 at output position %3"),
+                    sourceName, distance, p));
       for (size_t i = 0; i < length; ++i) {
         uint8_t b = out[p - distance + i];  // copied first: push_back may move the buffer
         out.push_back(b);

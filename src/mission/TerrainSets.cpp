@@ -10,7 +10,7 @@ namespace vh {
 
 const TTerrainSet& TerrainSetOf(uint8_t terrainType) {
   if (terrainType >= TerrainTypeCount)
-    throw ERangeError("Terrain type " + std::to_string(terrainType) + " is not 0 or 1");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Terrain type %1 is not 0 or 1"), terrainType));
   return TerrainSets[terrainType];
 }
 

@@ -113,7 +113,7 @@ void TAutosave::Collect(Entry& entry, bool wait) {
   entry.Failed = true;
   if (!failureShown_) {
     failureShown_ = true;
-    emit WriteFailed(QStringLiteral("Recovery copy not written: %1").arg(ToQString(error)));
+    emit WriteFailed(tr("Recovery copy not written: %1").arg(ToQString(error)));
   }
 }
 

@@ -18,18 +18,19 @@
 
 #include "base/FileUtil.h"
 #include "base/Platform.h"
+#include "shell/Translations.h"
 #include "views/QtText.h"
 
 namespace vh {
 
 TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog(parent), config_(config) {
-  setWindowTitle(QStringLiteral("Options"));
+  setWindowTitle(tr("Options"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
   VHDirEdit = new QLineEdit(PathToQString(WithTrailingSeparator(config.GameDir)), this);
   VHDirEdit->setObjectName("VHDirEdit");
   VHDirEdit->setMinimumWidth(360);
-  auto* browse = new QPushButton(QStringLiteral("&Browse..."), this);
+  auto* browse = new QPushButton(tr("&Browse..."), this);
   browse->setObjectName("BrowseButton");
   connect(browse, &QPushButton::clicked, this, &TDLGConfigForm::BrowseClick);
   TXTDirEdit = new QComboBox(this);
@@ -37,28 +38,36 @@ TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog
   TXTDirEdit->setEditable(true);
   TXTDirEdit->addItems({QStringLiteral("ENG"), QStringLiteral("GER")});
   TXTDirEdit->setEditText(PathToQString(config.TxtFilesDir));
-  ToolBarBox = new QCheckBox(QStringLiteral("&Toolbar"), this);
+  ToolBarBox = new QCheckBox(tr("&Toolbar"), this);
   ToolBarBox->setObjectName("ToolBarBox");
   ToolBarBox->setChecked(config.ToolBar);
-  StatusBarBox = new QCheckBox(QStringLiteral("St&atusbar"), this);
+  StatusBarBox = new QCheckBox(tr("St&atusbar"), this);
   StatusBarBox->setObjectName("StatusBarBox");
   StatusBarBox->setChecked(config.StatusBar);
   AutosaveEdit = new QSpinBox(this);
   AutosaveEdit->setObjectName("AutosaveEdit");
   AutosaveEdit->setRange(0, 3600);
-  AutosaveEdit->setSuffix(QStringLiteral(" s"));
-  AutosaveEdit->setSpecialValueText(QStringLiteral("Off"));
+  AutosaveEdit->setSuffix(tr(" s"));
+  AutosaveEdit->setSpecialValueText(tr("Off"));
   AutosaveEdit->setValue(config.AutosaveSeconds);
-  AutosaveEdit->setToolTip(
-      QStringLiteral("How often unsaved missions are copied for recovery after a crash"));
+  LanguageEdit = new QComboBox(this);
+  LanguageEdit->setObjectName("LanguageEdit");
+  for (const TLanguageChoice& choice : LanguageChoices()) {
+    LanguageEdit->addItem(choice.Name, QString::fromStdString(choice.Code));
+    if (choice.Code == config.Language)
+      LanguageEdit->setCurrentIndex(LanguageEdit->count() - 1);
+  }
+  // The menus and windows take their texts as they are built.
+  LanguageEdit->setToolTip(tr("The editor shows the chosen language from its next start"));
+  AutosaveEdit->setToolTip(tr("How often unsaved missions are copied for recovery after a crash"));
 
   auto* dirRow = new QHBoxLayout;
   dirRow->addWidget(VHDirEdit, 1);
   dirRow->addWidget(browse);
   auto* form = new QFormLayout;
-  auto* dirLabel = new QLabel(QStringLiteral("&Varnholt Directory"), this);
+  auto* dirLabel = new QLabel(tr("&Varnholt Directory"), this);
   dirLabel->setBuddy(VHDirEdit);
-  auto* txtLabel = new QLabel(QStringLiteral("&Shopnames Files Dir"), this);
+  auto* txtLabel = new QLabel(tr("&Shopnames Files Dir"), this);
   txtLabel->setBuddy(TXTDirEdit);
   form->addRow(dirLabel, dirRow);
   form->addRow(txtLabel, TXTDirEdit);
@@ -71,9 +80,15 @@ TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog
   UpdateTXTDirHint();
   form->addRow(QString(), ToolBarBox);
   form->addRow(QString(), StatusBarBox);
-  auto* autosaveLabel = new QLabel(QStringLiteral("&Recovery copy every"), this);
+  auto* autosaveLabel = new QLabel(tr("&Recovery copy every"), this);
   autosaveLabel->setBuddy(AutosaveEdit);
   form->addRow(autosaveLabel, AutosaveEdit);
+  auto* languageLabel = new QLabel(tr("&Language"), this);
+  languageLabel->setBuddy(LanguageEdit);
+  form->addRow(languageLabel, LanguageEdit);
+  auto* languageNote = new QLabel(tr("A new language shows at the next start of the editor."), this);
+  languageNote->setObjectName("LanguageNote");
+  form->addRow(QString(), languageNote);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName("OKButton");
@@ -89,12 +104,12 @@ TDLGConfigForm::TDLGConfigForm(const TConfig& config, QWidget* parent) : QDialog
   setTabOrder(TXTDirEdit, ToolBarBox);
   setTabOrder(ToolBarBox, StatusBarBox);
   setTabOrder(StatusBarBox, AutosaveEdit);
+  setTabOrder(AutosaveEdit, LanguageEdit);
   VHDirEdit->setFocus();
 }
 
 void TDLGConfigForm::BrowseClick() {
-  QString dir =
-      QFileDialog::getExistingDirectory(this, QStringLiteral("Varnholt Directory"), VHDirEdit->text());
+  QString dir = QFileDialog::getExistingDirectory(this, tr("Varnholt Directory"), VHDirEdit->text());
   if (!dir.isEmpty())
     VHDirEdit->setText(PathToQString(WithTrailingSeparator(PathFromQString(dir))));
 }
@@ -122,6 +137,7 @@ void TDLGConfigForm::Store(TConfig& config) const {
   config.ToolBar = ToolBarBox->isChecked();
   config.StatusBar = StatusBarBox->isChecked();
   config.AutosaveSeconds = AutosaveEdit->value();
+  config.Language = LanguageEdit->currentData().toString().toStdString();
 }
 
 void TDLGConfigForm::accept() {
@@ -132,7 +148,7 @@ void TDLGConfigForm::accept() {
     QString problem = Check(proposed);
     QApplication::restoreOverrideCursor();
     if (!problem.isEmpty()) {
-      QMessageBox::warning(this, QStringLiteral("Options"), problem);
+      QMessageBox::warning(this, tr("Options"), problem);
       VHDirEdit->setFocus();
       return;
     }

@@ -14,7 +14,8 @@ class QSpinBox;
 namespace vh {
 
 // "Options": the game directory, the shop names text directory, the
-// visibility of the tool bar and the status bar, and the autosave interval.
+// visibility of the tool bar and the status bar, the autosave interval and
+// the language.
 class TDLGConfigForm : public QDialog {
   Q_OBJECT
 public:
@@ -28,6 +29,8 @@ public:
   QCheckBox* ToolBarBox = nullptr;
   QCheckBox* StatusBarBox = nullptr;
   QSpinBox* AutosaveEdit = nullptr;
+  // Stored as Language= and applied at the next start.
+  QComboBox* LanguageEdit = nullptr;
   // Shown while no folder of TXTDirEdit's name lies in the game directory.
   QLabel* TXTDirHint = nullptr;
 

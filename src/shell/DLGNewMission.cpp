@@ -49,14 +49,14 @@ QSpinBox* Counter(QWidget* parent, const char* name, int min, int max, int step,
 }  // namespace
 
 TNewMissionForm::TNewMissionForm(QWidget* parent) : QDialog(parent) {
-  MakeFixedDialog(this, QStringLiteral("New Mission"));
+  MakeFixedDialog(this, tr("New Mission"));
   UpDownWidth = Counter(this, "UpDownWidth", 24, MaxMapSize, 2, 24);
   UpDownHeight = Counter(this, "UpDownHeight", 16, MaxMapSize, 2, 16);
   auto* form = new QFormLayout;
-  auto* widthLabel = new QLabel(QStringLiteral("&Width"), this);
+  auto* widthLabel = new QLabel(tr("&Width"), this);
   widthLabel->setObjectName("WidthLabel");
   widthLabel->setBuddy(UpDownWidth);
-  auto* heightLabel = new QLabel(QStringLiteral("&Height"), this);
+  auto* heightLabel = new QLabel(tr("&Height"), this);
   heightLabel->setObjectName("HeightLabel");
   heightLabel->setBuddy(UpDownHeight);
   form->addRow(widthLabel, UpDownWidth);
@@ -77,14 +77,14 @@ int TNewMissionForm::MissHeight() const {
 }
 
 TDLGDFLayerForm::TDLGDFLayerForm(int layer, QWidget* parent) : QDialog(parent) {
-  MakeFixedDialog(this, QStringLiteral("Select DF Layer"));
+  MakeFixedDialog(this, tr("Select DF Layer"));
   DFNrEdit = new QSpinBox(this);
   DFNrEdit->setObjectName("DFNrEdit");
   DFNrEdit->setRange(0, DFLayerCount - 1);
   DFNrEdit->setWrapping(false);
   DFNrEdit->setValue(layer);
   DFNrEdit->setMinimumWidth(80);
-  auto* label = new QLabel(QStringLiteral("DF Layer Nr."), this);
+  auto* label = new QLabel(tr("DF Layer Nr."), this);
   label->setBuddy(DFNrEdit);
   auto* row = new QHBoxLayout;
   row->addWidget(label);
@@ -102,14 +102,14 @@ int TDLGDFLayerForm::Layer() const {
 }
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-  MakeFixedDialog(this, QStringLiteral("About Varnholt Editor"));
+  MakeFixedDialog(this, tr("About Varnholt Editor"));
   auto* title = new QLabel(QStringLiteral("<h2>Varnholt Editor</h2>"), this);
-  auto* text = new QLabel(
-      QStringLiteral("Mission editor for the second and third titles of the Varnholt series.<br>"
-                     "Edits maps, shops, unit cargo, AI points, change layers and mission settings.<br><br>"
-                     "Version %1, built with Qt %2.")
-          .arg(QString::fromLatin1(ProgramVersion()), QString::fromLatin1(qVersion())),
-      this);
+  auto* text =
+      new QLabel(tr("Mission editor for the second and third titles of the Varnholt series.<br>"
+                    "Edits maps, shops, unit cargo, AI points, change layers and mission settings.<br><br>"
+                    "Version %1, built with Qt %2.")
+                     .arg(QString::fromLatin1(ProgramVersion()), QString::fromLatin1(qVersion())),
+                 this);
   text->setTextFormat(Qt::RichText);
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);

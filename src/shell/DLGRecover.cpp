@@ -45,7 +45,7 @@ TDLGRecover::TDLGRecover(const std::vector<TRecoveryCopy>& copies, QWidget* pare
       continue;
     }
     anyReadable = true;
-    item->setText(0, original.empty() ? QStringLiteral("noname") : PathToQString(original));
+    item->setText(0, original.empty() ? tr("noname") : PathToQString(original));
     item->setToolTip(0, item->text(0));
     item->setText(1,
                   QLocale().toString(QDateTime::fromSecsSinceEpoch(copy.Info.SavedAt), QLocale::ShortFormat));

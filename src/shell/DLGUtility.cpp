@@ -53,7 +53,7 @@ TUtilityForm* TUtilityForm::Create(TMissFrame* frame, QWidget* owner) {
 }
 
 TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent), frame_(frame) {
-  setWindowTitle(QStringLiteral("Generate Map"));
+  setWindowTitle(tr("Generate Map"));
   BuildSeedControls();
   BuildLandscapeBoxes();
   BuildPreviewAndButtons();
@@ -66,9 +66,9 @@ TUtilityForm::TUtilityForm(TMissFrame* frame, QWidget* parent) : QWidget(parent)
 void TUtilityForm::BuildSeedControls() {
   RoughnessEdit = SpinEdit(this, "RoughnessEdit", TMapGenerator::RoughnessLimits().Min,
                            TMapGenerator::RoughnessLimits().Max);
-  roughnessLabel_ = new QLabel(QStringLiteral("&Roughness"), this);
+  roughnessLabel_ = new QLabel(tr("&Roughness"), this);
   roughnessLabel_->setBuddy(RoughnessEdit);
-  GenerateButton = new QPushButton(QStringLiteral("&Generate"), this);
+  GenerateButton = new QPushButton(tr("&Generate"), this);
   GenerateButton->setObjectName("GenerateButton");
   // Seeds from the clock are the milliseconds of the day: nine digits make
   // every one of them again.
@@ -76,18 +76,18 @@ void TUtilityForm::BuildSeedControls() {
   SeedEdit->setObjectName("SeedEdit");
   SeedEdit->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), SeedEdit));
-  SeedEdit->setPlaceholderText(QStringLiteral("from the clock"));
-  SeedEdit->setToolTip(QStringLiteral("The same seed makes the same landscape again; empty: from the clock"));
-  seedLabel_ = new QLabel(QStringLiteral("S&eed"), this);
+  SeedEdit->setPlaceholderText(tr("from the clock"));
+  SeedEdit->setToolTip(tr("The same seed makes the same landscape again; empty: from the clock"));
+  seedLabel_ = new QLabel(tr("S&eed"), this);
   seedLabel_->setBuddy(SeedEdit);
 }
 
 // What the landscape is made of: terrain type, texture and the borders
 // between the height bands.
 void TUtilityForm::BuildLandscapeBoxes() {
-  typeBox_ = new QGroupBox(QStringLiteral("Terrain Type"), this);
-  auto* light = new QRadioButton(QStringLiteral("L&ightgreen"), typeBox_);
-  auto* dark = new QRadioButton(QStringLiteral("&Dark"), typeBox_);
+  typeBox_ = new QGroupBox(tr("Terrain Type"), this);
+  auto* light = new QRadioButton(tr("L&ightgreen"), typeBox_);
+  auto* dark = new QRadioButton(tr("&Dark"), typeBox_);
   TerrainType = new QButtonGroup(this);
   TerrainType->addButton(light, 0);
   TerrainType->addButton(dark, 1);
@@ -96,14 +96,15 @@ void TUtilityForm::BuildLandscapeBoxes() {
   typeLayout->addWidget(light);
   typeLayout->addWidget(dark);
 
-  optionsBox_ = new QGroupBox(QStringLiteral("Options"), this);
-  TexturedCheckBox = new QCheckBox(QStringLiteral("Te&xtured"), optionsBox_);
+  optionsBox_ = new QGroupBox(tr("Options"), this);
+  TexturedCheckBox = new QCheckBox(tr("Te&xtured"), optionsBox_);
   TexturedCheckBox->setObjectName("TexturedCheckBox");
   (new QVBoxLayout(optionsBox_))->addWidget(TexturedCheckBox);
 
-  bordersBox_ = new QGroupBox(QStringLiteral("Borders"), this);
+  bordersBox_ = new QGroupBox(tr("Borders"), this);
   auto* borders = new QVBoxLayout(bordersBox_);
-  const char* bandNames[] = {"&Land", "&Shallow water", "&Medium water", "Deep water"};
+  const char* bandNames[] = {QT_TR_NOOP("&Land"), QT_TR_NOOP("&Shallow water"), QT_TR_NOOP("&Medium water"),
+                             QT_TR_NOOP("Deep water")};
   for (int i = 2; i >= 0; --i)
     BorderEdits[i] = SpinEdit(bordersBox_,
                               i == 2   ? "BorderEdit2"
@@ -111,7 +112,7 @@ void TUtilityForm::BuildLandscapeBoxes() {
                                        : "BorderEdit0",
                               0, 255);
   for (int band = 0; band < 4; ++band) {
-    auto* label = new QLabel(QString::fromLatin1(bandNames[band]), bordersBox_);
+    auto* label = new QLabel(tr(bandNames[band]), bordersBox_);
     borders->addWidget(label);
     if (band < 3) {
       QSpinBox* edit = BorderEdits[2 - band];  // the border below this band
@@ -122,7 +123,7 @@ void TUtilityForm::BuildLandscapeBoxes() {
 }
 
 void TUtilityForm::BuildPreviewAndButtons() {
-  previewBox_ = new QGroupBox(QStringLiteral("Preview"), this);
+  previewBox_ = new QGroupBox(tr("Preview"), this);
   Image = new QLabel(previewBox_);
   Image->setObjectName("Image");
   Image->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -133,11 +134,11 @@ void TUtilityForm::BuildPreviewAndButtons() {
   previewLayout->addWidget(Image);
   previewLayout->addStretch();
 
-  OKButton = new QPushButton(QStringLiteral("&Transfer"), this);
+  OKButton = new QPushButton(tr("&Transfer"), this);
   OKButton->setObjectName("OKButton");
   OKButton->setDefault(true);
   OKButton->setEnabled(false);
-  CancelButton = new QPushButton(QStringLiteral("&Close"), this);
+  CancelButton = new QPushButton(tr("&Close"), this);
   CancelButton->setObjectName("CancelButton");
 }
 
@@ -293,7 +294,7 @@ void TUtilityForm::GenerateButtonClick() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (SeedEdit->text().isEmpty()) {
     generator_.Generate();
-    SeedEdit->setPlaceholderText(QStringLiteral("clock, last %1").arg(generator_.LastSeed()));
+    SeedEdit->setPlaceholderText(tr("clock, last %1").arg(generator_.LastSeed()));
   } else {
     generator_.GenerateFromSeed(SeedEdit->text().toUInt());
   }
@@ -306,7 +307,7 @@ void TUtilityForm::OKButtonClick() {
   if (!view_)
     return;
   // The generator writes into the mission of the view it follows.
-  view_->Document().Edit("Transfer Map", [this](TMission&) {
+  view_->Document().Edit(QT_TRANSLATE_NOOP("History", "Transfer Map"), [this](TMission&) {
     return generator_.Transfer() ? TMissionChange::OfWhole() : TMissionChange{};
   });
 }

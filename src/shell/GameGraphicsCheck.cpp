@@ -1,6 +1,7 @@
 #include "shell/GameGraphicsCheck.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <filesystem>
 
@@ -24,7 +25,8 @@ void LoadGraphicsFrom(const TConfig& config) {
 QString GraphicsProblemIn(const TConfig& config) {
   std::error_code error;
   if (config.GameDir.empty() || !std::filesystem::is_directory(PathOf(config.GameDir), error))
-    return QStringLiteral("The directory \"%1\" does not exist.").arg(PathToQString(config.GameDir));
+    return QCoreApplication::translate("vh::GameGraphicsCheck", "The directory \"%1\" does not exist.")
+        .arg(PathToQString(config.GameDir));
   TLibraryTable table = DefaultLibraryTable();
   struct Closer {
     TLibraryTable& table;
@@ -35,7 +37,7 @@ QString GraphicsProblemIn(const TConfig& config) {
     TPictureSets sets;
     LoadGameGraphics(sets, table, config.DataDir);
   } catch (const std::exception& e) {
-    return GraphicsMissingText + PathToQString(config.GameDir) + QStringLiteral("\n") + ToQString(e.what());
+    return GraphicsMissingText() + PathToQString(config.GameDir) + QStringLiteral("\n") + ErrorText(e);
   }
   return {};
 }
@@ -46,7 +48,7 @@ bool CheckGameGraphics(TConfig& config, const TGraphicsCheckUi& ui) {
       LoadGraphicsFrom(config);
       return true;
     } catch (const std::exception& e) {
-      ui.Message(GraphicsMissingText + PathToQString(config.GameDir), MessageToQString(e.what()));
+      ui.Message(GraphicsMissingText() + PathToQString(config.GameDir), ErrorText(e));
     }
     if (!ui.Options(config))
       return false;
@@ -57,7 +59,8 @@ TGraphicsCheckUi DefaultGraphicsCheckUi(QWidget* parent) {
   TGraphicsCheckUi ui;
   ui.Message = [parent](const QString& message, const QString& detail) {
     QApplication::restoreOverrideCursor();
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), message, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("vh::GameGraphicsCheck", "Error"),
+                    message, QMessageBox::Ok, parent);
     box.setInformativeText(detail);
     box.exec();
   };

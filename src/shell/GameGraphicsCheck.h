@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -29,9 +30,14 @@ struct TGraphicsCheckUi {
 bool CheckGameGraphics(TConfig& config, const TGraphicsCheckUi& ui);
 TGraphicsCheckUi DefaultGraphicsCheckUi(QWidget* parent);
 
-inline const QString GraphicsMissingText =
-    QStringLiteral("Can't find Varnholt 3 graphic files in directory: ");
-inline const QString StartupAbandonedText =
-    QStringLiteral("The editor cannot work without the game graphics and ends now.");
+// Functions, not constants: the translation is installed after start.
+inline QString GraphicsMissingText() {
+  return QCoreApplication::translate("vh::GameGraphicsCheck",
+                                     "Can't find Varnholt 3 graphic files in directory: ");
+}
+inline QString StartupAbandonedText() {
+  return QCoreApplication::translate("vh::GameGraphicsCheck",
+                                     "The editor cannot work without the game graphics and ends now.");
+}
 
 }  // namespace vh

@@ -4,10 +4,11 @@
 #include <QSignalBlocker>
 
 #include "mission/History.h"
+#include "views/QtText.h"
 
 namespace vh {
 
-THistoryDock::THistoryDock(QWidget* parent) : QDockWidget(QStringLiteral("History"), parent) {
+THistoryDock::THistoryDock(QWidget* parent) : QDockWidget(tr("History"), parent) {
   setObjectName("HistoryDock");
   list_ = new QListWidget(this);
   list_->setObjectName("HistoryList");
@@ -22,12 +23,12 @@ THistoryDock::THistoryDock(QWidget* parent) : QDockWidget(QStringLiteral("Histor
 }
 
 QString THistoryDock::StepText(const TMissionHistory& history, size_t step) {
-  QString text = QString::fromStdString(history.StepName(step));
+  QString text = StepNameText(history.StepName(step));
   const size_t cells = history.StepCells(step);
   if (cells == 1)
-    text += QStringLiteral(" \u2014 1 cell");
+    text += tr(" \u2014 1 cell");
   else if (cells > 1)
-    text += QStringLiteral(" \u2014 %1 cells").arg(cells);
+    text += tr(" \u2014 %1 cells").arg(cells);
   return text;
 }
 
@@ -58,9 +59,9 @@ void THistoryDock::Fill() {
   const std::optional<size_t> saved = history_->SavedPosition();
   for (int row = 0; row < rows; ++row) {
     const auto step = static_cast<size_t>(row);
-    QString text = row == 0 ? QStringLiteral("Start") : StepText(*history_, step - 1);
+    QString text = row == 0 ? tr("Start") : StepText(*history_, step - 1);
     if (saved == step)
-      text += QStringLiteral("   (saved)");
+      text += tr("   (saved)");
     QListWidgetItem* item = list_->item(row);
     item->setText(text);
     // Steps that can only be redone look it.

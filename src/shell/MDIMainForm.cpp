@@ -117,13 +117,13 @@ bool TMDIMain::StartupIdle() {
   startupDone_ = true;
   for (const std::string& error : startupErrors_)
     if (graphicsUi_.Warning)
-      graphicsUi_.Warning(MessageToQString(error) + QStringLiteral(".\nThe editor goes on without it."));
+      graphicsUi_.Warning(MessageToQString(error) + tr(".\nThe editor goes on without it."));
   QApplication::setOverrideCursor(Qt::WaitCursor);
   bool ok = CheckGameGraphics(config_, graphicsUi_);
   QApplication::restoreOverrideCursor();
   if (!ok) {
     if (graphicsUi_.Message)
-      graphicsUi_.Message(StartupAbandonedText, {});
+      graphicsUi_.Message(StartupAbandonedText(), {});
     return false;
   }
   startupOK_ = true;
@@ -337,7 +337,7 @@ void TMDIMain::MissPointerCell(TMDIMiss* window, std::optional<TShownCell> shown
     shown.reset();
   status_->ShowPointerCell(shown);
   // Where the cell's pictures stand among the palette's groups.
-  QString tip = QStringLiteral("The cell under the mouse pointer");
+  QString tip = tr("The cell under the mouse pointer");
   if (shown && paletteApi_) {
     const auto place = [this](int page, uint16_t value) {
       const TPictureGroups* groups = paletteApi_->PictureGroups(page);

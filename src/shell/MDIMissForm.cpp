@@ -143,7 +143,7 @@ void TMDIMiss::Follow(const TMissionChange& change) {
 
 void TMDIMiss::UpdateCaption() {
   const std::string& name = Mission().FileName;
-  QString shown = name.empty() ? QStringLiteral("noname") : QFileInfo(PathToQString(name)).fileName();
+  QString shown = name.empty() ? tr("noname") : QFileInfo(PathToQString(name)).fileName();
   setWindowTitle(shown + QStringLiteral("[*]"));
   // On the window's frame: the map below it has tooltips of its own to give.
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
@@ -408,11 +408,11 @@ bool TMDIMiss::ConfirmClose() {
   if (discardOnClose_ || !missView_->IsModified() || !frame_)
     return true;
   const std::string& name = Mission().FileName;
-  QString shown = name.empty() ? QStringLiteral("noname") : PathToQString(name);
+  QString shown = name.empty() ? tr("noname") : PathToQString(name);
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Varnholt Editor"),
-                  QStringLiteral("The mission \"%1\" has unsaved changes.").arg(shown),
+                  tr("The mission \"%1\" has unsaved changes.").arg(shown),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-  box.setInformativeText(QStringLiteral("Do you want to save them?"));
+  box.setInformativeText(tr("Do you want to save them?"));
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
   case QMessageBox::Save:

@@ -39,15 +39,30 @@ struct TFilterButton {
 // In tool bar order; the three picture buttons get icons once the game's
 // pictures are loaded.
 constexpr TFilterButton kFilterButtons[] = {
-    {mfBaseMap, "ACTN", "Show/Hide Map", "&ACTN", "ACTNFilter"},
-    {mfDFLayer, "DFxx", "Show/Hide Changes in Game", "&DF", "DFFilter"},
-    {mfDFMarks, "Mark DF", "Mark all DF Hexs in this Layer", "&Mark DF", "MarkDFFilter"},
-    {mfTerrain, "Ter", "Show/Hide Terrain", "&Terrain", "TerFilter"},
-    {mfObjects, "Obj", "Show/Hide Objects", "&Objects", "ObjFilter"},
-    {mfUnits, "Veh", "Show/Hide Vehicles", "&Vehicles", "VehFilter"},
-    {mfShopMarks, "Shop", "Mark Shops", "&Shops", "ShopFilter"},
-    {mfContentMarks, "VCont", "Mark Vehicles with Content", "Vehicles with Co&ntent", "VehContFilter"},
-    {mfAIMarks, "AI", "Mark AI Points", "AI &Points", "AIFilter"},
+    {mfBaseMap, QT_TRANSLATE_NOOP("vh::TMDIMain", "ACTN"), QT_TRANSLATE_NOOP("vh::TMDIMain", "Show/Hide Map"),
+     QT_TRANSLATE_NOOP("vh::TMDIMain", "&ACTN"), "ACTNFilter"},
+    {mfDFLayer, QT_TRANSLATE_NOOP("vh::TMDIMain", "DFxx"),
+     QT_TRANSLATE_NOOP("vh::TMDIMain", "Show/Hide Changes in Game"), QT_TRANSLATE_NOOP("vh::TMDIMain", "&DF"),
+     "DFFilter"},
+    {mfDFMarks, QT_TRANSLATE_NOOP("vh::TMDIMain", "Mark DF"),
+     QT_TRANSLATE_NOOP("vh::TMDIMain", "Mark all DF Hexs in this Layer"),
+     QT_TRANSLATE_NOOP("vh::TMDIMain", "&Mark DF"), "MarkDFFilter"},
+    {mfTerrain, QT_TRANSLATE_NOOP("vh::TMDIMain", "Ter"),
+     QT_TRANSLATE_NOOP("vh::TMDIMain", "Show/Hide Terrain"), QT_TRANSLATE_NOOP("vh::TMDIMain", "&Terrain"),
+     "TerFilter"},
+    {mfObjects, QT_TRANSLATE_NOOP("vh::TMDIMain", "Obj"),
+     QT_TRANSLATE_NOOP("vh::TMDIMain", "Show/Hide Objects"), QT_TRANSLATE_NOOP("vh::TMDIMain", "&Objects"),
+     "ObjFilter"},
+    {mfUnits, QT_TRANSLATE_NOOP("vh::TMDIMain", "Veh"),
+     QT_TRANSLATE_NOOP("vh::TMDIMain", "Show/Hide Vehicles"), QT_TRANSLATE_NOOP("vh::TMDIMain", "&Vehicles"),
+     "VehFilter"},
+    {mfShopMarks, QT_TRANSLATE_NOOP("vh::TMDIMain", "Shop"), QT_TRANSLATE_NOOP("vh::TMDIMain", "Mark Shops"),
+     QT_TRANSLATE_NOOP("vh::TMDIMain", "&Shops"), "ShopFilter"},
+    {mfContentMarks, QT_TRANSLATE_NOOP("vh::TMDIMain", "VCont"),
+     QT_TRANSLATE_NOOP("vh::TMDIMain", "Mark Vehicles with Content"),
+     QT_TRANSLATE_NOOP("vh::TMDIMain", "Vehicles with Co&ntent"), "VehContFilter"},
+    {mfAIMarks, QT_TRANSLATE_NOOP("vh::TMDIMain", "AI"), QT_TRANSLATE_NOOP("vh::TMDIMain", "Mark AI Points"),
+     QT_TRANSLATE_NOOP("vh::TMDIMain", "AI &Points"), "AIFilter"},
 };
 
 // A game picture as a tool bar icon: the transparent key and the outside
@@ -87,7 +102,7 @@ void TMDIMain::CreateMenus() {
   CreateViewMenu();
   CreateToolsMenu();
   CreateMissionMenu();
-  WindowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
+  WindowMenu = menuBar()->addMenu(tr("&Window"));
   connect(WindowMenu, &QMenu::aboutToShow, this, &TMDIMain::WindowMenuAboutToShow);
   WindowMenuAboutToShow();
 
@@ -95,29 +110,29 @@ void TMDIMain::CreateMenus() {
 }
 
 void TMDIMain::CreateFileMenu() {
-  QMenu* file = FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-  FileNewItem = AddCommand(file, QStringLiteral("&New..."), &TMDIMain::FileNewItemClick);
+  QMenu* file = FileMenu = menuBar()->addMenu(tr("&File"));
+  FileNewItem = AddCommand(file, tr("&New..."), &TMDIMain::FileNewItemClick);
   FileNewItem->setShortcuts(StandardKeysAnd(QKeySequence::New, {QKeySequence(Qt::CTRL | Qt::Key_N)}));
-  FileOpenItem = AddCommand(file, QStringLiteral("&Open..."), &TMDIMain::FileOpenItemClick);
+  FileOpenItem = AddCommand(file, tr("&Open..."), &TMDIMain::FileOpenItemClick);
   FileOpenItem->setShortcuts(
       StandardKeysAnd(QKeySequence::Open, {QKeySequence(Qt::CTRL | Qt::Key_O), Qt::Key_F3}));
-  RecentFilesMenu = file->addMenu(QStringLiteral("Recent &Files"));
+  RecentFilesMenu = file->addMenu(tr("Recent &Files"));
   RecentFilesMenu->setObjectName("RecentFilesMenu");
   RebuildRecentFilesMenu();
-  FileSaveItem = AddCommand(file, QStringLiteral("&Save"), &TMDIMain::FileSaveItemClick);
+  FileSaveItem = AddCommand(file, tr("&Save"), &TMDIMain::FileSaveItemClick);
   FileSaveItem->setShortcuts(
       StandardKeysAnd(QKeySequence::Save, {QKeySequence(Qt::CTRL | Qt::Key_S), Qt::Key_F2}));
-  FileSaveAsItem = AddCommand(file, QStringLiteral("Save &As..."), &TMDIMain::FileSaveAsItemClick);
+  FileSaveAsItem = AddCommand(file, tr("Save &As..."), &TMDIMain::FileSaveAsItemClick);
   FileSaveAsItem->setShortcuts(
       StandardKeysAnd(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}));
-  FileSaveBmpItem = AddCommand(file, QStringLiteral("Save As &BMP..."), &TMDIMain::FileSaveBmpItemClick);
-  FileCloseItem = AddCommand(file, QStringLiteral("&Close"), &TMDIMain::FileCloseItemClick);
+  FileSaveBmpItem = AddCommand(file, tr("Save As &BMP..."), &TMDIMain::FileSaveBmpItemClick);
+  FileCloseItem = AddCommand(file, tr("&Close"), &TMDIMain::FileCloseItemClick);
   FileCloseItem->setShortcuts(StandardKeysAnd(
       QKeySequence::Close, {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)}));
   file->addSeparator();
-  FileOptionsItem = AddCommand(file, QStringLiteral("O&ptions..."), &TMDIMain::FileOptionsItemClick);
+  FileOptionsItem = AddCommand(file, tr("O&ptions..."), &TMDIMain::FileOptionsItemClick);
   file->addSeparator();
-  FileExitItem = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+  FileExitItem = file->addAction(tr("E&xit"), this, &QWidget::close);
   FileExitItem->setShortcuts(
       StandardKeysAnd(QKeySequence::Quit, {QKeySequence(Qt::CTRL | Qt::Key_Q), Qt::ALT | Qt::Key_X}));
   // Shortcuts work while the focus is in a floating palette or the generator.
@@ -129,20 +144,20 @@ void TMDIMain::CreateFilterActions() {
   // The filter items are the tool bar's own actions, so menu check marks
   // and buttons can never disagree.
   for (const TFilterButton& b : kFilterButtons) {
-    QAction* a = new QAction(QString::fromLatin1(b.caption), this);
+    QAction* a = new QAction(tr(b.caption), this);
     a->setObjectName(b.name);
     a->setCheckable(true);
-    a->setToolTip(QString::fromLatin1(b.hint));
-    a->setData(QString::fromLatin1(b.menuText));
+    a->setToolTip(tr(b.hint));
+    a->setData(tr(b.menuText));
     int bit = b.bit;
     connect(a, &QAction::triggered, this,
             [this, bit](bool down) { RunCommand(this, [&] { FilterClick(bit, down); }); });
     FilterActions[bit] = a;
   }
-  GridFilter = new QAction(QStringLiteral("Grid"), this);
+  GridFilter = new QAction(tr("Grid"), this);
   GridFilter->setObjectName("GridFilter");
   GridFilter->setCheckable(true);
-  GridFilter->setToolTip(QStringLiteral("Show/Hide Grid"));
+  GridFilter->setToolTip(tr("Show/Hide Grid"));
   connect(GridFilter, &QAction::triggered, this, [this](bool down) {
     if (TMissView* v = CurrentView())
       v->SetShowGrid(down);
@@ -150,7 +165,7 @@ void TMDIMain::CreateFilterActions() {
 }
 
 void TMDIMain::CreateViewMenu() {
-  ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+  ViewMenu = menuBar()->addMenu(tr("&View"));
   auto menuItem = [this](int bit) {
     QAction* a = FilterActions[bit];
     QAction* item = ViewMenu->addAction(a->data().toString());
@@ -159,7 +174,7 @@ void TMDIMain::CreateViewMenu() {
     connect(item, &QAction::triggered, a, [a] { a->trigger(); });
     return item;
   };
-  QAction* gridItem = ViewMenu->addAction(QStringLiteral("&Grid"));
+  QAction* gridItem = ViewMenu->addAction(tr("&Grid"));
   gridItem->setCheckable(true);
   connect(ViewMenu, &QMenu::aboutToShow, gridItem,
           [this, gridItem] { gridItem->setChecked(GridFilter->isChecked()); });
@@ -170,10 +185,10 @@ void TMDIMain::CreateViewMenu() {
   ViewMenu->addSeparator();
   menuItem(mfBaseMap);
   menuItem(mfDFLayer);
-  DFLayerItem = AddCommand(ViewMenu, QStringLiteral("DF &Layer..."), &TMDIMain::DFLayerItemClick);
+  DFLayerItem = AddCommand(ViewMenu, tr("DF &Layer..."), &TMDIMain::DFLayerItemClick);
   menuItem(mfDFMarks);
   ViewMenu->addSeparator();
-  ClearFilterItem = ViewMenu->addAction(QStringLiteral("&Clear with Filter"));
+  ClearFilterItem = ViewMenu->addAction(tr("&Clear with Filter"));
   ViewMenu->addSeparator();
   CreateBarItems();
   CreateZoomItems();
@@ -186,11 +201,11 @@ void TMDIMain::CreateViewMenu() {
 }
 
 void TMDIMain::CreateMissionMenu() {
-  MissionMenu = menuBar()->addMenu(QStringLiteral("&Mission"));
-  SettingsItem = AddCommand(MissionMenu, QStringLiteral("&Settings..."), &TMDIMain::SettingsItemClick);
+  MissionMenu = menuBar()->addMenu(tr("&Mission"));
+  SettingsItem = AddCommand(MissionMenu, tr("&Settings..."), &TMDIMain::SettingsItemClick);
   CreateMapEditItems();
   MissionMenu->addSeparator();
-  GenerateMapItem = MissionMenu->addAction(QStringLiteral("&Generate Map"));
+  GenerateMapItem = MissionMenu->addAction(tr("&Generate Map"));
   GenerateMapItem->setCheckable(true);
   connect(GenerateMapItem, &QAction::triggered, this, [this] {
     // The check mark follows the window, not the click.
@@ -201,10 +216,10 @@ void TMDIMain::CreateMissionMenu() {
 }
 
 void TMDIMain::CreateHelpMenu() {
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  MouseKeysItem = help->addAction(QStringLiteral("&Mouse and Keys"), this, &TMDIMain::ShowMouseAndKeys);
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  MouseKeysItem = help->addAction(tr("&Mouse and Keys"), this, &TMDIMain::ShowMouseAndKeys);
   MouseKeysItem->setShortcuts(QKeySequence::keyBindings(QKeySequence::HelpContents));
-  AboutItem = help->addAction(QStringLiteral("&About..."), this, [this] {
+  AboutItem = help->addAction(tr("&About..."), this, [this] {
     TAboutBox box(this);
     box.exec();
   });
@@ -212,10 +227,9 @@ void TMDIMain::CreateHelpMenu() {
 
 void TMDIMain::WindowMenuAboutToShow() {
   WindowMenu->clear();
-  TileItem = WindowMenu->addAction(QStringLiteral("&Tile"), this, &TMDIMain::TileMissions);
-  CascadeItem = WindowMenu->addAction(QStringLiteral("&Cascade"), this, &TMDIMain::CascadeMissions);
-  ArrangeIconsItem =
-      WindowMenu->addAction(QStringLiteral("&Arrange Icons"), this, &TMDIMain::ArrangeIconsItemClick);
+  TileItem = WindowMenu->addAction(tr("&Tile"), this, &TMDIMain::TileMissions);
+  CascadeItem = WindowMenu->addAction(tr("&Cascade"), this, &TMDIMain::CascadeMissions);
+  ArrangeIconsItem = WindowMenu->addAction(tr("&Arrange Icons"), this, &TMDIMain::ArrangeIconsItemClick);
   // The tool windows, with the keys of their menu items.
   WindowMenu->addSeparator();
   for (QAction* a :
@@ -242,22 +256,22 @@ void TMDIMain::WindowMenuAboutToShow() {
 }
 
 void TMDIMain::CreateToolBar() {
-  ToolBar = addToolBar(QStringLiteral("Filters"));
+  ToolBar = addToolBar(tr("Filters"));
   ToolBar->setObjectName("ToolBar");
   ToolBar->setMovable(false);
   ToolBar->setIconSize(QSize(HexSize, HexSize));
   ToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
   ToolBar->addAction(FilterActions[mfBaseMap]);
   ToolBar->addAction(FilterActions[mfDFLayer]);
-  DFNrLabel = new QLabel(QStringLiteral(" Nr. "), ToolBar);
+  DFNrLabel = new QLabel(tr(" Nr. "), ToolBar);
   DFNrLabel->setObjectName("NrLabel");
-  DFNrLabel->setToolTip(QStringLiteral("DF Layer"));
+  DFNrLabel->setToolTip(tr("DF Layer"));
   ToolBar->addWidget(DFNrLabel);
   DFNrCounter = new QSpinBox(ToolBar);
   DFNrCounter->setObjectName("DFNrCounter");
   DFNrCounter->setRange(0, DFLayerCount - 1);
   DFNrCounter->setWrapping(false);
-  DFNrCounter->setToolTip(QStringLiteral("DF Layer"));
+  DFNrCounter->setToolTip(tr("DF Layer"));
   connect(DFNrCounter, &QSpinBox::valueChanged, this, [this](int layer) {
     RunCommand(this, [&] {
       if (TMissView* v = CurrentView())

@@ -26,27 +26,27 @@ void TMDIMain::CreateClipboardActions() {
     connect(a, &QAction::triggered, this, [this, handler] { RunCommand(this, [&] { (this->*handler)(); }); });
     return a;
   };
-  EditCutItem = add("EditCutItem", QStringLiteral("Cu&t"), QKeySequence::keyBindings(QKeySequence::Cut),
+  EditCutItem = add("EditCutItem", tr("Cu&t"), QKeySequence::keyBindings(QKeySequence::Cut),
                     &TMDIMain::EditCutItemClick);
-  EditCopyItem = add("EditCopyItem", QStringLiteral("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy),
+  EditCopyItem = add("EditCopyItem", tr("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy),
                      &TMDIMain::EditCopyItemClick);
-  EditPasteItem = add("EditPasteItem", QStringLiteral("&Paste"),
-                      QKeySequence::keyBindings(QKeySequence::Paste), &TMDIMain::EditPasteItemClick);
-  EditDeleteItem = add("EditDeleteItem", QStringLiteral("&Delete"), {QKeySequence(Qt::Key_Delete)},
-                       &TMDIMain::EditDeleteItemClick);
+  EditPasteItem = add("EditPasteItem", tr("&Paste"), QKeySequence::keyBindings(QKeySequence::Paste),
+                      &TMDIMain::EditPasteItemClick);
+  EditDeleteItem =
+      add("EditDeleteItem", tr("&Delete"), {QKeySequence(Qt::Key_Delete)}, &TMDIMain::EditDeleteItemClick);
   EditMenu->addSeparator();
   EditSelectAllItem =
-      add("EditSelectAllItem", QStringLiteral("Select &All"),
-          QKeySequence::keyBindings(QKeySequence::SelectAll), &TMDIMain::EditSelectAllItemClick);
+      add("EditSelectAllItem", tr("Select &All"), QKeySequence::keyBindings(QKeySequence::SelectAll),
+          &TMDIMain::EditSelectAllItemClick);
   EditMenu->addSeparator();
-  EditMirrorHItem = add("EditMirrorHItem", QStringLiteral("Mirror &Horizontally"), {QKeySequence(Qt::Key_H)},
+  EditMirrorHItem = add("EditMirrorHItem", tr("Mirror &Horizontally"), {QKeySequence(Qt::Key_H)},
                         &TMDIMain::EditMirrorHItemClick);
-  EditMirrorVItem = add("EditMirrorVItem", QStringLiteral("Mirror &Vertically"), {QKeySequence(Qt::Key_V)},
+  EditMirrorVItem = add("EditMirrorVItem", tr("Mirror &Vertically"), {QKeySequence(Qt::Key_V)},
                         &TMDIMain::EditMirrorVItemClick);
-  EditCutItem->setToolTip(QStringLiteral("Cut the selected cells (select with Shift + drag)"));
-  EditCopyItem->setToolTip(QStringLiteral("Copy the selected cells (select with Shift + drag)"));
-  EditPasteItem->setToolTip(QStringLiteral("Paste the copied cells: click to place, Escape to cancel"));
-  EditDeleteItem->setToolTip(QStringLiteral("Empty what the map shows on the selected cells"));
+  EditCutItem->setToolTip(tr("Cut the selected cells (select with Shift + drag)"));
+  EditCopyItem->setToolTip(tr("Copy the selected cells (select with Shift + drag)"));
+  EditPasteItem->setToolTip(tr("Paste the copied cells: click to place, Escape to cancel"));
+  EditDeleteItem->setToolTip(tr("Empty what the map shows on the selected cells"));
 }
 
 bool TMDIMain::CopySelectionToClipboard() {
@@ -72,11 +72,12 @@ void TMDIMain::EditCopyItemClick() {
 
 void TMDIMain::EditCutItemClick() {
   if (CopySelectionToClipboard())
-    activeMiss_->DeleteSelection("Cut");
+    activeMiss_->DeleteSelection(QT_TRANSLATE_NOOP("History", "Cut"));
 }
 
 void TMDIMain::EditDeleteItemClick() {
-  if (!activeMiss_ || activeMiss_->Selection().Empty() || !activeMiss_->DeleteSelection("Delete"))
+  if (!activeMiss_ || activeMiss_->Selection().Empty() ||
+      !activeMiss_->DeleteSelection(QT_TRANSLATE_NOOP("History", "Delete")))
     QApplication::beep();
 }
 
@@ -87,7 +88,7 @@ void TMDIMain::EditPasteItemClick() {
   const QString type = QString::fromLatin1(MapBlockMimeType);
   if (!data || !data->hasFormat(type)) {
     QApplication::beep();
-    status_->showMessage(QStringLiteral("The clipboard holds no map cells to paste."), 4000);
+    status_->showMessage(tr("The clipboard holds no map cells to paste."), 4000);
     return;
   }
   const QByteArray bytes = data->data(type);
@@ -98,9 +99,8 @@ void TMDIMain::EditPasteItemClick() {
   } catch (const EVhError& e) {
     // Another program's data or another version's: nothing happens.
     QApplication::beep();
-    status_->showMessage(QStringLiteral("The clipboard's map cells cannot be pasted: %1")
-                             .arg(QString::fromStdString(e.what())),
-                         6000);
+    status_->showMessage(
+        tr("The clipboard's map cells cannot be pasted: %1").arg(QString::fromStdString(e.what())), 6000);
     return;
   }
   if (!activeMiss_->StartPaste(std::move(block)))

@@ -170,8 +170,8 @@ TMDIMiss* TMDIMain::OpenMissionFile(const std::string& fileName) {
   bool defaultNames = false;
   if (std::string names = MissingNamesFile(fileName); !names.empty()) {
     auto answer = QMessageBox::question(
-        this, QStringLiteral("Open"),
-        QStringLiteral("The shop names file %1 is missing. Open the mission with default shop names?")
+        this, tr("Open"),
+        tr("The shop names file %1 is missing. Open the mission with default shop names?")
             .arg(PathToQString(names)),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     defaultNames = answer == QMessageBox::Yes;
@@ -208,8 +208,7 @@ bool TMDIMain::SaveWindow(TMDIMiss* window) {
       window->Save();
       AddRecentFile(window->Mission().FileName);
     });
-  QString name =
-      AskSaveName(this, QStringLiteral("Save As"), saveDir_, MissionFilter(), QStringLiteral("dat"));
+  QString name = AskSaveName(this, tr("Save As"), saveDir_, MissionFilter(), QString::fromLatin1("dat"));
   if (name.isEmpty())
     return false;
   return RunCommand(this, [&] { SaveMissionAs(window, PathFromQString(name)); });
@@ -238,7 +237,7 @@ void TMDIMain::FileNewItemClick() {
 }
 
 void TMDIMain::FileOpenItemClick() {
-  QString name = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), openDir_, MissionFilter());
+  QString name = QFileDialog::getOpenFileName(this, tr("Open"), openDir_, MissionFilter());
   if (!name.isEmpty())
     OpenMissionFile(PathFromQString(name));
 }
@@ -252,8 +251,7 @@ void TMDIMain::FileSaveAsItemClick() {
   if (!activeMiss_)
     return;
   QString proposed = saveDir_ + "/" + QFileInfo(PathToQString(activeMiss_->Mission().FileName)).fileName();
-  QString name =
-      AskSaveName(this, QStringLiteral("Save As"), proposed, MissionFilter(), QStringLiteral("dat"));
+  QString name = AskSaveName(this, tr("Save As"), proposed, MissionFilter(), QString::fromLatin1("dat"));
   if (!name.isEmpty())
     SaveMissionAs(activeMiss_, PathFromQString(name));
 }
@@ -265,8 +263,8 @@ void TMDIMain::FileSaveBmpItemClick() {
   // where the last picture went.
   const std::string& mission = activeMiss_->Mission().FileName;
   QString dir = !mission.empty() ? DirOf(PathToQString(mission)) : bmpDir_.isEmpty() ? saveDir_ : bmpDir_;
-  QString name = AskSaveName(this, QStringLiteral("Save As BMP"), dir + "/" + BmpNameFor(mission),
-                             BmpFilter(), QStringLiteral("bmp"));
+  QString name = AskSaveName(this, tr("Save As BMP"), dir + "/" + BmpNameFor(mission), BmpFilter(),
+                             QString::fromLatin1("bmp"));
   if (!name.isEmpty())
     SaveMapBitmap(activeMiss_, PathFromQString(name));
 }
@@ -304,7 +302,7 @@ void TMDIMain::SettingsItemClick() {
   if (!activeMiss_)
     return;
   // Only a change becomes a step: OK on untouched fields leaves none.
-  activeMiss_->MissView()->Document().Edit("Settings", [this](TMission& m) {
+  activeMiss_->MissView()->Document().Edit(QT_TRANSLATE_NOOP("History", "Settings"), [this](TMission& m) {
     TMissionChange change;
     change.Settings = RunMissionSettings(this, m);
     return change;

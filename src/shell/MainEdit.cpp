@@ -12,27 +12,28 @@
 #include "shell/MDIMainForm.h"
 #include "shell/MDIMissForm.h"
 #include "shell/VhApplication.h"
+#include "views/QtText.h"
 
 namespace vh {
 
 void TMDIMain::CreateEditMenu() {
-  EditMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
-  EditUndoItem = EditMenu->addAction(QStringLiteral("&Undo"));
+  EditMenu = menuBar()->addMenu(tr("&Edit"));
+  EditUndoItem = EditMenu->addAction(tr("&Undo"));
   EditUndoItem->setObjectName("EditUndoItem");
   EditUndoItem->setShortcut(QKeySequence::Undo);
-  EditUndoItem->setIconText(QStringLiteral("Undo"));
+  EditUndoItem->setIconText(tr("Undo"));
   connect(EditUndoItem, &QAction::triggered, this, [this] {
     RunCommand(this, [&] {
       if (activeMiss_)
         activeMiss_->Undo();
     });
   });
-  EditRedoItem = EditMenu->addAction(QStringLiteral("&Redo"));
+  EditRedoItem = EditMenu->addAction(tr("&Redo"));
   EditRedoItem->setObjectName("EditRedoItem");
   // Both customs, whatever the platform's own redo key is.
   EditRedoItem->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  EditRedoItem->setIconText(QStringLiteral("Redo"));
+  EditRedoItem->setIconText(tr("Redo"));
   connect(EditRedoItem, &QAction::triggered, this, [this] {
     RunCommand(this, [&] {
       if (activeMiss_)
@@ -45,7 +46,7 @@ void TMDIMain::CreateEditMenu() {
   EditMenu->addSeparator();
   CreateClipboardActions();
   EditMenu->addSeparator();
-  EditHistoryItem = EditMenu->addAction(QStringLiteral("&History"));
+  EditHistoryItem = EditMenu->addAction(tr("&History"));
   EditHistoryItem->setObjectName("EditHistoryItem");
   EditHistoryItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
 
@@ -84,12 +85,12 @@ void TMDIMain::AddEditButtons() {
 void TMDIMain::UpdateEditActions() {
   const TMissionHistory* h = activeMiss_ ? &activeMiss_->MissView()->History() : nullptr;
   const bool canUndo = h && h->CanUndo(), canRedo = h && h->CanRedo();
-  const QString undoName = canUndo ? QString::fromStdString(h->UndoName()) : QString();
-  const QString redoName = canRedo ? QString::fromStdString(h->RedoName()) : QString();
-  EditUndoItem->setText(canUndo ? QStringLiteral("&Undo ") + undoName : QStringLiteral("&Undo"));
-  EditRedoItem->setText(canRedo ? QStringLiteral("&Redo ") + redoName : QStringLiteral("&Redo"));
-  EditUndoItem->setToolTip(canUndo ? QStringLiteral("Undo ") + undoName : QStringLiteral("Undo"));
-  EditRedoItem->setToolTip(canRedo ? QStringLiteral("Redo ") + redoName : QStringLiteral("Redo"));
+  const QString undoName = canUndo ? StepNameText(h->UndoName()) : QString();
+  const QString redoName = canRedo ? StepNameText(h->RedoName()) : QString();
+  EditUndoItem->setText(canUndo ? tr("&Undo %1").arg(undoName) : tr("&Undo"));
+  EditRedoItem->setText(canRedo ? tr("&Redo %1").arg(redoName) : tr("&Redo"));
+  EditUndoItem->setToolTip(canUndo ? tr("Undo %1").arg(undoName) : tr("Undo"));
+  EditRedoItem->setToolTip(canRedo ? tr("Redo %1").arg(redoName) : tr("Redo"));
   EditUndoItem->setEnabled(canUndo);
   EditRedoItem->setEnabled(canRedo);
   if (historyDock_)

@@ -120,7 +120,7 @@ void TMDIMain::CreatePaletteDock() {
   addDockWidget(layout_.PaletteLeft ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, paletteDock_);
   // The View menu's item and the dock's close button are one switch.
   PaletteItem = paletteDock_->toggleViewAction();
-  PaletteItem->setText(QStringLiteral("&Edit Window"));
+  PaletteItem->setText(tr("&Edit Window"));
   PaletteItem->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_E);
   ViewMenu->addAction(PaletteItem);
   if (layout_.PaletteFloating) {
@@ -159,13 +159,13 @@ void TMDIMain::WriteLayout(TIniFile& ini) const {
 
 void TMDIMain::CreateBarItems() {
   // The same switches as the Options dialog's check boxes.
-  ToolBarItem = ViewMenu->addAction(QStringLiteral("&Tool Bar"));
+  ToolBarItem = ViewMenu->addAction(tr("&Tool Bar"));
   ToolBarItem->setCheckable(true);
   connect(ToolBarItem, &QAction::triggered, this, [this](bool on) {
     config_.ToolBar = on;
     ApplyBarVisibility();
   });
-  StatusBarItem = ViewMenu->addAction(QStringLiteral("St&atus Bar"));
+  StatusBarItem = ViewMenu->addAction(tr("St&atus Bar"));
   StatusBarItem->setCheckable(true);
   connect(StatusBarItem, &QAction::triggered, this, [this](bool on) {
     config_.StatusBar = on;

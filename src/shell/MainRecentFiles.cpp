@@ -85,9 +85,8 @@ void TMDIMain::OpenRecentFile(const QString& path) {
   if (!QFileInfo::exists(path)) {
     recentFiles_.removeAll(path);
     RebuildRecentFilesMenu();
-    ShowErrorText(
-        this,
-        QStringLiteral("The file \"%1\" no longer exists and was removed from the recent files").arg(path));
+    ShowErrorText(this,
+                  tr("The file \"%1\" no longer exists and was removed from the recent files").arg(path));
     return;
   }
   RunCommand(this, [&] { OpenMissionFile(PathFromQString(path)); });

@@ -37,12 +37,13 @@ void TPositionPanel::paintEvent(QPaintEvent*) {
   p.drawText(c, baseline, QStringLiteral(":%1").arg(pos_.y));
 }
 
+// `prefix` is marked for the status bar's context.
 QString PartPanelText(const char* prefix, uint16_t value) {
-  return QString::fromLatin1(prefix) + (value == 0xFFFF ? QStringLiteral("-1") : QString::number(value));
+  return TMainStatusBar::tr(prefix) + (value == 0xFFFF ? QStringLiteral("-1") : QString::number(value));
 }
 
 QString UnitPanelText(uint16_t unit) {
-  return QStringLiteral("Veh: ") + QStringLiteral("%1").arg(unit, 4, 16, QLatin1Char('0')).toUpper() +
+  return TMainStatusBar::tr("Veh: ") + QStringLiteral("%1").arg(unit, 4, 16, QLatin1Char('0')).toUpper() +
          QStringLiteral("h");
 }
 
@@ -54,24 +55,24 @@ TMainStatusBar::TMainStatusBar(QWidget* parent) : QStatusBar(parent) {
     l->setMinimumWidth(QFontMetrics(l->font()).horizontalAdvance(text) + 12);
     return l;
   };
-  TerPanel = label("TerPanel", QStringLiteral("Ter: 1000"));
-  ObjPanel = label("ObjPanel", QStringLiteral("Obj: 1000"));
-  VehPanel = label("VehPanel", QStringLiteral("Veh: FFFFh"));
+  TerPanel = label("TerPanel", tr("Ter: ") + QStringLiteral("1000"));
+  ObjPanel = label("ObjPanel", tr("Obj: ") + QStringLiteral("1000"));
+  VehPanel = label("VehPanel", tr("Veh: ") + QStringLiteral("FFFFh"));
   addWidget(PosPanel);
   addWidget(TerPanel);
   addWidget(ObjPanel);
   addWidget(VehPanel);
   PointerPanel = new QLabel(this);
   PointerPanel->setObjectName("PointerPanel");
-  PointerPanel->setToolTip(QStringLiteral("The cell under the mouse pointer"));
+  PointerPanel->setToolTip(tr("The cell under the mouse pointer"));
   addWidget(PointerPanel, 1);
   SelectionPanel = new QLabel(this);
   SelectionPanel->setObjectName("SelectionPanel");
-  SelectionPanel->setToolTip(QStringLiteral("Cells selected (Shift + drag; Escape drops them)"));
+  SelectionPanel->setToolTip(tr("Cells selected (Shift + drag; Escape drops them)"));
   addPermanentWidget(SelectionPanel);
   ZoomPanel = label("ZoomPanel", QStringLiteral("400%"));
   ZoomPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  ZoomPanel->setToolTip(QStringLiteral("Zoom"));
+  ZoomPanel->setToolTip(tr("Zoom"));
   addPermanentWidget(ZoomPanel);
   ShowZoom(100);
   SetSimple(true);
@@ -88,15 +89,15 @@ void TMainStatusBar::SetSimple(bool simple) {
 
 void TMainStatusBar::ShowCell(const TShownCell& cell) {
   PosPanel->SetPosition(cell.Cell);
-  TerPanel->setText(PartPanelText("Ter: ", cell.Terrain));
-  ObjPanel->setText(PartPanelText("Obj: ", cell.Obj));
+  TerPanel->setText(PartPanelText(QT_TR_NOOP("Ter: "), cell.Terrain));
+  ObjPanel->setText(PartPanelText(QT_TR_NOOP("Obj: "), cell.Obj));
   VehPanel->setText(UnitPanelText(cell.Unit));
 }
 
 void TMainStatusBar::ShowSelection(size_t cells) {
   SelectionPanel->setText(cells == 0   ? QString()
-                          : cells == 1 ? QStringLiteral("Selected: 1 cell")
-                                       : QStringLiteral("Selected: %1 cells").arg(cells));
+                          : cells == 1 ? tr("Selected: 1 cell")
+                                       : tr("Selected: %1 cells").arg(cells));
   SelectionPanel->setVisible(!simple_ && cells != 0);
 }
 
@@ -109,11 +110,11 @@ void TMainStatusBar::ShowPointerCell(const std::optional<TShownCell>& cell) {
     PointerPanel->clear();
     return;
   }
-  PointerPanel->setText(QStringLiteral("Pointer %1:%2   %3   %4   %5")
+  PointerPanel->setText(tr("Pointer %1:%2   %3   %4   %5")
                             .arg(cell->Cell.x)
                             .arg(cell->Cell.y)
-                            .arg(PartPanelText("Ter: ", cell->Terrain), PartPanelText("Obj: ", cell->Obj),
-                                 UnitPanelText(cell->Unit)));
+                            .arg(PartPanelText(QT_TR_NOOP("Ter: "), cell->Terrain),
+                                 PartPanelText(QT_TR_NOOP("Obj: "), cell->Obj), UnitPanelText(cell->Unit)));
 }
 
 }  // namespace vh

@@ -17,13 +17,13 @@ namespace vh {
 namespace {
 
 QString BrushText(int radius) {
-  return QStringLiteral(" Brush: %1 ").arg(BrushCellCount(radius));
+  return TMDIMain::tr(" Brush: %1 ").arg(BrushCellCount(radius));
 }
 
 }  // namespace
 
 void TMDIMain::CreateToolsMenu() {
-  ToolsMenu = menuBar()->addMenu(QStringLiteral("&Tools"));
+  ToolsMenu = menuBar()->addMenu(tr("&Tools"));
   auto* modes = new QActionGroup(this);
   auto mode = [this, modes](const QString& text, const char* name, Qt::Key key, TToolMode m,
                             const QString& hint) {
@@ -43,12 +43,12 @@ void TMDIMain::CreateToolsMenu() {
     });
     return a;
   };
-  PaintToolItem = mode(QStringLiteral("&Paint"), "PaintToolItem", Qt::Key_B, TToolMode::Paint,
-                       QStringLiteral("Paint the cells the brush is dragged over (B)"));
-  LineToolItem = mode(QStringLiteral("&Line"), "LineToolItem", Qt::Key_L, TToolMode::Line,
-                      QStringLiteral("Paint a straight line from press to release (L)"));
-  FillToolItem = mode(QStringLiteral("&Fill"), "FillToolItem", Qt::Key_F, TToolMode::Fill,
-                      QStringLiteral("Paint the connected cells that look like the clicked one (F)"));
+  PaintToolItem = mode(tr("&Paint"), "PaintToolItem", Qt::Key_B, TToolMode::Paint,
+                       tr("Paint the cells the brush is dragged over (B)"));
+  LineToolItem = mode(tr("&Line"), "LineToolItem", Qt::Key_L, TToolMode::Line,
+                      tr("Paint a straight line from press to release (L)"));
+  FillToolItem = mode(tr("&Fill"), "FillToolItem", Qt::Key_F, TToolMode::Fill,
+                      tr("Paint the connected cells that look like the clicked one (F)"));
   PaintToolItem->setChecked(true);
   ToolsMenu->addSeparator();
   auto step = [this](int by) {
@@ -56,16 +56,16 @@ void TMDIMain::CreateToolsMenu() {
     tool.BrushRadius = std::clamp(tool.BrushRadius + by, 0, MaxBrushRadius);
     SetPaintTool(tool);
   };
-  BrushSmallerItem = ToolsMenu->addAction(QStringLiteral("&Smaller Brush"), this, [step] { step(-1); });
+  BrushSmallerItem = ToolsMenu->addAction(tr("&Smaller Brush"), this, [step] { step(-1); });
   BrushSmallerItem->setObjectName("BrushSmallerItem");
   BrushSmallerItem->setShortcut(QKeySequence(Qt::Key_BracketLeft));
   BrushSmallerItem->setShortcutContext(Qt::ApplicationShortcut);
-  BrushSmallerItem->setToolTip(QStringLiteral("Smaller brush ([)"));
-  BrushLargerItem = ToolsMenu->addAction(QStringLiteral("L&arger Brush"), this, [step] { step(1); });
+  BrushSmallerItem->setToolTip(tr("Smaller brush ([)"));
+  BrushLargerItem = ToolsMenu->addAction(tr("L&arger Brush"), this, [step] { step(1); });
   BrushLargerItem->setObjectName("BrushLargerItem");
   BrushLargerItem->setShortcut(QKeySequence(Qt::Key_BracketRight));
   BrushLargerItem->setShortcutContext(Qt::ApplicationShortcut);
-  BrushLargerItem->setToolTip(QStringLiteral("Larger brush (])"));
+  BrushLargerItem->setToolTip(tr("Larger brush (])"));
   CreateToolSwitches();
 }
 
@@ -102,7 +102,7 @@ void TMDIMain::CreateToolSwitches() {
 }
 
 void TMDIMain::CreateToolsBar() {
-  ToolsBar = addToolBar(QStringLiteral("Tools"));
+  ToolsBar = addToolBar(tr("Tools"));
   ToolsBar->setObjectName("ToolsBar");
   ToolsBar->setMovable(false);
   ToolsBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -113,7 +113,7 @@ void TMDIMain::CreateToolsBar() {
   ToolsBar->addAction(BrushSmallerItem);
   BrushLabel = new QLabel(BrushText(paintTool_.BrushRadius), ToolsBar);
   BrushLabel->setObjectName("BrushLabel");
-  BrushLabel->setToolTip(QStringLiteral("Cells the brush covers"));
+  BrushLabel->setToolTip(tr("Cells the brush covers"));
   ToolsBar->addWidget(BrushLabel);
   ToolsBar->addAction(BrushLargerItem);
   BrushSmallerItem->setIconText(QStringLiteral("["));

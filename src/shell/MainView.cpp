@@ -30,20 +30,17 @@ void TMDIMain::CreateZoomItems() {
   QList<QKeySequence> zoomOutKeys = QKeySequence::keyBindings(QKeySequence::ZoomOut);
   if (!zoomOutKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Minus)))
     zoomOutKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-  ZoomInItem =
-      item("ZoomInItem", QStringLiteral("Zoom &In"), zoomInKeys, [](TMapNavigator& n) { n.ZoomIn(); });
-  ZoomOutItem =
-      item("ZoomOutItem", QStringLiteral("Zoom &Out"), zoomOutKeys, [](TMapNavigator& n) { n.ZoomOut(); });
-  ActualSizeItem = item("ActualSizeItem", QStringLiteral("&Actual Size"),
-                        {QKeySequence(Qt::CTRL | Qt::Key_0)}, [](TMapNavigator& n) { n.SetZoom(100); });
-  FitWindowItem =
-      item("FitWindowItem", QStringLiteral("&Fit Window"), {}, [](TMapNavigator& n) { n.FitWindow(); });
+  ZoomInItem = item("ZoomInItem", tr("Zoom &In"), zoomInKeys, [](TMapNavigator& n) { n.ZoomIn(); });
+  ZoomOutItem = item("ZoomOutItem", tr("Zoom &Out"), zoomOutKeys, [](TMapNavigator& n) { n.ZoomOut(); });
+  ActualSizeItem = item("ActualSizeItem", tr("&Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+                        [](TMapNavigator& n) { n.SetZoom(100); });
+  FitWindowItem = item("FitWindowItem", tr("&Fit Window"), {}, [](TMapNavigator& n) { n.FitWindow(); });
 }
 
 void TMDIMain::CreateOverviewDock() {
   overview_ = new TOverviewMap;
   overview_->setObjectName("Overview");
-  overviewDock_ = new QDockWidget(QStringLiteral("Overview"), this);
+  overviewDock_ = new QDockWidget(tr("Overview"), this);
   overviewDock_->setObjectName("OverviewDock");
   overviewDock_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                              QDockWidget::DockWidgetFloatable);
@@ -51,7 +48,7 @@ void TMDIMain::CreateOverviewDock() {
   addDockWidget(Qt::RightDockWidgetArea, overviewDock_);
   // The View menu's item and the dock's close button are one switch.
   QAction* item = overviewDock_->toggleViewAction();
-  item->setText(QStringLiteral("&Overview"));
+  item->setText(tr("&Overview"));
   item->setObjectName("OverviewItem");
   item->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
   ViewMenu->addAction(item);

@@ -235,7 +235,7 @@ void TPasteTool::Press(const TToolPointer& pointer) {
   TMissView& view = host_.View();
   const TMapBlock block = std::move(*block_);
   Cancel();
-  view.Document().Edit(view.StepName("Paste"), [&](TMission& m) {
+  view.Document().Edit(view.StepName(QT_TRANSLATE_NOOP("History", "Paste")), [&](TMission& m) {
     const TBlockEdit edit = PlaceBlock(m, view.Filter(), block, *pointer.Cell);
     TMissionChange change;
     change.Cells = edit.Cells;

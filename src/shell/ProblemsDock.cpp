@@ -29,7 +29,7 @@ QString CellText(const TProblemPlace& p) {
   if (p.HasCell())
     return QStringLiteral("(%1, %2)").arg(p.Cell.x).arg(p.Cell.y);
   if (p.Line > 0)
-    return QStringLiteral("line %1").arg(p.Line);
+    return TProblemsDock::tr("line %1").arg(p.Line);
   return {};
 }
 
@@ -56,18 +56,22 @@ void ShowInMdiArea(TMissView& map, TPoint cell) {
   }
 }
 
-QString Count(int n, const char* what) {
-  return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(what)).arg(n == 1 ? "" : "s");
+QString Errors(int n) {
+  return n == 1 ? TProblemsDock::tr("1 error") : TProblemsDock::tr("%1 errors").arg(n);
+}
+
+QString Warnings(int n) {
+  return n == 1 ? TProblemsDock::tr("1 warning") : TProblemsDock::tr("%1 warnings").arg(n);
 }
 
 }  // namespace
 
-TProblemsDock::TProblemsDock(QWidget* parent) : QDockWidget(QStringLiteral("Problems"), parent) {
+TProblemsDock::TProblemsDock(QWidget* parent) : QDockWidget(tr("Problems"), parent) {
   setObjectName("ProblemsDock");
   tree_ = new QTreeWidget(this);
   tree_->setObjectName("ProblemsList");
   tree_->setColumnCount(ColumnCount);
-  tree_->setHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Cell"), QStringLiteral("Problem")});
+  tree_->setHeaderLabels({tr("Kind"), tr("Cell"), tr("Problem")});
   tree_->setRootIsDecorated(true);
   tree_->setUniformRowHeights(true);
   tree_->setAlternatingRowColors(true);
@@ -153,10 +157,10 @@ void TProblemsDock::Rebuild() {
     auto* row = new QTreeWidgetItem;
     const bool isError = p.Severity() == TSeverity::Error;
     row->setIcon(ColKind, isError ? error : warning);
-    row->setText(ColKind, isError ? QStringLiteral("Error") : QStringLiteral("Warning"));
+    row->setText(ColKind, isError ? tr("Error") : tr("Warning"));
     row->setData(ColKind, ProblemRole, static_cast<uint>(i));
     row->setData(ColKind, PlaceRole, -1);
-    QString text = QString::fromLatin1(CheckKindSentence(p.Kind));
+    QString text = TranslatedText("Check", CheckKindSentence(p.Kind));
     if (p.Places.size() == 1) {
       if (!p.Places[0].Detail.empty())
         text += QStringLiteral(": ") + ToQString(p.Places[0].Detail);
@@ -186,12 +190,11 @@ void TProblemsDock::Rebuild() {
   if (!tree_->currentItem() && tree_->topLevelItemCount() > 0)
     tree_->setCurrentItem(tree_->topLevelItem(0));
   setWindowTitle(report_.Problems.empty() || !view_
-                     ? QStringLiteral("Problems")
-                     : QStringLiteral("Problems: ") + Count(report_.Errors(), "error") +
-                           QStringLiteral(", ") + Count(report_.Warnings(), "warning"));
+                     ? tr("Problems")
+                     : tr("Problems: %1, %2").arg(Errors(report_.Errors()), Warnings(report_.Warnings())));
   if (view_ && report_.Problems.empty()) {
     auto* none = new QTreeWidgetItem(tree_);
-    none->setText(ColProblem, QStringLiteral("No problems found"));
+    none->setText(ColProblem, tr("No problems found"));
     none->setFlags(Qt::ItemIsEnabled);
     none->setData(ColKind, PlaceRole, -3);
   }
@@ -239,7 +242,7 @@ TProblemsDock* InstallProblemsDock(QMainWindow* frame, QMenu* missionMenu, QActi
   frame->addDockWidget(Qt::BottomDockWidgetArea, dock);
   dock->hide();
   missionMenu->addSeparator();
-  QAction* check = missionMenu->addAction(QStringLiteral("&Check"));
+  QAction* check = missionMenu->addAction(TProblemsDock::tr("&Check"));
   check->setShortcut(Qt::Key_F7);
   QObject::connect(check, &QAction::triggered, dock, &TProblemsDock::CheckNow);
   if (checkItem)

@@ -33,7 +33,7 @@ bool TVhApplication::notify(QObject* receiver, QEvent* event) {
   } catch (const std::exception& e) {
     ShowError(activeWindow(), e);
   } catch (...) {
-    ShowErrorText(activeWindow(), QStringLiteral("Unknown error"));
+    ShowErrorText(activeWindow(), tr("Unknown error"));
   }
   return false;
 }
@@ -46,7 +46,7 @@ void ShowErrorText(QWidget* parent, const QString& message) {
 }
 
 void ShowError(QWidget* parent, const std::exception& error) {
-  ShowErrorText(parent, MessageToQString(error.what()));
+  ShowErrorText(parent, ErrorText(error));
 }
 
 }  // namespace vh

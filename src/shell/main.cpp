@@ -11,6 +11,7 @@
 #include "config/Installation.h"
 #include "shell/CommandLine.h"
 #include "shell/MDIMainForm.h"
+#include "shell/Translations.h"
 #include "shell/VhApplication.h"
 #include "views/QtText.h"
 
@@ -73,7 +74,9 @@ int main(int argc, char** argv) {
   std::optional<std::string> ini;
   if (!commandLine.IniFile.empty())
     ini = commandLine.IniFile;
-  vh::TMDIMain frame(vh::FindLocations(programDir, userDir, ini));
+  const vh::TLocations locations = vh::FindLocations(programDir, userDir, ini);
+  vh::InstallTranslations(app, locations.DataDir, vh::ConfiguredLanguage(locations.Ini));
+  vh::TMDIMain frame(locations);
   frame.SetStartupFiles(commandLine.Missions);
   const bool exitWhenReady = ExitWhenReadyRequested();
   if (exitWhenReady)

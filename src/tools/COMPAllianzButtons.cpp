@@ -50,7 +50,7 @@ void TAllianzButtons::SetButHeight(int value) {
 
 void TAllianzButtons::SetAktSel(int value) {
   if (value < 0 || value > MaxSel)
-    throw ERangeError("Alliance selection " + std::to_string(value) + " is outside 0..63");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Alliance selection %1 is outside 0..63"), value));
   if (value == aktSel_)
     return;
   aktSel_ = value;

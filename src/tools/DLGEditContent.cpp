@@ -54,7 +54,7 @@ void LayOutSlotDialog(QDialog& dialog, QWidget* selector, QWidget* slotGrid, QPu
 // --- Edit Content ------------------------------------------------------------------
 
 TEditContentForm::TEditContentForm(const TPictureSets& sets, QWidget* parent) : TCentredDialog(parent) {
-  setWindowTitle(QStringLiteral("Edit Content"));
+  setWindowTitle(tr("Edit Content"));
   setObjectName(QStringLiteral("EditContentForm"));
   VehSelector = MakeDialogUnitSelector(sets, this);
 
@@ -72,8 +72,8 @@ TEditContentForm::TEditContentForm(const TPictureSets& sets, QWidget* parent) : 
 
   ClearContentBut = MakeNamedButton(QStringLiteral("X"), QStringLiteral("ClearContentBut"), this);
   connect(ClearContentBut, &QPushButton::clicked, this, &TEditContentForm::ClearContentButClick);
-  Button1 = MakeNamedButton(QStringLiteral("OK"), QStringLiteral("Button1"), this);
-  Button2 = MakeNamedButton(QStringLiteral("Cancel"), QStringLiteral("Button2"), this);
+  Button1 = MakeNamedButton(tr("OK"), QStringLiteral("Button1"), this);
+  Button2 = MakeNamedButton(tr("Cancel"), QStringLiteral("Button2"), this);
   LayOutSlotDialog(*this, VehSelector, Content, ClearContentBut, Button1, Button2);
 }
 

@@ -10,7 +10,7 @@ namespace vh {
 // --- Edit Production ---------------------------------------------------------------
 
 TEditProduceForm::TEditProduceForm(const TPictureSets& sets, QWidget* parent) : TCentredDialog(parent) {
-  setWindowTitle(QStringLiteral("Edit Production"));
+  setWindowTitle(tr("Edit Production"));
   setObjectName(QStringLiteral("EditProduceForm"));
   VehSelector = MakeDialogUnitSelector(sets, this);
 
@@ -27,8 +27,8 @@ TEditProduceForm::TEditProduceForm(const TPictureSets& sets, QWidget* parent) : 
 
   ClearProduceBut = MakeNamedButton(QStringLiteral("X"), QStringLiteral("ClearProduceBut"), this);
   connect(ClearProduceBut, &QPushButton::clicked, this, &TEditProduceForm::ClearProduceButClick);
-  Button1 = MakeNamedButton(QStringLiteral("OK"), QStringLiteral("Button1"), this);
-  Button2 = MakeNamedButton(QStringLiteral("Cancel"), QStringLiteral("Button2"), this);
+  Button1 = MakeNamedButton(tr("OK"), QStringLiteral("Button1"), this);
+  Button2 = MakeNamedButton(tr("Cancel"), QStringLiteral("Button2"), this);
   LayOutSlotDialog(*this, VehSelector, Produce, ClearProduceBut, Button1, Button2);
 }
 

@@ -29,7 +29,7 @@ namespace vh {
 namespace {
 
 QString PlayerCaption(int side) {
-  return side == NeutralSide ? QStringLiteral("Neutral") : QStringLiteral("Player %1").arg(side + 1);
+  return side == NeutralSide ? TSettingsForm::tr("Neutral") : TSettingsForm::tr("Player %1").arg(side + 1);
 }
 
 // Room for `chars` digits plus the arrows; the spin box itself does not
@@ -44,20 +44,20 @@ constexpr int AllianzButtonSize = 14;
 }  // namespace
 
 TSettingsForm::TSettingsForm(QWidget* parent, const TPictureSets* sets) : TCentredDialog(parent) {
-  setWindowTitle(QStringLiteral("Settings"));
+  setWindowTitle(tr("Settings"));
   setObjectName(QStringLiteral("SettingsForm"));
 
   PageControl = new QTabWidget(this);
   PageControl->setObjectName(QStringLiteral("PageControl"));
-  PageControl->addTab(BuildGeneralPage(), QStringLiteral("General"));
-  PageControl->addTab(BuildPlayersPage(), QStringLiteral("Players"));
-  PageControl->addTab(BuildStdProdPage(sets), QStringLiteral("Std. Product."));
-  PageControl->addTab(BuildMiscPage(), QStringLiteral("Misc"));
+  PageControl->addTab(BuildGeneralPage(), tr("General"));
+  PageControl->addTab(BuildPlayersPage(), tr("Players"));
+  PageControl->addTab(BuildStdProdPage(sets), tr("Std. Product."));
+  PageControl->addTab(BuildMiscPage(), tr("Misc"));
 
-  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton = new QPushButton(tr("OK"), this);
   OKButton->setObjectName(QStringLiteral("OKButton"));
   OKButton->setDefault(true);
-  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  CancelButton = new QPushButton(tr("Cancel"), this);
   CancelButton->setObjectName(QStringLiteral("CancelButton"));
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -99,13 +99,13 @@ QWidget* TSettingsForm::BuildGeneralPage() {
 
   NameEdit = new QLineEdit;
   NameEdit->setObjectName(QStringLiteral("NameEdit"));
-  auto* nameLabel = new QLabel(QStringLiteral("Mission &Name"));
+  auto* nameLabel = new QLabel(tr("Mission &Name"));
   nameLabel->setBuddy(NameEdit);
 
   // The alliance rows and the computer check boxes sit side by side, one line
   // per player, so both groups use the same line height.
-  auto* allies = new QGroupBox(QStringLiteral("Allies"));
-  auto* comp = new QGroupBox(QStringLiteral("Comp"));
+  auto* allies = new QGroupBox(tr("Allies"));
+  auto* comp = new QGroupBox(tr("Comp"));
   auto* alliesGrid = new QGridLayout(allies);
   auto* compGrid = new QVBoxLayout(comp);
   for (int i = 0; i < PlayerCount; ++i) {
@@ -134,12 +134,11 @@ QWidget* TSettingsForm::BuildGeneralPage() {
   alliesGrid->setVerticalSpacing(4);
   compGrid->setSpacing(4);
 
-  MissUsageRadio = new QGroupBox(QStringLiteral("Unknown bytes in MISS"));
+  MissUsageRadio = new QGroupBox(tr("Unknown bytes in MISS"));
   MissUsageRadio->setObjectName(QStringLiteral("MissUsageRadio"));
   MissUsageItems = new QButtonGroup(this);
   auto* usageLayout = new QVBoxLayout(MissUsageRadio);
-  const QString usageItems[] = {QStringLiteral("do not change"), QStringLiteral("take from file stdmiss.dat"),
-                                QStringLiteral("set to 0 (zero)")};
+  const QString usageItems[] = {tr("do not change"), tr("take from file stdmiss.dat"), tr("set to 0 (zero)")};
   for (int i = 0; i < 3; ++i) {
     auto* item = new QRadioButton(usageItems[i]);
     MissUsageItems->addButton(item, i);
@@ -148,10 +147,9 @@ QWidget* TSettingsForm::BuildGeneralPage() {
 
   StartWeatherCombo = new QComboBox;
   StartWeatherCombo->setObjectName(QStringLiteral("StartWeatherCombo"));
-  StartWeatherCombo->addItems({QStringLiteral("Normal"), QStringLiteral("Light rain"),
-                               QStringLiteral("Heavy rain"), QStringLiteral("Light snow"),
-                               QStringLiteral("Heavy snow")});
-  auto* weatherLabel = new QLabel(QStringLiteral("Start&weather"));
+  StartWeatherCombo->addItems(
+      {tr("Normal"), tr("Light rain"), tr("Heavy rain"), tr("Light snow"), tr("Heavy snow")});
+  auto* weatherLabel = new QLabel(tr("Start&weather"));
   weatherLabel->setBuddy(StartWeatherCombo);
 
   auto* grid = new QGridLayout(page);
@@ -172,8 +170,8 @@ QWidget* TSettingsForm::BuildGeneralPage() {
 QWidget* TSettingsForm::BuildPlayersPage() {
   auto* page = new QWidget;
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("Name")), 0, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Color")), 0, 2);
+  grid->addWidget(new QLabel(tr("Name")), 0, 1);
+  grid->addWidget(new QLabel(tr("Color")), 0, 2);
   for (int i = 0; i < SideCount; ++i) {
     PlayerName[i] = new QLineEdit;
     PlayerName[i]->setObjectName(QStringLiteral("PlayerName%1").arg(i));
@@ -195,18 +193,18 @@ QWidget* TSettingsForm::BuildPlayersPage() {
     }
   }
 
-  SaveNames0 = new QRadioButton(QStringLiteral("Don't save this"));
+  SaveNames0 = new QRadioButton(tr("Don't save this"));
   SaveNames0->setObjectName(QStringLiteral("SaveNames0"));
   SaveNames0->setChecked(true);
-  SaveNames1 = new QRadioButton(QStringLiteral("Save this in the shop names file"));
+  SaveNames1 = new QRadioButton(tr("Save this in the shop names file"));
   SaveNames1->setObjectName(QStringLiteral("SaveNames1"));
 
-  VHStdButton = new QPushButton(QStringLiteral("VH2 Standard"));
+  VHStdButton = new QPushButton(tr("VH2 Standard"));
   VHStdButton->setObjectName(QStringLiteral("VHStdButton"));
   VHStdButton->setAutoDefault(false);
   connect(VHStdButton, &QPushButton::clicked, this, &TSettingsForm::VHStdButtonClick);
 
-  auto* note = new QLabel(QStringLiteral("Note: This names and colors aren't used in VH"));
+  auto* note = new QLabel(tr("Note: This names and colors aren't used in VH"));
 
   auto* stdRow = new QHBoxLayout;
   stdRow->addWidget(VHStdButton);
@@ -242,8 +240,8 @@ QWidget* TSettingsForm::BuildStdProdPage(const TPictureSets* sets) {
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(StdProdView, 0, Qt::AlignLeft);
-  layout->addWidget(new QLabel(QStringLiteral("Blue - Human Players")));
-  layout->addWidget(new QLabel(QStringLiteral("Red - Computer Players")));
+  layout->addWidget(new QLabel(tr("Blue - Human Players")));
+  layout->addWidget(new QLabel(tr("Red - Computer Players")));
   layout->addStretch(1);
   return page;
 }
@@ -254,7 +252,7 @@ QWidget* TSettingsForm::BuildMiscPage() {
   NextMission->setObjectName(QStringLiteral("NextMission"));
   NextMission->setRange(0, 65535);
   SetDigits(NextMission, 5);
-  auto* label = new QLabel(QStringLiteral("Next Mission"));
+  auto* label = new QLabel(tr("Next Mission"));
   label->setBuddy(NextMission);
 
   auto* row = new QHBoxLayout;

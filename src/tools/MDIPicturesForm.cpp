@@ -32,17 +32,15 @@ constexpr const char* ObjectSelFile = "objekt.sel";
 
 TMDIPictures::TMDIPictures(const TPictureSets& sets, const std::string& programDir, QWidget* parent)
     : QWidget(parent), sets_(sets) {
-  setWindowTitle(QStringLiteral("Edit Window"));
+  setWindowTitle(tr("Edit Window"));
   setObjectName(QStringLiteral("MDIPictures"));
 
   PageControl = new QTabWidget(this);
   PageControl->setObjectName(QStringLiteral("PageControl"));
-  PageControl->addTab(BuildSelectorPage(TerGroupSel, TerSelector, QStringLiteral("Ter")),
-                      QStringLiteral("Terrain"));
-  PageControl->addTab(BuildSelectorPage(ObjGroupSel, ObjSelector, QStringLiteral("Obj")),
-                      QStringLiteral("Object"));
-  PageControl->addTab(BuildVehiclePage(), QStringLiteral("Vehicle"));
-  PageControl->addTab(BuildShopPage(), QStringLiteral("Shop"));
+  PageControl->addTab(BuildSelectorPage(TerGroupSel, TerSelector, QStringLiteral("Ter")), tr("Terrain"));
+  PageControl->addTab(BuildSelectorPage(ObjGroupSel, ObjSelector, QStringLiteral("Obj")), tr("Object"));
+  PageControl->addTab(BuildVehiclePage(), tr("Vehicle"));
+  PageControl->addTab(BuildShopPage(), tr("Shop"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(PageControl);
@@ -94,7 +92,7 @@ void TMDIPictures::ReadSelectionFiles(const std::string& programDir) {
       groups = TSelectionFile{};
       if (!setupError_.isEmpty())
         setupError_ += QLatin1Char('\n');
-      setupError_ += MessageToQString(e.what());
+      setupError_ += ErrorText(e);
     }
     groupSel.SetPage(groups.GroupIndex);
     ShowGroup(groups, groupSel, selector);
@@ -158,9 +156,9 @@ void TMDIPictures::KeepFocusOffDisabled(std::initializer_list<QWidget*> controls
 void TMDIPictures::SetUpSelectorHelp() {
   for (TMultiSelView* s : {TerSelector, ObjSelector, VehSelector})
     s->EraserOnEmpty = true;
-  const QString erase = QStringLiteral("Erase");
+  const QString erase = tr("Erase");
   for (TMultiSelView* s : {TerGroupSel, ObjGroupSel}) {
-    s->setToolTip(QStringLiteral("Groups"));
+    s->setToolTip(tr("Groups"));
     s->CellToolTip = [](TPoint cell, int16_t entry) {
       return entry == -1 ? QString()
                          : tr("Groups\ngroup %1, picture %2")
@@ -170,7 +168,7 @@ void TMDIPictures::SetUpSelectorHelp() {
   }
   // A picture's place in the group the selector shows.
   for (auto [s, page] : {std::pair{TerSelector, int{pgTerrain}}, std::pair{ObjSelector, int{pgObject}}}) {
-    s->setToolTip(QStringLiteral("Pictures of the group"));
+    s->setToolTip(tr("Pictures of the group"));
     s->CellToolTip = [this, erase, page](TPoint, int16_t entry) {
       return entry == -1 ? erase
                          : tr("Pictures of the group\n%1")
@@ -183,8 +181,8 @@ void TMDIPictures::SetUpSelectorHelp() {
     const uint16_t unit = UnitValue(entry, VehOwnerComboBox->currentIndex());
     const int owner = unit >> 8;
     const QString ownerText =
-        owner < VehOwnerComboBox->count() ? VehOwnerComboBox->itemText(owner) : QStringLiteral("neutral");
-    return QStringLiteral("Unit type %1\nOwner: %2").arg(entry).arg(ownerText);
+        owner < VehOwnerComboBox->count() ? VehOwnerComboBox->itemText(owner) : tr("neutral");
+    return tr("Unit type %1\nOwner: %2").arg(entry).arg(ownerText);
   };
 }
 

@@ -59,9 +59,9 @@ QWidget* TMDIPictures::BuildShopPage() {
 }
 
 void TMDIPictures::CreateShopControls() {
-  ShopButton = new QPushButton(QStringLiteral("&New"));
+  ShopButton = new QPushButton(tr("&New"));
   ShopButton->setObjectName(QStringLiteral("ShopButton"));
-  Label4 = new QLabel(QStringLiteral("Shop Nr.:"));
+  Label4 = new QLabel(tr("Shop Nr.:"));
   Label4->setObjectName(QStringLiteral("Label4"));
   ShopNrValue = new QLabel(QStringLiteral("-1"));
   ShopNrValue->setObjectName(QStringLiteral("ShopNrValue"));
@@ -88,7 +88,7 @@ void TMDIPictures::CreateShopControls() {
   TypeComboBox = new QComboBox;
   TypeComboBox->setObjectName(QStringLiteral("TypeComboBox"));
   for (int t = 0; t < ShopTypeCount; ++t)
-    TypeComboBox->addItem(QString::fromLatin1(ShopTypeName(static_cast<uint8_t>(t))));
+    TypeComboBox->addItem(TranslatedText("Shop", ShopTypeName(static_cast<uint8_t>(t))));
 
   const auto spin = [](int max, int digits, const char* name) {
     auto* s = new TSpinEdit(0, max, digits);
@@ -120,21 +120,21 @@ void TMDIPictures::LayOutShopPage(QWidget* page) {
   top->addWidget(ShopNrValue);
   top->addStretch(1);
   grid->addLayout(top, 0, 0, 1, 5);
-  grid->addWidget(BuddyLabel(QStringLiteral("N&ame"), ShopNameEdit), 1, 0);
+  grid->addWidget(BuddyLabel(tr("N&ame"), ShopNameEdit), 1, 0);
   grid->addWidget(ShopNameCombo, 1, 1, 1, 4);
-  grid->addWidget(BuddyLabel(QStringLiteral("&Owner"), OwnerComboBox), 2, 0);
+  grid->addWidget(BuddyLabel(tr("&Owner"), OwnerComboBox), 2, 0);
   grid->addWidget(OwnerComboBox, 2, 1, 1, 4);
-  grid->addWidget(BuddyLabel(QStringLiteral("&Type"), TypeComboBox), 3, 0);
+  grid->addWidget(BuddyLabel(tr("&Type"), TypeComboBox), 3, 0);
   grid->addWidget(TypeComboBox, 3, 1, 1, 4);
-  grid->addWidget(BuddyLabel(QStringLiteral("&Energy"), EnergyEdit), 4, 0);
+  grid->addWidget(BuddyLabel(tr("&Energy"), EnergyEdit), 4, 0);
   grid->addWidget(EnergyEdit, 4, 1);
   grid->addWidget(BuddyLabel(QStringLiteral("+"), EPEdit), 4, 2, Qt::AlignRight);
   grid->addWidget(EPEdit, 4, 3);
-  grid->addWidget(BuddyLabel(QStringLiteral("&Material"), MaterialEdit), 5, 0);
+  grid->addWidget(BuddyLabel(tr("&Material"), MaterialEdit), 5, 0);
   grid->addWidget(MaterialEdit, 5, 1);
   grid->addWidget(BuddyLabel(QStringLiteral("+"), MPEdit), 5, 2, Qt::AlignRight);
   grid->addWidget(MPEdit, 5, 3);
-  grid->addWidget(BuddyLabel(QStringLiteral("P&riority"), PriorityEdit), 6, 0);
+  grid->addWidget(BuddyLabel(tr("P&riority"), PriorityEdit), 6, 0);
   grid->addWidget(PriorityEdit, 6, 1);
 
   const auto slotRow = [&](int row, const QString& label, QWidget* view, QPushButton* edit,
@@ -150,8 +150,8 @@ void TMDIPictures::LayOutShopPage(QWidget* page) {
     grid->addWidget(BuddyLabel(label, edit), row, 0, Qt::AlignTop);
     grid->addLayout(box, row, 1, 1, 4);
   };
-  slotRow(7, QStringLiteral("&Content"), ShopContent, ContentEditBut, ContentClearBut);
-  slotRow(8, QStringLiteral("&Product."), ShopProduce, ProduceEditBut, ProduceClearBut);
+  slotRow(7, tr("&Content"), ShopContent, ContentEditBut, ContentClearBut);
+  slotRow(8, tr("&Product."), ShopProduce, ProduceEditBut, ProduceClearBut);
   grid->setRowStretch(9, 1);
   grid->setColumnStretch(4, 1);
 }
@@ -163,13 +163,17 @@ void TMDIPictures::ConnectShopPage() {
   connect(OwnerComboBox, &QComboBox::activated, this, &TMDIPictures::OwnerComboBoxChange);
   connect(TypeComboBox, &QComboBox::activated, this, &TMDIPictures::TypeComboBoxChange);
   connect(EnergyEdit, &TSpinEdit::Changed, this,
-          [this](int v) { StoreShopNumber(&TArrShop::Energy, v, "Energy"); });
-  connect(EPEdit, &TSpinEdit::Changed, this, [this](int v) { StoreShopNumber(&TArrShop::EP, v, "EP"); });
-  connect(MaterialEdit, &TSpinEdit::Changed, this,
-          [this](int v) { StoreShopNumber(&TArrShop::Material, v, "Material"); });
-  connect(MPEdit, &TSpinEdit::Changed, this, [this](int v) { StoreShopNumber(&TArrShop::MP, v, "MP"); });
-  connect(PriorityEdit, &TSpinEdit::Changed, this,
-          [this](int v) { StoreShopNumber(&TArrShop::Priority, v, "Priority"); });
+          [this](int v) { StoreShopNumber(&TArrShop::Energy, v, QT_TRANSLATE_NOOP("History", "Energy")); });
+  connect(EPEdit, &TSpinEdit::Changed, this,
+          [this](int v) { StoreShopNumber(&TArrShop::EP, v, QT_TRANSLATE_NOOP("History", "EP")); });
+  connect(MaterialEdit, &TSpinEdit::Changed, this, [this](int v) {
+    StoreShopNumber(&TArrShop::Material, v, QT_TRANSLATE_NOOP("History", "Material"));
+  });
+  connect(MPEdit, &TSpinEdit::Changed, this,
+          [this](int v) { StoreShopNumber(&TArrShop::MP, v, QT_TRANSLATE_NOOP("History", "MP")); });
+  connect(PriorityEdit, &TSpinEdit::Changed, this, [this](int v) {
+    StoreShopNumber(&TArrShop::Priority, v, QT_TRANSLATE_NOOP("History", "Priority"));
+  });
   ShopContent->OnChange = [this](TEckView*) { ShopContentChange(); };
   ShopProduce->OnChange = [this](TEckView*) { ShopProduceChange(); };
   connect(ContentEditBut, &QPushButton::clicked, this, &TMDIPictures::ContentEditButClick);
@@ -332,7 +336,7 @@ void TMDIPictures::ClearShopFields() {
 }
 
 void TMDIPictures::EnableShopControls(bool enable) {
-  ShopButton->setText(enable ? QStringLiteral("&Delete") : QStringLiteral("&New"));
+  ShopButton->setText(enable ? tr("&Delete") : tr("&New"));
   const std::initializer_list<QWidget*> controls{
       OwnerComboBox, TypeComboBox, ShopNameEdit,   EnergyEdit,      EPEdit,         MaterialEdit,
       MPEdit,        PriorityEdit, ContentEditBut, ContentClearBut, ProduceEditBut, ProduceClearBut};
@@ -376,7 +380,7 @@ void TMDIPictures::ShopButtonClick() {
       return;
     }
     int16_t n = -1;
-    EditMission("New Shop", [&](TMission& mission) {
+    EditMission(QT_TRANSLATE_NOOP("History", "New Shop"), [&](TMission& mission) {
       n = static_cast<int16_t>(mission.NewShop(cursor));
       return RecordsAt({cursor});
     });
@@ -389,7 +393,7 @@ void TMDIPictures::ShopButtonClick() {
   // The page may show a shop chosen from the list that lies elsewhere, or
   // on no cell at all: that shop is the one removed.
   const int16_t gone = curShop_;
-  EditMission("Delete Shop", [&](TMission& mission) {
+  EditMission(QT_TRANSLATE_NOOP("History", "Delete Shop"), [&](TMission& mission) {
     const TPoint at = DeleteShopAnywhere(mission, gone);
     return RecordsAt(at.x != -1 ? std::vector<TPoint>{at, cursor} : std::vector<TPoint>{cursor});
   });
@@ -424,7 +428,7 @@ void TMDIPictures::ShopNameEditChange(const QString& text) {
   if (position != -1)
     ShopNameCombo->setItemText(position, ToQString(ShopListText(curShop_, name)));
   EditMission(
-      "Shop Name",
+      QT_TRANSLATE_NOOP("History", "Shop Name"),
       [&](TMission& m) {
         AssignField(m, shop->Name, name);
         return RecordsAt({});
@@ -438,7 +442,7 @@ void TMDIPictures::OwnerComboBoxChange(int item) {
   if (updating_ || !shop || item < 0)
     return;
   // The map draws a shop in its owner's colours.
-  EditMission("Shop Owner", [&](TMission& m) {
+  EditMission(QT_TRANSLATE_NOOP("History", "Shop Owner"), [&](TMission& m) {
     TPoint at;
     const bool changed = AssignField(m, shop->Owner, item) && m.FindShop(curShop_, at);
     return RecordsAt(changed ? std::vector<TPoint>{at} : std::vector<TPoint>{});
@@ -449,7 +453,7 @@ void TMDIPictures::TypeComboBoxChange(int item) {
   TArrShop* shop = Shop();
   if (updating_ || !shop || item < 0)
     return;
-  EditMission("Shop Type", [&](TMission& m) {
+  EditMission(QT_TRANSLATE_NOOP("History", "Shop Type"), [&](TMission& m) {
     AssignField(m, shop->ShopType, item);
     return RecordsAt({});
   });
@@ -470,7 +474,7 @@ template <class T> void TMDIPictures::StoreShopNumber(T TArrShop::*field, int va
 
 void TMDIPictures::ShopContentChange() {
   if (TArrShop* shop = Shop(); shop && !updating_)
-    EditMission("Shop Content", [&](TMission& m) {
+    EditMission(QT_TRANSLATE_NOOP("History", "Shop Content"), [&](TMission& m) {
       AssignField(m, shop->Content, ShopContent->Slots());
       return RecordsAt({});
     });
@@ -478,7 +482,7 @@ void TMDIPictures::ShopContentChange() {
 
 void TMDIPictures::ShopProduceChange() {
   if (TArrShop* shop = Shop(); shop && !updating_)
-    EditMission("Shop Production", [&](TMission& m) {
+    EditMission(QT_TRANSLATE_NOOP("History", "Shop Production"), [&](TMission& m) {
       AssignField(m, shop->Produce, ShopProduce->Slots());
       return RecordsAt({});
     });

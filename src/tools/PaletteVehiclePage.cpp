@@ -27,7 +27,7 @@ QWidget* TMDIPictures::BuildVehiclePage() {
   VehOwnerComboBox->setObjectName(QStringLiteral("VehOwnerComboBox"));
   for (int i = 0; i < PlayerCount; ++i)
     VehOwnerComboBox->addItem(QString());
-  vehOwnerLabel_ = new QLabel(QStringLiteral("&Owner"));
+  vehOwnerLabel_ = new QLabel(tr("&Owner"));
   vehOwnerLabel_->setBuddy(VehOwnerComboBox);
 
   VehContent = new TContentView(sets_);
@@ -51,7 +51,7 @@ QWidget* TMDIPictures::BuildVehiclePage() {
   cargoButtons->addWidget(VehContentClearButton);
   cargoButtons->addStretch(1);
   auto* cargo = new QVBoxLayout;
-  cargo->addWidget(new QLabel(QStringLiteral("Content")));
+  cargo->addWidget(new QLabel(tr("Content")));
   auto* cargoRow = new QHBoxLayout;
   cargoRow->addWidget(VehContent, 0, Qt::AlignTop);
   cargoRow->addLayout(cargoButtons);
@@ -80,7 +80,7 @@ QWidget* TMDIPictures::BuildVehiclePage() {
 
 // The AI point of the unit under the cursor: its four values and the flag.
 void TMDIPictures::BuildAIGroup() {
-  IsAI = new QCheckBox(QStringLiteral("AI Point"));
+  IsAI = new QCheckBox(tr("AI Point"));
   IsAI->setObjectName(QStringLiteral("IsAI"));
   AIGroup = new QGroupBox;
   AIGroup->setObjectName(QStringLiteral("AIGroup"));
@@ -199,7 +199,7 @@ void TMDIPictures::VehContentMouseAction0(TMouseActionItem action, TPoint cell) 
     return;
   const TPoint cursor = view_->CursorPos();
   TCargoWrite write;
-  EditMission("Cargo", [&](TMission& m) {
+  EditMission(QT_TRANSLATE_NOOP("History", "Cargo"), [&](TMission& m) {
     write = StoreCargo(m, cursor, curContent_, wasEmpty, VehContent->UnitSlots());
     // The cell shows the mark of a unit with cargo.
     return RecordsAt(write.Created ? std::vector<TPoint>{cursor} : std::vector<TPoint>{});
@@ -213,7 +213,7 @@ void TMDIPictures::VehContentClearButtonClick() {
     return;
   VehContent->Clear(true);
   const TPoint cursor = view_->CursorPos();
-  EditMission("Cargo", [&](TMission& m) {
+  EditMission(QT_TRANSLATE_NOOP("History", "Cargo"), [&](TMission& m) {
     m.DeleteVehContent(cursor);
     return RecordsAt({cursor});
   });
@@ -228,13 +228,13 @@ void TMDIPictures::IsAIClick(bool checked) {
   const TPoint cursor = view_->CursorPos();
   if (curAIPoint_ == -1 && checked) {
     int16_t n = -1;
-    EditMission("New AI Point", [&](TMission& m) {
+    EditMission(QT_TRANSLATE_NOOP("History", "New AI Point"), [&](TMission& m) {
       n = static_cast<int16_t>(m.NewAIPoint(cursor));
       return RecordsAt({cursor});
     });
     ShowCellUnit(curContent_, unitShown_, n);
   } else if (curAIPoint_ != -1 && !checked) {
-    EditMission("Delete AI Point", [&](TMission& m) {
+    EditMission(QT_TRANSLATE_NOOP("History", "Delete AI Point"), [&](TMission& m) {
       m.DeleteAIPoint(cursor);
       return RecordsAt({cursor});
     });
@@ -248,7 +248,7 @@ void TMDIPictures::AIValueChange(int which, int value) {
   if (updating_ || !p)
     return;
   EditMission(
-      "AI Point",
+      QT_TRANSLATE_NOOP("History", "AI Point"),
       [&](TMission& mission) {
         StoreAIValue(mission, *p, static_cast<TAIValue>(which), value);
         return RecordsAt({});
@@ -271,7 +271,7 @@ void TMDIPictures::AI1231Click(bool checked) {
   TMission* m = Mission();
   TAIPointRec* p = m ? m->GetAIPoint(curAIPoint_) : nullptr;
   if (p)
-    EditMission("AI Point", [&](TMission& mission) {
+    EditMission(QT_TRANSLATE_NOOP("History", "AI Point"), [&](TMission& mission) {
       AssignField(mission, p->AI1231, checked ? 1 : 0);
       return RecordsAt({});
     });

@@ -42,8 +42,9 @@ std::optional<TPoint> FirstCellHolding(const TSelectionPage& page, int16_t value
 
 TSelectionFile ParseSelectionFile(const ByteStream& bytes, const std::string& name) {
   if (bytes.size() < SelectionFileSize)
-    throw EInOutError("Selection file \"" + name + "\" is too short: " + std::to_string(bytes.size()) +
-                      " of " + std::to_string(SelectionFileSize) + " bytes");
+    throw EInOutError(
+        Message(VH_TRANSLATE_NOOP("Error", "Selection file \"%1\" is too short: %2 of %3 bytes"), name,
+                bytes.size(), SelectionFileSize));
   TSelectionFile file;
   file.GroupIndex = ParsePage(bytes, 0);
   for (size_t g = 0; g < GroupPageCount; ++g)

@@ -28,13 +28,13 @@ void TMissView::GetCellPicture(TPoint cell, THexPicture& picture) const {
 
 void TMissView::SetGridSize(TPoint size) {
   if (size.x < 0 || size.y < 0 || size.x > MaxMapSize || size.y > MaxMapSize)
-    throw ERangeError("Map size " + std::to_string(size.x) + " x " + std::to_string(size.y) +
-                      " is outside 0..64");
+    throw ERangeError(
+        Message(VH_TRANSLATE_NOOP("Error", "Map size %1 x %2 is outside 0..64"), size.x, size.y));
   if (Mission().Width == size.x && Mission().Height == size.y) {
     TEckView::SetGridSize(size);
     return;
   }
-  document_->Edit("Map Size", [size](TMission& m) {
+  document_->Edit(QT_TRANSLATE_NOOP("History", "Map Size"), [size](TMission& m) {
     m.Width = size.x;
     m.Height = size.y;
     m.NoteChange();
@@ -84,7 +84,7 @@ void TMissView::OpenRecoveryCopy(const std::string& copyFile, const std::string&
 
 void TMissView::SetFilter(int index, bool on) {
   if (index < 0 || index >= MissFilterBitCount)
-    throw ERangeError("Filter bit " + std::to_string(index) + " is not one of 0..8");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Filter bit %1 is not one of 0..8"), index));
   const uint16_t filter = on ? static_cast<uint16_t>(filter_ | FilterBit(index))
                              : static_cast<uint16_t>(filter_ & ~FilterBit(index));
   if (filter == filter_)
@@ -114,7 +114,7 @@ int TMissView::RedrawForFilter(int index) {
 
 void TMissView::ShowDFLayer(int nr) {
   if (nr < 0 || nr >= DFLayerCount)
-    throw ERangeError("Change layer " + std::to_string(nr) + " out of range 0..31");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Change layer %1 out of range 0..31"), nr));
   if (document_->ShowLayer(static_cast<uint8_t>(nr)) && OnShownChanged)
     OnShownChanged(this);
 }
@@ -131,7 +131,7 @@ void TMissView::RedrawMarked(const std::vector<bool>& marked) {
 
 void TMissView::ClearFiltered() {
   const uint16_t filter = filter_;
-  document_->Edit(StepName("Clear with Filter"), [filter](TMission& m) {
+  document_->Edit(StepName(QT_TRANSLATE_NOOP("History", "Clear with Filter")), [filter](TMission& m) {
     m.Clear(filter);
     return TMissionChange::OfWhole();
   });

@@ -140,7 +140,9 @@ std::vector<TPoint> TMissView::PaintCells(const std::vector<TPoint>& cells, bool
 std::string TMissView::StepName(const std::string& action) const {
   if (ShownLayer(filter_) != TShownLayer::Change)
     return action;
-  return action + " in change layer " + std::to_string(Mission().DFNr);
+  // One pattern, so that the editor can translate both parts (StepNameText).
+  return FillMessagePattern(VH_TRANSLATE_NOOP("History", "%1 in change layer %2"),
+                            {action, std::to_string(Mission().DFNr)});
 }
 
 void TMissView::FollowCoasts(TMission& mission, TMissionChange& change) const {
@@ -152,18 +154,19 @@ void TMissView::FollowCoasts(TMission& mission, TMissionChange& change) const {
 
 size_t TMissView::RebuildCoasts() {
   const uint16_t filter = filter_;
-  const TMissionChange change = Document().Edit(StepName("Rebuild Coasts"), [filter](TMission& m) {
-    TMissionChange c;
-    c.Cells = vh::RebuildCoasts(m, filter).Cells;
-    return c;
-  });
+  const TMissionChange change =
+      Document().Edit(StepName(QT_TRANSLATE_NOOP("History", "Rebuild Coasts")), [filter](TMission& m) {
+        TMissionChange c;
+        c.Cells = vh::RebuildCoasts(m, filter).Cells;
+        return c;
+      });
   return change.Cells.size();
 }
 
 void TMissView::ResizeMap(const TResize& resize) {
   if (const char* fault = ResizeFault(resize); *fault)
-    throw ERangeError(std::string("Cannot resize the map: ") + fault);
-  Document().Edit("Resize Map", [&resize](TMission& m) {
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Cannot resize the map: %1"), fault));
+  Document().Edit(QT_TRANSLATE_NOOP("History", "Resize Map"), [&resize](TMission& m) {
     vh::ResizeMap(m, resize);
     // Every cell moved, and with them the records and the change layers.
     TMissionChange c;

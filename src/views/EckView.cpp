@@ -22,7 +22,8 @@ constexpr Qt::MouseButtons LeftOrRight = Qt::LeftButton | Qt::RightButton;
 
 const TPalette& LoadedPalette(const TPictureSets& sets) {
   if (!sets.Loaded)
-    throw EVhError("A view cannot be created before the game graphics are loaded");
+    throw EVhError(
+        Message(VH_TRANSLATE_NOOP("Error", "A view cannot be created before the game graphics are loaded")));
   return sets.GamePalette;
 }
 
@@ -67,7 +68,7 @@ void TEckView::SetStyle(TEckViewStyle value) {
 
 void TEckView::SetHexSpace(int32_t value) {
   if (value < 0)
-    throw ERangeError("HexSpace " + std::to_string(value) + " is below 0");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "HexSpace %1 is below 0"), value));
   if (value == geometry_.HexSpace)
     return;
   geometry_.HexSpace = value;
@@ -88,8 +89,7 @@ void TEckView::SetGridSize(TPoint size) {
   if (size == size_)
     return;
   if (size.x < 0 || size.y < 0)
-    throw ERangeError("Grid size " + std::to_string(size.x) + " x " + std::to_string(size.y) +
-                      " is negative");
+    throw ERangeError(Message(VH_TRANSLATE_NOOP("Error", "Grid size %1 x %2 is negative"), size.x, size.y));
   size_ = size;
   ResizeToGrid();
 }

@@ -1,9 +1,12 @@
 #include "views/QtText.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringDecoder>
 
 #include <array>
+
+#include "base/Errors.h"
 
 namespace vh {
 
@@ -48,6 +51,49 @@ QString MessageToQString(const std::string& message) {
   QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = decode(QByteArrayView(message.data(), static_cast<qsizetype>(message.size())));
   return decode.hasError() ? ToQString(message) : text;
+}
+
+QString TranslatedText(const char* context, const std::string& source) {
+  return QCoreApplication::translate(context, source.c_str());
+}
+
+QString StepNameText(const std::string& name) {
+  // TMissView::StepName's form for edits of a change layer.
+  static const std::string inLayer = " in change layer ";
+  const size_t at = name.rfind(inLayer);
+  if (at != std::string::npos && at + inLayer.size() < name.size() &&
+      name.find_first_not_of("0123456789", at + inLayer.size()) == std::string::npos)
+    return QCoreApplication::translate("History", "%1 in change layer %2")
+        .arg(TranslatedText("History", name.substr(0, at)),
+             QString::fromStdString(name.substr(at + inLayer.size())));
+  return TranslatedText("History", name);
+}
+
+QString TranslatedMessage(const char* context, const TMessage& message) {
+  const QString pattern = TranslatedText(context, message.Pattern);
+  if (message.Args.empty())
+    return pattern;
+  // One pass, as the core fills its own: an argument holding "%2" stays.
+  QString text;
+  for (qsizetype i = 0; i < pattern.size(); ++i) {
+    const QChar c = pattern[i];
+    if (c == u'%' && i + 1 < pattern.size() && pattern[i + 1] >= u'1' && pattern[i + 1] <= u'9') {
+      const size_t n = static_cast<size_t>(pattern[i + 1].unicode() - u'1');
+      if (n < message.Args.size()) {
+        text += MessageToQString(message.Args[n]);
+        ++i;
+        continue;
+      }
+    }
+    text += c;
+  }
+  return text;
+}
+
+QString ErrorText(const std::exception& error) {
+  if (const auto* own = dynamic_cast<const EVhError*>(&error))
+    return TranslatedMessage("Error", own->Message());
+  return MessageToQString(error.what());
 }
 
 }  // namespace vh

@@ -143,6 +143,24 @@ TEST_F(Cli, CheckPrintsOneLinePerKindOfProblem) {
   EXPECT_NE(bad.out.find("(1): line 3\n"), std::string::npos) << bad.out;
 }
 
+// The plain report's sentences follow --lang de; the rest stays as scripts
+// read it.
+TEST_F(Cli, CheckSpeaksGermanOnRequest) {
+  test::MissionBytes blank;
+  blank.Width = 64;
+  blank.Height = 64;
+  WriteSample("miss012", blank, "\r\n#0000:0000{}\r\n");
+  Outcome r = Vhmission("check --lang de " + StdDir() + " " + P("MIS/miss012.dat"));
+  EXPECT_EQ(r.code, 0) << r.out;
+  EXPECT_NE(r.out.find("\nwarning no-terrain: Feld innerhalb der Karte ohne Gel\xC3\xA4nde (4096): (0, 0);"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(Vhmission("check --lang en " + StdDir() + " " + P("MIS/miss012.dat"))
+                .out.find("Cell inside the map without terrain"),
+            std::string::npos);
+  EXPECT_EQ(Vhmission("check --lang fr " + StdDir() + " " + P("MIS/miss012.dat")).code, 2);
+}
+
 TEST_F(Cli, CheckJsonListsEveryPlace) {
   test::MissionBytes blank;
   blank.Width = 40;

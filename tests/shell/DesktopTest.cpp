@@ -240,7 +240,7 @@ TEST_F(Desktop, OptionsSayWhatIsWrongBeforeClosing) {
   AnswerNextMessageBox(QMessageBox::Ok, &text);
   QTest::mouseClick(dialog.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
   EXPECT_TRUE(dialog.isVisible());
-  EXPECT_TRUE(text.startsWith(GraphicsMissingText)) << text.toStdString();
+  EXPECT_TRUE(text.startsWith(GraphicsMissingText())) << text.toStdString();
   dialog.VHDirEdit->setText(QString::fromStdString(gameDir));
   QTest::mouseClick(dialog.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);

@@ -69,7 +69,7 @@ TEST_F(Frame, WrongGameDirAsksAgainUntilCancelled) {
                                                 tmp.File("nowhere") + "/"));
   EXPECT_TRUE(messages[1].endsWith(QString::fromStdString(tmp.File("still-nowhere") + "/")));
   // The program ends, and says so.
-  EXPECT_EQ(messages[2], StartupAbandonedText);
+  EXPECT_EQ(messages[2], StartupAbandonedText());
   EXPECT_FALSE(frame->StartupOK());
 }
 
