@@ -91,22 +91,21 @@ bool TMissionDocument::InStroke() const {
 }
 
 TMissionChange TMissionDocument::Undo() {
-  TMissionChange change;
-  {
-    TWorking working(working_);
-    stroke_ = false;
-    change = TMissionChange::OfStep(history_->Undo());
-  }
-  Announce(change);
-  return change;
+  return Move(&TMissionHistory::Undo);
 }
 
 TMissionChange TMissionDocument::Redo() {
+  return Move(&TMissionHistory::Redo);
+}
+
+// Undo and redo: a step of the history taken back or again, which ends any
+// stroke, then told once.
+TMissionChange TMissionDocument::Move(TStepEffect (TMissionHistory::*step)()) {
   TMissionChange change;
   {
     TWorking working(working_);
     stroke_ = false;
-    change = TMissionChange::OfStep(history_->Redo());
+    change = TMissionChange::OfStep(((*history_).*step)());
   }
   Announce(change);
   return change;

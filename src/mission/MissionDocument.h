@@ -69,6 +69,7 @@ public:
 
 private:
   void HistoryChanged();
+  TMissionChange Move(TStepEffect (TMissionHistory::*step)());
 
   std::unique_ptr<TMission> mission_;
   std::unique_ptr<TMissionHistory> history_;

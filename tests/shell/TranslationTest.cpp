@@ -212,7 +212,7 @@ protected:
     dialogs.emplace_back(new TSettingsForm(nullptr, &GamePictures()));
     dialogs.emplace_back(new TEditContentForm(GamePictures()));
     dialogs.emplace_back(new TEditProduceForm(GamePictures()));
-    dialogs.emplace_back(new TDLGRecover({TRecoveryCopy{tmp.File("session"), "w1", {}}}));
+    dialogs.emplace_back(new TDLGRecover({TRecoveryCopy{tmp.File("session"), "w1", {}, {}}}));
     dialogs.emplace_back(TUtilityForm::Create(nullptr, frame));
     for (auto& d : dialogs) {
       AddWidgets(d.get(), "dialog " + d->windowTitle(), out);

@@ -31,6 +31,16 @@ std::string WithUnixLineEnds(std::string text) {
   return out;
 }
 
+// All a child wrote into the pipe, with Unix line ends.
+std::string ReadAll(FILE* p) {
+  std::string out;
+  std::array<char, 4096> buf;
+  size_t n;
+  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
+    out.append(buf.data(), n);
+  return WithUnixLineEnds(out);
+}
+
 }  // namespace
 
 #ifdef _WIN32
@@ -54,12 +64,8 @@ TOutcome RunProgram(const std::string& program, const std::string& args) {
   FILE* p = _wpopen(Wide(command).c_str(), L"rb");
   if (!p)
     return r;
-  std::array<char, 4096> buf;
-  size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-    r.out.append(buf.data(), n);
+  r.out = ReadAll(p);
   r.code = _pclose(p);
-  r.out = WithUnixLineEnds(r.out);
   return r;
 }
 
@@ -133,13 +139,9 @@ TOutcome RunProgram(const std::string& program, const std::string& args) {
   FILE* p = popen(command.c_str(), "r");
   if (!p)
     return r;
-  std::array<char, 4096> buf;
-  size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-    r.out.append(buf.data(), n);
+  r.out = ReadAll(p);
   int status = pclose(p);
   r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.out = WithUnixLineEnds(r.out);
   return r;
 }
 
